@@ -1,0 +1,66 @@
+// The expression record: how one affine expression lies on a stack.
+//
+// A stack is three caller-owned arrays: int32, int64 and float64 (the result stack
+// ri32/ri64/rf64, the work stack wi32/wi64/wf64, the scratch stack xi32/xi64/xf64).
+// An expression with nd dimensions, nelem stored elements and nnz terms occupies six
+// runs, each at its own base (an element offset into one of the arrays):
+//
+//   shape  int32  nd         dimension sizes, outermost first
+//   ptr    int32  nelem + 1  ptr[0] = 0, non-decreasing, ptr[nelem] = nnz; the terms of
+//                            stored element k are entries ptr[k] .. ptr[k+1]-1 of
+//                            nidxs and cof, counted from those runs' bases
+//   nidxs  int64  nnz        the signed native index of each term's variable
+//   cof    f64    nnz        each term's coefficient
+//   bfix   f64    nelem      each stored element's constant
+//   sp     int64  nelem      sparse records only: the strictly increasing linear index
+//                            of each stored element
+//
+// A dense record stores every element (nelem = product of shape, element k has linear
+// index k, no sp); a sparse one stores some elements and the others are zero. Linear
+// indexes are row-major: st[nd-1] = 1, st[d] = st[d+1] * shape[d+1], and the coordinate
+// of linear index L in dimension d is (L / st[d]) mod shape[d]. nd, nelem and nnz are
+// not stored; callers pass them. Bases, counts and ptr entries are int32; linear
+// indexes, strides and variable indexes are int64.
+//
+// Operations whose result size depends on the data run as a count pass (returns the
+// sizes) and a build pass (writes into runs the caller reserved at the bases it passes).
+#pragma once
+
+#include "kernels/kernel.h"
+
+namespace fragments::expr {
+
+// One record seen through its runs: field.from(base) for each field. A field that an
+// operation does not use may be left as an absent view.
+template <class I32, class I64, class F64>
+struct Record {
+  Vec<I32> shape;
+  Vec<I32> ptr;
+  Vec<I64> nidxs;
+  Vec<F64> cof;
+  Vec<F64> bfix;
+  Vec<I64> sp;
+};
+using RecordIn = Record<const int32_t, const int64_t, const double>;
+using RecordOut = Record<int32_t, int64_t, double>;
+
+// init times the sizes shape[from] .. shape[to - 1], in wrapping 32-bit arithmetic.
+inline int32_t size_product(int32_t init, Vec<const int32_t> shape, int32_t from, int32_t to) {
+  int32_t product = init;
+  for (int32_t k = from; k < to; ++k) product = mul32(product, shape[k]);
+  return product;
+}
+
+// Row-major strides of a shape run: st[k-1] = shape[k] * st[k] for k = nd-1 down to 1.
+// The caller sets st[nd-1] (to 1); with nd of 0 or 1 nothing is written.
+inline void row_major_strides(int32_t nd, Vec<const int32_t> shape, Vec<int64_t> st) {
+  for (int32_t k = nd - 1; k >= 1; --k) st[k - 1] = mul64(shape[k], st[k]);
+}
+
+// Copies count elements of a run: target[k] = source[k].
+template <class T>
+inline void copy_elements(Vec<const T> source, Vec<T> target, int64_t count) {
+  for (int64_t k = 0; k < count; ++k) target[k] = source[k];
+}
+
+}  // namespace fragments::expr

@@ -1,0 +1,20 @@
+// Order checks, index lists and coefficient buffers.
+#include "kernels/kernel.h"
+
+PENDING(201, (void(Vec<double>, Vec<const double>, int32_t)), "OOi", "bfix", "bfix_", "n")
+PENDING(202, (void(int32_t, int64_t, Vec<const int64_t>, Vec<int32_t>)), "iLOO", "n", "off", "ptrb_", "tmp_subi")
+PENDING(203, (void(Vec<double>, Vec<const double>, int32_t)), "OOi", "bfix", "bfix_", "n")
+PENDING(204, (void(Vec<const double>, int32_t, Vec<double>)), "OiO", "bfix", "n", "resbfix")
+PENDING(205, (bool(Vec<const int32_t>, Vec<const int32_t>, int32_t, int64_t)), "OOiL", "buffer_subi", "buffer_subj", "spare", "n")
+PENDING(207, (bool(int32_t, int32_t, Vec<const int64_t>)), "iiO", "flag", "n", "varidxs")
+PENDING(208, (int32_t(int32_t, int32_t, Vec<const int64_t>, Vec<const int64_t>)), "iiOO", "n", "count", "perm", "varidxs")
+PENDING(209, (int32_t(int32_t, int32_t, Vec<const int64_t>, Vec<const int64_t>, Vec<int32_t>)), "iiOOO", "pos", "n", "perm", "varidxs", "varidxs32")
+PENDING(217, (void(int32_t, Vec<int32_t>, int32_t, VecList<const int32_t>, Vec<const int32_t>)), "iOiOO", "nlists", "nativeidxs", "nd", "nidxlist", "resshape")
+PENDING(235, (void(Vec<int32_t>, Vec<const int32_t>)), "OO", "r", "set1")
+PENDING(236, (void(Vec<int32_t>, Vec<const int32_t>, Vec<const int32_t>)), "OOO", "r", "set1", "set2")
+PENDING(246, (void(Mat<int32_t>, Vec<const int32_t>)), "OO", "idxs", "indexes")
+PENDING(247, (void(Mat<int32_t>, Vec<const int32_t>)), "OO", "idxs", "indexes")
+PENDING(252, (bool(int32_t, Vec<const int64_t>, int64_t)), "iOL", "flag", "sparsity", "size")
+PENDING(253, (bool(Mat<const int32_t>, int32_t, Vec<const int32_t>, int32_t)), "OiOi", "idxs", "n", "shape", "flag")
+PENDING(255, (bool(Vec<const int64_t>, int64_t, int32_t)), "OLi", "idxs", "size", "flag")
+PENDING(256, (int32_t(Vec<const int64_t>, int32_t, int32_t, Vec<const int32_t>)), "OiiO", "idxs", "ptrbase", "count", "wi32")

@@ -1,0 +1,7 @@
+// Solver rows and semidefinite term groups from expression records.
+#include "kernels/kernel.h"
+
+PENDING(46, (void(int32_t, int32_t, int32_t, int32_t, Vec<const int64_t>, Vec<int64_t>)), "iiiiOO", "msize", "nouter", "ncols", "nper", "natbarvar_ptr", "nativeidxs")
+PENDING(53, (std::tuple<int32_t, int32_t, int32_t>(int32_t, int32_t, Vec<const int32_t>, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const int64_t>, int32_t)), "iiOiiiOOi", "ngroups", "nscalar", "natbarvar_idx", "nelem", "nidxs_base", "ptr_base", "ri32", "ri64", "nbar")
+PENDING(54, (void(int32_t, int32_t, Vec<double>, int32_t, int32_t, int32_t, int32_t, Vec<int64_t>, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>, Vec<const int32_t>, Vec<int32_t>)), "iiOiiiiOOOOOO", "bfix_base", "constidx", "cof", "cof_base", "nelem", "nidxs_base", "ptr_base", "ptrb", "rf64", "ri32", "ri64", "slack", "subj")
+PENDING(55, (std::tuple<int32_t, int32_t>(int32_t, int32_t, Vec<int32_t>, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, Vec<int32_t>, Vec<int32_t>, Vec<const int32_t>, Vec<const int32_t>, Vec<const int32_t>, Vec<const int32_t>, int32_t, int32_t, Vec<int64_t>, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiOiOOOOOOOOOiiOiOOO", "m", "g", "barsubj", "cof_base", "matcof", "matdim", "matnnz", "matsubi", "matsubj", "natbarvar_dim", "natbarvar_i", "natbarvar_idx", "natbarvar_j", "nidxs_base", "nelem", "ptr", "ptr_base", "rf64", "ri32", "ri64")

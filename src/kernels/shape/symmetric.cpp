@@ -1,0 +1,20 @@
+// Symmetric and triangular index patterns.
+#include "kernels/kernel.h"
+
+PENDING(62, (void(int32_t, Vec<double>)), "iO", "n", "matcof")
+PENDING(63, (void(int32_t, Vec<int32_t>, Vec<int32_t>)), "iOO", "n", "matsubi", "matsubj")
+PENDING(68, (void(Vec<double>, int32_t)), "Oi", "matcof", "n")
+PENDING(142, (int32_t(int32_t, Vec<const int32_t>, int32_t, Vec<int64_t>)), "iOiO", "n", "idxs", "pos", "ridxs")
+SAME_AS(152, 142, "n", "idxs", "pos", "ridxs")
+PENDING(143, (int32_t(int32_t, int32_t, Vec<const int64_t>)), "iiO", "n", "init", "sp")
+SAME_AS(145, 143, "n", "init", "sp")
+SAME_AS(153, 143, "n", "init", "sp")
+SAME_AS(155, 143, "n", "init", "sp")
+PENDING(144, (void(int32_t, Vec<const int32_t>, Vec<int64_t>, Vec<int64_t>, Vec<const int64_t>)), "iOOOO", "n", "idxs", "ridxs", "rsp", "sp")
+SAME_AS(154, 144, "n", "idxs", "ridxs", "rsp", "sp")
+PENDING(146, (void(int32_t, Vec<int64_t>, Vec<const int64_t>)), "iOO", "n", "rsp", "sp")
+SAME_AS(156, 146, "n", "rsp", "sp")
+PENDING(147, (void(Vec<const int32_t>, Vec<int64_t>)), "OO", "nativeidxs", "r")
+SAME_AS(157, 147, "nativeidxs", "r")
+SAME_AS(158, 147, "nativeidxs", "r")
+PENDING(151, (void(int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int64_t>, Vec<int64_t>, int32_t, int32_t, int32_t, int32_t)), "iiiiiOOiiii", "nouter", "msize", "nmid", "nq", "nblock", "nativeidxs", "residxs", "ostride", "rowstride", "mstride", "colstride")

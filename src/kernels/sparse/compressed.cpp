@@ -1,0 +1,20 @@
+// Compressed sparse matrices and counting sorts.
+#include "kernels/kernel.h"
+
+PENDING(77, (void(int32_t, int32_t, int32_t, Vec<int64_t>, Vec<int64_t>, Vec<const int64_t>)), "iiiOOO", "d0", "d1", "d2", "perm", "ptrb", "val")
+PENDING(87, (void(Vec<int64_t>, int64_t, Vec<int64_t>, Vec<const int32_t>, Vec<const int32_t>)), "OLOOO", "cptrb", "nnz", "rptrb", "subi", "subj")
+SAME_AS(91, 87, "cptrb", "nnz", "rptrb", "subi", "subj")
+PENDING(88, (void(int32_t, Vec<int64_t>)), "iO", "n", "rptrb")
+SAME_AS(92, 88, "n", "rptrb")
+SAME_AS(99, 88, "n", "rptrb")
+PENDING(89, (void(Vec<int64_t>, int32_t)), "Oi", "cptrb", "n")
+SAME_AS(93, 89, "cptrb", "n")
+SAME_AS(96, 89, "cptrb", "n")
+PENDING(90, (void(Vec<int64_t>, int32_t, Vec<const int64_t>, Vec<const int32_t>, Vec<int64_t>, Vec<int64_t>, Vec<double>, Vec<const double>)), "OiOOOOOO", "cptrb", "n", "rptrb", "subj", "tsubi", "tsubj", "tval", "val")
+PENDING(94, (void(Vec<int64_t>, int32_t, Vec<const int64_t>, Vec<const int32_t>, Vec<int32_t>, Vec<int32_t>, Vec<double>, Vec<const double>)), "OiOOOOOO", "cptrb", "n", "rptrb", "subj", "tsubi", "tsubj", "tval", "val")
+PENDING(95, (void(Vec<int64_t>, int64_t, Vec<const int32_t>)), "OLO", "cptrb", "nnz", "subj")
+PENDING(97, (void(Vec<int32_t>, Vec<int64_t>, int64_t, Vec<const int32_t>)), "OOLO", "cols", "cptrb", "nnz", "subj")
+PENDING(98, (void(int64_t, Vec<int64_t>, Vec<const int32_t>)), "LOO", "nnz", "rptrb", "subi")
+PENDING(100, (void(Vec<const int32_t>, Vec<const int64_t>, int32_t, Vec<int32_t>, Vec<int64_t>, Vec<const int32_t>)), "OOiOOO", "cols", "cptrb", "n", "rows", "rptrb", "subi")
+PENDING(101, (int32_t(int64_t, int32_t, Vec<const int32_t>, Vec<const int32_t>, Vec<const int32_t>)), "LiOOO", "nnz", "init", "rows", "subi", "subj")
+PENDING(102, (int32_t(int32_t, int64_t, Vec<const int32_t>, Vec<const int32_t>, Vec<const int32_t>, Vec<int32_t>, Vec<int32_t>, Vec<double>, Vec<const double>)), "iLOOOOOOO", "pos", "nnz", "rows", "subi", "subj", "tsubi", "tsubj", "tval", "val")

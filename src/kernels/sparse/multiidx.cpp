@@ -1,0 +1,23 @@
+// Sparse multi-dimensional index lists.
+#include "kernels/kernel.h"
+
+PENDING(446, (bool(Vec<const int64_t>, int32_t, int64_t)), "OiL", "inst", "flag", "size")
+PENDING(447, (bool(int32_t, Vec<const int64_t>, int32_t)), "iOi", "n", "ptrb", "flag")
+PENDING(448, (void(Vec<int64_t>, int32_t, int32_t)), "Oii", "i64", "value", "at")
+PENDING(449, (void(Vec<double>, double, int32_t, Vec<const double>)), "OdiO", "new_uval", "scale", "n", "uval")
+PENDING(450, (void(Vec<double>, double, int32_t, Vec<const double>)), "OdiO", "new_vval", "scale", "n", "vval")
+PENDING(451, (int64_t(Vec<const int32_t>, int64_t)), "OL", "dims_", "init")
+SAME_AS(459, 451, "dims_", "init")
+PENDING(452, (bool(Vec<const int32_t>, int32_t, Mat<const int32_t>)), "OiO", "dims_", "flag", "sub")
+PENDING(453, (void(Vec<const int32_t>, Vec<int64_t>, Mat<const int32_t>)), "OOO", "dims_", "inst_", "sub")
+PENDING(454, (bool(Vec<const int64_t>, int32_t)), "Oi", "inst_", "flag")
+SAME_AS(461, 454, "inst_", "flag")
+PENDING(455, (int32_t(Vec<const int64_t>, int32_t)), "Oi", "inst_", "count")
+SAME_AS(462, 455, "inst_", "count")
+PENDING(456, (int32_t(Vec<double>, Vec<const double>, Vec<int64_t>, Vec<const int64_t>, int32_t)), "OOOOi", "cof", "cof_", "inst", "inst_", "pos")
+SAME_AS(463, 456, "cof", "cof_", "inst", "inst_", "pos")
+PENDING(457, (int32_t(Vec<const int64_t>, int32_t, Vec<const int64_t>)), "OiO", "inst_", "count", "perm")
+SAME_AS(464, 457, "inst_", "count", "perm")
+PENDING(458, (int32_t(Vec<double>, Vec<const double>, Vec<int64_t>, Vec<const int64_t>, int32_t, Vec<const int64_t>)), "OOOOiO", "cof", "cof_", "inst", "inst_", "pos", "perm")
+SAME_AS(465, 458, "cof", "cof_", "inst", "inst_", "pos", "perm")
+PENDING(460, (bool(int32_t, Vec<const int64_t>, int64_t)), "iOL", "flag", "inst_", "size")

@@ -1,0 +1,303 @@
+// The call frame: one piece of code that every kernel runs through.
+//
+//   1. parse the scalars (or, on 2.7, the whole tuple with the interpreter's parser);
+//   2. take the array views in positional order, checking dimensions, element type,
+//      writability and layout; None is an absent view;
+//   3. run the kernel;
+//   4. release every view in reverse order;
+//   5. build the result object.
+//
+// On any failure before the kernel runs, everything taken so far is released in reverse
+// order and nothing has been written to the caller's arrays.
+#include "frame.h"
+
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+namespace fragments::frame {
+namespace {
+
+int elem_size(Elem e) { return e == Elem::i32 ? 4 : 8; }
+
+bool format_selects(const char* format, Elem e) {
+  const char c = format ? format[0] : 'B';  // a null format means unsigned bytes
+  switch (e) {
+    case Elem::i32: return c == 'i';
+    case Elem::i64: return c == 'l' || c == 'q';
+    case Elem::f64: return c == 'd';
+    default: return false;
+  }
+}
+
+void set_invalid(const char* name) {
+  PyErr_Format(PyExc_ValueError, "Invalid array shape or type for argument '%s'", name);
+}
+
+// Records an exported buffer as a view of element type `e` with `ndim` dimensions, or
+// returns false when it is not one: wrong dimensions, wrong first format character, an
+// item size other than the element's, or an address or stride that is not a whole
+// number of elements (a kernel could not address such an array element by element).
+bool record(const Py_buffer& b, Elem e, int ndim, ViewData* v) {
+  if (b.ndim != ndim || !format_selects(b.format, e)) return false;
+  const Py_ssize_t size = elem_size(e);
+  if (b.itemsize != size || reinterpret_cast<uintptr_t>(b.buf) % size != 0) return false;
+  const Py_ssize_t s0 = b.strides ? b.strides[0] : (ndim == 2 ? b.shape[1] * size : size);
+  const Py_ssize_t s1 = ndim == 2 ? (b.strides ? b.strides[1] : size) : 0;
+  if (s0 % size != 0 || s1 % size != 0) return false;
+  v->ptr = b.buf ? static_cast<char*>(b.buf) : detail::absent_cell;  // empty, but present
+  v->stride = s0 / size;
+  v->stride2 = s1 / size;
+  v->length = b.len / size;
+  v->extent0 = b.shape[0];
+  v->extent1 = ndim == 2 ? b.shape[1] : 1;
+  return true;
+}
+
+// Everything a call holds: parsed slots, the buffers it took (in taking order) and the
+// storage of array lists.
+struct Held {
+  Py_buffer* buf;         // the buffer of an array or of a list's outer array
+  Py_buffer* entries;     // a list's entry buffers (entry j taken iff desc[j].ptr && owned)
+  ViewData* desc;         // a list's descriptors
+  int64_t count;          // a list's entry count
+  bool list;
+};
+
+struct Call {
+  Slot slot[kMaxParams];
+  Py_buffer buf[kMaxParams];
+  Held held[kMaxParams];
+  int nheld = 0;
+
+  // Releases one list's entries in index order, then frees its storage.
+  static void drop_list(Held& h) {
+    for (int64_t j = 0; j < h.count; ++j) PyBuffer_Release(&h.entries[j]);  // no-op if not taken
+    std::free(h.entries);
+    std::free(h.desc);
+  }
+
+  // Releases everything taken, in reverse order.
+  void release() {
+    while (nheld > 0) {
+      Held& h = held[--nheld];
+      if (h.list) drop_list(h);
+      PyBuffer_Release(h.buf);
+    }
+  }
+};
+
+int flags_for(const Param& p) { return p.writable ? PyBUF_RECORDS : PyBUF_RECORDS_RO; }
+
+// Takes an array-list argument whose outer buffer is already held as h.buf.
+bool take_list(Held& h, const char* name, ListData* out) {
+  const Py_buffer& b = *h.buf;
+  if (b.ndim != 1 || !b.format || std::strcmp(b.format, "O") != 0 ||
+      b.itemsize != static_cast<Py_ssize_t>(sizeof(PyObject*))) {
+    set_invalid(name);
+    return false;
+  }
+  const int64_t count = b.shape[0];
+  const Py_ssize_t step = b.strides ? b.strides[0] : b.itemsize;
+  out->present = true;
+  out->count = count;
+  out->entries = nullptr;
+  if (count == 0) return true;
+  h.desc = static_cast<ViewData*>(std::calloc(static_cast<size_t>(count), sizeof(ViewData)));
+  h.entries = static_cast<Py_buffer*>(std::calloc(static_cast<size_t>(count), sizeof(Py_buffer)));
+  if (!h.desc || !h.entries) {
+    PyErr_NoMemory();
+    return false;
+  }
+  h.count = count;
+  out->entries = h.desc;
+  const char* at = static_cast<const char*>(b.buf);
+  for (int64_t j = 0; j < count; ++j) {
+    PyObject* item = *reinterpret_cast<PyObject* const*>(at + j * step);
+    if (item == Py_None || item == nullptr) continue;  // empty descriptor
+    Py_buffer& eb = h.entries[j];
+    if (PyObject_GetBuffer(item, &eb, PyBUF_RECORDS_RO) != 0) {
+      std::memset(&eb, 0, sizeof eb);
+      return false;
+    }
+    if (!record(eb, Elem::i32, 1, &h.desc[j])) {
+      set_invalid(name);
+      return false;
+    }
+  }
+  return true;
+}
+
+// Takes every array argument in positional order. On failure the exception is set and
+// everything taken is released.
+bool take_views(const KernelDef& k, PyObject* const* obj, Call& c) {
+  for (int i = 0; i < k.nparams; ++i) {
+    const Param& p = k.params[i];
+    if (p.letter != 'O') continue;
+    PyObject* o = obj[i];
+    Slot& s = c.slot[i];
+    if (o == Py_None) {
+      if (p.kind == Kind::list)
+        s.l = ListData{};
+      else
+        s.v = ViewData{};
+      continue;
+    }
+    Py_buffer* b = &c.buf[i];
+    if (PyObject_GetBuffer(o, b, flags_for(p)) != 0) {
+      c.release();
+      return false;
+    }
+    Held& h = c.held[c.nheld++];
+    h = Held{b, nullptr, nullptr, 0, p.kind == Kind::list};
+    const bool ok = p.kind == Kind::list ? take_list(h, k.names[i], &s.l)
+                                         : record(*b, p.elem, p.kind == Kind::mat ? 2 : 1, &s.v);
+    if (!ok) {
+      if (!PyErr_Occurred()) set_invalid(k.names[i]);
+      c.release();
+      return false;
+    }
+  }
+  return true;
+}
+
+PyObject* make_item(Res kind, const ResultItem& v) {
+  switch (kind) {
+#ifdef FRAGMENTS_PY2
+    case Res::i32: return PyInt_FromLong(static_cast<long>(static_cast<int32_t>(v.i)));
+#else
+    case Res::i32: return PyLong_FromLong(static_cast<long>(static_cast<int32_t>(v.i)));
+#endif
+    case Res::i64: return PyLong_FromLongLong(static_cast<long long>(v.i));
+    case Res::f64: return PyFloat_FromDouble(v.d);
+    case Res::boolean: return PyBool_FromLong(static_cast<long>(v.i));
+    default: Py_RETURN_NONE;
+  }
+}
+
+PyObject* make_result(const KernelDef& k, const ResultValues& r) {
+  if (k.nresults == 0) Py_RETURN_NONE;
+  if (!k.tuple) return make_item(k.results[0], r.item[0]);
+  PyObject* t = PyTuple_New(k.nresults);
+  if (!t) return nullptr;
+  for (int j = 0; j < k.nresults; ++j) {
+    PyObject* item = make_item(k.results[j], r.item[j]);
+    if (!item) {
+      Py_DECREF(t);
+      return nullptr;
+    }
+    PyTuple_SET_ITEM(t, j, item);
+  }
+  return t;
+}
+
+// Runs the kernel on the taken views, releases them and builds the result.
+PyObject* run(const KernelDef& k, Call& c) {
+  if (!k.invoke) {
+    c.release();
+    PyErr_Format(PyExc_NotImplementedError, "_c_closure_%d is not implemented yet", k.number);
+    return nullptr;
+  }
+  ResultValues r;
+  try {
+    k.invoke(c.slot, &r);
+  } catch (const std::bad_alloc&) {
+    c.release();
+    return PyErr_NoMemory();
+  } catch (...) {
+    c.release();
+    PyErr_Format(PyExc_SystemError, "_c_closure_%d failed", k.number);
+    return nullptr;
+  }
+  c.release();
+  return make_result(k, r);
+}
+
+#ifndef FRAGMENTS_PY2
+bool to_i32(PyObject* o, int32_t* out) {
+  const long v = PyLong_AsLong(o);
+  if (v == -1 && PyErr_Occurred()) return false;
+  if (v > INT_MAX) {
+    PyErr_SetString(PyExc_OverflowError, "signed integer is greater than maximum");
+    return false;
+  }
+  if (v < INT_MIN) {
+    PyErr_SetString(PyExc_OverflowError, "signed integer is less than minimum");
+    return false;
+  }
+  *out = static_cast<int32_t>(v);
+  return true;
+}
+
+bool to_i64(PyObject* o, int64_t* out) {
+  const long long v = PyLong_AsLongLong(o);
+  if (v == -1 && PyErr_Occurred()) return false;
+  *out = static_cast<int64_t>(v);
+  return true;
+}
+
+bool to_f64(PyObject* o, double* out) {
+  const double v = PyFloat_AsDouble(o);
+  if (v == -1.0 && PyErr_Occurred()) return false;
+  *out = v;
+  return true;
+}
+
+void wrong_count(int expected, Py_ssize_t given) {
+  PyErr_Format(PyExc_TypeError, "function takes exactly %d argument%s (%zd given)", expected,
+               expected == 1 ? "" : "s", given);
+}
+#endif
+
+}  // namespace
+
+#ifdef FRAGMENTS_PY2
+
+PyObject* call(const KernelDef& k, PyObject* args) {
+  Call c;
+  PyObject* obj[kMaxParams] = {};
+  void* dest[kMaxParams] = {};
+  for (int i = 0; i < k.nparams; ++i) {
+    switch (k.params[i].letter) {
+      case 'i': dest[i] = &c.slot[i].i; break;
+      case 'L': dest[i] = &c.slot[i].L; break;
+      case 'd': dest[i] = &c.slot[i].d; break;
+      default: dest[i] = &obj[i]; break;
+    }
+  }
+  static_assert(kMaxParams == 32, "the parser call below passes one destination per possible parameter");
+  if (!PyArg_ParseTuple(args, k.format, dest[0], dest[1], dest[2], dest[3], dest[4], dest[5], dest[6], dest[7],
+                        dest[8], dest[9], dest[10], dest[11], dest[12], dest[13], dest[14], dest[15], dest[16],
+                        dest[17], dest[18], dest[19], dest[20], dest[21], dest[22], dest[23], dest[24], dest[25],
+                        dest[26], dest[27], dest[28], dest[29], dest[30], dest[31]))
+    return nullptr;
+  if (!take_views(k, obj, c)) return nullptr;
+  return run(k, c);
+}
+
+#else
+
+PyObject* call(const KernelDef& k, PyObject* const* args, Py_ssize_t nargs) {
+  if (nargs != k.nparams) {
+    wrong_count(k.nparams, nargs);
+    return nullptr;
+  }
+  Call c;
+  for (int i = 0; i < k.nparams; ++i) {
+    bool ok = true;
+    switch (k.params[i].letter) {
+      case 'i': ok = to_i32(args[i], &c.slot[i].i); break;
+      case 'L': ok = to_i64(args[i], &c.slot[i].L); break;
+      case 'd': ok = to_f64(args[i], &c.slot[i].d); break;
+      default: break;
+    }
+    if (!ok) return nullptr;
+  }
+  if (!take_views(k, args, c)) return nullptr;
+  return run(k, c);
+}
+
+#endif
+
+}  // namespace fragments::frame

@@ -1,0 +1,47 @@
+// The module: one entry point per kernel, the method table and the module's init.
+#include "frame.h"
+#include "registry.h"
+
+namespace fragments::registry {
+
+#ifdef FRAGMENTS_PY2
+#define FRAGMENTS_ENTRY(n) \
+  static PyObject* entry_##n(PyObject*, PyObject* args) { return frame::call(kernel_##n, args); }
+#define FRAGMENTS_FLAGS METH_VARARGS
+#define FRAGMENTS_METHOD(n) reinterpret_cast<PyCFunction>(fragments::registry::entry_##n)
+#else
+#define FRAGMENTS_ENTRY(n)                                                       \
+  static PyObject* entry_##n(PyObject*, PyObject* const* args, Py_ssize_t nargs) { \
+    return frame::call(kernel_##n, args, nargs);                                  \
+  }
+#define FRAGMENTS_FLAGS METH_FASTCALL
+#define FRAGMENTS_METHOD(n) reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(fragments::registry::entry_##n))
+#endif
+
+FRAGMENTS_EACH_KERNEL(FRAGMENTS_ENTRY)
+
+}  // namespace fragments::registry
+
+// The method table: kernels 485 down to 0, each documented by "", then the terminator.
+static PyMethodDef FragmentsMethods[] = {
+#define FRAGMENTS_ROW(n) {"_c_closure_" #n, FRAGMENTS_METHOD(n), FRAGMENTS_FLAGS, ""},
+    FRAGMENTS_EACH_KERNEL(FRAGMENTS_ROW)
+#undef FRAGMENTS_ROW
+    {nullptr, nullptr, 0, nullptr}};
+
+static_assert(sizeof(FragmentsMethods) / sizeof(FragmentsMethods[0]) == 487, "486 kernels and the terminator");
+
+#ifdef FRAGMENTS_PY2
+
+PyMODINIT_FUNC initfragments(void) {
+  Py_InitModule4_64("fragments", FragmentsMethods, nullptr, nullptr, 1013);
+}
+
+#else
+
+static struct PyModuleDef fragments_module = {
+    PyModuleDef_HEAD_INIT, "fragments", nullptr, -1, FragmentsMethods, nullptr, nullptr, nullptr, nullptr};
+
+PyMODINIT_FUNC PyInit_fragments(void) { return PyModule_Create(&fragments_module); }
+
+#endif

@@ -1,0 +1,285 @@
+// A kernel's calling convention, derived from its C++ signature at compile time.
+//
+// Every kernel is registered once, with the line
+//
+//   FRAGMENT(97, sparse::rows_of_entries, "OOi", "ptrb", "subi", "n")
+//
+// (at namespace scope, after the kernel's definition) which defines the constant
+// KernelDef `fragments::registry::kernel_97`: its format string, parameter names,
+// the kind of every parameter (letter, element type, dimensions, written or not)
+// and the kinds of its result, all taken from the C++ types, plus the entry that
+// unpacks the frame's argument slots and calls the kernel. The build fails, naming
+// the kernel, when the format string disagrees with the signature, when there is
+// not exactly one name per parameter, or when the array names are not in ascending
+// byte order. Every number must be defined exactly once in the whole module; the
+// module's table refers to all of them, so a missing or doubled number fails the link
+// with the symbol `fragments::registry::kernel_N` in the message.
+//
+//   SAME_AS(98, 97, "ptrb", "subi", "count")
+//                        another name for kernel 97: the same signature and entry,
+//                        with its own parameter names; stands in the same file as
+//                        kernel 97's registration.
+//   PENDING(123, (void(Vec<const int32_t>, int32_t)), "Oi", "idx", "n")
+//                        a kernel whose body is not built yet: the frame checks its
+//                        arguments and then raises NotImplementedError.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <tuple>
+#include <type_traits>
+#include <utility>
+
+#include "scratch.h"
+#include "view.h"
+
+namespace fragments {
+
+enum class Elem : uint8_t { none, i32, i64, f64 };
+enum class Kind : uint8_t { scalar, vec, mat, list };
+enum class Res : uint8_t { none, i32, i64, f64, boolean };
+
+struct Param {
+  char letter;    // 'i', 'L', 'd' for scalars, 'O' for arrays
+  Kind kind;
+  Elem elem;      // element type of an array (or of the list's entries)
+  bool writable;  // the kernel writes the array
+};
+
+// One argument after parsing: a scalar, a view or a list.
+union Slot {
+  int32_t i;
+  int64_t L;
+  double d;
+  ViewData v;
+  ListData l;
+};
+
+// A kernel's result values; their kinds are static and live in the KernelDef.
+union ResultItem {
+  int64_t i;
+  double d;
+};
+struct ResultValues {
+  ResultItem item[3];
+};
+
+using Invoke = void (*)(const Slot*, ResultValues*);
+
+constexpr int kMaxParams = 32;
+
+struct KernelDef {
+  int number;
+  int nparams;
+  const char* format;
+  const char* const* names;
+  Param params[kMaxParams];
+  int nresults;  // 0 for None
+  bool tuple;    // the result is a tuple of nresults items
+  Res results[3];
+  Invoke invoke;  // null while the kernel's body is not built
+};
+
+namespace sig {
+
+template <class T> struct elem_of;
+template <> struct elem_of<int32_t> { static constexpr Elem value = Elem::i32; };
+template <> struct elem_of<int64_t> { static constexpr Elem value = Elem::i64; };
+template <> struct elem_of<double> { static constexpr Elem value = Elem::f64; };
+
+template <class T> struct param_of;  // no entry: not a kernel parameter type
+template <> struct param_of<int32_t> { static constexpr Param value{'i', Kind::scalar, Elem::none, false}; };
+template <> struct param_of<int64_t> { static constexpr Param value{'L', Kind::scalar, Elem::none, false}; };
+template <> struct param_of<double> { static constexpr Param value{'d', Kind::scalar, Elem::none, false}; };
+template <class T> struct param_of<Vec<T>> {
+  static constexpr Param value{'O', Kind::vec, elem_of<std::remove_const_t<T>>::value, !std::is_const_v<T>};
+};
+template <class T> struct param_of<Mat<T>> {
+  static constexpr Param value{'O', Kind::mat, elem_of<std::remove_const_t<T>>::value, !std::is_const_v<T>};
+};
+template <> struct param_of<VecList<const int32_t>> {
+  static constexpr Param value{'O', Kind::list, Elem::i32, false};
+};
+
+template <class T> struct res_of;
+template <> struct res_of<int32_t> { static constexpr Res value = Res::i32; };
+template <> struct res_of<int64_t> { static constexpr Res value = Res::i64; };
+template <> struct res_of<double> { static constexpr Res value = Res::f64; };
+template <> struct res_of<bool> { static constexpr Res value = Res::boolean; };
+
+template <class R> struct result_of {  // a single value
+  static constexpr int count = 1;
+  static constexpr bool tuple = false;
+  static constexpr Res kinds[4] = {res_of<R>::value, Res::none, Res::none};
+};
+template <> struct result_of<void> {
+  static constexpr int count = 0;
+  static constexpr bool tuple = false;
+  static constexpr Res kinds[4] = {Res::none, Res::none, Res::none};
+};
+template <class... Ts> struct result_of<std::tuple<Ts...>> {
+  static_assert(sizeof...(Ts) == 2 || sizeof...(Ts) == 3, "results are tuples of two or three items");
+  static constexpr int count = sizeof...(Ts);
+  static constexpr bool tuple = true;
+  static constexpr Res kinds[4] = {res_of<Ts>::value..., Res::none};
+};
+
+template <class F> struct fn;
+template <class R, class... A> struct fn<R(A...)> {
+  using result = R;
+  using args = std::tuple<A...>;
+  static constexpr int arity = sizeof...(A);
+  static constexpr Param params[sizeof...(A) + 1] = {param_of<A>::value..., Param{}};
+};
+
+// The strip trick lets PENDING take a parenthesised function type with commas in it.
+template <class T> struct strip;
+template <class T> struct strip<void(T)> { using type = std::remove_pointer_t<T>; };
+
+constexpr int length(const char* s) {
+  int n = 0;
+  while (s[n]) ++n;
+  return n;
+}
+
+constexpr int compare(const char* a, const char* b) {
+  for (;; ++a, ++b) {
+    unsigned char x = static_cast<unsigned char>(*a), y = static_cast<unsigned char>(*b);
+    if (x != y) return x < y ? -1 : 1;
+    if (!x) return 0;
+  }
+}
+
+template <class F>
+constexpr bool format_matches(const char* format) {
+  if (length(format) != fn<F>::arity) return false;
+  for (int k = 0; k < fn<F>::arity; ++k)
+    if (format[k] != fn<F>::params[k].letter) return false;
+  return true;
+}
+
+template <class F, size_t N>
+constexpr bool arrays_ascending(const char* const (&names)[N]) {
+  const char* previous = nullptr;
+  for (size_t k = 0; k < N && static_cast<int>(k) < fn<F>::arity; ++k) {
+    if (fn<F>::params[k].letter != 'O') continue;
+    if (previous && compare(previous, names[k]) >= 0) return false;
+    previous = names[k];
+  }
+  return true;
+}
+
+template <class F, size_t N>
+constexpr bool names_unique_and_nonempty(const char* const (&names)[N]) {
+  for (size_t a = 0; a < N; ++a) {
+    if (!names[a][0]) return false;
+    for (size_t b = a + 1; b < N; ++b)
+      if (compare(names[a], names[b]) == 0) return false;
+  }
+  return true;
+}
+
+template <class T> struct slot_as;
+template <> struct slot_as<int32_t> { static int32_t get(const Slot& s) { return s.i; } };
+template <> struct slot_as<int64_t> { static int64_t get(const Slot& s) { return s.L; } };
+template <> struct slot_as<double> { static double get(const Slot& s) { return s.d; } };
+template <class T> struct slot_as<Vec<T>> { static Vec<T> get(const Slot& s) { return Vec<T>(s.v); } };
+template <class T> struct slot_as<Mat<T>> { static Mat<T> get(const Slot& s) { return Mat<T>(s.v); } };
+template <class T> struct slot_as<VecList<T>> { static VecList<T> get(const Slot& s) { return VecList<T>(s.l); } };
+
+template <class T>
+inline void store(ResultItem& item, T value) {
+  if constexpr (std::is_same_v<T, double>)
+    item.d = value;
+  else
+    item.i = static_cast<int64_t>(value);
+}
+
+template <auto F, class R, class... A, size_t... I>
+inline void call(const Slot* s, ResultValues* out, std::index_sequence<I...>) {
+  if constexpr (std::is_void_v<R>) {
+    F(slot_as<A>::get(s[I])...);
+    (void)out;
+  } else if constexpr (result_of<R>::tuple) {
+    R r = F(slot_as<A>::get(s[I])...);
+    std::apply([out](auto... v) {
+      int k = 0;
+      (store(out->item[k++], v), ...);
+    }, r);
+  } else {
+    store(out->item[0], F(slot_as<A>::get(s[I])...));
+  }
+}
+
+template <auto F, class R, class... A>
+void invoke_as(const Slot* s, ResultValues* out, R (*)(A...)) {
+  call<F, R, A...>(s, out, std::index_sequence_for<A...>{});
+}
+
+// The entry that unpacks the slots and runs kernel F.
+template <auto F>
+void invoke(const Slot* s, ResultValues* out) {
+  invoke_as<F>(s, out, F);
+}
+
+template <class F, size_t N>
+constexpr KernelDef make_def(int number, const char* format, const char* const (&names)[N], Invoke entry) {
+  using f = fn<F>;
+  using r = result_of<typename f::result>;
+  KernelDef d{number, f::arity, format, names, {}, r::count, r::tuple, {r::kinds[0], r::kinds[1], r::kinds[2]}, entry};
+  for (int k = 0; k < f::arity; ++k) d.params[k] = f::params[k];
+  return d;
+}
+
+// Kernel `number` is kernel d under another name: same signature, same entry.
+constexpr KernelDef renamed(KernelDef d, int number, const char* const* names) {
+  d.number = number;
+  d.names = names;
+  return d;
+}
+
+template <size_t N>
+constexpr bool arrays_ascending(const KernelDef& d, const char* const (&names)[N]) {
+  const char* previous = nullptr;
+  for (int k = 0; k < d.nparams && k < static_cast<int>(N); ++k) {
+    if (d.params[k].letter != 'O') continue;
+    if (previous && compare(previous, names[k]) >= 0) return false;
+    previous = names[k];
+  }
+  return true;
+}
+
+}  // namespace sig
+}  // namespace fragments
+
+#define FRAGMENTS_CHECKED_DEF(N, F, ENTRY, FORMAT, ...)                                                 \
+  namespace fragments::registry {                                                                     \
+  inline constexpr const char* names_##N[] = {__VA_ARGS__};                                           \
+  static_assert(::fragments::sig::fn<F>::arity <= ::fragments::kMaxParams,                            \
+                "_c_closure_" #N ": too many parameters");                                           \
+  static_assert(::fragments::sig::format_matches<F>(FORMAT),                                          \
+                "_c_closure_" #N ": the format string does not match the C++ signature");            \
+  static_assert(sizeof(names_##N) / sizeof(names_##N[0]) == ::fragments::sig::fn<F>::arity,           \
+                "_c_closure_" #N ": there must be exactly one name per parameter");                  \
+  static_assert(::fragments::sig::names_unique_and_nonempty<F>(names_##N),                            \
+                "_c_closure_" #N ": parameter names must be distinct and non-empty");                \
+  static_assert(::fragments::sig::arrays_ascending<F>(names_##N),                                     \
+                "_c_closure_" #N ": array parameters must stand in ascending byte order of names");  \
+  extern constexpr ::fragments::KernelDef kernel_##N = ::fragments::sig::make_def<F>(N, FORMAT, names_##N, ENTRY); \
+  }
+
+#define FRAGMENT(N, FN, FORMAT, ...) \
+  FRAGMENTS_CHECKED_DEF(N, decltype(FN), &::fragments::sig::invoke<&FN>, FORMAT, __VA_ARGS__)
+
+#define PENDING(N, SIG, FORMAT, ...) \
+  FRAGMENTS_CHECKED_DEF(N, ::fragments::sig::strip<void SIG>::type, nullptr, FORMAT, __VA_ARGS__)
+
+#define SAME_AS(N, PRIMARY, ...)                                                                  \
+  namespace fragments::registry {                                                                 \
+  inline constexpr const char* names_##N[] = {__VA_ARGS__};                                       \
+  static_assert(sizeof(names_##N) / sizeof(names_##N[0]) == kernel_##PRIMARY.nparams,             \
+                "_c_closure_" #N ": there must be exactly one name per parameter");              \
+  static_assert(::fragments::sig::arrays_ascending(kernel_##PRIMARY, names_##N),                  \
+                "_c_closure_" #N ": array parameters must stand in ascending byte order of names");  \
+  extern constexpr ::fragments::KernelDef kernel_##N = ::fragments::sig::renamed(kernel_##PRIMARY, N, names_##N); \
+  }
