@@ -221,8 +221,8 @@ int32_t total_terms(int32_t n, Vec<const int32_t> nnz, int32_t init) {
 std::tuple<int32_t, int32_t> count_sparse_list(int32_t n, Vec<const int32_t> nelem, Vec<const int32_t> nnz,
                                                int32_t rnelem, int32_t rnnz, Vec<const int32_t> sp_base,
                                                Vec<const int64_t> wi64) {
-  const int32_t terms = total_terms(n, nnz, rnnz);
   Scratch<int32_t> cur(n);
+  const int32_t terms = total_terms(n, nnz, rnnz);
   const int32_t count = merge_list(
       n, nelem, sp_base, wi64, cur, [](int32_t, int32_t, int32_t) {}, [](int32_t, int64_t) {});
   return {add32(rnelem, count), terms};
