@@ -187,15 +187,10 @@ void sum_sparse_sparse(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t co
   out_ptr[0] = 0;
   int32_t k = 0, t = 0;
   merge_two(wi64.from(sp_a), nelem_a, wi64.from(sp_b), nelem_b, [&](int64_t index, int32_t i, int32_t j) {
-    double constant = 0.0;
     if (i >= 0) t = a.append(i, out_nidxs, out_cof, t);
     if (j >= 0) t = b.append(j, out_nidxs, out_cof, t);
-    if (i >= 0 && j >= 0)
-      constant = a.constant(i) + b.constant(j);
-    else
-      constant = i >= 0 ? a.constant(i) : b.constant(j);
     out_sp[k] = index;
-    out_bfix[k] = constant;
+    out_bfix[k] = i < 0 ? b.constant(j) : j < 0 ? a.constant(i) : a.constant(i) + b.constant(j);
     out_ptr[k + 1] = t;
     ++k;
   });
