@@ -1,10 +1,5 @@
 """Size products, stride tables, linear indexes of multi-indexes and their range checks,
 against NumPy (np.prod, np.ravel_multi_index, np.unravel_index)."""
-import sys
-from pathlib import Path
-
-sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
-
 import numpy as np
 import pytest
 

@@ -1,10 +1,5 @@
 """A variable turned into an expression record evaluates to the variable's own values;
 spreading a variable's values fills its present elements only."""
-import sys
-from pathlib import Path
-
-sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
-
 import numpy as np
 import pytest
 
