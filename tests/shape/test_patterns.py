@@ -173,26 +173,3 @@ def test_linear_sort_random(steps, seed):
         scatter(cur, d, ptr, n, i32(rshape), rsp_view, s, tgt)
         cur, tgt = tgt, cur
     assert cur.tolist() == np.argsort(rsp, kind="stable").tolist()
-
-
-def test_linear_steps_one_pass():
-    """One pass by the last dimension of shape [2,3]: digits 2,0,2,1 -> buckets, stable order."""
-    rshape, s, rsp = i32([2, 3]), i64([3, 1]), i64([5, 3, 2, 1])
-    ptr = i32([9, 9, 9, 9, 9])
-    kernel(175)(1, ptr, rshape)
-    assert ptr.tolist() == [0, 0, 0, 0, 9]
-    kernel(176)(1, ptr, 4, rshape, rsp, s)
-    assert ptr.tolist() == [0, 1, 1, 2, 9]
-    kernel(177)(1, ptr, rshape)
-    assert ptr.tolist() == [0, 1, 2, 4, 9]
-    tgt = i32([-1] * 4)
-    kernel(178)(i32([0, 1, 2, 3]), 1, ptr, 4, rshape, rsp, s, tgt)
-    assert tgt.tolist() == [1, 3, 0, 2]
-    assert ptr.tolist() == [1, 2, 4, 4, 9]
-
-
-@pytest.mark.parametrize("nd", [0, 1])
-def test_target_strides_short_shapes(nd):
-    s = i64([1, -4])
-    kernel(173)(nd, i32([5] * nd), s)
-    assert s.tolist() == [1, -4]

@@ -45,7 +45,7 @@ def box_of(first, last):
     return tuple(slice(a, b) for a, b in zip(first, last))
 
 
-def sparse_slice(rng, shape, nativeidxs, sparsity, first, last, pos=0, stride=1):
+def sparse_slice(shape, nativeidxs, sparsity, first, last, pos=0, stride=1):
     """Runs the count and build passes; returns count, end, idxs, sp, key."""
     nd = len(shape)
     key = i32(np.full(max(nd, 1), -9), stride)
@@ -66,7 +66,7 @@ def test_box_size():
 
 
 def test_sparse_slice_example():
-    count, end, idxs, sp, key = sparse_slice(None, [3, 4], [10, 50, 60, 110], [1, 5, 6, 11], [1, 1], [3, 3])
+    count, end, idxs, sp, key = sparse_slice([3, 4], [10, 50, 60, 110], [1, 5, 6, 11], [1, 1], [3, 3])
     assert count == 2 and end == 2
     assert sp[:2].tolist() == [0, 1]
     assert idxs[:2].tolist() == [50, 60]
@@ -76,7 +76,7 @@ def test_sparse_slice_example():
 def test_sparse_slice_box_edges():
     """A coordinate equal to first is inside, one equal to last is outside."""
     shape, sparsity = [4, 4], [4 * 1 + 1, 4 * 1 + 3, 4 * 3 + 1]
-    count, end, idxs, sp, _ = sparse_slice(None, shape, [7, 8, 9], sparsity, [1, 1], [3, 3])
+    count, end, idxs, sp, _ = sparse_slice(shape, [7, 8, 9], sparsity, [1, 1], [3, 3])
     assert count == 1 and end == 1 and idxs[0] == 7 and sp[0] == 0
 
 
@@ -87,7 +87,7 @@ def test_sparse_slice_random(seed):
     shape, dense, nativeidxs, sparsity = random_variable(rng, nd, sparse=True)
     first, last = random_box(rng, shape)
     pos = int(rng.integers(0, 4))
-    count, end, idxs, sp, key = sparse_slice(rng, shape, nativeidxs, sparsity, first, last, pos,
+    count, end, idxs, sp, key = sparse_slice(shape, nativeidxs, sparsity, first, last, pos,
                                              stride=int(rng.choice([1, 2, -1])))
     piece = dense[box_of(first, last)]
     present = np.flatnonzero(piece.ravel() != 0)
@@ -103,7 +103,7 @@ def test_sparse_slice_random(seed):
 
 def test_sparse_slice_zero_dimensions():
     """nd = 0: one element, inside the empty box at linear index 0; key is left alone."""
-    count, end, idxs, sp, key = sparse_slice(None, [], [42], [0], [], [], pos=1)
+    count, end, idxs, sp, key = sparse_slice([], [42], [0], [], [], pos=1)
     assert (count, end) == (1, 2)
     assert idxs[1] == 42 and sp[1] == 0
     assert key.tolist() == [-9]
