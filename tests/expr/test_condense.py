@@ -1,11 +1,6 @@
 """Condensing the terms of a record: the two per-element sorts against a stable argsort,
 count and build passes against a direct grouping of the terms and against the evaluated
 operand, the condensed check, the plain copy and the unit record."""
-import sys
-from pathlib import Path
-
-sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
-
 import numpy as np
 import pytest
 

@@ -1,17 +1,10 @@
 """Weighted sums of expression records (two operands and lists), checked against NumPy on
 the evaluated operands and against the concatenation order of their terms."""
-import os
-import subprocess
-import sys
-import textwrap
-from pathlib import Path
-
-sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
-
 import numpy as np
 import pytest
 
 import fragments
+from support.alloclimit import run_capped, skip_under_asan
 from support.buffers import f64, i32
 from support.records import Record, evaluate, place, random_record, read, reserve, runs
 from support.stacks import Stacks
@@ -299,18 +292,17 @@ def test_sparse_list_merges_in_operand_order():
     assert r.bfix.tolist() == [1.0, -2.0, 6.0]
 
 
-@pytest.mark.skipif("asan" in os.environ.get("LD_PRELOAD", ""), reason="address-space limit conflicts with ASan")
+@skip_under_asan
 def test_cursor_allocation_failure_writes_nothing():
     # With the address space capped, the cursors of 2**28 operands cannot be had: the
     # kernels raise MemoryError before reading operand data or writing the result.
-    code = textwrap.dedent("""
-        import resource, numpy as np, fragments
-        soft, hard = resource.getrlimit(resource.RLIMIT_AS)
-        resource.setrlimit(resource.RLIMIT_AS, (512 << 20, hard))
+    done = run_capped("""
+        import numpy as np, fragments
         small = np.zeros(4, dtype=np.int32)
         r32, r64, rf = np.full(8, 5, np.int32), np.full(8, 5, np.int64), np.full(8, 5.0)
         w32, w64, wf = np.zeros(8, np.int32), np.zeros(8, np.int64), np.zeros(8)
-        n = 1 << 28
+        n = 1 << 28  # 1 GiB of cursors
+        cap_address_space()
         for call in (
             lambda: fragments._c_closure_375(n, small, small, 0, 0, small, w64),
             lambda: fragments._c_closure_378(0, small, small, n, small, small, small, 0, 0, rf, r32, r64, 0, 0, 0,
@@ -323,6 +315,4 @@ def test_cursor_allocation_failure_writes_nothing():
         assert (r32 == 5).all() and (r64 == 5).all() and (rf == 5.0).all()
         print("ok")
     """)
-    env = dict(os.environ)
-    done = subprocess.run([sys.executable, "-c", code], env=env, capture_output=True, text=True, timeout=60)
     assert done.stdout.strip() == "ok", done.stderr

@@ -1,17 +1,10 @@
 """Sums of a record along one dimension (dense in one pass; sparse through permutation,
 radix sort, count and build), checked against np.sum(axis=d) on the evaluated operand."""
-import os
-import subprocess
-import sys
-import textwrap
-from pathlib import Path
-
-sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
-
 import numpy as np
 import pytest
 
 import fragments
+from support.alloclimit import run_capped, skip_under_asan
 from support.records import Record, evaluate, place, random_record, read, reserve, runs
 from support.stacks import Stacks
 
@@ -231,14 +224,13 @@ def test_empty_stretches():
     s.r.assert_only_changed(snaps)
 
 
-@pytest.mark.skipif("asan" in os.environ.get("LD_PRELOAD", ""), reason="address-space limit conflicts with ASan")
+@skip_under_asan
 def test_sort_allocation_failure_writes_nothing():
-    code = textwrap.dedent("""
-        import resource, numpy as np, fragments
-        soft, hard = resource.getrlimit(resource.RLIMIT_AS)
-        resource.setrlimit(resource.RLIMIT_AS, (512 << 20, hard))
+    done = run_capped("""
+        import numpy as np, fragments
         x = np.full(16, 5, np.int32)
-        try:
+        cap_address_space()
+        try:  # 2 GiB of strides
             fragments._c_closure_381(0, 0, 1 << 28, 4, 8, 0, 0, 4, np.ones(4, np.int32), np.zeros(4, np.int64), x)
             raise SystemExit("no MemoryError")
         except MemoryError:
@@ -246,5 +238,4 @@ def test_sort_allocation_failure_writes_nothing():
         assert (x == 5).all()
         print("ok")
     """)
-    done = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True, timeout=60)
     assert done.stdout.strip() == "ok", done.stderr
