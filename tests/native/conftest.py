@@ -1,5 +1,0 @@
-# Makes the shared test helpers (tests/support) importable as `support`.
-import sys
-from pathlib import Path
-
-sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
