@@ -153,14 +153,6 @@ def test_strict_order_examples(values, n, flag, want):
     assert F._c_closure_22(n, i64(values, 2), flag) is want
 
 
-def test_strict_order_random():
-    rng = np.random.default_rng(5)
-    for _ in range(50):
-        v = np.cumsum(rng.integers(0, 3, size=rng.integers(2, 8))) - 3
-        n = int(rng.integers(2, len(v) + 1))
-        assert F._c_closure_22(n, i64(v), 1) is bool(np.all(np.diff(v[:n]) > 0))
-
-
 def result_terms(model, rng, nelem=6):
     """A run of terms as several records' elements concatenated: bar terms may follow
     scalar ones, and index 0 occurs."""
