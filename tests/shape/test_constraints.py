@@ -115,61 +115,42 @@ def test_zero_and_conic_rows(seed):
     np.testing.assert_array_equal(sl, want_sl)
 
 
-def semidefinite_rows(nblocks, msize, nsub, n, nrows, typecode, rng):
-    nterms = nblocks * msize * (msize + 1) // 2 * nsub
-    nat = rows(rng, n, nrows)
-    stack, off, values = constants(rng, n)
-    barsubj, matsubi, matsubj = (junk(np.int32, nterms + 2, 2) for _ in range(3))
-    blk, pos, types = (i32(np.full(nrows, -1)) for _ in range(3))
-    efix, lb, ub = (f64(np.full(nrows, 7.5)) for _ in range(3))
-    blockid = 4
-    F._c_closure_69(barsubj, off, blockid, msize, nblocks, nsub, matsubi, matsubj, blk, efix, pos, lb, types,
-                    ub, i32(nat), n, stack.f64, typecode)
-    return dict(barsubj=barsubj, matsubi=matsubi, matsubj=matsubj, blk=blk, pos=pos, types=types, efix=efix,
-                lb=lb, ub=ub, nat=nat, values=values, nterms=nterms, blockid=blockid)
-
-
-def test_semidefinite_rows_small_example():
-    r = semidefinite_rows(1, 2, 1, 0, 8, 3, np.random.default_rng(0))
-    np.testing.assert_array_equal(r["matsubi"][:3], [0, 1, 1])
-    np.testing.assert_array_equal(r["matsubj"][:3], [0, 0, 1])
-    np.testing.assert_array_equal(r["barsubj"][:3], [0, 0, 0])
-    assert (r["barsubj"][3:] == JUNK[np.int32]).all()
-    assert r["types"][4] == -4
-
-
 @pytest.mark.parametrize("nblocks,msize,nsub,typecode",
-                         [(2, 3, 2, 0), (3, 1, 1, 2**31 - 1), (1, 0, 2, -2**31), (0, 3, 1, 5), (2, 4, 3, -7)])
+                         [(1, 2, 1, 3), (2, 3, 2, 0), (3, 1, 1, 2**31 - 1), (1, 0, 2, -2**31), (0, 3, 1, 5),
+                          (2, 4, 3, -7)])
 def test_semidefinite_rows(nblocks, msize, nsub, typecode):
     rng = np.random.default_rng(msize * 10 + nsub)
-    nrows = 40
+    nrows, blockid = 40, 4
     n = int(rng.integers(0, 12))
-    r = semidefinite_rows(nblocks, msize, nsub, n, nrows, typecode, rng)
+    nt = nblocks * msize * (msize + 1) // 2 * nsub
+    nat = rows(rng, n, nrows)
+    stack, off, values = constants(rng, n)
+    barsubj, matsubi, matsubj = (junk(np.int32, nt + 2, 2) for _ in range(3))
+    blk, pos, types = (i32(np.full(nrows, -1)) for _ in range(3))
+    efix, lb, ub = (f64(np.full(nrows, 7.5)) for _ in range(3))
+    F._c_closure_69(barsubj, off, blockid, msize, nblocks, nsub, matsubi, matsubj, blk, efix, pos, lb, types,
+                    ub, i32(nat), n, stack.f64, typecode)
 
     ti, tj = np.tril_indices(msize)  # row by row
     b, t, k = np.meshgrid(np.arange(nblocks), np.arange(len(ti)), np.arange(nsub), indexing="ij")
-    nt = r["nterms"]
-    np.testing.assert_array_equal(r["barsubj"][:nt], (nsub * b + k).ravel())
-    np.testing.assert_array_equal(r["matsubi"][:nt], ti[t].ravel())
-    np.testing.assert_array_equal(r["matsubj"][:nt], tj[t].ravel())
-    for a in ("barsubj", "matsubi", "matsubj"):
-        assert (r[a][nt:] == JUNK[np.int32]).all()
+    np.testing.assert_array_equal(barsubj, np.r_[(nsub * b + k).ravel(), JUNK[np.int32], JUNK[np.int32]])
+    np.testing.assert_array_equal(matsubi, np.r_[ti[t].ravel(), JUNK[np.int32], JUNK[np.int32]])
+    np.testing.assert_array_equal(matsubj, np.r_[tj[t].ravel(), JUNK[np.int32], JUNK[np.int32]])
 
-    want_types = np.full(nrows, -1)
-    want_types[r["blockid"]] = np.int32(-1 - typecode)  # wraps for the most negative code
-    np.testing.assert_array_equal(r["types"], want_types)
-    nat = r["nat"]
+    want = np.full(nrows, -1)
+    want[blockid] = -1 - typecode
+    np.testing.assert_array_equal(types, want)
     want = np.full(nrows, -1)
     want[nat] = np.arange(n)
-    np.testing.assert_array_equal(r["pos"], want)
-    want[nat] = r["blockid"]
-    np.testing.assert_array_equal(r["blk"], want)
+    np.testing.assert_array_equal(pos, want)
+    want[nat] = blockid
+    np.testing.assert_array_equal(blk, want)
     want_e = np.full(nrows, 7.5)
-    want_e[nat] = r["values"]
-    np.testing.assert_array_equal(r["efix"], want_e)
+    want_e[nat] = values
+    np.testing.assert_array_equal(efix, want_e)
     want_e[nat] = 0.0
-    np.testing.assert_array_equal(r["lb"], want_e)
-    np.testing.assert_array_equal(r["ub"], want_e)
+    np.testing.assert_array_equal(lb, want_e)
+    np.testing.assert_array_equal(ub, want_e)
 
 
 # ---------------------------------------------------------------- semidefinite slack entries
