@@ -1,15 +1,10 @@
 """Registration of constraint rows, bounds, slacks and map stamps in the native maps."""
-import sys
-from pathlib import Path
-
 import numpy as np
 import pytest
 
-sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
-
-import fragments as F  # noqa: E402
-from support.buffers import JUNK, f64, i32, i64  # noqa: E402
-from support.stacks import Stack  # noqa: E402
+import fragments as F
+from support.buffers import JUNK, f64, i32, i64
+from support.stacks import Stack
 
 STRIDES = [1, 2, -1]
 

@@ -1,15 +1,10 @@
 """Result shapes and the element lists of repeated and stacked variables, against NumPy's
 tile, stack, concatenate and slicing on dense arrays of native indexes."""
-import sys
-from pathlib import Path
-
 import numpy as np
 import pytest
 
-sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
-
-import fragments as F  # noqa: E402
-from support.buffers import JUNK, i32, i64  # noqa: E402
+import fragments as F
+from support.buffers import JUNK, i32, i64
 
 J64 = JUNK[np.int64]
 

@@ -1,14 +1,9 @@
 """Symmetric expansions and triangular coordinate lists, against NumPy's triangle indexes."""
-import sys
-from pathlib import Path
-
 import numpy as np
 import pytest
 
-sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
-
-import fragments as F  # noqa: E402
-from support.buffers import JUNK, f64, i32, i64  # noqa: E402
+import fragments as F
+from support.buffers import JUNK, f64, i32, i64
 
 SIZES = [0, 1, 2, 3, 5]
 
