@@ -4,7 +4,7 @@ import numpy as np
 import pytest
 
 import fragments
-from support.alloclimit import run_capped, skip_under_asan
+from support.alloclimit import run_capped
 from support.buffers import f64, i32
 from support.records import Record, evaluate, place, random_record, read, reserve, runs
 from support.stacks import Stacks
@@ -292,7 +292,6 @@ def test_sparse_list_merges_in_operand_order():
     assert r.bfix.tolist() == [1.0, -2.0, 6.0]
 
 
-@skip_under_asan
 def test_cursor_allocation_failure_writes_nothing():
     # With the address space capped, the cursors of 2**28 operands cannot be had: the
     # kernels raise MemoryError before reading operand data or writing the result.

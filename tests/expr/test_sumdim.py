@@ -4,7 +4,7 @@ import numpy as np
 import pytest
 
 import fragments
-from support.alloclimit import run_capped, skip_under_asan
+from support.alloclimit import run_capped
 from support.records import Record, evaluate, place, random_record, read, reserve, runs
 from support.stacks import Stacks
 
@@ -224,7 +224,6 @@ def test_empty_stretches():
     s.r.assert_only_changed(snaps)
 
 
-@skip_under_asan
 def test_sort_allocation_failure_writes_nothing():
     done = run_capped("""
         import numpy as np, fragments
