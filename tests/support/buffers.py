@@ -1,0 +1,38 @@
+"""Typed buffers as a caller passes them: NumPy arrays, optionally strided views whose
+gaps hold junk, and read-only copies."""
+import numpy as np
+
+JUNK = {np.int32: -777777, np.int64: -7777777777, np.float64: -7.77e77}
+
+
+def arr(values, dtype, stride=1):
+    """A 1-D array of `values` with element stride `stride` (may be negative); the
+    elements between hold junk so that a kernel ignoring the stride reads junk."""
+    values = np.asarray(values, dtype=dtype).ravel()
+    if stride == 1:
+        return values.copy()
+    step = abs(stride)
+    n = len(values)
+    base = np.full(max(n * step, 1), JUNK[dtype], dtype=dtype)
+    view = base[::stride][:n]
+    view[...] = values
+    return view
+
+
+def i32(values=(), stride=1):
+    return arr(values, np.int32, stride)
+
+
+def i64(values=(), stride=1):
+    return arr(values, np.int64, stride)
+
+
+def f64(values=(), stride=1):
+    return arr(values, np.float64, stride)
+
+
+def readonly(a):
+    """A read-only view of `a`."""
+    v = a.view()
+    v.flags.writeable = False
+    return v
