@@ -177,3 +177,11 @@ def test_sparse_slice_scratch_failure_writes_nothing():
     env = dict(os.environ)
     done = subprocess.run([sys.executable, "-c", code], env=env, capture_output=True, text=True, timeout=60)
     assert done.stdout.strip() == "ok", done.stderr
+
+
+@pytest.mark.parametrize("last, want", [([65536, 65536], 0), ([46341, 46341], 46341 * 46341 - 2**32),
+                                        ([3, 0], 0)])
+def test_dense_slice_count_is_a_wrapping_32_bit_product(last, want):
+    # No stored element is visited (count = 0); only the box's size product is formed.
+    got = k(261)(i32([0, 0]), 0, i32(last), 2, 0, 0, 7, 5, 0, 0, i64([1, 1]), i32([0, 0]), i64([0]))
+    assert got == (want, 5)

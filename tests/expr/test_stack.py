@@ -284,3 +284,12 @@ def test_stacked_shape_reads_only_recorded_sizes():
     short[:2] = [2, 3]
     k(288)(2, short[:2], object_list([i32([2, 3]), i32([2, 3]), i32([2, 3])]))  # a new dimension
     np.testing.assert_array_equal(short, [2, 3, JUNK[np.int32], JUNK[np.int32]])
+
+
+def test_sizes_and_counts_wrap_in_32_bits():
+    big = 2**31 - 1
+    assert k(274)(big, i32([1, 2]), 2) == -(2**31) + 2
+    assert k(271)(2, i32([big, 1]), i32([1, big]), 0, 1) == (-(2**31), -(2**31) + 1)
+    offset = i32([0, 0, 0])
+    k(273)(i32([big, 1, 5]), 3, offset)
+    np.testing.assert_array_equal(offset, [0, big, -(2**31)])
