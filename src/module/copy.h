@@ -36,12 +36,12 @@ void block_copy(const T* source, ptrdiff_t ss, int64_t sp, T* target, ptrdiff_t 
   const auto [s_lo, s_hi] = span(s, ss);
   const auto [t_lo, t_hi] = span(t, ts);
   const bool apart = std::less<const T*>()(s_hi, t_lo) || std::less<const T*>()(t_hi, s_lo);
-  if (apart || s == t) {
-    if (s == t && ss == ts) return;  // the run onto itself
+  if (apart) {
     for (int64_t k = 0; k < count; ++k) t[k * ts] = s[k * ss];
   } else if (ss == ts) {
     // Same lattice: walk away from the side where the target would overwrite unread source.
-    if ((t - s) / ss > 0)
+    if (s == t) return;
+    if (ss != 0 && (t - s) / ss > 0)
       for (int64_t k = count - 1; k >= 0; --k) t[k * ts] = s[k * ss];
     else
       for (int64_t k = 0; k < count; ++k) t[k * ts] = s[k * ss];

@@ -70,6 +70,7 @@ constexpr int kMaxParams = 32;
 
 struct KernelDef {
   int number;
+  int same_as;  // the kernel whose implementation this is (its own number if none)
   int nparams;
   const char* format;
   const char* const* names;
@@ -226,13 +227,14 @@ template <class F, size_t N>
 constexpr KernelDef make_def(int number, const char* format, const char* const (&names)[N], Invoke entry) {
   using f = fn<F>;
   using r = result_of<typename f::result>;
-  KernelDef d{number, f::arity, format, names, {}, r::count, r::tuple, {r::kinds[0], r::kinds[1], r::kinds[2]}, entry};
+  KernelDef d{number, number, f::arity, format, names, {}, r::count, r::tuple, {r::kinds[0], r::kinds[1], r::kinds[2]}, entry};
   for (int k = 0; k < f::arity; ++k) d.params[k] = f::params[k];
   return d;
 }
 
 // Kernel `number` is kernel d under another name: same signature, same entry.
 constexpr KernelDef renamed(KernelDef d, int number, const char* const* names) {
+  d.same_as = d.number;
   d.number = number;
   d.names = names;
   return d;

@@ -75,7 +75,10 @@ int main(int argc, char** argv) {
     } else {
       std::fputs(k.nresults ? result_type(k.results[0]) : "None", out);
     }
-    std::fputs(": ...\n", out);
+    if (k.same_as != k.number)
+      std::fprintf(out, ":\n    \"\"\"The same kernel as _c_closure_%d.\"\"\"\n", k.same_as);
+    else
+      std::fputs(": ...\n", out);
   }
   if (out != stdout) std::fclose(out);
   return 0;

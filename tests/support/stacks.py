@@ -10,11 +10,12 @@ KINDS = (("i32", np.int32), ("i64", np.int64), ("f64", np.float64))
 
 class Stack:
     def __init__(self, size=4096, gap=3, stride=1):
-        """`stride` > 1 makes the stack arrays strided views (junk between elements)."""
+        """A `stride` other than 1 makes the stack arrays strided views (junk between
+        elements; a negative stride runs backwards through memory)."""
         self.gap = gap
         self.top = {"i32": gap, "i64": gap, "f64": gap}
         for name, dtype in KINDS:
-            base = np.full(size * stride, JUNK[dtype], dtype=dtype)
+            base = np.full(size * abs(stride), JUNK[dtype], dtype=dtype)
             setattr(self, name, base[::stride])
 
     def _take(self, kind, n):

@@ -1,0 +1,108 @@
+"""Strides, size products, maxima and shape copies of record shape runs."""
+import numpy as np
+import pytest
+
+import fragments as F
+from support.buffers import i32, i64
+from support.stacks import Stack
+
+SHAPES = [(), (0,), (5,), (2, 3, 4), (3, 0, 2), (1, 1, 1, 1), (7, 2, 1, 3, 2)]
+
+
+def row_major(shape):
+    st = [1] * len(shape)
+    for k in range(len(shape) - 1, 0, -1):
+        st[k - 1] = st[k] * shape[k]
+    return st
+
+
+def wrap32(x):
+    return (x + 2**31) % 2**32 - 2**31
+
+
+@pytest.mark.parametrize("shape", SHAPES)
+@pytest.mark.parametrize("stride", [1, 3, -2])
+def test_stride_kernels_match_row_major_strides(shape, stride):
+    nd = len(shape)
+    expect = row_major(shape)
+    stack = Stack(stride=stride)
+    base = stack.put_i32(shape)
+    for call in (
+        lambda st: F._c_closure_260(nd, base, st, stack.i32),
+        lambda st: F._c_closure_262(nd, i32(shape, stride), st),
+        lambda st: F._c_closure_284(stack.i32, nd, base, st),
+        lambda st: F._c_closure_292(nd, st, i32(shape, -stride)),
+    ):
+        st = i64([-1] * nd, stride)
+        if nd:
+            st[nd - 1] = 1
+        call(st)
+        assert list(st) == expect
+
+
+def test_strides_start_from_the_callers_innermost_stride_and_do_not_wrap_at_32_bits():
+    st = i64([0, 0, 3])
+    F._c_closure_262(3, i32([9, 70000, 70000]), st)
+    assert list(st) == [3 * 70000 * 70000, 3 * 70000, 3]
+
+
+def test_one_dimension_writes_nothing():
+    st = i64([42])
+    F._c_closure_292(1, st, i32([5]))
+    assert list(st) == [42]
+
+
+@pytest.mark.parametrize("seed", range(5))
+def test_products_of_runs_and_of_sizes_after_a_dimension(seed):
+    rng = np.random.default_rng(seed)
+    stack = Stack()
+    sizes = rng.integers(0, 2000, size=8)
+    base = stack.put_i32(sizes)
+    init = int(rng.integers(-5, 6))
+    for count in range(0, 9):
+        want = wrap32(init * int(np.prod(sizes[:count], dtype=object)))
+        for k in (272, 382, 388):
+            assert getattr(F, f"_c_closure_{k}")(init, count, base, stack.i32) == want
+        for k in (278, 318):
+            assert getattr(F, f"_c_closure_{k}")(count, init, base, stack.i32) == want
+    for nd in range(0, 9):
+        for dim in range(-1, nd):
+            want = wrap32(init * int(np.prod(sizes[dim + 1:nd], dtype=object)))
+            for k in (275, 383, 389):
+                assert getattr(F, f"_c_closure_{k}")(init, dim, nd, base, stack.i32) == want
+            assert F._c_closure_279(dim, nd, init, base, stack.i32) == want
+
+
+def test_product_edges():
+    w = i32([2, 3, 0, 4])
+    assert F._c_closure_272(7, 0, 0, w) == 7
+    assert F._c_closure_272(7, 4, 0, w) == 0
+    assert F._c_closure_272(1, 2, 0, i32([65536, 65536])) == 0          # wraps in 32 bits
+    assert F._c_closure_272(1, 2, 0, i32([65536, 32768])) == -2**31
+    assert F._c_closure_275(5, 2, 3, 0, w) == 5                         # nothing after the last
+    assert F._c_closure_383(1, 0, 3, 0, i32([2, 3, 4])) == 12           # sizes strictly between
+
+
+def test_largest_in_run():
+    r = i32([5, -3, 9, 9, 2], -3)
+    assert F._c_closure_283(-100, r, 0, 0) == -100
+    assert F._c_closure_283(-100, r, 5, 0) == 9
+    assert F._c_closure_283(10, r, 5, 0) == 10
+    assert F._c_closure_283(-100, r, 2, 3) == 9
+
+
+@pytest.mark.parametrize("kernel", [276, 385, 390])
+def test_shape_runs_are_copied_from_the_work_stack_to_the_result_stack(kernel):
+    w, r = Stack(stride=2), Stack()
+    wbase = w.put_i32([4, 5, 6])
+    rbase = r.take_i32(3)
+    snap = r.snapshot()
+    getattr(F, f"_c_closure_{kernel}")(3, r.i32, rbase, wbase, w.i32)
+    assert list(r.i32[rbase:rbase + 3]) == [4, 5, 6]
+    r.assert_only_changed(snap, i32=[(rbase, 3)])
+
+
+def test_shape_copy_between_arrays():
+    out = i32([0, 0, 0, 0], 2)
+    F._c_closure_287(3, out, i32([7, 8, 9], -1))
+    assert list(out) == [7, 8, 9, 0]

@@ -1,0 +1,63 @@
+"""The kernels' signatures as the committed stubs (fragments.pyi) state them."""
+import os
+import re
+from dataclasses import dataclass
+from typing import List, Optional, Tuple
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+STUBS = os.path.join(ROOT, "fragments.pyi")
+
+
+@dataclass
+class Param:
+    name: str
+    type: str  # int, float, or e.g. I32Array, I64ArrayOut, I32Matrix, I32ArrayList
+
+    @property
+    def is_array(self):
+        return self.type not in ("int", "float")
+
+    @property
+    def written(self):
+        return self.type.endswith("Out")
+
+    @property
+    def elem(self):
+        return self.type[:3] if self.is_array else None
+
+    @property
+    def kind(self):
+        t = self.type[3:].replace("Out", "")
+        return {"Array": "vec", "Matrix": "mat", "ArrayList": "list"}.get(t)
+
+
+@dataclass
+class Kernel:
+    number: int
+    params: List[Param]
+    result: str
+    same_as: Optional[int]
+
+
+_DEF = re.compile(r"^def _c_closure_(\d+)\((.*?)\) -> (.*?):(.*)$")
+
+
+def kernels(path=STUBS):
+    out = []
+    lines = open(path).read().splitlines()
+    for i, line in enumerate(lines):
+        m = _DEF.match(line)
+        if not m:
+            continue
+        params = []
+        for p in m.group(2).split(", "):
+            if p in ("/", ""):
+                continue
+            name, t = p.split(": ")
+            params.append(Param(name, t))
+        same = None
+        if i + 1 < len(lines):
+            s = re.search(r"same kernel as _c_closure_(\d+)", lines[i + 1])
+            same = int(s.group(1)) if s else None
+        out.append(Kernel(int(m.group(1)), params, m.group(3), same))
+    return out
