@@ -2,11 +2,6 @@
 new trailing dimension) of the evaluated operands. Every way a caller can take is run:
 dense stacking for all-dense operands, gathering then sorting, and gathering then the
 plain copy when the gathered indexes are already increasing."""
-import sys
-from pathlib import Path
-
-sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
-
 import numpy as np
 import pytest
 

@@ -1,10 +1,5 @@
 """Transposes and permutations of the dimensions of expression records, against np.transpose
 of the evaluated operand."""
-import sys
-from pathlib import Path
-
-sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
-
 import numpy as np
 import pytest
 
