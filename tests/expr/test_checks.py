@@ -6,6 +6,7 @@ import pytest
 from support.alloclimit import run_capped
 from support.buffers import JUNK, f64, i32, i64
 from support.layout import k
+from support.patterns import coordinate_layouts, random_coordinates
 
 
 def wrap32(x):
@@ -104,37 +105,24 @@ def test_products_and_nontrivial_dimension_counts():
 
 # ---- Strides and linear indexes ------------------------------------------------------------
 
-def coordinate_rows(coords, tail_cols=1):
-    """The same coordinate rows as C-ordered, Fortran-ordered and strided int32 arrays, each
-    with junk columns after the coordinates."""
-    rows, nd = coords.shape
-    padded = np.hstack([coords, np.full((rows, tail_cols), -99)]).astype(np.int32)
-    big = np.full((2 * rows + 1, 2 * (nd + tail_cols)), -77, np.int32)
-    strided = big[1::2, ::2]
-    strided[...] = padded
-    return [padded, np.asfortranarray(padded), strided]
-
-
 @pytest.mark.parametrize("strides_kernel, linear_kernel", [(424, 425), (426, 427)])
 def test_strides_and_linear_indexes_match_ravel_multi_index(strides_kernel, linear_kernel):
     rng = np.random.default_rng(22)
     for _ in range(60):
-        shape = tuple(int(n) for n in rng.integers(1, 5, size=int(rng.integers(1, 5))))
-        nd = len(shape)
+        shape, want_st, coords, linear = random_coordinates(rng)
+        nd, rows = len(shape), len(coords)
         s = i64(rng.integers(-9, 9, size=nd), -2)
         s[nd - 1] = 1
         k(strides_kernel)(nd, s, i32(shape, 3))
-        rows = int(rng.integers(0, 7))
-        coords = np.stack([rng.integers(0, n, size=rows) for n in shape], axis=1).reshape(rows, nd)
-        want = np.ravel_multi_index(coords.T, shape) if rows else np.zeros(0, np.int64)
+        np.testing.assert_array_equal(s, want_st)
         n = rows - int(rng.integers(0, 2)) if rows else 0   # rows from n on are left alone
-        for sparsity in coordinate_rows(coords):
+        for sparsity in coordinate_layouts(coords):
             sp = with_tail(np.zeros(rows), np.int64, stride=2)
             k(linear_kernel)(n, nd, s, sp, sparsity)
-            np.testing.assert_array_equal(sp[:n], want[:n])
+            np.testing.assert_array_equal(sp[:n], linear[:n])
             assert np.all(sp[n:rows] == 0) and np.all(sp[rows:] == JUNK[np.int64])
             k(linear_kernel)(n, nd, s, sp, sparsity)        # it adds: a second call doubles
-            np.testing.assert_array_equal(sp[:n], 2 * want[:n])
+            np.testing.assert_array_equal(sp[:n], 2 * linear[:n])
 
 
 def test_strides_start_from_the_callers_innermost_stride_and_are_64_bit():

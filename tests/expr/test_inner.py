@@ -3,8 +3,9 @@ vector's pattern, and linear indexes of coordinate rows."""
 import numpy as np
 import pytest
 
-from support.buffers import f64, i32, i64
+from support.buffers import f64, i64
 from support.layout import k, point, put, random_shape, some_record, value
+from support.patterns import coordinate_layouts, random_coordinates
 from support.records import Record, values_of
 from support.stacks import Stacks
 
@@ -125,29 +126,15 @@ def test_pattern_check_random():
         assert k(289)(*flags, limit, i64(v)) == pattern_truth(*flags, limit, v)
 
 
-def coordinate_layouts(coords):
-    """The same int32 coordinate rows as a C-ordered, a Fortran-ordered and a strided array."""
-    big = np.full((2 * len(coords) + 1, 2 * coords.shape[1] + 1), -99, np.int32)
-    strided = big[1::2, ::2][:len(coords), :coords.shape[1]]
-    strided[...] = coords
-    return [np.ascontiguousarray(coords, np.int32), np.asfortranarray(coords, np.int32), strided]
-
-
 def test_linear_indexes_of_rows_match_ravel_multi_index():
     rng = np.random.default_rng(6)
     for _ in range(40):
-        shape = tuple(int(n) for n in rng.integers(1, 5, size=int(rng.integers(1, 5))))
-        nd = len(shape)
-        st = np.array([np.prod(shape[d + 1:], dtype=np.int64) for d in range(nd)], np.int64)
-        rows = int(rng.integers(0, 6))
-        coords = np.stack([rng.integers(0, n, size=rows) for n in shape], axis=1).reshape(rows, nd)
-        extra = rng.integers(-9, 9, size=(rows, 1))          # a column past nd is not read
-        preset = rng.integers(-5, 5, size=rows)
-        want = preset + np.ravel_multi_index(coords.T, shape) if rows else preset
-        for vsub in coordinate_layouts(np.hstack([coords, extra])):
+        shape, st, coords, linear = random_coordinates(rng)
+        preset = rng.integers(-5, 5, size=len(coords))
+        for vsub in coordinate_layouts(coords):
             res = i64(preset, -2)
-            k(293)(nd, res, i64(st, 3), vsub)
-            np.testing.assert_array_equal(res, want)
+            k(293)(len(shape), res, i64(st, 3), vsub)
+            np.testing.assert_array_equal(res, preset + linear)
 
 
 def test_linear_indexes_of_rows_are_64_bit_and_wrap():
