@@ -46,7 +46,10 @@
 namespace fragments::frame {
 namespace {
 
-int elem_size(Elem e) { return e == Elem::i32 ? 4 : 8; }
+// Element sizes are 4 or 8 bytes: strides and lengths are checked with masks and divided
+// by shifts (an integer division costs more than the rest of taking a view).
+inline int elem_size(Elem e) { return e == Elem::i32 ? 4 : 8; }
+inline int elem_shift(Elem e) { return e == Elem::i32 ? 2 : 3; }
 
 bool format_selects(const char* format, Elem e) {
   const char c = format ? format[0] : 'B';  // a null format means unsigned bytes
@@ -69,14 +72,15 @@ void set_invalid(const char* name) {
 bool record(const Py_buffer& b, Elem e, int ndim, ViewData* v) {
   if (b.ndim != ndim || !format_selects(b.format, e)) return false;
   const Py_ssize_t size = elem_size(e);
-  if (b.itemsize != size || reinterpret_cast<uintptr_t>(b.buf) % size != 0) return false;
+  const int shift = elem_shift(e);
+  if (b.itemsize != size || (reinterpret_cast<uintptr_t>(b.buf) & (size - 1)) != 0) return false;
   const Py_ssize_t s0 = b.strides ? b.strides[0] : (ndim == 2 ? b.shape[1] * size : size);
   const Py_ssize_t s1 = ndim == 2 ? (b.strides ? b.strides[1] : size) : 0;
-  if (s0 % size != 0 || s1 % size != 0) return false;
+  if (((s0 | s1) & (size - 1)) != 0) return false;
   v->ptr = b.buf ? static_cast<char*>(b.buf) : detail::absent_cell;  // empty, but present
-  v->stride = s0 / size;
-  v->stride2 = s1 / size;
-  v->length = b.len / size;
+  v->stride = s0 >> shift;  // exact: a whole number of elements, of either sign
+  v->stride2 = s1 >> shift;
+  v->length = b.len >> shift;
   v->extent0 = b.shape[0];
   v->extent1 = ndim == 2 ? b.shape[1] : 1;
   return true;
@@ -108,14 +112,19 @@ inline bool is_ndarray(PyObject* o) {
 }
 
 // The first format character of NumPy's buffer export for an element type of native
-// byte order and alignment; 0 for the types no view takes.
-inline char numpy_format(int type_num) {
+// byte order and alignment, and the element size (fixed for these types); 0 for the
+// types no view takes.
+struct NumpyElem {
+  char format;
+  int size;
+};
+inline NumpyElem numpy_elem(int type_num) {
   switch (type_num) {
-    case NPY_INT: return 'i';
-    case NPY_LONG: return 'l';
-    case NPY_LONGLONG: return 'q';
-    case NPY_DOUBLE: return 'd';
-    default: return 0;
+    case NPY_INT: return {'i', static_cast<int>(sizeof(int))};
+    case NPY_LONG: return {'l', static_cast<int>(sizeof(long))};
+    case NPY_LONGLONG: return {'q', static_cast<int>(sizeof(long long))};
+    case NPY_DOUBLE: return {'d', static_cast<int>(sizeof(double))};
+    default: return {0, 0};
   }
 }
 
@@ -127,27 +136,29 @@ constexpr int kWarnOnWrite = static_cast<int>(0x80000000u);
 // returns false when record() would not accept that export, or when the export itself
 // would fail or warn (a read-only array, or one that warns on writing, for a written
 // parameter). False leaves no exception: the caller then takes the buffer path.
-bool record_ndarray(PyObject* o, Elem e, int ndim, bool writable, ViewData* v) {
+inline bool record_ndarray(PyObject* o, Elem e, int ndim, bool writable, ViewData* v) {
   PyArrayObject* a = reinterpret_cast<PyArrayObject*>(o);
   if (PyArray_NDIM(a) != ndim) return false;
   const PyArray_Descr* d = PyArray_DESCR(a);
-  const char format[2] = {numpy_format(d->type_num), 0};
-  if (!format[0] || !PyArray_ISNBO(d->byteorder) || !format_selects(format, e)) return false;
+  const NumpyElem t = numpy_elem(d->type_num);
+  const char format[2] = {t.format, 0};
+  if (!t.format || !PyArray_ISNBO(d->byteorder) || !format_selects(format, e)) return false;
   const Py_ssize_t size = elem_size(e);
+  const int shift = elem_shift(e);
   char* data = static_cast<char*>(PyArray_DATA(a));
-  if (PyArray_ITEMSIZE(a) != size || reinterpret_cast<uintptr_t>(data) % size != 0) return false;
+  if (t.size != size || (reinterpret_cast<uintptr_t>(data) & (size - 1)) != 0) return false;
   const npy_intp* strides = PyArray_STRIDES(a);
   const npy_intp* dims = PyArray_DIMS(a);
   const Py_ssize_t s0 = strides[0];
   const Py_ssize_t s1 = ndim == 2 ? strides[1] : 0;
-  if (s0 % size != 0 || s1 % size != 0) return false;
+  if (((s0 | s1) & (size - 1)) != 0) return false;
   if (writable && (PyArray_FLAGS(a) & (NPY_ARRAY_WRITEABLE | kWarnOnWrite)) != NPY_ARRAY_WRITEABLE) return false;
   v->ptr = data ? data : detail::absent_cell;
-  v->stride = s0 / size;
-  v->stride2 = s1 / size;
-  v->length = PyArray_SIZE(a);
+  v->stride = s0 >> shift;
+  v->stride2 = s1 >> shift;
   v->extent0 = dims[0];
   v->extent1 = ndim == 2 ? dims[1] : 1;
+  v->length = v->extent0 * v->extent1;  // the buffer's length in elements
   return true;
 }
 #endif
