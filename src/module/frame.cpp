@@ -19,7 +19,8 @@
 // before, with the same error. NumPy's C API is loaded the first time an exact NumPy
 // array is passed (by then NumPy is imported anyway), so importing this module never
 // imports NumPy, and without NumPy (or with one whose C API cannot be loaded) every
-// object takes the buffer path.
+// object takes the buffer path. A memoryview is likewise read in place (its export would
+// only copy the view it holds).
 #include "frame.h"
 
 #include <climits>
@@ -163,6 +164,19 @@ inline bool record_ndarray(PyObject* o, Elem e, int ndim, bool writable, ViewDat
 }
 #endif
 
+#ifndef FRAGMENTS_PY2
+// A memoryview's buffer export hands out a copy of the view it holds. When that export
+// would succeed (the memoryview is not released, and is writable where the kernel writes),
+// the view is recorded from the memoryview in place, without the export; false otherwise,
+// and the buffer path then raises the memoryview's own error.
+inline bool record_memoryview(PyObject* o, Elem e, int ndim, bool writable, ViewData* v) {
+  const auto* m = reinterpret_cast<const PyMemoryViewObject*>(o);
+  if ((m->flags & _Py_MEMORYVIEW_RELEASED) || (m->mbuf->flags & _Py_MANAGED_BUFFER_RELEASED)) return false;
+  if (writable && m->view.readonly) return false;
+  return record(m->view, e, ndim, v);
+}
+#endif
+
 // Everything a call holds: parsed slots, the buffers it took (in taking order) and the
 // storage of array lists.
 struct Held {
@@ -259,6 +273,11 @@ bool take_views(const KernelDef& k, PyObject* const* obj, Call& c) {
     if (p.kind != Kind::list && is_ndarray(o) &&
         record_ndarray(o, p.elem, p.kind == Kind::mat ? 2 : 1, p.writable, &s.v))
       continue;  // viewed directly: nothing to release
+#endif
+#ifndef FRAGMENTS_PY2
+    if (p.kind != Kind::list && Py_TYPE(o) == &PyMemoryView_Type &&
+        record_memoryview(o, p.elem, p.kind == Kind::mat ? 2 : 1, p.writable, &s.v))
+      continue;
 #endif
     Py_buffer* b = &c.buf[i];
     if (PyObject_GetBuffer(o, b, flags_for(p)) != 0) {

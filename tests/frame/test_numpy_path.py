@@ -1,7 +1,8 @@
-"""The direct view of exact NumPy arrays accepts and rejects exactly what the buffer
-protocol does: every array below is passed once as it is and once as an ndarray subclass
-(which takes NumPy's buffer export), and the two calls must end alike: the same result or
-the same exception type and text, the same warnings, the same memory afterwards."""
+"""The direct views (exact NumPy arrays, memoryviews) accept and reject exactly what the
+buffer protocol does: every array below is passed once as it is (or as a memoryview of it)
+and once as an ndarray subclass (which takes NumPy's buffer export), and the calls must end
+alike: the same result or the same exception type and text, the same warnings, the same
+memory afterwards."""
 import warnings
 
 import numpy as np
@@ -81,15 +82,15 @@ def g(kind, n=6, ndim=1):
 
 CASES = {
     # _c_closure_248(n, ri32 w, off, shape r)
-    "248": (F._c_closure_248, [0, g("i4"), 0, g("i4")], {1: ("i4", 1), 3: ("i4", 1)}),
+    "248": (F._c_closure_248, [0, g("i4"), 0, g("i4")], {1: ("i4", 1, "w"), 3: ("i4", 1, "r")}),
     # _c_closure_250(bfix r, n, off, rf64 w)
-    "250": (F._c_closure_250, [g("f8"), 0, 0, g("f8")], {0: ("f8", 1), 3: ("f8", 1)}),
+    "250": (F._c_closure_250, [g("f8"), 0, 0, g("f8")], {0: ("f8", 1, "r"), 3: ("f8", 1, "w")}),
     # _c_closure_260(nd, shapebase, st i64 w, wi32 r)
-    "260": (F._c_closure_260, [0, 0, g("i8"), g("i4")], {2: ("i8", 1)}),
+    "260": (F._c_closure_260, [0, 0, g("i8"), g("i4")], {2: ("i8", 1, "w")}),
     # _c_closure_243(inst i32[,] w, msubi, msubj)
-    "243": (F._c_closure_243, [g("i4", 3, 2), g("i4", 0), g("i4", 0)], {0: ("i4", 2)}),
+    "243": (F._c_closure_243, [g("i4", 3, 2), g("i4", 0), g("i4", 0)], {0: ("i4", 2, "w")}),
     # _c_closure_242(nrows, ncols, pos, lb f64[,] r, lval w, ub f64[,] r, uval w)
-    "242": (F._c_closure_242, [0, 0, 0, g("f8", 3, 2), g("f8"), g("f8", 3, 2), g("f8")], {3: ("f8", 2)}),
+    "242": (F._c_closure_242, [0, 0, 0, g("f8", 3, 2), g("f8"), g("f8", 3, 2), g("f8")], {3: ("f8", 2, "r")}),
 }
 
 
@@ -118,10 +119,11 @@ def memory(a):
 
 
 PARAMS = [(name, slot, label, factory) for name, (_, _, slots) in CASES.items()
-          for slot, (kind, ndim) in slots.items() for label, factory in variants(kind, ndim)]
+          for slot, (kind, ndim, _) in slots.items() for label, factory in variants(kind, ndim)]
+IDS = [f"{p[0]}-{p[1]}-{p[2]}" for p in PARAMS]
 
 
-@pytest.mark.parametrize("name,slot,label,factory", PARAMS, ids=[f"{p[0]}-{p[1]}-{p[2]}" for p in PARAMS])
+@pytest.mark.parametrize("name,slot,label,factory", PARAMS, ids=IDS)
 def test_direct_view_and_buffer_protocol_agree(name, slot, label, factory):
     kernel, good, _ = CASES[name]
     outcomes = []
@@ -135,6 +137,33 @@ def test_direct_view_and_buffer_protocol_agree(name, slot, label, factory):
     if label in ("right", "empty", "record-field-aligned", "strided", "reversed", "fortran", "metadata",
                  "zero-stride-writable", "transposed-slice", "negative-2d"):
         assert outcomes[0][0][0][0] == "ok"
+
+
+@pytest.mark.parametrize("name,slot,label,factory", PARAMS, ids=IDS)
+def test_memoryviews_read_in_place_agree_with_the_buffer_protocol(name, slot, label, factory):
+    kernel, good, slots = CASES[name]
+    outcomes = []
+    for wrap in (memoryview, lambda a: a.view(BufferOnly)):
+        args = [a() if callable(a) else a for a in good]
+        bad = factory()
+        try:
+            args[slot] = wrap(bad)
+        except (ValueError, TypeError, BufferError):
+            return  # no memoryview of this array: nothing to compare
+        outcomes.append((run(kernel, args), memory(bad)))
+    if slots[slot][2] == "w" and memoryview(factory()).readonly:
+        # the memoryview's own export error, as the buffer path raises it
+        assert outcomes[0][0] == (("raised", BufferError, "memoryview: underlying buffer is not writable"), [])
+        assert outcomes[0][1] == outcomes[1][1]
+    else:
+        assert outcomes[0] == outcomes[1]
+
+
+def test_a_released_memoryview_raises_the_interpreters_error():
+    m = memoryview(np.zeros(3, dtype=np.int64))
+    m.release()
+    with pytest.raises(ValueError, match="released memoryview"):
+        F._c_closure_260(3, 0, m, np.array([2, 3, 4], dtype=np.int32))
 
 
 def test_the_buffer_path_error_for_read_only_arrays_is_numpys():
