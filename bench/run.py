@@ -12,8 +12,9 @@ memcpy of the same bytes (called the same way, with addresses prepared outside t
 and against the NumPy expression that does the same work.
 
 Every figure is the median of interleaved repeats: each repeat times every case once, so
-a slow moment of the machine spreads over all cases instead of spoiling one. Figures
-include the timing loop (its cost per iteration is printed); ratios are of one run.
+a slow moment of the machine spreads over all cases instead of spoiling one; a ratio is
+the median of the per-repeat ratios of two samples taken back to back. Figures include
+the timing loop (its cost per iteration is printed); ratios are of one run.
 """
 import argparse
 import array
@@ -93,6 +94,11 @@ class Timed:
     @property
     def ns(self):
         return statistics.median(self.samples) * 1e9
+
+    def ratio(self, other):
+        """The median of the per-repeat ratios self / other: the two samples of a repeat are
+        taken one right after the other, so a slow moment of the machine cancels out."""
+        return statistics.median(a / b for a, b in zip(self.samples, other.samples))
 
 
 def run_interleaved(timed, repeats, seconds):
@@ -250,8 +256,8 @@ def main():
             print("%-40s (not built yet)" % label)
             continue
         for j, (kind, k, f) in enumerate(rows):
-            ratios[(label.split()[0], kind)] = k.ns / f.ns
-            print("%-40s %-12s %9.1f %9.1f %8.2f" % (label if j == 0 else "", kind, k.ns, f.ns, k.ns / f.ns))
+            ratios[(label.split()[0], kind)] = k.ratio(f)
+            print("%-40s %-12s %9.1f %9.1f %8.2f" % (label if j == 0 else "", kind, k.ns, f.ns, k.ratio(f)))
 
     bulk = {}
     print()
@@ -260,17 +266,17 @@ def main():
         cases = bulk_cases(F, floor, np, n, rng)
         timed = [t for c in cases for t in c[2:5] if t is not None]
         run_interleaved(timed, max(3, repeats // 3) if n >= 10 ** 6 else repeats, seconds)
-        kernel_ns = None
+        kernel = None
         for label, name, k, nump, m, _ in cases:
             if k is None:  # a second NumPy formulation of the case above
-                print("%-36s %9s %10s %8s %9s %9.0f %13.2f" % (label, "", "", "", "", nump.ns, nump.ns / kernel_ns))
-                bulk[(label.split()[0], n, "numpy-alt")] = nump.ns / kernel_ns
+                print("%-36s %9s %10s %8s %9s %9.0f %13.2f" % (label, "", "", "", "", nump.ns, nump.ratio(kernel)))
+                bulk[(label.split()[0], n, "numpy-alt")] = nump.ratio(kernel)
                 continue
-            kernel_ns = k.ns
-            bulk[(label.split()[0], n, "memcpy")] = k.ns / m.ns
-            bulk[(label.split()[0], n, "numpy")] = nump.ns / k.ns
-            print("%-36s %9s %10.0f %8.3f %9.2f %9.0f %13.2f" % (label, "%.0e" % n, k.ns, k.ns / n, k.ns / m.ns,
-                                                                 nump.ns, nump.ns / k.ns))
+            kernel = k
+            bulk[(label.split()[0], n, "memcpy")] = k.ratio(m)
+            bulk[(label.split()[0], n, "numpy")] = nump.ratio(k)
+            print("%-36s %9s %10.0f %8.3f %9.2f %9.0f %13.2f" % (label, "%.0e" % n, k.ns, k.ns / n, k.ratio(m),
+                                                                 nump.ns, nump.ratio(k)))
 
     print()
     print("Targets")
