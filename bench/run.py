@@ -91,13 +91,18 @@ class Timed:
     def sample(self):
         self.samples.append(self.timer.timeit(self.number) / self.number)
 
+    stat = staticmethod(statistics.median)
+
     @property
     def ns(self):
-        return statistics.median(self.samples) * 1e9
+        return Timed.stat(self.samples) * 1e9
 
     def ratio(self, other):
-        """The median of the per-repeat ratios self / other: the two samples of a repeat are
-        taken one right after the other, so a slow moment of the machine cancels out."""
+        """The median of the per-repeat ratios self / other (the two samples of a repeat are
+        taken one right after the other, so a slow moment of the machine cancels out); with
+        --stat min, the ratio of the two minima."""
+        if Timed.stat is min:
+            return min(self.samples) / min(other.samples)
         return statistics.median(a / b for a, b in zip(self.samples, other.samples))
 
 
@@ -216,21 +221,24 @@ def main():
     ap.add_argument("--quick", action="store_true", help="few short repeats (a smoke run of a few seconds)")
     ap.add_argument("--path", help="folder holding the fragments module to measure (default: installed, "
                                    "else build/dev)")
-    ap.add_argument("--repeats", type=int, help="interleaved repeats (default 15, quick 3)")
+    ap.add_argument("--repeats", type=int, help="interleaved repeats (default 31, quick 5)")
+    ap.add_argument("--stat", choices=["median", "min"], default="median",
+                    help="statistic over the repeats (min suits a machine busy with other work)")
     opts = ap.parse_args()
+    Timed.stat = staticmethod(statistics.median if opts.stat == "median" else min)
     import numpy as np
 
     F = load_fragments(opts.path)
     floor = load_floor()
-    repeats = opts.repeats or (3 if opts.quick else 15)
-    seconds = 0.002 if opts.quick else 0.01
+    repeats = opts.repeats or (5 if opts.quick else 31)
+    seconds = 0.0005 if opts.quick else 0.001  # short samples: fewer are hit by other processes
     sizes = [1000, 1000000]
     rng = np.random.default_rng(7)
 
     print("fragments benchmark: Python %s, NumPy %s, %s" % (platform.python_version(), np.__version__,
                                                             platform.machine()))
     print("module: %s" % F.__file__)
-    print("%d interleaved repeats, medians; ratios are of this run%s" % (repeats, " (quick)" if opts.quick else ""))
+    print("%d interleaved repeats, %ss; ratios are of this run%s" % (repeats, opts.stat, " (quick)" if opts.quick else ""))
 
     loop = Timed("loop", stmt="pass", names={})
     small = []
