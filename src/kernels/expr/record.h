@@ -78,10 +78,13 @@ inline void add_linear_indexes(int64_t rows, int32_t nd, Mat<const int32_t> coor
   }
 }
 
-// Copies count elements of a run: target[k] = source[k].
+// Copies count elements of a run: target[k] = source[k], in increasing k (a contiguous
+// pair of runs is copied by the vectorised instantiation).
 template <class T>
 inline void copy_elements(Vec<const T> source, Vec<T> target, int64_t count) {
-  for (int64_t k = 0; k < count; ++k) target[k] = source[k];
+  unit_stride([count](auto s, auto t) {
+    for (int64_t k = 0; k < count; ++k) t[k] = s[k];
+  }, source, target);
 }
 
 }  // namespace fragments::expr
