@@ -91,7 +91,9 @@ void rows_of_entries(int32_t n, int64_t off, Vec<const int64_t> ptrb_, Vec<int32
 
 // bfix[k] += bfix_[k] for k < n.
 void add_constants(Vec<double> bfix, Vec<const double> bfix_, int32_t n) {
-  for (int32_t k = 0; k < n; ++k) bfix[k] += bfix_[k];
+  unit_stride([n](auto sum, auto term) {
+    for (int32_t k = 0; k < n; ++k) sum[k] += term[k];
+  }, bfix, bfix_);
 }
 
 // The same; nothing when bfix_ is None.

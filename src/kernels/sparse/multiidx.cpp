@@ -113,7 +113,9 @@ static void scaled_copy(Vec<double> target, double scale, int32_t n, Vec<const d
                                                       target.stride(), 0, n);
     return;
   }
-  for (int32_t k = 0; k < n; ++k) target[k] = scale * source[k];
+  unit_stride([n, scale](auto t, auto s) {
+    for (int32_t k = 0; k < n; ++k) t[k] = scale * s[k];
+  }, target, source);
 }
 
 void scale_uval(Vec<double> new_uval, double scale, int32_t n, Vec<const double> uval) {
