@@ -96,6 +96,9 @@ Operand operand(Vec<const int32_t> wi32, Vec<const int64_t> wi64, Vec<const doub
   return Operand{wi32, ptrbase, wi64.from(nidxsbase), wf64.from(cofbase), wf64.from(bfixbase)};
 }
 
+// E's row pointers alone: all that a count pass reads.
+Operand row_pointers(Vec<const int32_t> wi32, int32_t ptrbase) { return Operand{wi32, ptrbase, {}, {}, {}}; }
+
 // A result record written element by element from running counts: element nelem's
 // terms from nnz on; write() closes it with ptr[nelem + 1], bfix[nelem] and, for a
 // sparse result, sp[nelem].
@@ -145,21 +148,49 @@ Builder sparse_builder(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, i
   return b;
 }
 
-// A count pass's running sizes: elements and terms.
-template <class Terms>
-struct Counter {
-  int32_t nelem;
-  Terms nnz;
-  void add(const Operand& E, int64_t e) {
-    if constexpr (std::is_same_v<Terms, int64_t>)
-      nnz = add64(nnz, E.length(e));
-    else
-      nnz = add32(nnz, static_cast<int32_t>(E.length(e)));
-  }
-  void write() { nelem = add32(nelem, 1); }
-};
+// A fresh sparse result: ptr[0] = 0, counts from 0.
+Builder fresh_builder(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, int32_t rptrbase, int32_t rnidxsbase,
+                      int32_t rcofbase, int32_t rbfixbase, int32_t rspbase) {
+  Builder b = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, 0, 0);
+  b.ptr[0] = 0;
+  return b;
+}
 
 // ---- Merges and walkers, shared by count and build passes ---------------------------
+//
+// A walker visits the result positions of one product in result order. For each it
+// calls match(e, t) for every (E element, matrix value position) that meets there, in
+// merge order, and then done(linear, keep): keep says whether the position is stored.
+
+// Runs a walker as a count pass from the running counts: each match adds the E
+// element's term count, each kept position one element.
+template <class Terms, class Walk>
+std::tuple<int32_t, Terms> count_pass(const Operand& E, int32_t rnelem, Terms rnnz, Walk walk) {
+  int32_t nelem = rnelem;
+  Terms nnz = rnnz;
+  walk(
+      [&](int64_t e, int64_t) {
+        if constexpr (std::is_same_v<Terms, int64_t>)
+          nnz = add64(nnz, E.length(e));
+        else
+          nnz = add32(nnz, static_cast<int32_t>(E.length(e)));
+      },
+      [&](int64_t, bool keep) {
+        if (keep) nelem = add32(nelem, 1);
+      });
+  return {nelem, nnz};
+}
+
+// Runs a walker as a build pass: each match appends E element e times mval[t], each
+// kept position is written. Returns the new running counts.
+template <class Walk>
+std::tuple<int32_t, int32_t> build_pass(const Operand& E, Vec<const double> mval, Builder& out, Walk walk) {
+  walk([&](int64_t e, int64_t t) { out.add(E, e, mval[t]); },
+       [&](int64_t linear, bool keep) {
+         if (keep) out.write(linear);
+       });
+  return {out.nelem, out.nnz};
+}
 
 // One side of a merge: positions first .. end - 1, item(position) gives the item (an E
 // element or a matrix entry), key(item) its index in the shared dimension. Keys
@@ -210,8 +241,7 @@ bool merge(const Side<EItem, EKey>& es, const Side<MItem, MKey>& ms, Match match
 
 // Sparse E (m × n, stored elements grouped by row through the bucket array erowptr on
 // a32) times M (n × p, entries grouped by column through mcolptr and mperm on a32, rows
-// in msubi). For each result position (i, c) in row-major order, match(e, t) per
-// matched pair, then done(i, c, matched).
+// in msubi): position (i, c) merges E's row i with M's column c; kept when a pair met.
 template <class Match, class Done>
 void walk_sparse_times_sparse(int32_t m, int32_t n, int32_t p, Vec<const int32_t> a32, int32_t erowptr,
                               Vec<const int64_t> sp, int32_t mcolptr, int32_t mperm, Vec<const int32_t> msubi,
@@ -220,29 +250,47 @@ void walk_sparse_times_sparse(int32_t m, int32_t n, int32_t p, Vec<const int32_t
     for (int32_t c = 0; c < p; ++c) {
       const bool matched = merge(side(bucket(a32, erowptr, i), Direct{}, ColumnKey{sp, n}),
                                  side(bucket(a32, mcolptr, c), Permuted{a32, mperm}, IndexKey{msubi}), match);
-      done(i, c, matched);
+      done(add64(mul64(i, p), c), matched);
     }
 }
 
 // Dense E (m × n) times M (n × p, entries grouped by column through mcolptr and mperm on
-// a32): for each (i, c) in row-major order, visit(e, t) for every entry t of column c in
-// bucket order with e = i n + msubi[t], then done(i, c).
-template <class Visit, class Done>
+// a32): position (i, c) meets E element i n + msubi[t] for every entry t of column c in
+// bucket order; every position is kept.
+template <class Match, class Done>
 void walk_dense_times_sparse(int32_t m, int32_t n, int32_t p, Vec<const int32_t> a32, int32_t mcolptr, int32_t mperm,
-                             Vec<const int32_t> msubi, Visit visit, Done done) {
+                             Vec<const int32_t> msubi, Match match, Done done) {
   for (int32_t i = 0; i < m; ++i)
     for (int32_t c = 0; c < p; ++c) {
       const TermRange column = bucket(a32, mcolptr, c);
       for (int64_t q = column.first; q < column.end; ++q) {
         const int32_t t = a32[int64_t{mperm} + q];
-        visit(add64(mul64(i, n), msubi[t]), t);
+        match(add64(mul64(i, n), msubi[t]), t);
       }
-      done(i, c);
+      done(add64(mul64(i, p), c), true);
+    }
+}
+
+// E (m × n; dense, or sparse with its rows grouped at a32[erowptr]) times the dense
+// n × p matrix: position (i, c) meets every stored element (i, k) of E's row i in order,
+// with matrix value k p + c; every position is kept.
+template <class Match, class Done>
+void walk_times_dense(int32_t m, int32_t n, int32_t p, bool sparse, Vec<const int32_t> a32, int32_t erowptr,
+                      Vec<const int64_t> sp, Match match, Done done) {
+  for (int32_t i = 0; i < m; ++i)
+    for (int32_t c = 0; c < p; ++c) {
+      if (sparse) {
+        const TermRange row = bucket(a32, erowptr, i);
+        for (int64_t e = row.first; e < row.end; ++e) match(e, add64(mul64(sp[e] % n, p), c));
+      } else {
+        for (int32_t k = 0; k < n; ++k) match(add64(mul64(i, n), k), add64(mul64(k, p), c));
+      }
+      done(add64(mul64(i, p), c), true);
     }
 }
 
 // Diagonal of sparse E (m × n, grouped by row through erowptr) times M (grouped by
-// column): for r < m, E's row r merged with M's column r; done(r, matched).
+// column): position r merges E's row r with M's column r; kept when a pair met.
 template <class Match, class Done>
 void walk_diag_sparse_times_sparse(int32_t m, int32_t n, Vec<const int32_t> wi32, int32_t erowptr,
                                    Vec<const int64_t> sp, int32_t mcolptr, int32_t mperm, Vec<const int32_t> msubi,
@@ -252,25 +300,25 @@ void walk_diag_sparse_times_sparse(int32_t m, int32_t n, Vec<const int32_t> wi32
                   side(bucket(wi32, mcolptr, r), Permuted{wi32, mperm}, IndexKey{msubi}), match));
 }
 
-// Diagonal of dense E (m × n) times M (grouped by column): for r < m, visit(e, t) for
-// each entry t of M's column r with e = r n + msubi[t]; done(r, column not empty).
-// Every entry meets a stored element of a dense E, so a non-empty column is a match.
-template <class Visit, class Done>
+// Diagonal of dense E (m × n) times M (grouped by column): position r meets E element
+// r n + msubi[t] for each entry t of M's column r. Every entry meets a stored element of
+// a dense E, so the position is kept when the column has entries.
+template <class Match, class Done>
 void walk_diag_dense_times_sparse(int32_t m, int32_t n, Vec<const int32_t> wi32, int32_t mcolptr, int32_t mperm,
-                                  Vec<const int32_t> msubi, Visit visit, Done done) {
+                                  Vec<const int32_t> msubi, Match match, Done done) {
   for (int32_t r = 0; r < m; ++r) {
     const TermRange column = bucket(wi32, mcolptr, r);
     for (int64_t q = column.first; q < column.end; ++q) {
       const int32_t t = wi32[int64_t{mperm} + q];
-      visit(add64(mul64(r, n), msubi[t]), t);
+      match(add64(mul64(r, n), msubi[t]), t);
     }
     done(r, column.first < column.end);
   }
 }
 
 // Diagonal of M (rows through the row pointers mrowptr, columns msubj) times sparse E
-// (n columns, grouped by column through ecolptr and eperm): for r < m, M's row r merged
-// with E's column r (key: E's row); done(r, matched).
+// (n columns, grouped by column through ecolptr and eperm): position r merges E's column
+// r (key: E's row) with M's row r; kept when a pair met.
 template <class Match, class Done>
 void walk_diag_sparse_left(int32_t m, int32_t n, Vec<const int32_t> wi32, int32_t ecolptr, int32_t eperm,
                            Vec<const int64_t> sp, int32_t mrowptr, Vec<const int32_t> msubj, Match match, Done done) {
@@ -279,29 +327,60 @@ void walk_diag_sparse_left(int32_t m, int32_t n, Vec<const int32_t> wi32, int32_
                   side(bucket(wi32, mrowptr, r), Direct{}, IndexKey{msubj}), match));
 }
 
-// Element-wise product of E with the pattern msp: for a dense E, match(e = msp[k], k) for
-// every pattern entry; for a sparse E (count stored elements), match(e, k) for every e
-// and k with sp[e] = msp[k].
-template <class Match>
-void walk_pattern(bool sparse, Vec<const int64_t> msp, int32_t count, Vec<const int64_t> sp, Match match) {
+// Element-wise product of E with the pattern msp: for a dense E every pattern entry k
+// meets E element msp[k]; for a sparse E (count stored elements) the entries meet the
+// elements with the same linear index. A position is stored per meeting.
+template <class Match, class Done>
+void walk_pattern(bool sparse, Vec<const int64_t> msp, int32_t count, Vec<const int64_t> sp, Match match, Done done) {
   const int64_t entries = msp.size();
+  auto meet = [&](int64_t e, int64_t k) {
+    match(e, k);
+    done(msp[k], true);
+  };
   if (!sparse) {
-    for (int64_t k = 0; k < entries; ++k) match(msp[k], k);
+    for (int64_t k = 0; k < entries; ++k) meet(msp[k], k);
     return;
   }
   merge(side(TermRange{0, count}, Direct{}, [&](int64_t e) { return sp[e]; }),
-        side(TermRange{0, entries}, Direct{}, [&](int64_t k) { return msp[k]; }), match);
+        side(TermRange{0, entries}, Direct{}, [&](int64_t k) { return msp[k]; }), meet);
 }
 
-// The runs of equal msubi among M's nnz sorted triplets: visit(first, end) per run.
+// Calls visit(row, first, end) for each run of equal msubi among M's nnz sorted triplets.
 template <class Visit>
 void for_each_row_run(int32_t nnz, Vec<const int32_t> msubi, Visit visit) {
   for (int32_t first = 0; first < nnz;) {
     int32_t end = first + 1;
     while (end < nnz && msubi[end] == msubi[first]) ++end;
-    visit(first, end);
+    visit(msubi[first], first, end);
     first = end;
   }
+}
+
+// M (nnz sorted triplets) times sparse E (q columns, grouped by column through ecolptr
+// and eperm on xi32): position (i, c) for each row run i of M merges the run with E's
+// column c (key: E's row); kept when a pair met.
+template <class Match, class Done>
+void walk_left_sparse(int32_t q, int32_t nnz, Vec<const int32_t> msubi, Vec<const int32_t> msubj,
+                      Vec<const int32_t> xi32, int32_t ecolptr, int32_t eperm, Vec<const int64_t> sp, Match match,
+                      Done done) {
+  for_each_row_run(nnz, msubi, [&](int32_t i, int32_t first, int32_t end) {
+    for (int32_t c = 0; c < q; ++c)
+      done(add64(mul64(i, q), c), merge(side(bucket(xi32, ecolptr, c), Permuted{xi32, eperm}, RowKey{sp, q}),
+                                        side(TermRange{first, end}, Direct{}, IndexKey{msubj}), match));
+  });
+}
+
+// M (nnz sorted triplets) times dense E (q columns): position (i, c) for each row run i
+// of M meets E element msubj[t] q + c for every entry t of the run; every one is kept.
+template <class Match, class Done>
+void walk_left_dense(int32_t q, int32_t nnz, Vec<const int32_t> msubi, Vec<const int32_t> msubj, Match match,
+                     Done done) {
+  for_each_row_run(nnz, msubi, [&](int32_t i, int32_t first, int32_t end) {
+    for (int32_t c = 0; c < q; ++c) {
+      for (int32_t t = first; t < end; ++t) match(add64(mul64(msubj[t], q), c), t);
+      done(add64(mul64(i, q), c), true);
+    }
+  });
 }
 
 }  // namespace
@@ -462,14 +541,9 @@ std::tuple<int32_t, int64_t> count_sparse_times_sparse(int32_t m, int32_t n, int
                                                        Vec<const int32_t> msubi, int32_t rnelem, int64_t rnnz,
                                                        Vec<const int32_t> wi32, Vec<const int64_t> wi64,
                                                        Vec<const int32_t> xi32) {
-  const Operand E{wi32, ptrbase, {}, {}, {}};
-  Counter<int64_t> count{rnelem, rnnz};
-  walk_sparse_times_sparse(
-      m, n, p, xi32, erowptr, wi64.from(spbase), mcolptr, mperm, msubi, [&](int64_t e, int64_t) { count.add(E, e); },
-      [&](int32_t, int32_t, bool matched) {
-        if (matched) count.write();
-      });
-  return {count.nelem, count.nnz};
+  return count_pass(row_pointers(wi32, ptrbase), rnelem, rnnz, [&](auto match, auto done) {
+    walk_sparse_times_sparse(m, n, p, xi32, erowptr, wi64.from(spbase), mcolptr, mperm, msubi, match, done);
+  });
 }
 
 // Sparse E (m × n; rows grouped at xi32[erowptr]) times M (n × p; columns grouped at
@@ -487,13 +561,9 @@ std::tuple<int32_t, int32_t> sparse_times_sparse(int32_t bfixbase, int32_t cofba
                                                  Vec<const int32_t> xi32) {
   const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
   Builder out = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, rnelem, rnnz);
-  walk_sparse_times_sparse(
-      m, n, p, xi32, erowptr, wi64.from(spbase), mcolptr, mperm, msubi,
-      [&](int64_t e, int64_t t) { out.add(E, e, mval[t]); },
-      [&](int32_t i, int32_t c, bool matched) {
-        if (matched) out.write(add64(mul64(i, p), c));
-      });
-  return {out.nelem, out.nnz};
+  return build_pass(E, mval, out, [&](auto match, auto done) {
+    walk_sparse_times_sparse(m, n, p, xi32, erowptr, wi64.from(spbase), mcolptr, mperm, msubi, match, done);
+  });
 }
 
 // ---- Dense E times sparse M ---------------------------------------------------------
@@ -502,11 +572,10 @@ std::tuple<int32_t, int32_t> sparse_times_sparse(int32_t bfixbase, int32_t cofba
 int32_t count_dense_times_sparse(int32_t m, int32_t n, int32_t ptrbase, int32_t mcolptr, int32_t p, int32_t mperm,
                                  Vec<const int32_t> msubi, int32_t rnnz, Vec<const int32_t> wi32,
                                  Vec<const int32_t> xi32) {
-  const Operand E{wi32, ptrbase, {}, {}, {}};
-  Counter<int32_t> count{0, rnnz};
-  walk_dense_times_sparse(m, n, p, xi32, mcolptr, mperm, msubi, [&](int64_t e, int32_t) { count.add(E, e); },
-                          [](int32_t, int32_t) {});
-  return count.nnz;
+  const auto counts = count_pass(row_pointers(wi32, ptrbase), 0, rnnz, [&](auto match, auto done) {
+    walk_dense_times_sparse(m, n, p, xi32, mcolptr, mperm, msubi, match, done);
+  });
+  return std::get<1>(counts);
 }
 
 // Dense E (m × n) times M (n × p; columns grouped at xi32[mcolptr], permutation at
@@ -522,10 +591,9 @@ std::tuple<int32_t, int32_t> dense_times_sparse(int32_t bfixbase, int32_t cofbas
                                                 Vec<const int32_t> xi32) {
   const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
   Builder out = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, rnelem, rnnz);
-  walk_dense_times_sparse(
-      m, n, p, xi32, mcolptr, mperm, msubi, [&](int64_t e, int32_t t) { out.add(E, e, mval[t]); },
-      [&](int32_t i, int32_t c) { out.write(add64(mul64(i, p), c)); });
-  return {out.nelem, out.nnz};
+  return build_pass(E, mval, out, [&](auto match, auto done) {
+    walk_dense_times_sparse(m, n, p, xi32, mcolptr, mperm, msubi, match, done);
+  });
 }
 
 // ---- E times a dense matrix ---------------------------------------------------------
@@ -549,17 +617,9 @@ std::tuple<int32_t, int32_t> times_dense_matrix(int32_t bfixbase, int32_t cofbas
     count_keys(xi32, erowptr, count, RowKey{sp, n});
     prefix_sum(xi32, erowptr, m);
   }
-  for (int32_t i = 0; i < m; ++i)
-    for (int32_t c = 0; c < p; ++c) {
-      if (sparse) {
-        const TermRange row = bucket(xi32, erowptr, i);
-        for (int64_t e = row.first; e < row.end; ++e) out.add(E, e, mval[add64(mul64(sp[e] % n, p), c)]);
-      } else {
-        for (int32_t k = 0; k < n; ++k) out.add(E, add64(mul64(i, n), k), mval[add64(mul64(k, p), c)]);
-      }
-      out.write(0);
-    }
-  return {out.nelem, out.nnz};
+  return build_pass(E, mval, out, [&](auto match, auto done) {
+    walk_times_dense(m, n, p, sparse != 0, xi32, erowptr, sp, match, done);
+  });
 }
 
 // ---- Diagonals of E M ---------------------------------------------------------------
@@ -570,14 +630,9 @@ std::tuple<int32_t, int32_t> count_diag_sparse_times_sparse(int32_t m, int32_t n
                                                             int32_t spbase, int32_t mcolptr, int32_t mperm,
                                                             Vec<const int32_t> msubi, int32_t rnelem, int32_t rnnz,
                                                             Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
-  const Operand E{wi32, ptrbase, {}, {}, {}};
-  Counter<int32_t> count{rnelem, rnnz};
-  walk_diag_sparse_times_sparse(
-      m, n, wi32, erowptr, wi64.from(spbase), mcolptr, mperm, msubi, [&](int64_t e, int64_t) { count.add(E, e); },
-      [&](int32_t, bool matched) {
-        if (matched) count.write();
-      });
-  return {count.nelem, count.nnz};
+  return count_pass(row_pointers(wi32, ptrbase), rnelem, rnnz, [&](auto match, auto done) {
+    walk_diag_sparse_times_sparse(m, n, wi32, erowptr, wi64.from(spbase), mcolptr, mperm, msubi, match, done);
+  });
 }
 
 // The diagonal of sparse E (m × n; rows grouped at wi32[erowptr]) times M (columns
@@ -591,14 +646,10 @@ void diag_sparse_times_sparse(int32_t bfixbase, int32_t cofbase, int32_t m, int3
                               int32_t rptrbase, int32_t rspbase, Vec<const double> wf64, Vec<const int32_t> wi32,
                               Vec<const int64_t> wi64) {
   const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
-  Builder out = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, 0, 0);
-  out.ptr[0] = 0;
-  walk_diag_sparse_times_sparse(
-      m, n, wi32, erowptr, wi64.from(spbase), mcolptr, mperm, msubi,
-      [&](int64_t e, int64_t t) { out.add(E, e, mval[t]); },
-      [&](int32_t r, bool matched) {
-        if (matched) out.write(r);
-      });
+  Builder out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
+  build_pass(E, mval, out, [&](auto match, auto done) {
+    walk_diag_sparse_times_sparse(m, n, wi32, erowptr, wi64.from(spbase), mcolptr, mperm, msubi, match, done);
+  });
 }
 
 // Count pass of the diagonal below: rnelem plus the rows r whose column of M has
@@ -606,14 +657,9 @@ void diag_sparse_times_sparse(int32_t bfixbase, int32_t cofbase, int32_t m, int3
 std::tuple<int32_t, int32_t> count_diag_dense_times_sparse(int32_t m, int32_t n, int32_t ptrbase, int32_t mcolptr,
                                                            int32_t mperm, Vec<const int32_t> msubi, int32_t rnelem,
                                                            int32_t rnnz, Vec<const int32_t> wi32) {
-  const Operand E{wi32, ptrbase, {}, {}, {}};
-  Counter<int32_t> count{rnelem, rnnz};
-  walk_diag_dense_times_sparse(
-      m, n, wi32, mcolptr, mperm, msubi, [&](int64_t e, int32_t) { count.add(E, e); },
-      [&](int32_t, bool matched) {
-        if (matched) count.write();
-      });
-  return {count.nelem, count.nnz};
+  return count_pass(row_pointers(wi32, ptrbase), rnelem, rnnz, [&](auto match, auto done) {
+    walk_diag_dense_times_sparse(m, n, wi32, mcolptr, mperm, msubi, match, done);
+  });
 }
 
 // The diagonal of dense E (m × n) times M (columns grouped at wi32[mcolptr], permutation
@@ -626,13 +672,10 @@ void diag_dense_times_sparse(int32_t bfixbase, int32_t cofbase, int32_t m, int32
                              int32_t rspbase, Vec<const double> wf64, Vec<const int32_t> wi32,
                              Vec<const int64_t> wi64) {
   const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
-  Builder out = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, 0, 0);
-  out.ptr[0] = 0;
-  walk_diag_dense_times_sparse(
-      m, n, wi32, mcolptr, mperm, msubi, [&](int64_t e, int32_t t) { out.add(E, e, mval[t]); },
-      [&](int32_t r, bool matched) {
-        if (matched) out.write(r);
-      });
+  Builder out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
+  build_pass(E, mval, out, [&](auto match, auto done) {
+    walk_diag_dense_times_sparse(m, n, wi32, mcolptr, mperm, msubi, match, done);
+  });
 }
 
 // ---- Diagonals of M E ---------------------------------------------------------------
@@ -643,14 +686,9 @@ std::tuple<int32_t, int32_t> count_diag_sparse_left(int32_t ecolptr, int32_t n, 
                                                     int32_t spbase, int32_t rnelem, int32_t rnnz, int32_t m,
                                                     int32_t mrowptr, Vec<const int32_t> msubj,
                                                     Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
-  const Operand E{wi32, ptrbase, {}, {}, {}};
-  Counter<int32_t> count{rnelem, rnnz};
-  walk_diag_sparse_left(
-      m, n, wi32, ecolptr, eperm, wi64.from(spbase), mrowptr, msubj, [&](int64_t e, int64_t) { count.add(E, e); },
-      [&](int32_t, bool matched) {
-        if (matched) count.write();
-      });
-  return {count.nelem, count.nnz};
+  return count_pass(row_pointers(wi32, ptrbase), rnelem, rnnz, [&](auto match, auto done) {
+    walk_diag_sparse_left(m, n, wi32, ecolptr, eperm, wi64.from(spbase), mrowptr, msubj, match, done);
+  });
 }
 
 // The diagonal of M (rows through the row pointers wi32[mrowptr ..]) times sparse E (n
@@ -663,14 +701,10 @@ void diag_sparse_left(int32_t bfixbase, int32_t cofbase, int32_t ecolptr, int32_
                       Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxsbase, int32_t rptrbase,
                       int32_t rspbase, Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
   const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
-  Builder out = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, 0, 0);
-  out.ptr[0] = 0;
-  walk_diag_sparse_left(
-      m, n, wi32, ecolptr, eperm, wi64.from(spbase), mrowptr, msubj,
-      [&](int64_t e, int64_t t) { out.add(E, e, mval[t]); },
-      [&](int32_t r, bool matched) {
-        if (matched) out.write(r);
-      });
+  Builder out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
+  build_pass(E, mval, out, [&](auto match, auto done) {
+    walk_diag_sparse_left(m, n, wi32, ecolptr, eperm, wi64.from(spbase), mrowptr, msubj, match, done);
+  });
 }
 
 // The terms of the diagonal of M (m rows through the row pointers wi32[mrowptr ..]) times
@@ -683,8 +717,7 @@ void diag_dense_left(int32_t cofbase, int32_t n, int32_t nidxsbase, int32_t ptrb
                      Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxsbase, int32_t rptrbase,
                      int32_t rspbase, Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
   const Operand E{wi32, ptrbase, wi64.from(nidxsbase), wf64.from(cofbase), {}};
-  Builder out = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, 0, 0);
-  out.ptr[0] = 0;
+  Builder out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
   for (int32_t r = 0; r < m; ++r) {
     const TermRange row = bucket(wi32, mrowptr, r);
     if (row.first >= row.end) continue;
@@ -701,13 +734,9 @@ void diag_dense_left(int32_t cofbase, int32_t n, int32_t nidxsbase, int32_t ptrb
 std::tuple<int32_t, int32_t> count_pattern_product(int32_t sparse, Vec<const int64_t> msp, int32_t count,
                                                    int32_t ptrbase, int32_t rnelem, int32_t rnnz, int32_t spbase,
                                                    Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
-  const Operand E{wi32, ptrbase, {}, {}, {}};
-  Counter<int32_t> counter{sparse ? rnelem : static_cast<int32_t>(msp.size()), rnnz};
-  walk_pattern(sparse != 0, msp, count, wi64.from(spbase), [&](int64_t e, int64_t) {
-    counter.add(E, e);
-    if (sparse) counter.write();
+  return count_pass(row_pointers(wi32, ptrbase), sparse ? rnelem : 0, rnnz, [&](auto match, auto done) {
+    walk_pattern(sparse != 0, msp, count, wi64.from(spbase), match, done);
   });
-  return {counter.nelem, counter.nnz};
 }
 
 // E (nd dimensions; dense, or sparse with count stored elements) times the constant of
@@ -720,12 +749,10 @@ void pattern_product(int32_t bfixbase, int32_t cofbase, int32_t sparse, Vec<cons
                      int32_t rnidxsbase, int32_t rptrbase, int32_t rshapebase, int32_t rspbase, int32_t shapebase,
                      int32_t spbase, Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
   const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
-  Builder out = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, 0, 0);
-  out.ptr[0] = 0;
+  Builder out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
   copy_elements(wi32.from(shapebase), ri32.from(rshapebase), nd);
-  walk_pattern(sparse != 0, msp, count, wi64.from(spbase), [&](int64_t e, int64_t k) {
-    out.add(E, e, mcof[k]);
-    out.write(msp[k]);
+  build_pass(E, mcof, out, [&](auto match, auto done) {
+    walk_pattern(sparse != 0, msp, count, wi64.from(spbase), match, done);
   });
 }
 
@@ -778,18 +805,9 @@ std::tuple<int32_t, int64_t> count_left_sparse(int32_t q, int32_t eperm, int32_t
                                                int32_t spbase, Vec<const int32_t> wi32, Vec<const int64_t> wi64,
                                                Vec<const int32_t> xi32) {
   if (!msparse) return {mul32(q, m), int64_t{eterms} * m};
-  const Operand E{wi32, ptrbase, {}, {}, {}};
-  const Vec<const int64_t> sp = wi64.from(spbase);
-  Counter<int64_t> count{rnelem, rnnz};
-  for_each_row_run(nnz, msubi, [&](int32_t first, int32_t end) {
-    for (int32_t c = 0; c < q; ++c) {
-      const bool matched = merge(side(bucket(xi32, ecolptr, c), Permuted{xi32, eperm}, RowKey{sp, q}),
-                                 side(TermRange{first, end}, Direct{}, IndexKey{msubj}),
-                                 [&](int64_t e, int64_t) { count.add(E, e); });
-      if (matched) count.write();
-    }
+  return count_pass(row_pointers(wi32, ptrbase), rnelem, rnnz, [&](auto match, auto done) {
+    walk_left_sparse(q, nnz, msubi, msubj, xi32, ecolptr, eperm, wi64.from(spbase), match, done);
   });
-  return {count.nelem, count.nnz};
 }
 
 // M (nnz sorted triplets) times dense E (q columns), from the running counts: every
@@ -800,15 +818,8 @@ std::tuple<int32_t, int64_t> count_left_dense(int32_t q, int32_t /*m*/, int32_t 
                                               Vec<const int32_t> msubi, Vec<const int32_t> msubj,
                                               int32_t /*eterms*/, int32_t ptrbase, int32_t rnelem, int64_t rnnz,
                                               Vec<const int32_t> wi32) {
-  const Operand E{wi32, ptrbase, {}, {}, {}};
-  Counter<int64_t> count{rnelem, rnnz};
-  for_each_row_run(nnz, msubi, [&](int32_t first, int32_t end) {
-    for (int32_t c = 0; c < q; ++c) {
-      for (int32_t t = first; t < end; ++t) count.add(E, add64(mul64(msubj[t], q), c));
-      count.write();
-    }
-  });
-  return {count.nelem, count.nnz};
+  return count_pass(row_pointers(wi32, ptrbase), rnelem, rnnz,
+                    [&](auto match, auto done) { walk_left_dense(q, nnz, msubi, msubj, match, done); });
 }
 
 }  // namespace fragments::expr
