@@ -11,7 +11,8 @@ from support.records import Record, read, reserve, runs
 from support.stacks import Stacks
 
 TOL = dict(rtol=1e-12, atol=1e-12)
-TRIPLETS_DENSE, DENSE_SPARSE, TRIPLETS_SPARSE = MODES = ("triplets M, dense E", "dense M, sparse E", "triplets M, sparse E")
+MODES = ("triplets M, dense E", "dense M, sparse E", "triplets M, sparse E")
+TRIPLETS_DENSE, DENSE_SPARSE, TRIPLETS_SPARSE = MODES
 
 
 def stored_positions(rec):

@@ -150,7 +150,8 @@ void group_triplets_by_column(int32_t ncols, int32_t nbuckets, int32_t mcolptr, 
 
 // init plus the number of runs of equal columns msubj[wi32[mperm + q]], q < n: the
 // columns of M with entries when mperm lists them in column order.
-int32_t columns_with_entries(Vec<const int32_t> msubj, int32_t init, int32_t n, int32_t mperm, Vec<const int32_t> wi32) {
+int32_t columns_with_entries(Vec<const int32_t> msubj, int32_t init, int32_t n, int32_t mperm,
+                             Vec<const int32_t> wi32) {
   return add32(init, count_runs(n, [&](int64_t q) { return msubj[wi32[mperm + q]]; }));
 }
 
