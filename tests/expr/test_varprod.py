@@ -59,6 +59,20 @@ def matrix(rng, nrows, ncols, stride):
             dense_of(subi, subj, val, nrows, ncols), dense_of(subi, subj, 1.0, nrows, ncols) != 0)
 
 
+def operands(rng, case, stride, x_on_left, sparse=True):
+    """A random X (sparse ones one-dimensional every fourth case) and triplet M that can be
+    multiplied in the order asked, with fresh stacks: (m, p, X, M's arrays, stacks)."""
+    m, n, p = (int(v) for v in rng.integers(0, 5, size=3))
+    vector = sparse and case % 4 == 0
+    if x_on_left:
+        X = random_x(rng, m, n, sparse, "row" if vector else None)
+        m, mat = X.grid[0], matrix(rng, n, p, stride)
+    else:
+        X = random_x(rng, n, p, sparse, "column" if vector else None)
+        p, mat = X.grid[1], matrix(rng, m, n, stride)
+    return m, p, X, mat, Stacks(size=1024, stride=stride)
+
+
 def build(s, shape, nelem, nterms, call, e0=0, t0=0, nbfix=None):
     """Reserves a sparse result of `shape` with nelem elements and nterms terms after e0 elements and t0
     terms (and nbfix constants when given), calls call(bases), checks that nothing outside
@@ -140,14 +154,12 @@ def group_columns(s, rng, msubj, nnz, ncols):
 def test_dense_variable_times_triplets(stride):
     rng = np.random.default_rng(352 + stride)
     for case in range(80):
-        m, n, p = (int(v) for v in rng.integers(0, 5, size=3))
-        msubi, msubj, mcof, nnz, M, mstored = matrix(rng, n, p, stride)
-        s = Stacks(size=1024, stride=stride)
+        m, p, X, (msubi, msubj, mcof, nnz, M, mstored), s = operands(rng, case, stride, True, sparse=False)
+        n = X.grid[1]
         mcolptr, mperm = group_columns(s, rng, msubj, nnz, p)
         init = int(rng.integers(0, 3))
         ncols = k(351)(msubj, init, nnz, mperm, s.w.i32)
         assert ncols == init + len(np.unique(msubj))
-        X = random_x(rng, m, n, False)
         xrowstride = n + int(rng.integers(0, 3))  # rows of X may lie apart on the stack
         rowwise = np.full((m, xrowstride), -1, np.int64)
         rowwise[:, :n] = X.at
@@ -183,12 +195,8 @@ def test_zero_counters():
 def test_sparse_variable_times_triplets(stride):
     rng = np.random.default_rng(356 + stride)
     for case in range(80):
-        m, n, p = (int(v) for v in rng.integers(0, 5, size=3))
-        vector = "row" if case % 4 == 0 else None
-        X = random_x(rng, m, n, True, vector)
-        m = X.grid[0]
-        msubi, msubj, mcof, nnz, M, mstored = matrix(rng, n, p, stride)
-        s = Stacks(size=1024, stride=stride)
+        m, p, X, (msubi, msubj, mcof, nnz, M, mstored), s = operands(rng, case, stride, True)
+        vector = len(X.shape) == 1
         mcolptr, mperm = group_columns(s, rng, msubj, nnz, p)
         pad(s.w, rng)
         xnidxs, xsp = s.w.put_i64(X.nidxs), s.w.put_i64(X.sp)
@@ -220,12 +228,8 @@ def test_sparse_variable_times_triplets(stride):
 def test_triplets_times_sparse_variable(stride):
     rng = np.random.default_rng(359 + stride)
     for case in range(80):
-        m, n, p = (int(v) for v in rng.integers(0, 5, size=3))
-        vector = "column" if case % 4 == 0 else None
-        X = random_x(rng, n, p, True, vector)
-        p = X.grid[1]
-        msubi, msubj, mcof, nnz, M, mstored = matrix(rng, m, n, stride)
-        s = Stacks(size=1024, stride=stride)
+        m, p, X, (msubi, msubj, mcof, nnz, M, mstored), s = operands(rng, case, stride, False)
+        vector = len(X.shape) == 1
         pad(s.x, rng)
         xnidxs, xsp = s.x.put_i64(X.nidxs), s.x.put_i64(X.sp)
         mrowptr, xrow, xcol = s.x.take_i32(m + 1), s.x.take_i32(X.n), s.x.take_i32(X.n)
@@ -258,10 +262,7 @@ def test_triplets_times_sparse_variable(stride):
 def test_triplets_times_dense_variable(stride):
     rng = np.random.default_rng(360 + stride)
     for case in range(80):
-        m, n, p = (int(v) for v in rng.integers(0, 5, size=3))
-        msubi, msubj, mcof, nnz, M, mstored = matrix(rng, m, n, stride)
-        X = random_x(rng, n, p, False)
-        s = Stacks(size=1024, stride=stride)
+        m, p, X, (msubi, msubj, mcof, nnz, M, mstored), s = operands(rng, case, stride, False, sparse=False)
         pad(s.x, rng)
         xnidxs = s.x.put_i64(X.nidxs)
         rnelem = int(rng.integers(0, 3))

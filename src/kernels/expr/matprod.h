@@ -103,16 +103,4 @@ class ResultWriter {
   int32_t elements_, terms_;
 };
 
-// Running counts of a count pass: a position with at least one match is one element
-// with that many terms.
-struct MatchCounts {
-  int32_t elements, terms;
-  void add(int64_t matches) {
-    if (matches <= 0) return;
-    elements = add32(elements, 1);
-    terms = add32(terms, static_cast<int32_t>(matches));
-  }
-  std::tuple<int32_t, int32_t> counts() const { return {elements, terms}; }
-};
-
 }  // namespace fragments::expr

@@ -5,6 +5,8 @@
 // result constant is 0. X's variable indexes (and a sparse X's linear indexes) are int64
 // runs on a stack, one per stored element. Terms are written in merge order; a zero
 // matrix value still gives a term.
+#include <utility>
+
 #include "kernels/expr/matprod.h"
 
 namespace fragments::expr {
@@ -48,48 +50,80 @@ void group_as_one(Vec<int32_t> i32, int32_t ptr, int32_t perm, int32_t count) {
   i32[int64_t{ptr} + 1] = count;
 }
 
-// Sparse X row-wise (row r's stored elements are positions i32[xrowptr + r] ..
-// i32[xrowptr + r + 1] - 1, each with its column at i32[xcol + q]) against triplet M
-// column-wise (column c's entries are i32[mperm + q] for i32[mcolptr + c] <= q <
-// i32[mcolptr + c + 1], each with its row msubi): for r < m and c < p, merges X's row r
-// with M's column c, calling match(position of the X element, triplet) per pair and then
-// at(r, c, matches).
-template <class Match, class At>
-void merge_x_rows_with_m_columns(int32_t m, int32_t p, Vec<const int32_t> i32, int32_t xrowptr, int32_t xcol,
-                                 int32_t mcolptr, int32_t mperm, Vec<const int32_t> msubi, Match match, At at) {
-  auto entry = [&](int64_t q) -> int64_t { return i32[mperm + q]; };
+// Where the merges of a sparse-by-sparse product go: a count pass counts, a build pass
+// writes. match(a, b) is called per matched pair, at(r, c, matches) after each position.
+struct MatchCounts {
+  int32_t elements, terms;
+  void match(int64_t, int64_t) {}
+  void at(int32_t, int32_t, int64_t matches) {
+    if (matches <= 0) return;
+    elements = add32(elements, 1);
+    terms = add32(terms, static_cast<int32_t>(matches));
+  }
+  std::tuple<int32_t, int32_t> counts() const { return {elements, terms}; }
+};
+
+// Writes one term per matched pair, term(a, b) giving its (variable, coefficient), and an
+// element (sp = r * p + c, constants left alone) for every position with a match.
+template <class Term>
+struct MatchedElements {
+  ResultWriter& out;
+  int32_t p;
+  Term term;
+  void match(int64_t a, int64_t b) {
+    const auto [nidx, coefficient] = term(a, b);
+    out.term(nidx, coefficient);
+  }
+  void at(int32_t r, int32_t c, int64_t matches) {
+    if (matches == 0) return;
+    out.linear(position(r, p, c));
+    out.close();
+  }
+};
+template <class Term>
+MatchedElements(ResultWriter&, int32_t, Term) -> MatchedElements<Term>;
+
+// For r < m and c < p: merges row r (items i32[rowptr + r] .. i32[rowptr + r + 1] - 1,
+// keys row_key(item) increasing) with column c (items col_item(q) for i32[colptr + c] <= q
+// < i32[colptr + c + 1], keys col_key(item) increasing); per matched pair
+// sink.match(row item, column item), per position sink.at(r, c, matches).
+template <class RowKey, class ColItem, class ColKey, class Sink>
+void merge_rows_with_columns(int32_t m, int32_t p, Vec<const int32_t> i32, int32_t rowptr, RowKey row_key,
+                             int32_t colptr, ColItem col_item, ColKey col_key, Sink& sink) {
   for (int32_t r = 0; r < m; ++r) {
-    const TermRange row = terms_of(i32, xrowptr, r);
+    const TermRange row = terms_of(i32, rowptr, r);
     for (int32_t c = 0; c < p; ++c) {
-      const TermRange column = terms_of(i32, mcolptr, c);
+      const TermRange column = terms_of(i32, colptr, c);
       const int64_t matches = merge_equal_keys(
-          row.first, row.end, [&](int64_t q) { return i32[xcol + q]; }, column.first, column.end,
-          [&](int64_t q) { return msubi[entry(q)]; }, [&](int64_t qx, int64_t qm) { match(qx, entry(qm)); });
-      at(r, c, matches);
+          row.first, row.end, row_key, column.first, column.end, [&](int64_t q) { return col_key(col_item(q)); },
+          [&](int64_t a, int64_t q) { sink.match(a, col_item(q)); });
+      sink.at(r, c, matches);
     }
   }
 }
 
-// Triplet M row-wise (row r's entries are triplets i32[mrowptr + r] .. i32[mrowptr + r +
-// 1] - 1, each with its column msubj) against sparse X column-wise (column c's elements
-// are i32[xperm + q] for i32[xcolptr + c] <= q < i32[xcolptr + c + 1], each with its row
-// i32[xrow + element]): for r < m and c < p, merges M's row r with X's column c, calling
-// match(triplet, X element) per pair and then at(r, c, matches).
-template <class Match, class At>
-void merge_m_rows_with_x_columns(int32_t m, int32_t p, Vec<const int32_t> i32, int32_t mrowptr,
-                                 Vec<const int32_t> msubj, int32_t xcolptr, int32_t xperm, int32_t xrow, Match match,
-                                 At at) {
-  auto element = [&](int64_t q) -> int64_t { return i32[xperm + q]; };
-  for (int32_t r = 0; r < m; ++r) {
-    const TermRange row = terms_of(i32, mrowptr, r);
-    for (int32_t c = 0; c < p; ++c) {
-      const TermRange column = terms_of(i32, xcolptr, c);
-      const int64_t matches = merge_equal_keys(
-          row.first, row.end, [&](int64_t t) { return msubj[t]; }, column.first, column.end,
-          [&](int64_t q) { return i32[xrow + element(q)]; }, [&](int64_t t, int64_t q) { match(t, element(q)); });
-      at(r, c, matches);
-    }
-  }
+// Sparse X row-wise on wi32 (row r's stored elements are positions wi32[xrowptr + r] ..
+// wi32[xrowptr + r + 1] - 1, each with its column at wi32[xcol + q]) against triplet M
+// column-wise (column c's triplets are wi32[mperm + q] for wi32[mcolptr + c] <= q <
+// wi32[mcolptr + c + 1], each with its row msubi): sink gets (X position, triplet).
+template <class Sink>
+void merge_x_rows_with_m_columns(int32_t m, int32_t p, Vec<const int32_t> wi32, int32_t xrowptr, int32_t xcol,
+                                 int32_t mcolptr, int32_t mperm, Vec<const int32_t> msubi, Sink& sink) {
+  merge_rows_with_columns(
+      m, p, wi32, xrowptr, [&](int64_t q) { return wi32[xcol + q]; }, mcolptr,
+      [&](int64_t q) -> int64_t { return wi32[mperm + q]; }, [&](int64_t t) { return msubi[t]; }, sink);
+}
+
+// Triplet M row-wise on xi32 (row r's triplets are xi32[mrowptr + r] .. xi32[mrowptr + r
+// + 1] - 1, each with its column msubj) against sparse X column-wise (column c's elements
+// are xi32[xperm + q] for xi32[xcolptr + c] <= q < xi32[xcolptr + c + 1], each with its
+// row at xi32[xrow + element]): sink gets (triplet, X element).
+template <class Sink>
+void merge_m_rows_with_x_columns(int32_t m, int32_t p, Vec<const int32_t> xi32, int32_t mrowptr,
+                                 Vec<const int32_t> msubj, int32_t xcolptr, int32_t xperm, int32_t xrow, Sink& sink) {
+  merge_rows_with_columns(
+      m, p, xi32, mrowptr, [&](int64_t t) { return msubj[t]; }, xcolptr,
+      [&](int64_t q) -> int64_t { return xi32[xperm + q]; }, [&](int64_t e) { return xi32[xrow + e]; }, sink);
 }
 
 // Starts a fresh sparse-by-sparse result: ptr[0] = 0 and the nbfix constants 0.0 (the
@@ -218,9 +252,7 @@ std::tuple<int32_t, int32_t> sparse_variable_times_sparse_sizes(int32_t p, int32
                                                                 int32_t xrowptr, Vec<const int32_t> wi32, int32_t m,
                                                                 int32_t xcol) {
   MatchCounts counts{rnelem, rnnz};
-  merge_x_rows_with_m_columns(
-      m, p, wi32, xrowptr, xcol, mcolptr, mperm, msubi, [](int64_t, int64_t) {},
-      [&](int32_t, int32_t, int64_t matches) { counts.add(matches); });
+  merge_x_rows_with_m_columns(m, p, wi32, xrowptr, xcol, mcolptr, mperm, msubi, counts);
   return counts.counts();
 }
 
@@ -235,14 +267,8 @@ void sparse_variable_times_sparse(Vec<const double> mcof, int32_t p, int32_t mco
                                   int32_t m, int32_t xcol) {
   ResultWriter out(ri32, rptr, ri64, rnidxs, rsp, rf64, rcof, rbfix);
   start_with_zero_constants(out, rf64, rbfix, nbfix);
-  merge_x_rows_with_m_columns(
-      m, p, wi32, xrowptr, xcol, mcolptr, mperm, msubi,
-      [&](int64_t qx, int64_t t) { out.term(wi64[xnidxs + qx], mcof[t]); },
-      [&](int32_t r, int32_t c, int64_t matches) {
-        if (matches == 0) return;
-        out.linear(position(r, p, c));
-        out.close();
-      });
+  MatchedElements terms{out, p, [&](int64_t q, int64_t t) { return std::pair{wi64[xnidxs + q], mcof[t]}; }};
+  merge_x_rows_with_m_columns(m, p, wi32, xrowptr, xcol, mcolptr, mperm, msubi, terms);
 }
 
 // Prepares M (row pointers of its triplets at mrowptr, m + 1 entries; as many triplets as
@@ -272,9 +298,7 @@ std::tuple<int32_t, int32_t> sparse_times_sparse_variable_prepare(int32_t m, int
     group_by_key(xi32, xcolptr, p, p, xperm, nx, [&](int64_t k) -> int64_t { return xi32[xcol + k]; });
 
   MatchCounts counts{rnelem, rnnz};
-  merge_m_rows_with_x_columns(
-      m, p, xi32, mrowptr, msubj, xcolptr, xperm, xrow, [](int64_t, int64_t) {},
-      [&](int32_t, int32_t, int64_t matches) { counts.add(matches); });
+  merge_m_rows_with_x_columns(m, p, xi32, mrowptr, msubj, xcolptr, xperm, xrow, counts);
   return counts.counts();
 }
 
@@ -289,14 +313,8 @@ void sparse_times_sparse_variable(Vec<const double> mcof, int32_t m, int32_t mro
                                   Vec<const int64_t> xi64, int32_t xrow) {
   ResultWriter out(ri32, rptr, ri64, rnidxs, rsp, rf64, rcof, rbfix);
   start_with_zero_constants(out, rf64, rbfix, nbfix);
-  merge_m_rows_with_x_columns(
-      m, p, xi32, mrowptr, msubj, xcolptr, xperm, xrow,
-      [&](int64_t t, int64_t e) { out.term(xi64[xnidxs + e], mcof[t]); },
-      [&](int32_t r, int32_t c, int64_t matches) {
-        if (matches == 0) return;
-        out.linear(position(r, p, c));
-        out.close();
-      });
+  MatchedElements terms{out, p, [&](int64_t t, int64_t e) { return std::pair{xi64[xnidxs + e], mcof[t]}; }};
+  merge_m_rows_with_x_columns(m, p, xi32, mrowptr, msubj, xcolptr, xperm, xrow, terms);
 }
 
 // Triplet M (nnz entries in row runs) times dense X with p columns (variable index of
