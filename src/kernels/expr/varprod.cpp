@@ -36,7 +36,7 @@ void group_by_key(Vec<int32_t> i32, int32_t ptr, int32_t nkeys, int32_t nsummed,
   prefix_sum(i32, ptr, nsummed);
   for (int64_t t = 0; t < count; ++t) {
     const int64_t cursor = ptr + key(t);
-    i32[perm + i32[cursor]] = static_cast<int32_t>(t);
+    i32[int64_t{perm} + i32[cursor]] = static_cast<int32_t>(t);
     bump(i32, cursor);
   }
   for (int64_t j = nkeys; j >= 1; --j) i32[ptr + j] = i32[ptr + j - 1];
