@@ -134,6 +134,7 @@ def test_distinct_rows_edge_cases():
     assert k(348)(6, 0, w, 5, 1, 4) == 1  # one-dimensional: one row
     assert k(348)(3, 3, w, 5, 2, 1) == 3  # one column: every index its own row
     assert k(348)(0, 0, w, 5, 2, 4) == 5 and k(348)(-1, 0, w, -2, 2, 4) == -2
+    assert k(348)(3, 0, w, 5, 2, 0) == 1  # no columns: indexes are not divided by 0
 
 
 def group_columns(s, rng, msubj, nnz, ncols):
