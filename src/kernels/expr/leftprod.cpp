@@ -1,9 +1,160 @@
 // A constant matrix on the left of an expression, and matrix checks.
-#include "kernels/kernel.h"
+//
+// M (m by n) times E (n by p). M comes as triplets msubi, msubj, mval sorted by (row,
+// column), or dense (mval[i * n + k]); E lies on the work stack, a sparse E grouped by
+// column on the scratch stack (bucket array at ecolptr, permutation at eperm). Element
+// (i, c) of the result gets, for every matched pair of an entry M(i, k) and a stored E
+// element (k, c), E's terms with coefficients times M(i, k) and M(i, k) times E's
+// constant, in merge order, without merging equal variables.
+#include "kernels/expr/matprod.h"
 
-PENDING(346, (void(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const int32_t>, Vec<const double>, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>, Vec<const int32_t>)), "iiiiiiiiiiOOOiiiiOOOiiiiOOOO", "bfixbase", "cofbase", "p", "eperm", "ecolptr", "sparse", "m", "n", "msparse", "nnz", "msubi", "msubj", "mval", "nidxsbase", "ptrbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "spbase", "wf64", "wi32", "wi64", "xi32")
-PENDING(347, (std::tuple<bool, bool>(int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const int32_t>)), "iiiiiOO", "badrange", "unsorted", "nrows", "ncols", "nnz", "msubi", "msubj")
-PENDING(358, (std::tuple<int32_t, int32_t>(int32_t, Vec<const int32_t>, int32_t, int32_t, int32_t)), "iOiii", "nnz", "msubi", "rnelem", "spare", "p")
-PENDING(361, (bool(int32_t, int32_t, Vec<const int32_t>, Vec<const int32_t>, int32_t)), "iiOOi", "nrows", "ncols", "msubi", "msubj", "result")
-PENDING(362, (bool(int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const int32_t>)), "iiiOO", "badrange", "nrows", "ncols", "msubi", "msubj")
-PENDING(363, (bool(int32_t, Vec<const int32_t>, Vec<const int32_t>)), "iOO", "unsorted", "msubi", "msubj")
+namespace fragments::expr {
+namespace {
+
+// The operand E on the work stack.
+struct WorkRecord {
+  Vec<const int32_t> wi32;
+  Vec<const int64_t> wi64;
+  Vec<const double> wf64;
+  int32_t ptrbase, nidxsbase, cofbase, bfixbase;
+
+  // Appends stored element e's terms scaled by v; returns v times its constant.
+  double append_scaled(ResultWriter& out, int64_t e, double v) const {
+    const TermRange terms = terms_of(wi32, ptrbase, e);
+    for (int64_t u = terms.first; u < terms.end; ++u) out.term(wi64[nidxsbase + u], v * wf64[cofbase + u]);
+    return v * wf64[bfixbase + e];
+  }
+};
+
+bool out_of_range(int32_t i, int32_t j, int32_t nrows, int32_t ncols) {
+  return i < 0 || i >= nrows || j < 0 || j >= ncols;
+}
+
+// True at the first of the count triplets that lies outside nrows by ncols.
+bool any_out_of_range(int64_t count, Vec<const int32_t> msubi, Vec<const int32_t> msubj, int32_t nrows,
+                      int32_t ncols) {
+  for (int64_t k = 0; k < count; ++k)
+    if (out_of_range(msubi[k], msubj[k], nrows, ncols)) return true;
+  return false;
+}
+
+// True at the first consecutive pair of the count triplets whose second position is not
+// after the first in (row, column) order; a repeated position is not after itself.
+bool any_not_increasing(int64_t count, Vec<const int32_t> msubi, Vec<const int32_t> msubj) {
+  for (int64_t k = 0; k + 1 < count; ++k)
+    if (msubi[k + 1] < msubi[k] || (msubi[k + 1] == msubi[k] && msubj[k + 1] <= msubj[k])) return true;
+  return false;
+}
+
+}  // namespace
+
+// Build pass of M E into a fresh record on the result stack (ptr[0] = 0 written here).
+// Three modes:
+//   sparse == 0:                  triplet M times dense E; every column c < p of every row of
+//                                 M with entries is an element (sp = i * p + c), with or
+//                                 without terms;
+//   sparse != 0, msparse == 0:    dense M (m by n) times sparse E; a dense m by p result;
+//   sparse != 0, msparse != 0:    triplet M times sparse E; element (i, c) (sp = i * p + c)
+//                                 only where a row run of M meets a stored element of
+//                                 column c of E.
+// The caller reserved the result runs with the sizes of the matching count pass.
+void left_product(int32_t bfixbase, int32_t cofbase, int32_t p, int32_t eperm, int32_t ecolptr, int32_t sparse,
+                  int32_t m, int32_t n, int32_t msparse, int32_t nnz, Vec<const int32_t> msubi,
+                  Vec<const int32_t> msubj, Vec<const double> mval, int32_t nidxsbase, int32_t ptrbase,
+                  int32_t rbfixbase, int32_t rcofbase, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64,
+                  int32_t rnidxsbase, int32_t rptrbase, int32_t rspbase, int32_t spbase, Vec<const double> wf64,
+                  Vec<const int32_t> wi32, Vec<const int64_t> wi64, Vec<const int32_t> xi32) {
+  const WorkRecord e{wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase};
+  ResultWriter out(ri32, rptrbase, ri64, rnidxsbase, rspbase, rf64, rcofbase, rbfixbase);
+  out.start();
+  auto element_of_column = [&](int64_t q) -> int64_t { return xi32[eperm + q]; };
+  auto row_of_element = [&](int64_t el) { return row_of(wi64[spbase + el], p); };
+
+  if (sparse == 0) {
+    for_each_row_run_and_column(nnz, msubi, p, [&](int64_t first, int64_t end, int64_t i, int32_t c) {
+      double constant = 0.0;
+      for (int64_t r = first; r < end; ++r) constant += e.append_scaled(out, int64_t{msubj[r]} * p + c, mval[r]);
+      out.constant(constant);
+      out.linear(position(i, p, c));
+      out.close();
+    });
+  } else if (msparse == 0) {
+    for (int32_t i = 0; i < m; ++i) {
+      for (int32_t c = 0; c < p; ++c) {
+        double constant = 0.0;
+        const TermRange column = terms_of(xi32, ecolptr, c);
+        for (int64_t q = column.first; q < column.end; ++q) {
+          const int64_t el = element_of_column(q);
+          constant += e.append_scaled(out, el, mval[add64(row_of_element(el), int64_t{n} * i)]);
+        }
+        out.constant(constant);
+        out.close();
+      }
+    }
+  } else {
+    for_each_row_run_and_column(nnz, msubi, p, [&](int64_t first, int64_t end, int64_t i, int32_t c) {
+      double constant = 0.0;
+      const TermRange column = terms_of(xi32, ecolptr, c);
+      const int64_t matches = merge_equal_keys(
+          first, end, [&](int64_t r) { return msubj[r]; }, column.first, column.end,
+          [&](int64_t q) { return row_of_element(element_of_column(q)); },
+          [&](int64_t r, int64_t q) { constant += e.append_scaled(out, element_of_column(q), mval[r]); });
+      if (matches == 0) return;
+      out.constant(constant);
+      out.linear(position(i, p, c));
+      out.close();
+    });
+  }
+}
+
+// Sizes of M E for triplet M and an E whose p columns hold one term per element:
+// ((rnelem + the number of row runs of msubi[0 .. nnz - 1]) * p, nnz * p), wrapping in
+// 32 bits. `spare` is not read.
+std::tuple<int32_t, int32_t> left_product_sizes(int32_t nnz, Vec<const int32_t> msubi, int32_t rnelem, int32_t spare,
+                                                int32_t p) {
+  (void)spare;
+  const int32_t runs = count_runs(nnz, [&](int64_t r) { return msubi[r]; });
+  return {mul32(add32(rnelem, runs), p), mul32(nnz, p)};
+}
+
+// Checks nnz triplets: (some entry outside nrows by ncols, some consecutive pair not
+// strictly increasing in (row, column)). A set badrange returns (true, unsorted != 0) at
+// once, as does the first entry out of range; a set unsorted skips the order scan.
+std::tuple<bool, bool> check_triplets(int32_t badrange, int32_t unsorted, int32_t nrows, int32_t ncols, int32_t nnz,
+                                      Vec<const int32_t> msubi, Vec<const int32_t> msubj) {
+  if (badrange != 0 || any_out_of_range(nnz, msubi, msubj, nrows, ncols)) return {true, unsorted != 0};
+  if (unsorted != 0) return {false, true};
+  return {false, any_not_increasing(nnz, msubi, msubj)};
+}
+
+// result != 0, unless some triplet (as many as msubi holds) is out of range or some
+// consecutive pair is not strictly increasing: then false.
+bool triplets_valid(int32_t nrows, int32_t ncols, Vec<const int32_t> msubi, Vec<const int32_t> msubj, int32_t result) {
+  const int64_t count = msubi.size();
+  return result != 0 && !any_out_of_range(count, msubi, msubj, nrows, ncols) &&
+         !any_not_increasing(count, msubi, msubj);
+}
+
+// badrange != 0, or some triplet (as many as msubi holds) outside nrows by ncols.
+bool triplets_out_of_range(int32_t badrange, int32_t nrows, int32_t ncols, Vec<const int32_t> msubi,
+                           Vec<const int32_t> msubj) {
+  return badrange != 0 || any_out_of_range(msubi.size(), msubi, msubj, nrows, ncols);
+}
+
+// unsorted != 0, or some consecutive pair of triplets (as many as msubi holds) not
+// strictly increasing in (row, column).
+bool triplets_unsorted(int32_t unsorted, Vec<const int32_t> msubi, Vec<const int32_t> msubj) {
+  return unsorted != 0 || any_not_increasing(msubi.size(), msubi, msubj);
+}
+
+}  // namespace fragments::expr
+
+FRAGMENT(346, expr::left_product, "iiiiiiiiiiOOOiiiiOOOiiiiOOOO", "bfixbase", "cofbase", "p", "eperm", "ecolptr",
+         "sparse", "m", "n", "msparse", "nnz", "msubi", "msubj", "mval", "nidxsbase", "ptrbase", "rbfixbase",
+         "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "spbase", "wf64", "wi32", "wi64",
+         "xi32")
+FRAGMENT(347, expr::check_triplets, "iiiiiOO", "badrange", "unsorted", "nrows", "ncols", "nnz", "msubi", "msubj")
+FRAGMENT(358, expr::left_product_sizes, "iOiii", "nnz", "msubi", "rnelem", "spare", "p")
+FRAGMENT(361, expr::triplets_valid, "iiOOi", "nrows", "ncols", "msubi", "msubj", "result")
+FRAGMENT(362, expr::triplets_out_of_range, "iiiOO", "badrange", "nrows", "ncols", "msubi", "msubj")
+FRAGMENT(363, expr::triplets_unsorted, "iOO", "unsorted", "msubi", "msubj")

@@ -1,0 +1,106 @@
+// Loops shared by the products of a constant matrix with an expression or a variable:
+// runs of equal keys, merges of two key-sorted lists, and a writer that lays a result
+// record out on the result stack one element at a time.
+#pragma once
+
+#include "kernels/expr/record.h"
+
+namespace fragments::expr {
+
+// Row and column of linear index `linear` in a shape with q columns. A shape without
+// columns stores no element; should q not be positive anyway, the index counts as a
+// column of row 0 rather than being divided by q.
+inline int64_t row_of(int64_t linear, int64_t q) { return q > 0 ? linear / q : 0; }
+inline int64_t col_of(int64_t linear, int64_t q) { return q > 0 ? linear % q : linear; }
+
+// Calls visit(first, end) for every maximal run first .. end - 1 of items 0 .. count - 1
+// that share one key(item), in order. Nothing when count <= 0.
+template <class Key, class Visit>
+void for_each_run(int64_t count, Key key, Visit visit) {
+  for (int64_t first = 0; first < count;) {
+    const int64_t value = key(first);
+    int64_t end = first + 1;
+    while (end < count && key(end) == value) ++end;
+    visit(first, end);
+    first = end;
+  }
+}
+
+// The number of runs that for_each_run visits.
+template <class Key>
+int32_t count_runs(int64_t count, Key key) {
+  int32_t runs = 0;
+  for_each_run(count, key, [&](int64_t, int64_t) { runs = add32(runs, 1); });
+  return runs;
+}
+
+// For every row run first .. end - 1 of nnz triplets (rows msubi, sorted) and every
+// column c below p, in that order: visit(first, end, i, c) with i the run's row.
+template <class Visit>
+void for_each_row_run_and_column(int32_t nnz, Vec<const int32_t> msubi, int32_t p, Visit visit) {
+  for_each_run(nnz, [&](int64_t r) { return msubi[r]; }, [&](int64_t first, int64_t end) {
+    for (int32_t c = 0; c < p; ++c) visit(first, end, msubi[first], c);
+  });
+}
+
+// Merges items a .. a_end - 1 with items b .. b_end - 1, each list in increasing key: the
+// side with the smaller key advances; on equal keys match(a, b) is called and both
+// advance. Returns the number of matches.
+template <class KeyA, class KeyB, class Match>
+int64_t merge_equal_keys(int64_t a, int64_t a_end, KeyA key_a, int64_t b, int64_t b_end, KeyB key_b, Match match) {
+  int64_t matches = 0;
+  while (a < a_end && b < b_end) {
+    const int64_t ka = key_a(a), kb = key_b(b);
+    if (ka < kb) {
+      ++a;
+    } else if (kb < ka) {
+      ++b;
+    } else {
+      match(a, b);
+      ++matches;
+      ++a;
+      ++b;
+    }
+  }
+  return matches;
+}
+
+// Linear index of position (i, c) of a result with p columns.
+inline int64_t position(int64_t i, int32_t p, int64_t c) { return add64(mul64(i, p), c); }
+
+// A result record written on the result stack element by element: the element's terms
+// first, then its constant and linear index, then close() sets its ptr entry. Starts
+// from the running counts given (0 and 0 for a fresh record, whose ptr[0] start() sets).
+class ResultWriter {
+ public:
+  ResultWriter(Vec<int32_t> ri32, int32_t rptr, Vec<int64_t> ri64, int32_t rnidxs, int32_t rsp, Vec<double> rf64,
+               int32_t rcof, int32_t rbfix, int32_t elements = 0, int32_t terms = 0)
+      : ri32_(ri32), ri64_(ri64), rf64_(rf64), rptr_(rptr), rnidxs_(rnidxs), rsp_(rsp), rcof_(rcof),
+        rbfix_(rbfix), elements_(elements), terms_(terms) {}
+
+  void start() { ri32_[rptr_] = 0; }
+  void term(int64_t nidx, double coefficient) {
+    ri64_[int64_t{rnidxs_} + terms_] = nidx;
+    rf64_[int64_t{rcof_} + terms_] = coefficient;
+    terms_ = add32(terms_, 1);
+  }
+  void constant(double value) { rf64_[int64_t{rbfix_} + elements_] = value; }
+  void linear(int64_t index) { ri64_[int64_t{rsp_} + elements_] = index; }
+  void close() {
+    ri32_[int64_t{rptr_} + elements_ + 1] = terms_;
+    elements_ = add32(elements_, 1);
+  }
+
+  int32_t elements() const { return elements_; }
+  int32_t terms() const { return terms_; }
+  std::tuple<int32_t, int32_t> counts() const { return {elements_, terms_}; }
+
+ private:
+  Vec<int32_t> ri32_;
+  Vec<int64_t> ri64_;
+  Vec<double> rf64_;
+  int32_t rptr_, rnidxs_, rsp_, rcof_, rbfix_;
+  int32_t elements_, terms_;
+};
+
+}  // namespace fragments::expr
