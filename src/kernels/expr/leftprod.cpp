@@ -120,8 +120,8 @@ std::tuple<int32_t, int32_t> left_product_sizes(int32_t nnz, Vec<const int32_t> 
 // Checks nnz triplets: (some entry outside nrows by ncols, some consecutive pair not
 // strictly increasing in (row, column)). A set badrange returns (true, unsorted != 0) at
 // once, as does the first entry out of range; a set unsorted skips the order scan.
-std::tuple<bool, bool> check_triplets(int32_t badrange, int32_t unsorted, int32_t nrows, int32_t ncols, int32_t nnz,
-                                      Vec<const int32_t> msubi, Vec<const int32_t> msubj) {
+std::tuple<bool, bool> check_triplets_early_exit(int32_t badrange, int32_t unsorted, int32_t nrows, int32_t ncols,
+                                                 int32_t nnz, Vec<const int32_t> msubi, Vec<const int32_t> msubj) {
   if (badrange != 0 || any_out_of_range(nnz, msubi, msubj, nrows, ncols)) return {true, unsorted != 0};
   if (unsorted != 0) return {false, true};
   return {false, any_not_increasing(nnz, msubi, msubj)};
@@ -153,7 +153,7 @@ FRAGMENT(346, expr::left_product, "iiiiiiiiiiOOOiiiiOOOiiiiOOOO", "bfixbase", "c
          "sparse", "m", "n", "msparse", "nnz", "msubi", "msubj", "mval", "nidxsbase", "ptrbase", "rbfixbase",
          "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "spbase", "wf64", "wi32", "wi64",
          "xi32")
-FRAGMENT(347, expr::check_triplets, "iiiiiOO", "badrange", "unsorted", "nrows", "ncols", "nnz", "msubi", "msubj")
+FRAGMENT(347, expr::check_triplets_early_exit, "iiiiiOO", "badrange", "unsorted", "nrows", "ncols", "nnz", "msubi", "msubj")
 FRAGMENT(358, expr::left_product_sizes, "iOiii", "nnz", "msubi", "rnelem", "spare", "p")
 FRAGMENT(361, expr::triplets_valid, "iiOOi", "nrows", "ncols", "msubi", "msubj", "result")
 FRAGMENT(362, expr::triplets_out_of_range, "iiiOO", "badrange", "nrows", "ncols", "msubi", "msubj")
