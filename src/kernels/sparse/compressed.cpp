@@ -15,7 +15,10 @@ void bucket_sort_permutation(int32_t d0, int32_t d1, int32_t d2, Vec<int64_t> pe
   const int64_t block = mul64(d1, d2);
   const int64_t buckets = mul64(d0, d2);
   const int64_t n = val.size();
-  auto bucket = [&](int64_t v) { return add64(mul64(v / block, d2), v % d2); };
+  // Sizes that leave the block without positions (only contradictory input pairs them
+  // with values) reduce to bucket 0 instead of dividing by zero.
+  const bool divisible = block > 0 && d2 > 0;
+  auto bucket = [&](int64_t v) { return divisible ? add64(mul64(v / block, d2), v % d2) : int64_t{0}; };
   for (int64_t q = 0; q <= buckets; ++q) ptrb[q] = 0;
   // val is read at random positions, twice: fetch ahead to overlap the cache misses.
   constexpr int64_t ahead = 16;
@@ -32,22 +35,143 @@ void bucket_sort_permutation(int32_t d0, int32_t d1, int32_t d2, Vec<int64_t> pe
   }
 }
 
+
+// ---- Counting sorts of coordinate lists ----------------------------------------------------
+//
+// Pointer arrays of m rows have m + 2 entries, zero-filled by the caller. Counting puts the
+// count of row r into ptrb[r + 2]; the prefix sum from entry 2 leaves the start of row r in
+// ptrb[r + 1]; scattering with ptrb[r + 1] as the write cursor of row r advances it to the
+// row's end, after which ptrb[0 .. m] are the usual row pointers.
+
+// ptrb[sub[k] + 2] += 1 for k < nnz.
+static void count_into(Vec<int64_t> ptrb, int64_t nnz, Vec<const int32_t> sub) {
+  for (int64_t k = 0; k < nnz; ++k) ptrb[int64_t{sub[k]} + 2] += 1;
+}
+
+// Counts the entries of each row into rptrb and of each column into cptrb.
+void count_rows_and_columns(Vec<int64_t> cptrb, int64_t nnz, Vec<int64_t> rptrb, Vec<const int32_t> subi,
+                            Vec<const int32_t> subj) {
+  count_into(rptrb, nnz, subi);
+  count_into(cptrb, nnz, subj);
+}
+
+// Counts the entries of each column into cptrb.
+void count_columns(Vec<int64_t> cptrb, int64_t nnz, Vec<const int32_t> subj) { count_into(cptrb, nnz, subj); }
+
+// Counts the entries of each row into rptrb.
+void count_rows(int64_t nnz, Vec<int64_t> rptrb, Vec<const int32_t> subi) { count_into(rptrb, nnz, subi); }
+
+// ptrb[k] += ptrb[k - 1] for k = 2 .. n; entries 0 and 1 stay as they are.
+static void prefix_from_two(Vec<int64_t> ptrb, int32_t n) {
+  unit_stride([&](auto p) {
+    for (int64_t k = 2; k <= n; ++k) p[k] = add64(p[k], p[k - 1]);
+  }, ptrb);
+}
+
+void row_counts_to_starts(int32_t n, Vec<int64_t> rptrb) { prefix_from_two(rptrb, n); }
+
+void column_counts_to_starts(Vec<int64_t> cptrb, int32_t n) { prefix_from_two(cptrb, n); }
+
+// Row-compressed entries (rows 0 .. n - 1 of rptrb, columns subj, values val) into column
+// order: entry t of row r goes to position q = cptrb[c] of its column c, which then advances.
+// cptrb holds each column's next free position (with the two-slot counting, the array from
+// its entry 1 on); on return it holds each column's end.
+template <class Index>
+static void scatter_to_columns(Vec<int64_t> cptrb, int32_t n, Vec<const int64_t> rptrb, Vec<const int32_t> subj,
+                               Vec<Index> tsubi, Vec<Index> tsubj, Vec<double> tval, Vec<const double> val) {
+  for (int32_t r = 0; r < n; ++r)
+    for (int64_t t = rptrb[r]; t < rptrb[r + 1]; ++t) {
+      const int32_t c = subj[t];
+      const int64_t q = cptrb[c]++;
+      tsubi[q] = r;
+      tsubj[q] = c;
+      tval[q] = val[t];
+    }
+}
+
+void rows_to_columns_wide(Vec<int64_t> cptrb, int32_t n, Vec<const int64_t> rptrb, Vec<const int32_t> subj,
+                          Vec<int64_t> tsubi, Vec<int64_t> tsubj, Vec<double> tval, Vec<const double> val) {
+  scatter_to_columns(cptrb, n, rptrb, subj, tsubi, tsubj, tval, val);
+}
+
+void rows_to_columns(Vec<int64_t> cptrb, int32_t n, Vec<const int64_t> rptrb, Vec<const int32_t> subj,
+                     Vec<int32_t> tsubi, Vec<int32_t> tsubj, Vec<double> tval, Vec<const double> val) {
+  scatter_to_columns(cptrb, n, rptrb, subj, tsubi, tsubj, tval, val);
+}
+
+// Appends entry k to bucket b: out[cursor[b + 1]] = k, and the cursor advances.
+static void append_to_bucket(Vec<int32_t> out, Vec<int64_t> cursor, int32_t b, int64_t k) {
+  out[cursor[int64_t{b} + 1]++] = static_cast<int32_t>(k);
+}
+
+// Lists the entry numbers k < nnz by column in cols, each column's in increasing k.
+// cptrb[c + 1] is column c's write cursor (counted and prefix-summed) and ends at its end.
+void entries_by_column(Vec<int32_t> cols, Vec<int64_t> cptrb, int64_t nnz, Vec<const int32_t> subj) {
+  for (int64_t k = 0; k < nnz; ++k) append_to_bucket(cols, cptrb, subj[k], k);
+}
+
+// Walks the columns c < n of the column listing (cptrb, cols) in order and appends each entry
+// to its row in rows, with rptrb[r + 1] as row r's write cursor: rows then lists the entries by
+// row, within a row by column, and within one coordinate in the order of cols.
+void entries_by_row_then_column(Vec<const int32_t> cols, Vec<const int64_t> cptrb, int32_t n, Vec<int32_t> rows,
+                                Vec<int64_t> rptrb, Vec<const int32_t> subi) {
+  for (int32_t c = 0; c < n; ++c)
+    for (int64_t t = cptrb[c]; t < cptrb[c + 1]; ++t) {
+      const int32_t k = cols[t];
+      append_to_bucket(rows, rptrb, subi[k], k);
+    }
+}
+
+// init plus the number of steps k = 1 .. nnz - 1 along rows at which the coordinate
+// (subi, subj) of entry rows[k] differs from that of rows[k - 1], wrapping in 32 bits.
+int32_t distinct_coordinates(int64_t nnz, int32_t init, Vec<const int32_t> rows, Vec<const int32_t> subi,
+                             Vec<const int32_t> subj) {
+  int32_t count = init;
+  for (int64_t k = 1; k < nnz; ++k) {
+    const int32_t e = rows[k], p = rows[k - 1];
+    if (subi[e] != subi[p] || subj[e] != subj[p]) count = add32(count, 1);
+  }
+  return count;
+}
+
+// Writes the entries rows[1 .. nnz - 1] (sorted by coordinate) to tsubi, tsubj, tval from
+// position pos on, adding each value whose coordinate equals that of the entry at pos - 1
+// into it. The caller writes entry rows[0] at pos - 1 first. Returns the position after the
+// last written entry (32-bit, wrapping).
+int32_t merge_duplicates(int32_t pos, int64_t nnz, Vec<const int32_t> rows, Vec<const int32_t> subi,
+                         Vec<const int32_t> subj, Vec<int32_t> tsubi, Vec<int32_t> tsubj, Vec<double> tval,
+                         Vec<const double> val) {
+  for (int64_t k = 1; k < nnz; ++k) {
+    const int32_t e = rows[k];
+    const int64_t last = int64_t{pos} - 1;
+    if (subi[e] == tsubi[last] && subj[e] == tsubj[last]) {
+      tval[last] += val[e];
+    } else {
+      tsubi[pos] = subi[e];
+      tsubj[pos] = subj[e];
+      tval[pos] = val[e];
+      pos = add32(pos, 1);
+    }
+  }
+  return pos;
+}
+
 }  // namespace fragments::sparse
 
-PENDING(87, (void(Vec<int64_t>, int64_t, Vec<int64_t>, Vec<const int32_t>, Vec<const int32_t>)), "OLOOO", "cptrb", "nnz", "rptrb", "subi", "subj")
+FRAGMENT(87, sparse::count_rows_and_columns, "OLOOO", "cptrb", "nnz", "rptrb", "subi", "subj")
 SAME_AS(91, 87, "cptrb", "nnz", "rptrb", "subi", "subj")
-PENDING(88, (void(int32_t, Vec<int64_t>)), "iO", "n", "rptrb")
+FRAGMENT(88, sparse::row_counts_to_starts, "iO", "n", "rptrb")
 SAME_AS(92, 88, "n", "rptrb")
 SAME_AS(99, 88, "n", "rptrb")
-PENDING(89, (void(Vec<int64_t>, int32_t)), "Oi", "cptrb", "n")
+FRAGMENT(89, sparse::column_counts_to_starts, "Oi", "cptrb", "n")
 SAME_AS(93, 89, "cptrb", "n")
 SAME_AS(96, 89, "cptrb", "n")
-PENDING(90, (void(Vec<int64_t>, int32_t, Vec<const int64_t>, Vec<const int32_t>, Vec<int64_t>, Vec<int64_t>, Vec<double>, Vec<const double>)), "OiOOOOOO", "cptrb", "n", "rptrb", "subj", "tsubi", "tsubj", "tval", "val")
-PENDING(94, (void(Vec<int64_t>, int32_t, Vec<const int64_t>, Vec<const int32_t>, Vec<int32_t>, Vec<int32_t>, Vec<double>, Vec<const double>)), "OiOOOOOO", "cptrb", "n", "rptrb", "subj", "tsubi", "tsubj", "tval", "val")
-PENDING(95, (void(Vec<int64_t>, int64_t, Vec<const int32_t>)), "OLO", "cptrb", "nnz", "subj")
-PENDING(97, (void(Vec<int32_t>, Vec<int64_t>, int64_t, Vec<const int32_t>)), "OOLO", "cols", "cptrb", "nnz", "subj")
-PENDING(98, (void(int64_t, Vec<int64_t>, Vec<const int32_t>)), "LOO", "nnz", "rptrb", "subi")
-PENDING(100, (void(Vec<const int32_t>, Vec<const int64_t>, int32_t, Vec<int32_t>, Vec<int64_t>, Vec<const int32_t>)), "OOiOOO", "cols", "cptrb", "n", "rows", "rptrb", "subi")
-PENDING(101, (int32_t(int64_t, int32_t, Vec<const int32_t>, Vec<const int32_t>, Vec<const int32_t>)), "LiOOO", "nnz", "init", "rows", "subi", "subj")
-PENDING(102, (int32_t(int32_t, int64_t, Vec<const int32_t>, Vec<const int32_t>, Vec<const int32_t>, Vec<int32_t>, Vec<int32_t>, Vec<double>, Vec<const double>)), "iLOOOOOOO", "pos", "nnz", "rows", "subi", "subj", "tsubi", "tsubj", "tval", "val")
+FRAGMENT(90, sparse::rows_to_columns_wide, "OiOOOOOO", "cptrb", "n", "rptrb", "subj", "tsubi", "tsubj", "tval", "val")
+FRAGMENT(94, sparse::rows_to_columns, "OiOOOOOO", "cptrb", "n", "rptrb", "subj", "tsubi", "tsubj", "tval", "val")
+FRAGMENT(95, sparse::count_columns, "OLO", "cptrb", "nnz", "subj")
+FRAGMENT(97, sparse::entries_by_column, "OOLO", "cols", "cptrb", "nnz", "subj")
+FRAGMENT(98, sparse::count_rows, "LOO", "nnz", "rptrb", "subi")
+FRAGMENT(100, sparse::entries_by_row_then_column, "OOiOOO", "cols", "cptrb", "n", "rows", "rptrb", "subi")
+FRAGMENT(101, sparse::distinct_coordinates, "LiOOO", "nnz", "init", "rows", "subi", "subj")
+FRAGMENT(102, sparse::merge_duplicates, "iLOOOOOOO", "pos", "nnz", "rows", "subi", "subj", "tsubi", "tsubj", "tval", "val")
 FRAGMENT(77, sparse::bucket_sort_permutation, "iiiOOO", "d0", "d1", "d2", "perm", "ptrb", "val")

@@ -1,13 +1,141 @@
 // Searches, merges, ranges and index odometers.
+#include <algorithm>
+
 #include "kernels/kernel.h"
 
-PENDING(78, (void(int64_t, Vec<const int64_t>, int64_t, Vec<int64_t>, Vec<const int64_t>, Vec<const int64_t>)), "LOLOOO", "first", "idx", "last", "res", "vals1", "vals2")
-PENDING(79, (void(int64_t, Vec<const int64_t>, int64_t, Vec<int32_t>, Vec<const int32_t>, Vec<const int32_t>)), "LOLOOO", "first", "idx", "last", "res", "vals1", "vals2")
-PENDING(80, (void(int32_t, Vec<int64_t>, int64_t)), "iOL", "n", "st", "value")
+namespace fragments::sparse {
+
+// ---- Binary search steps -------------------------------------------------------------------
+
+// Narrows (lo, hi) while lo < hi - 1: mid = (lo + hi) / 2, rounded toward zero; lo = mid
+// when goes_low(values[mid]), hi = mid otherwise. Nothing is read when lo >= hi - 1.
+template <class GoesLow>
+static std::tuple<int32_t, int32_t> narrow(int32_t lo, int32_t hi, Vec<const int64_t> values, GoesLow goes_low) {
+  while (int64_t{lo} < int64_t{hi} - 1) {
+    const auto mid = static_cast<int32_t>((int64_t{lo} + hi) / 2);
+    if (goes_low(values[mid]))
+      lo = mid;
+    else
+      hi = mid;
+  }
+  return {lo, hi};
+}
+
+// With values[lo] <= key < values[hi] on entry, ends with lo at the last entry <= key.
+std::tuple<int32_t, int32_t> search_last_at_most(int32_t lo, int32_t hi, int64_t key, Vec<const int64_t> values) {
+  return narrow(lo, hi, values, [key](int64_t v) { return v <= key; });
+}
+
+// With values[lo] < key <= values[hi] on entry, ends with hi at the first entry >= key.
+std::tuple<int32_t, int32_t> search_first_at_least(int32_t lo, int32_t hi, int64_t key, Vec<const int64_t> values) {
+  return narrow(lo, hi, values, [key](int64_t v) { return v < key; });
+}
+
+// ---- One merge step of a merge sort of entry numbers ----------------------------------------
+
+// src[lo .. mid - 1] and src[mid .. hi - 1] are entry numbers, each run sorted by the key
+// vals[entry]; writes their merge to tgt[lo .. hi - 1]. hi is clamped to the length of src
+// and mid to hi; with an empty second run the first is copied as it is. On equal keys the
+// entry of the second run goes first.
+void merge_step(int32_t lo, int32_t mid, int32_t hi, Vec<const int32_t> src, Vec<int32_t> tgt, Vec<const int32_t> vals) {
+  const int64_t end = std::min<int64_t>(hi, src.size());
+  const int64_t split = std::min<int64_t>(mid, end);
+  if (split == end) {
+    norvak_4velmo_4Utils_4Tools_4arraycopy___3II_3III(src.data(), src.stride(), lo, tgt.data(), tgt.stride(), lo,
+                                                      static_cast<int32_t>(std::max<int64_t>(end - lo, 0)));
+    return;
+  }
+  int64_t i = lo, j = split, out = lo;
+  while (i < split && j < end) tgt[out++] = vals[src[i]] < vals[src[j]] ? src[i++] : src[j++];
+  const int64_t rest = std::max<int64_t>(split - i, 0);
+  copy_run(src, i, tgt, out, rest);
+  copy_run(src, j, tgt, out + rest, end - j);
+}
+
+// ---- Key ranges over a slice of a permutation -----------------------------------------------
+
+// Over k = first .. last - 1 with e = idx[k]: res[0], res[1] = the minimum and maximum of
+// vals1[e]; when vals2 is given, res[2], res[3] = those of vals2[e] (else untouched).
+// An empty range has no extremes and writes nothing.
+template <class T>
+static void key_ranges(int64_t first, Vec<const int64_t> idx, int64_t last, Vec<T> res, Vec<const T> vals1,
+                       Vec<const T> vals2) {
+  if (first >= last) return;
+  auto extremes = [&](Vec<const T> vals, int64_t slot) {
+    T lowest = vals[idx[first]], highest = lowest;
+    for (int64_t k = first + 1; k < last; ++k) {
+      const T v = vals[idx[k]];
+      lowest = std::min(lowest, v);
+      highest = std::max(highest, v);
+    }
+    res[slot] = lowest;
+    res[slot + 1] = highest;
+  };
+  extremes(vals1, 0);
+  if (vals2) extremes(vals2, 2);
+}
+
+void key_ranges_wide(int64_t first, Vec<const int64_t> idx, int64_t last, Vec<int64_t> res, Vec<const int64_t> vals1,
+                     Vec<const int64_t> vals2) {
+  key_ranges(first, idx, last, res, vals1, vals2);
+}
+
+void key_ranges_narrow(int64_t first, Vec<const int64_t> idx, int64_t last, Vec<int32_t> res, Vec<const int32_t> vals1,
+                       Vec<const int32_t> vals2) {
+  key_ranges(first, idx, last, res, vals1, vals2);
+}
+
+// ---- Fill and odometers --------------------------------------------------------------------
+
+// st[k] = value for k < n.
+void fill(int32_t n, Vec<int64_t> st, int64_t value) {
+  unit_stride([&](auto s) {
+    for (int32_t k = 0; k < n; ++k) s[k] = value;
+  }, st);
+}
+
+// Advances a multi-index over the shape dims by one position. ii holds the index in reverse
+// (ii[0] counts the last axis), st[k] the offset accumulated at level k, strides the stride
+// of each axis in axis order. A carry out of level k resets it and steps level k + 1; the
+// levels below the highest one touched restart from its offset. Without axes (nd <= 0)
+// there is nothing to advance.
+void advance_strided(Vec<const int32_t> dims, Vec<int32_t> ii, int32_t nd, Vec<int64_t> st, Vec<const int64_t> strides) {
+  if (nd <= 0) return;
+  const int64_t top = int64_t{nd} - 1;
+  ii[0] = add32(ii[0], 1);
+  st[0] = add64(st[0], strides[top]);
+  int64_t k = 0;
+  while (k < top && ii[k] == dims[top - k]) {
+    ii[k] = 0;
+    ii[k + 1] = add32(ii[k + 1], 1);
+    st[k + 1] = add64(st[k + 1], strides[top - 1 - k]);
+    ++k;
+  }
+  for (int64_t l = 0; l < k; ++l) st[l] = st[k];
+}
+
+// Advances ndidx over the box first[d] <= ndidx[d] < last[d] by one position, last axis
+// fastest. Axis 0 is never reset: the caller stops when ndidx[0] reaches last[0]. An empty
+// ndidx is left alone.
+void advance_in_box(Vec<const int32_t> first, Vec<const int32_t> last, Vec<int32_t> ndidx) {
+  const int64_t n = ndidx.size();
+  if (n == 0) return;
+  ndidx[n - 1] = add32(ndidx[n - 1], 1);
+  for (int64_t d = n - 1; d > 0 && ndidx[d] >= last[d]; --d) {
+    ndidx[d] = first[d];
+    ndidx[d - 1] = add32(ndidx[d - 1], 1);
+  }
+}
+
+}  // namespace fragments::sparse
+
+FRAGMENT(78, sparse::key_ranges_wide, "LOLOOO", "first", "idx", "last", "res", "vals1", "vals2")
+FRAGMENT(79, sparse::key_ranges_narrow, "LOLOOO", "first", "idx", "last", "res", "vals1", "vals2")
+FRAGMENT(80, sparse::fill, "iOL", "n", "st", "value")
 SAME_AS(81, 80, "n", "st", "value")
 SAME_AS(83, 80, "n", "st", "value")
-PENDING(82, (void(Vec<const int32_t>, Vec<int32_t>, int32_t, Vec<int64_t>, Vec<const int64_t>)), "OOiOO", "dims", "ii", "nd", "st", "strides")
-PENDING(84, (std::tuple<int32_t, int32_t>(int32_t, int32_t, int64_t, Vec<const int64_t>)), "iiLO", "lo", "hi", "key", "values")
-PENDING(85, (std::tuple<int32_t, int32_t>(int32_t, int32_t, int64_t, Vec<const int64_t>)), "iiLO", "lo", "hi", "key", "values")
-PENDING(86, (void(Vec<const int32_t>, Vec<const int32_t>, Vec<int32_t>)), "OOO", "first", "last", "ndidx")
-PENDING(103, (void(int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<int32_t>, Vec<const int32_t>)), "iiiOOO", "lo", "mid", "hi", "src", "tgt", "vals")
+FRAGMENT(82, sparse::advance_strided, "OOiOO", "dims", "ii", "nd", "st", "strides")
+FRAGMENT(84, sparse::search_last_at_most, "iiLO", "lo", "hi", "key", "values")
+FRAGMENT(85, sparse::search_first_at_least, "iiLO", "lo", "hi", "key", "values")
+FRAGMENT(86, sparse::advance_in_box, "OOO", "first", "last", "ndidx")
+FRAGMENT(103, sparse::merge_step, "iiiOOO", "lo", "mid", "hi", "src", "tgt", "vals")
