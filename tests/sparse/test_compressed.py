@@ -1,9 +1,154 @@
-"""The bucket sort of a permutation by a reduced linear index, against a stable argsort."""
+"""Counting sorts of coordinate lists (counts, pointers, listings by column and by row),
+distinct coordinates and duplicate merging, the scatter of a row-compressed matrix into
+column order, and the bucket sort of a permutation; against bincount, cumsum, stable
+argsorts and dense NumPy matrices."""
 import numpy as np
 import pytest
 
 import fragments as F
-from support.buffers import i64
+from support.alloclimit import run_capped
+from support.buffers import JUNK, f64, i32, i64
+from support.layout import k
+
+# Kernels that share one operation, picked in turn so that every name runs.
+COUNT_BOTH = [87, 91]
+PREFIX_ROWS = [88, 92, 99]
+PREFIX_COLS = [89, 93, 96]
+
+
+def random_coordinates(rng, nrows, ncols, nnz):
+    """Unsorted triplets with repeated coordinates; values are small integers (so that sums
+    are exact whatever their order) and some repeated coordinates cancel to 0."""
+    subi = rng.integers(0, nrows, size=nnz).astype(np.int32)
+    subj = rng.integers(0, ncols, size=nnz).astype(np.int32)
+    val = rng.integers(-4, 5, size=nnz).astype(np.float64)
+    return subi, subj, val
+
+
+def starts(counts):
+    """Standard pointers: 0, then the running totals."""
+    return np.concatenate([[0], np.cumsum(counts)]).astype(np.int64)
+
+
+def sort_by_row_then_column(subi, subj, nrows, ncols, stride=1, pick=0):
+    """The caller's sequence: count columns, pointers, entries by column; count rows,
+    pointers, entries by row. Checks every intermediate array; returns rows."""
+    nnz = len(subi)
+    si, sj = i32(subi, stride), i32(subj, -stride)
+    cptrb = i64(np.zeros(ncols + 2), stride)
+    k(95)(cptrb, nnz, sj)
+    assert list(cptrb[2:]) == list(np.bincount(subj, minlength=ncols))
+    k(PREFIX_COLS[pick % 3])(cptrb, ncols)
+    assert list(cptrb[1:ncols + 1]) == list(starts(np.bincount(subj, minlength=ncols))[:-1])  # column starts
+    cols = i32(np.full(nnz, JUNK[np.int32]), stride)
+    k(97)(cols, cptrb, nnz, sj)
+    assert list(cols) == list(np.argsort(subj, kind="stable"))
+    assert list(cptrb[:ncols + 1]) == list(starts(np.bincount(subj, minlength=ncols)))
+
+    rptrb = i64(np.zeros(nrows + 2), -stride)
+    k(98)(nnz, rptrb, si)
+    k(PREFIX_ROWS[pick % 3])(nrows, rptrb)
+    rows = i32(np.full(nnz, JUNK[np.int32]), -stride)
+    k(100)(cols, cptrb, ncols, rows, rptrb, si)
+    assert list(rptrb[:nrows + 1]) == list(starts(np.bincount(subi, minlength=nrows)))
+    assert list(rows) == list(np.lexsort((subj, subi)))  # by row, column, input position
+    return np.asarray(rows)
+
+
+@pytest.mark.parametrize("seed", range(8))
+def test_coordinate_sort_distinct_count_and_merge(seed):
+    rng = np.random.default_rng(seed)
+    nrows, ncols = (int(x) for x in rng.integers(1, 7, size=2))
+    nnz = int(rng.integers(1, 40))
+    subi, subj, val = random_coordinates(rng, nrows, ncols, nnz)
+    stride = [1, 2, -1, 3][seed % 4]
+    rows = sort_by_row_then_column(subi, subj, nrows, ncols, stride, pick=seed)
+
+    coords = np.unique(np.stack([subi, subj], axis=1), axis=0)  # sorted by row, then column
+    init = int(rng.integers(-3, 4))
+    assert k(101)(nnz, init, i32(rows, stride), i32(subi), i32(subj, -stride)) == init + len(coords) - 1
+
+    # Merged output appended after some entries already on the target arrays.
+    start = int(rng.integers(0, 4))
+    size = start + len(coords) + 2
+    tsubi, tsubj, tval = i32(np.full(size, -5), stride), i32(np.full(size, -5), -stride), f64(np.full(size, 9.5))
+    e = rows[0]
+    tsubi[start], tsubj[start], tval[start] = subi[e], subj[e], val[e]
+    pos = k(102)(start + 1, nnz, i32(rows), i32(subi, stride), i32(subj), tsubi, tsubj, tval, f64(val, -stride))
+    assert pos == start + len(coords)
+    dense = np.zeros((nrows, ncols))
+    np.add.at(dense, (subi, subj), val)
+    assert list(tsubi[start:pos]) == list(coords[:, 0]) and list(tsubj[start:pos]) == list(coords[:, 1])
+    assert list(tval[start:pos]) == list(dense[coords[:, 0], coords[:, 1]])  # zero sums stay
+    assert list(tsubi[:start]) + list(tsubi[pos:]) == [-5] * (size - len(coords))
+    assert list(tval[:start]) + list(tval[pos:]) == [9.5] * (size - len(coords))
+
+
+def test_the_documented_four_triplets():
+    subi, subj = np.array([1, 0, 1, 0], np.int32), np.array([0, 1, 0, 0], np.int32)
+    val = np.array([1.5, 2.0, 4.0, 8.0])
+    rows = sort_by_row_then_column(subi, subj, 2, 2)
+    assert list(rows) == [3, 1, 0, 2]
+    assert k(101)(4, 1, i32(rows), i32(subi), i32(subj)) == 3
+    tsubi, tsubj, tval = i32([0, 0, 0]), i32([0, 0, 0]), f64([8.0, 0, 0])
+    assert k(102)(1, 4, i32(rows), i32(subi), i32(subj), tsubi, tsubj, tval, f64(val)) == 3
+    assert (list(tsubi), list(tsubj), list(tval)) == ([0, 0, 1], [0, 1, 0], [8.0, 2.0, 5.5])
+
+
+@pytest.mark.parametrize("seed", range(4))
+def test_counting_rows_and_columns_together_accumulates(seed):
+    rng = np.random.default_rng(100 + seed)
+    nrows, ncols, nnz = 5, 3, int(rng.integers(0, 30))
+    subi, subj, _ = random_coordinates(rng, nrows, ncols, nnz)
+    rbefore, cbefore = rng.integers(0, 5, size=nrows + 2), rng.integers(0, 5, size=ncols + 2)
+    rptrb, cptrb = i64(rbefore, -2), i64(cbefore, 3)
+    k(COUNT_BOTH[seed % 2])(cptrb, nnz, rptrb, i32(subi, 2), i32(subj))
+    assert list(rptrb) == list(rbefore + np.bincount(subi + 2, minlength=nrows + 2))
+    assert list(cptrb) == list(cbefore + np.bincount(subj + 2, minlength=ncols + 2))
+
+
+@pytest.mark.parametrize("number", PREFIX_ROWS + PREFIX_COLS)
+def test_prefix_sums_start_at_entry_two(number):
+    rng = np.random.default_rng(number)
+    counts = rng.integers(-3, 9, size=7)
+    for n in range(0, 7):
+        p = i64(counts, 2)
+        k(number)(*((n, p) if number in PREFIX_ROWS else (p, n)))
+        want = counts.copy()
+        want[1:n + 1] = np.cumsum(counts[1:n + 1])
+        want[1] = counts[1]  # entries 0 and 1 stay; n = 1 changes nothing
+        assert list(p) == list(want)
+
+
+@pytest.mark.parametrize("number, itype", [(90, np.int64), (94, np.int32)])
+@pytest.mark.parametrize("seed", range(5))
+def test_row_compressed_to_column_order(number, itype, seed):
+    rng = np.random.default_rng(200 + seed)
+    nrows, ncols = (int(x) for x in rng.integers(1, 7, size=2))
+    subi, subj, val = random_coordinates(rng, nrows, ncols, int(rng.integers(0, 30)))
+    by_row = np.argsort(subi, kind="stable")  # some rows stay empty
+    subi, subj, val = subi[by_row], subj[by_row], rng.normal(size=len(subi))
+    rptrb = starts(np.bincount(subi, minlength=nrows))
+    stride = 2 if seed % 2 else -1
+
+    cptrb = i64(np.zeros(ncols + 2), stride)
+    k(95)(cptrb, len(subj), i32(subj))
+    k(89)(cptrb, ncols)
+    nnz = len(subj)
+    junk = JUNK[itype]
+    tsubi, tsubj = np.full(2 * nnz + 2, junk, itype)[::stride][:nnz + 1], np.full(nnz + 1, junk, itype)
+    tval = f64(np.full(nnz + 1, 7.0), -stride)
+    k(number)(cptrb[1:], nrows, i64(rptrb, stride), i32(subj, -stride), tsubi, tsubj, tval, f64(val, stride))
+
+    order = np.argsort(subj, kind="stable")  # by column, within one by row
+    assert list(tsubi[:nnz]) == list(subi[order]) and list(tsubj[:nnz]) == list(subj[order])
+    assert list(tval[:nnz]) == list(val[order])
+    assert tsubi[nnz] == junk and tsubj[nnz] == junk and tval[nnz] == 7.0
+    assert list(cptrb[:ncols + 1]) == list(starts(np.bincount(subj, minlength=ncols)))
+    dense, transposed = np.zeros((nrows, ncols)), np.zeros((ncols, nrows))
+    np.add.at(dense, (subi, subj), val)
+    np.add.at(transposed, (np.asarray(tsubj[:nnz]), np.asarray(tsubi[:nnz])), np.asarray(tval[:nnz]))
+    np.testing.assert_array_equal(transposed, dense.T)
 
 
 def oracle(d0, d1, d2, perm, val):
@@ -44,3 +189,29 @@ def test_the_documented_middle_axis_drop():
     F._c_closure_77(2, 3, 2, perm, ptrb, np.array([7, 4, 6], dtype=np.int64))
     assert list(perm) == [1, 2, 0]  # buckets 0, 2, 3
     assert list(ptrb) == [1, 1, 2, 3, 3]
+
+
+@pytest.mark.parametrize("d1, d2", [(0, 3), (3, 0), (0, 0)])
+def test_bucket_sort_of_an_empty_block_does_not_divide_by_zero(d1, d2):
+    # Values cannot lie in a block without positions; such a call must still return.
+    perm = np.array([1, 0], dtype=np.int64)
+    ptrb = np.zeros(3 * max(d2, 1) + 2, dtype=np.int64)
+    F._c_closure_77(3, d1, d2, perm, ptrb, np.array([5, 4], dtype=np.int64))
+    assert sorted(perm) == [0, 1]
+
+
+def test_bucket_sort_scratch_failure_writes_nothing():
+    # A zero-stride perm of 2**27 entries costs no memory, but its scratch copy needs 1 GiB.
+    done = run_capped("""
+        import numpy as np, fragments
+        cell = np.full(1, 3, np.int64)
+        perm = np.lib.stride_tricks.as_strided(cell, shape=(2**27,), strides=(0,), writeable=True)
+        ptrb = np.full(2, 7, np.int64)
+        try:
+            cap_address_space()
+            fragments._c_closure_77(1, 1, 1, perm, ptrb, np.zeros(0, np.int64))
+        except MemoryError:
+            assert (ptrb == 7).all() and cell[0] == 3
+            print("ok")
+    """)
+    assert done.stdout.strip() == "ok", done.stderr
