@@ -106,7 +106,11 @@ static int Exporter_init(Exporter *self, PyObject *args, PyObject *kw) {
     strcpy(self->format, format);
     self->is_object = strcmp(format, "O") == 0;
     self->itemsize = itemsize_obj == Py_None ? natural_itemsize(strchr("<>=@!", format[0]) ? format[1] : format[0])
-                                             : PyLong_AsSsize_t(itemsize_obj);
+                                             : PyNumber_AsSsize_t(itemsize_obj, PyExc_OverflowError);
+    if (self->itemsize <= 0) {
+        if (!PyErr_Occurred()) PyErr_SetString(PyExc_ValueError, "itemsize must be positive");
+        return -1;
+    }
     seq = PySequence_Fast(values, "values must be a sequence");
     if (!seq) return -1;
     n = PySequence_Fast_GET_SIZE(seq);
