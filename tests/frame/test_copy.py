@@ -13,7 +13,7 @@ def test_block_copies_agree_with_a_read_then_write_reference(tmp_path):
     cxx = os.environ.get("CXX") or shutil.which("c++") or shutil.which("g++")
     assert cxx, "a C++ compiler is needed to build the check program"
     exe = tmp_path / "copy_check"
-    flags = ["-std=c++17", "-O1", "-Wall", "-Wextra", "-Werror", "-fsanitize=address,undefined",
+    flags = ["-std=c++17", "-O0", "-Wall", "-Wextra", "-Werror", "-fsanitize=address,undefined",
              "-fno-sanitize-recover=all"]
     subprocess.check_call([cxx, *flags, "-I", SRC, os.path.join(HERE, "copy_check.cpp"), "-o", str(exe)])
     env = {k: v for k, v in os.environ.items() if k != "LD_PRELOAD"}

@@ -308,6 +308,15 @@ def test_list_outer_buffer_must_be_a_one_dimensional_object_array(outer):
         assert str(e.value) == INVALID.format("nidxlist")
 
 
+def test_a_list_too_long_to_hold_raises_memory_error_and_releases_everything(exporter):
+    E = exporter.Exporter
+    out, after = E("i", [0]), E("i", [0])
+    huge = E("O", [None], claim=2**60)
+    with pytest.raises(MemoryError):
+        fragments._c_closure_217(1, out, 1, huge, after)
+    assert (huge.exports, out.exports, after.taken) == (0, 0, 0)
+
+
 # --- results ----------------------------------------------------------------------------------
 
 def test_results_are_new_references_of_the_right_types():
@@ -318,6 +327,13 @@ def test_results_are_new_references_of_the_right_types():
     assert abs(sys.getrefcount(None) - refs) < 10
     r = fragments._c_closure_272(2, 2, 0, i32([3, 4]))
     assert type(r) is int and r == 24
+    big = fragments._c_closure_112(i32([70000, 70000, 3]), 5)  # a 64-bit product
+    assert type(big) is int and big == 5 * 70000 * 70000 * 3
+    assert fragments._c_closure_112(i32([2**31 - 1, 2**31 - 1, 2]), 2**62) == (2**62 * (2**31 - 1)**2 * 2 + 2**63) % 2**64 - 2**63
+    t = fragments._c_closure_70(1, 1, 1, 1, 3, i32([2, 3, 4]))   # (before, after, all) of axis 1
+    assert type(t) is tuple and t == (2, 4, 24) and all(type(v) is int for v in t)
+    assert fragments._c_closure_119(0, np.array([[0, 2]], dtype=np.int32), i32([2, 2])) is True
+    assert fragments._c_closure_119(0, np.array([[0, 1]], dtype=np.int32), i32([2, 2])) is False
 
 
 def test_unbuilt_kernels_check_their_arguments_then_raise_not_implemented():

@@ -7,7 +7,8 @@
  *   zero), or two-dimensional and contiguous when `shape` = (rows, cols) is given.
  *   `fail` makes every export request fail with BufferError; `itemsize` overrides the
  *   item size that the format implies; `offset` shifts the data address by that many
- *   bytes (to export a misaligned buffer).
+ *   bytes (to export a misaligned buffer); `claim` makes a one-dimensional export claim
+ *   that many elements (more than it holds: only for tests that fail before reading).
  * .exports  buffers currently held by consumers
  * .taken    buffers handed out in all
  * .values() the current values, through the stride
@@ -25,7 +26,7 @@ typedef struct {
     char *data;       /* element 0 */
     char format[16];
     Py_ssize_t itemsize, count, stride, ndim, shape[2], strides[2];
-    int readonly, fail, is_object;
+    int readonly, fail, is_object, claimed;
     Py_ssize_t exports, taken;
 } Exporter;
 
@@ -87,13 +88,14 @@ static PyObject *load(Exporter *self, Py_ssize_t k) {
 }
 
 static int Exporter_init(Exporter *self, PyObject *args, PyObject *kw) {
-    static char *names[] = {"format", "values", "stride", "shape", "readonly", "fail", "itemsize", "offset", NULL};
+    static char *names[] = {"format", "values", "stride", "shape", "readonly", "fail", "itemsize", "offset",
+                            "claim", NULL};
     const char *format;
     PyObject *values, *seq, *shape = Py_None, *itemsize_obj = Py_None;
-    Py_ssize_t stride = 1, offset = 0, n, k, span;
+    Py_ssize_t stride = 1, offset = 0, claim = -1, n, k, span;
     int readonly = 0, fail = 0;
-    if (!PyArg_ParseTupleAndKeywords(args, kw, "sO|nOiiOn", names, &format, &values, &stride, &shape, &readonly,
-                                     &fail, &itemsize_obj, &offset))
+    if (!PyArg_ParseTupleAndKeywords(args, kw, "sO|nOiiOnn", names, &format, &values, &stride, &shape, &readonly,
+                                     &fail, &itemsize_obj, &offset, &claim))
         return -1;
     if (strlen(format) >= sizeof self->format) {
         PyErr_SetString(PyExc_ValueError, "format too long");
@@ -136,6 +138,10 @@ static int Exporter_init(Exporter *self, PyObject *args, PyObject *kw) {
     for (k = 0; k < n; ++k)
         if (store(self, k, PySequence_Fast_GET_ITEM(seq, k)) < 0) { Py_DECREF(seq); return -1; }
     Py_DECREF(seq);
+    if (claim >= 0 && self->ndim == 1) {
+        self->shape[0] = claim;
+        self->claimed = 1;
+    }
     return 0;
 }
 
@@ -162,7 +168,7 @@ static int Exporter_getbuffer(Exporter *self, Py_buffer *view, int flags) {
     view->buf = self->data;
     view->obj = (PyObject *)self;
     Py_INCREF(self);
-    view->len = self->count * self->itemsize;
+    view->len = (self->claimed ? self->shape[0] : self->count) * self->itemsize;
     view->readonly = self->readonly;
     view->itemsize = self->itemsize;
     view->format = (flags & PyBUF_FORMAT) ? self->format : NULL;

@@ -1,15 +1,130 @@
 // Native index maps: the signed native index and the layout of bar variables.
+//
+// A signed native index v names one scalar unknown: v > 0 is scalar variable v - 1,
+// v < 0 is bar element -v - 1, 0 names nothing. A bar variable of dimension d owns
+// d(d+1)/2 consecutive bar element positions from natbarvar_ptr[b], its lower triangle
+// column by column: (0,0), (1,0), ..., (d-1,0), (1,1), ..., (d-1,d-1).
 #include "kernels/kernel.h"
 
-PENDING(0, (void(Vec<const int32_t>, Vec<const int32_t>, Vec<int32_t>, int32_t)), "OOOi", "natbarvarmap_num", "natbarvarmap_ptr", "res", "mapidx")
-PENDING(1, (void(Vec<const int32_t>, Vec<const int64_t>, Vec<const int32_t>, Vec<const int32_t>, Vec<int64_t>, int32_t)), "OOOOOi", "natbarvar_dim", "natbarvar_ptr", "natbarvarmap_num", "natbarvarmap_ptr", "res", "mapidx")
-PENDING(2, (void(int32_t, int32_t, Vec<int32_t>, int32_t)), "iiOi", "value", "n", "natbarvar_dim", "first")
-PENDING(3, (void(int32_t, int32_t, int32_t, int32_t, Vec<int32_t>, Vec<int32_t>, Vec<int32_t>, Vec<int64_t>, int32_t)), "iiiiOOOOi", "barsize", "dim", "first", "n", "natbarvar_i", "natbarvar_idx", "natbarvar_j", "natbarvar_ptr", "ptrpos")
-PENDING(4, (void(Vec<int32_t>, int32_t, int32_t)), "Oii", "natvarmap_idx", "end", "start")
-PENDING(5, (void(Vec<int32_t>, int32_t, int32_t)), "Oii", "natconmap_idx", "end", "start")
-PENDING(6, (int32_t(int32_t, Vec<const int64_t>)), "iO", "init", "idxs")
+namespace fragments::native {
+
+// The bar variables of map entry mapidx: res[k] = natbarvarmap_ptr[mapidx] + k for
+// k < natbarvarmap_num[mapidx]; nothing when that count is <= 0.
+void bar_variables_of_entry(Vec<const int32_t> natbarvarmap_num, Vec<const int32_t> natbarvarmap_ptr,
+                            Vec<int32_t> res, int32_t mapidx) {
+  const int32_t f = natbarvarmap_ptr[mapidx];
+  const int32_t c = natbarvarmap_num[mapidx];
+  for (int32_t k = 0; k < c; ++k) res[k] = add32(f, k);
+}
+
+// The bar element positions of map entry mapidx, whose c = natbarvarmap_num[mapidx] bar
+// variables start at f = natbarvarmap_ptr[mapidx], share the dimension d =
+// natbarvar_dim[f] and lie consecutively from s = natbarvar_ptr[f]:
+// res[k] = s + k for k < c × d(d+1)/2 (counted in 64 bits). The maps of f are read
+// only when c > 0; nothing is written when the count is <= 0.
+void bar_elements_of_entry(Vec<const int32_t> natbarvar_dim, Vec<const int64_t> natbarvar_ptr,
+                           Vec<const int32_t> natbarvarmap_num, Vec<const int32_t> natbarvarmap_ptr,
+                           Vec<int64_t> res, int32_t mapidx) {
+  const int32_t c = natbarvarmap_num[mapidx];
+  if (c <= 0) return;
+  const int32_t f = natbarvarmap_ptr[mapidx];
+  const int64_t d = natbarvar_dim[f];
+  const int64_t s = natbarvar_ptr[f];
+  const int64_t t = mul64(c, d * (d + 1) / 2);
+  for (int64_t k = 0; k < t; ++k) res[k] = add64(s, k);
+}
+
+// natbarvar_dim[first + k] = value for k < n.
+void set_bar_dimensions(int32_t value, int32_t n, Vec<int32_t> natbarvar_dim, int32_t first) {
+  for (int32_t k = 0; k < n; ++k) natbarvar_dim[int64_t{first} + k] = value;
+}
+
+// Lays out n bar variables first .. first + n - 1 of dimension dim, barsize positions
+// apart, from P = natbarvar_ptr[ptrpos]: the q-th lower-triangle pair (i, j) in column
+// order of variable first + k goes to position P + q + k × barsize, where natbarvar_idx,
+// natbarvar_i and natbarvar_j receive first + k, i and j. Then
+// natbarvar_ptr[first + k] = natbarvar_ptr[first + k - 1] + barsize for k = 1 .. n
+// (also when dim <= 0). With barsize = dim(dim+1)/2 and ptrpos = first the pointers
+// agree with the positions written.
+void lay_out_bar_variables(int32_t barsize, int32_t dim, int32_t first, int32_t n, Vec<int32_t> natbarvar_i,
+                           Vec<int32_t> natbarvar_idx, Vec<int32_t> natbarvar_j, Vec<int64_t> natbarvar_ptr,
+                           int32_t ptrpos) {
+  const int64_t P = natbarvar_ptr[ptrpos];
+  int64_t q = 0;
+  for (int32_t j = 0; j < dim; ++j)
+    for (int32_t i = j; i < dim; ++i, ++q)
+      for (int32_t k = 0; k < n; ++k) {
+        const int64_t p = add64(P, add64(q, mul64(k, barsize)));
+        natbarvar_idx[p] = add32(first, k);
+        natbarvar_i[p] = i;
+        natbarvar_j[p] = j;
+      }
+  for (int32_t k = 1; k <= n; ++k)
+    natbarvar_ptr[int64_t{first} + k] = add64(natbarvar_ptr[int64_t{first} + k - 1], barsize);
+}
+
+// idx[start .. end - 1] = -1 (unowned); nothing when end <= start.
+static void mark_unowned(Vec<int32_t> idx, int32_t end, int32_t start) {
+  for (int32_t k = start; k < end; ++k) idx[k] = -1;
+}
+
+void release_variables(Vec<int32_t> natvarmap_idx, int32_t end, int32_t start) {
+  mark_unowned(natvarmap_idx, end, start);
+}
+
+void release_constraints(Vec<int32_t> natconmap_idx, int32_t end, int32_t start) {
+  mark_unowned(natconmap_idx, end, start);
+}
+
+// init plus the number of entries of idxs (its whole length) that are > 0: its scalar
+// variable indexes.
+int32_t count_scalar_indexes(int32_t init, Vec<const int64_t> idxs) {
+  int32_t count = init;
+  for (int64_t k = 0; k < idxs.size(); ++k)
+    if (idxs[k] > 0) count = add32(count, 1);
+  return count;
+}
+
+// Writes v - 1 for every entry v > 0 of idxs (whole length, in order) to out[pos], pos + 1,
+// ...; returns the position after the last one written.
+static int32_t compress_scalar_indexes(Vec<const int64_t> idxs, int32_t pos, Vec<int32_t> out) {
+  for (int64_t k = 0; k < idxs.size(); ++k) {
+    const int64_t v = idxs[k];
+    if (v > 0) {
+      out[pos] = static_cast<int32_t>(v - 1);
+      pos = add32(pos, 1);
+    }
+  }
+  return pos;
+}
+
+int32_t scalar_variables_of(Vec<const int64_t> idxs, int32_t pos, Vec<int32_t> nativeidxs) {
+  return compress_scalar_indexes(idxs, pos, nativeidxs);
+}
+
+// init plus the number of entries of nativeidxs (whole length) that are >= 0.
+int32_t count_non_negative(Vec<const int64_t> nativeidxs, int32_t init) {
+  int32_t count = init;
+  for (int64_t k = 0; k < nativeidxs.size(); ++k)
+    if (nativeidxs[k] >= 0) count = add32(count, 1);
+  return count;
+}
+
+int32_t scalar_variables_into(int32_t pos, Vec<const int64_t> nativeidxs, Vec<int32_t> subj) {
+  return compress_scalar_indexes(nativeidxs, pos, subj);
+}
+
+}  // namespace fragments::native
+
+FRAGMENT(0, native::bar_variables_of_entry, "OOOi", "natbarvarmap_num", "natbarvarmap_ptr", "res", "mapidx")
+FRAGMENT(1, native::bar_elements_of_entry, "OOOOOi", "natbarvar_dim", "natbarvar_ptr", "natbarvarmap_num", "natbarvarmap_ptr", "res", "mapidx")
+FRAGMENT(2, native::set_bar_dimensions, "iiOi", "value", "n", "natbarvar_dim", "first")
+FRAGMENT(3, native::lay_out_bar_variables, "iiiiOOOOi", "barsize", "dim", "first", "n", "natbarvar_i", "natbarvar_idx", "natbarvar_j", "natbarvar_ptr", "ptrpos")
+FRAGMENT(4, native::release_variables, "Oii", "natvarmap_idx", "end", "start")
+FRAGMENT(5, native::release_constraints, "Oii", "natconmap_idx", "end", "start")
+FRAGMENT(6, native::count_scalar_indexes, "iO", "init", "idxs")
 SAME_AS(8, 6, "init", "idxs")
-PENDING(7, (int32_t(Vec<const int64_t>, int32_t, Vec<int32_t>)), "OiO", "idxs", "pos", "nativeidxs")
+FRAGMENT(7, native::scalar_variables_of, "OiO", "idxs", "pos", "nativeidxs")
 SAME_AS(9, 7, "idxs", "pos", "nativeidxs")
-PENDING(14, (int32_t(Vec<const int64_t>, int32_t)), "Oi", "nativeidxs", "init")
-PENDING(15, (int32_t(int32_t, Vec<const int64_t>, Vec<int32_t>)), "iOO", "pos", "nativeidxs", "subj")
+FRAGMENT(14, native::count_non_negative, "Oi", "nativeidxs", "init")
+FRAGMENT(15, native::scalar_variables_into, "iOO", "pos", "nativeidxs", "subj")

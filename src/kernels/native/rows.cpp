@@ -1,14 +1,194 @@
 // Native rows and terms from expression records.
+//
+// The record's runs are read through their bases: on the work stack ptr in wi32 at
+// ptrbase, nidxs in wi64 at nidxsbase and cof in wf64 at cofbase (row r has the terms
+// t = wi32[ptrbase + r] .. wi32[ptrbase + r + 1] - 1); on the result stack nidxs in
+// ri64 at rnidxsbase and cof in rf64 at rcofbase. A term with index v > 0 is on scalar
+// variable v - 1, one with v < 0 on bar element -v - 1, one with v = 0 on nothing.
 #include "kernels/kernel.h"
 
-PENDING(16, (void(int32_t, int32_t, int32_t, Vec<int64_t>, Vec<const int32_t>, Vec<const int64_t>)), "iiiOOO", "n", "nidxsbase", "ptrbase", "rptrb", "wi32", "wi64")
-PENDING(17, (void(int32_t, Vec<int64_t>)), "iO", "n", "rptrb")
-PENDING(18, (int32_t(int32_t, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiiiiOOOOO", "cofbase", "pos", "n", "nidxsbase", "ptrbase", "rcof", "rsubj", "wf64", "wi32", "wi64")
-PENDING(19, (int32_t(Vec<const int32_t>, Vec<const int64_t>, int32_t, int32_t)), "OOii", "conidxs", "natconmap_slackidx", "n", "init")
-PENDING(20, (int32_t(Vec<double>, Vec<const int32_t>, Vec<int32_t>, Vec<int32_t>, int32_t, Vec<const int64_t>, int32_t)), "OOOOiOi", "cc", "conidxs", "ii", "jj", "pos", "natconmap_slackidx", "n")
-PENDING(21, (int32_t(Vec<double>, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "OiiiiiOOOO", "cof", "cofbase", "pos", "n", "nidxsbase", "ptrbase", "varidxs", "wf64", "wi32", "wi64")
+namespace fragments::native {
+
+namespace {
+// The terms of row r of the work-stack record: [first, end).
+struct Terms {
+  int64_t first, end;
+};
+inline Terms row_terms(Vec<const int32_t> wi32, int32_t ptrbase, int32_t r) {
+  const int64_t at = int64_t{ptrbase} + r;
+  return {wi32[at], wi32[at + 1]};
+}
+}  // namespace
+
+// Row counts: rptrb[r + 1] += the number of terms of row r with index > 0, r < n.
+// rptrb[0] and the starting values are the caller's (zero-filled for a fresh count).
+void count_row_terms(int32_t n, int32_t nidxsbase, int32_t ptrbase, Vec<int64_t> rptrb, Vec<const int32_t> wi32,
+                     Vec<const int64_t> wi64) {
+  const Vec<const int64_t> nidxs = wi64.from(nidxsbase);
+  for (int32_t r = 0; r < n; ++r) {
+    const Terms row = row_terms(wi32, ptrbase, r);
+    for (int64_t t = row.first; t < row.end; ++t)
+      if (nidxs[t] > 0) rptrb[int64_t{r} + 1] = add64(rptrb[int64_t{r} + 1], 1);
+  }
+}
+
+// Row pointers from counts, in place: rptrb[k] += rptrb[k - 1] for k = 1 .. n.
+void running_row_pointers(int32_t n, Vec<int64_t> rptrb) {
+  for (int32_t k = 1; k <= n; ++k) rptrb[k] = add64(rptrb[k], rptrb[k - 1]);
+}
+
+// Row fill: for rows r < n in order and each term with index v > 0 in stored order,
+// rsubj[pos] = v - 1 and rcof[pos] = its coefficient, pos += 1. Returns the final pos.
+int32_t fill_rows(int32_t cofbase, int32_t pos, int32_t n, int32_t nidxsbase, int32_t ptrbase, Vec<double> rcof,
+                  Vec<int32_t> rsubj, Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  const Vec<const int64_t> nidxs = wi64.from(nidxsbase);
+  const Vec<const double> cof = wf64.from(cofbase);
+  for (int32_t r = 0; r < n; ++r) {
+    const Terms row = row_terms(wi32, ptrbase, r);
+    for (int64_t t = row.first; t < row.end; ++t) {
+      const int64_t v = nidxs[t];
+      if (v <= 0) continue;
+      rsubj[pos] = static_cast<int32_t>(v - 1);
+      rcof[pos] = cof[t];
+      pos = add32(pos, 1);
+    }
+  }
+  return pos;
+}
+
+// init plus the number of rows conidxs[k], k < n, whose slack is a scalar variable.
+int32_t count_scalar_slacks(Vec<const int32_t> conidxs, Vec<const int64_t> natconmap_slackidx, int32_t n,
+                            int32_t init) {
+  int32_t count = init;
+  for (int32_t k = 0; k < n; ++k)
+    if (natconmap_slackidx[conidxs[k]] > 0) count = add32(count, 1);
+  return count;
+}
+
+// Slack coefficients: for k < n, row c = conidxs[k] with scalar slack s - 1
+// (s = natconmap_slackidx[c] > 0) gets ii[pos] = c, jj[pos] = s - 1, cc[pos] = -1.0,
+// pos += 1. Returns the final pos.
+int32_t slack_coefficients(Vec<double> cc, Vec<const int32_t> conidxs, Vec<int32_t> ii, Vec<int32_t> jj, int32_t pos,
+                           Vec<const int64_t> natconmap_slackidx, int32_t n) {
+  for (int32_t k = 0; k < n; ++k) {
+    const int32_t c = conidxs[k];
+    const int64_t s = natconmap_slackidx[c];
+    if (s <= 0) continue;
+    ii[pos] = c;
+    jj[pos] = static_cast<int32_t>(s - 1);
+    cc[pos] = -1.0;
+    pos = add32(pos, 1);
+  }
+  return pos;
+}
+
+// Dense rows over the L = len(varidxs) listed variables: row r < n goes to
+// cof[pos + r × L .. pos + r × L + L - 1], entry i holding the coefficient of scalar
+// variable varidxs[i] (the sum of its terms when the row has several). Needs each row's
+// terms in increasing index order and varidxs strictly increasing; entries of variables
+// without a term are left alone (the caller zero-fills). Returns pos + n × L.
+int32_t dense_rows(Vec<double> cof, int32_t cofbase, int32_t pos, int32_t n, int32_t nidxsbase, int32_t ptrbase,
+                   Vec<const int32_t> varidxs, Vec<const double> wf64, Vec<const int32_t> wi32,
+                   Vec<const int64_t> wi64) {
+  const int64_t L = varidxs.size();
+  const Vec<const int64_t> nidxs = wi64.from(nidxsbase);
+  const Vec<const double> coefficients = wf64.from(cofbase);
+  int64_t at = pos;
+  for (int32_t r = 0; r < n; ++r) {
+    const Terms row = row_terms(wi32, ptrbase, r);
+    int64_t t = row.first;
+    int64_t i = 0;
+    while (t < row.end && i < L) {
+      const int64_t v = varidxs[i];
+      const int64_t w = nidxs[t];
+      if (v + 1 < w) {
+        ++i;  // no term on this variable
+      } else if (v + 1 == w) {
+        double sum = coefficients[t];
+        for (++t; t < row.end && nidxs[t] == w; ++t) sum += coefficients[t];
+        cof[at + i] = sum;
+        ++i;
+      } else {
+        ++t;  // a variable not listed, a bar element or nothing
+      }
+    }
+    at += L;
+  }
+  return static_cast<int32_t>(at);
+}
+
+// Strict increase of varidxs_[0 .. n - 1]: flag (as a boolean) when n <= 1, False when
+// flag is 0, else whether every entry is below the next.
+bool strictly_increasing(int32_t n, Vec<const int64_t> varidxs_, int32_t flag) {
+  if (n <= 1) return flag != 0;
+  if (flag == 0) return false;
+  for (int32_t k = 0; k + 1 < n; ++k)
+    if (varidxs_[k] >= varidxs_[k + 1]) return false;
+  return true;
+}
+
+// Term census of ri64[rnidxsbase .. + n - 1]: adds the number of indexes > 0 to nscalar
+// and of indexes < 0 to nbar; returns (nscalar, nbar).
+std::tuple<int32_t, int32_t> count_terms(int32_t nscalar, int32_t rnidxsbase, int32_t n, int32_t nbar,
+                                         Vec<const int64_t> ri64) {
+  const Vec<const int64_t> nidxs = ri64.from(rnidxsbase);
+  for (int32_t k = 0; k < n; ++k) {
+    if (nidxs[k] > 0) nscalar = add32(nscalar, 1);
+    if (nidxs[k] < 0) nbar = add32(nbar, 1);
+  }
+  return {nscalar, nbar};
+}
+
+// Scalar terms of the n result-stack terms, compactly from 0: for each index v > 0 in
+// order, subj[c] = v - 1 and cof[c] = its coefficient, c = 0, 1, ...
+void scalar_terms(Vec<double> cof, int32_t rcofbase, int32_t rnidxsbase, int32_t n, Vec<const double> rf64,
+                  Vec<const int64_t> ri64, Vec<int32_t> subj) {
+  const Vec<const int64_t> nidxs = ri64.from(rnidxsbase);
+  const Vec<const double> coefficients = rf64.from(rcofbase);
+  int64_t c = 0;
+  for (int32_t k = 0; k < n; ++k) {
+    const int64_t v = nidxs[k];
+    if (v <= 0) continue;
+    subj[c] = static_cast<int32_t>(v - 1);
+    cof[c] = coefficients[k];
+    ++c;
+  }
+}
+
+// Bar terms of the n result-stack terms, compactly from 0: for each index v < 0 in
+// order, on bar element p = -v - 1: subj[c], subk[c], subl[c] = its bar variable, row
+// and column; val[c] = the coefficient on the diagonal and half of it off the diagonal
+// (the lower of two equal symmetric entries). Indexes >= 0 are skipped.
+void bar_terms(int32_t rcofbase, Vec<const int32_t> natbarvar_i, Vec<const int32_t> natbarvar_idx,
+               Vec<const int32_t> natbarvar_j, int32_t rnidxsbase, int32_t n, Vec<const double> rf64,
+               Vec<const int64_t> ri64, Vec<int32_t> subj, Vec<int32_t> subk, Vec<int32_t> subl, Vec<double> val) {
+  const Vec<const int64_t> nidxs = ri64.from(rnidxsbase);
+  const Vec<const double> coefficients = rf64.from(rcofbase);
+  int64_t c = 0;
+  for (int32_t k = 0; k < n; ++k) {
+    const int64_t v = nidxs[k];
+    if (v >= 0) continue;
+    const int64_t p = -1 - v;
+    const int32_t i = natbarvar_i[p];
+    const int32_t j = natbarvar_j[p];
+    subj[c] = natbarvar_idx[p];
+    subk[c] = i;
+    subl[c] = j;
+    val[c] = i == j ? coefficients[k] : coefficients[k] * 0.5;
+    ++c;
+  }
+}
+
+}  // namespace fragments::native
+
+FRAGMENT(16, native::count_row_terms, "iiiOOO", "n", "nidxsbase", "ptrbase", "rptrb", "wi32", "wi64")
+FRAGMENT(17, native::running_row_pointers, "iO", "n", "rptrb")
+FRAGMENT(18, native::fill_rows, "iiiiiOOOOO", "cofbase", "pos", "n", "nidxsbase", "ptrbase", "rcof", "rsubj", "wf64", "wi32", "wi64")
+FRAGMENT(19, native::count_scalar_slacks, "OOii", "conidxs", "natconmap_slackidx", "n", "init")
+FRAGMENT(20, native::slack_coefficients, "OOOOiOi", "cc", "conidxs", "ii", "jj", "pos", "natconmap_slackidx", "n")
+FRAGMENT(21, native::dense_rows, "OiiiiiOOOO", "cof", "cofbase", "pos", "n", "nidxsbase", "ptrbase", "varidxs", "wf64", "wi32", "wi64")
 SAME_AS(23, 21, "cof", "cofbase", "pos", "n", "nidxsbase", "ptrbase", "varidxs", "wf64", "wi32", "wi64")
-PENDING(22, (bool(int32_t, Vec<const int64_t>, int32_t)), "iOi", "n", "varidxs_", "flag")
-PENDING(24, (std::tuple<int32_t, int32_t>(int32_t, int32_t, int32_t, int32_t, Vec<const int64_t>)), "iiiiO", "nscalar", "rnidxsbase", "n", "nbar", "ri64")
-PENDING(25, (void(Vec<double>, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int64_t>, Vec<int32_t>)), "OiiiOOO", "cof", "rcofbase", "rnidxsbase", "n", "rf64", "ri64", "subj")
-PENDING(26, (void(int32_t, Vec<const int32_t>, Vec<const int32_t>, Vec<const int32_t>, int32_t, int32_t, Vec<const double>, Vec<const int64_t>, Vec<int32_t>, Vec<int32_t>, Vec<int32_t>, Vec<double>)), "iOOOiiOOOOOO", "rcofbase", "natbarvar_i", "natbarvar_idx", "natbarvar_j", "rnidxsbase", "n", "rf64", "ri64", "subj", "subk", "subl", "val")
+FRAGMENT(22, native::strictly_increasing, "iOi", "n", "varidxs_", "flag")
+FRAGMENT(24, native::count_terms, "iiiiO", "nscalar", "rnidxsbase", "n", "nbar", "ri64")
+FRAGMENT(25, native::scalar_terms, "OiiiOOO", "cof", "rcofbase", "rnidxsbase", "n", "rf64", "ri64", "subj")
+FRAGMENT(26, native::bar_terms, "iOOOiiOOOOOO", "rcofbase", "natbarvar_i", "natbarvar_idx", "natbarvar_j", "rnidxsbase", "n", "rf64", "ri64", "subj", "subk", "subl", "val")

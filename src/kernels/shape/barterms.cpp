@@ -1,7 +1,160 @@
 // Solver rows and semidefinite term groups from expression records.
+//
+// The record lies on the result stack: ptr in ri32 at ptr_base, nidxs in ri64 at
+// nidxs_base, cof and bfix in rf64 at cof_base and bfix_base. Element e has the terms
+// k = ri32[ptr_base + e] .. ri32[ptr_base + e + 1] - 1. A term with a negative index is
+// on bar element -nidx - 1, wherever it stands in the element (sums concatenate terms,
+// so bar terms may follow scalar ones); a group is a maximal run of consecutive such
+// terms on one bar variable. Terms with index > 0 are scalar terms; index 0 is nothing.
 #include "kernels/kernel.h"
 
-PENDING(46, (void(int32_t, int32_t, int32_t, int32_t, Vec<const int64_t>, Vec<int64_t>)), "iiiiOO", "msize", "nouter", "ncols", "nper", "natbarvar_ptr", "nativeidxs")
-PENDING(53, (std::tuple<int32_t, int32_t, int32_t>(int32_t, int32_t, Vec<const int32_t>, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const int64_t>, int32_t)), "iiOiiiOOi", "ngroups", "nscalar", "natbarvar_idx", "nelem", "nidxs_base", "ptr_base", "ri32", "ri64", "nbar")
-PENDING(54, (void(int32_t, int32_t, Vec<double>, int32_t, int32_t, int32_t, int32_t, Vec<int64_t>, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>, Vec<const int32_t>, Vec<int32_t>)), "iiOiiiiOOOOOO", "bfix_base", "constidx", "cof", "cof_base", "nelem", "nidxs_base", "ptr_base", "ptrb", "rf64", "ri32", "ri64", "slack", "subj")
-PENDING(55, (std::tuple<int32_t, int32_t>(int32_t, int32_t, Vec<int32_t>, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, Vec<int32_t>, Vec<int32_t>, Vec<const int32_t>, Vec<const int32_t>, Vec<const int32_t>, Vec<const int32_t>, int32_t, int32_t, Vec<int64_t>, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiOiOOOOOOOOOiiOiOOO", "m", "g", "barsubj", "cof_base", "matcof", "matdim", "matnnz", "matsubi", "matsubj", "natbarvar_dim", "natbarvar_i", "natbarvar_idx", "natbarvar_j", "nidxs_base", "nelem", "ptr", "ptr_base", "rf64", "ri32", "ri64")
+namespace fragments::shape {
+
+namespace {
+// One element's terms seen through the record's runs.
+struct Element {
+  int64_t first, end;
+};
+inline Element element_terms(Vec<const int32_t> ri32, int32_t ptr_base, int32_t e) {
+  const int64_t at = int64_t{ptr_base} + e;
+  return {ri32[at], ri32[at + 1]};
+}
+inline int64_t bar_element(int64_t nidx) { return -1 - nidx; }
+
+// The end of the group that starts at term k (nidxs[k] < 0, on bar variable b): the
+// first later term that is not negative or lies on another bar variable.
+inline int64_t group_end(int64_t k, int64_t end, int32_t b, Vec<const int64_t> nidxs,
+                         Vec<const int32_t> natbarvar_idx) {
+  for (++k; k < end && nidxs[k] < 0 && natbarvar_idx[bar_element(nidxs[k])] == b; ++k) {
+  }
+  return k;
+}
+}  // namespace
+
+// Count pass over elements 0 .. nelem - 1: adds to ngroups the number of groups, to
+// nscalar the number of terms with index > 0 and to nbar the number with index < 0.
+// Returns (ngroups, nscalar, nbar).
+std::tuple<int32_t, int32_t, int32_t> count_bar_groups(int32_t ngroups, int32_t nscalar,
+                                                       Vec<const int32_t> natbarvar_idx, int32_t nelem,
+                                                       int32_t nidxs_base, int32_t ptr_base, Vec<const int32_t> ri32,
+                                                       Vec<const int64_t> ri64, int32_t nbar) {
+  const Vec<const int64_t> nidxs = ri64.from(nidxs_base);
+  for (int32_t e = 0; e < nelem; ++e) {
+    const Element el = element_terms(ri32, ptr_base, e);
+    for (int64_t k = el.first; k < el.end;) {
+      if (nidxs[k] < 0) {
+        const int32_t b = natbarvar_idx[bar_element(nidxs[k])];
+        const int64_t next = group_end(k, el.end, b, nidxs, natbarvar_idx);
+        ngroups = add32(ngroups, 1);
+        nbar = add32(nbar, static_cast<int32_t>(next - k));
+        k = next;
+      } else {
+        if (nidxs[k] > 0) nscalar = add32(nscalar, 1);
+        ++k;
+      }
+    }
+  }
+  return {ngroups, nscalar, nbar};
+}
+
+// Scalar rows, one per element, written from position 0: first the element's constant
+// rf64[bfix_base + e] on column constidx, then each term with index > 0 in order
+// (subj = nidx - 1, cof = its coefficient), then, when slack is given, slack[e] with
+// coefficient -1.0. ptrb[e + 1] = ptrb[e] + the row's entry count (ptrb[0] is the
+// caller's).
+void scalar_rows(int32_t bfix_base, int32_t constidx, Vec<double> cof, int32_t cof_base, int32_t nelem,
+                 int32_t nidxs_base, int32_t ptr_base, Vec<int64_t> ptrb, Vec<const double> rf64,
+                 Vec<const int32_t> ri32, Vec<const int64_t> ri64, Vec<const int32_t> slack, Vec<int32_t> subj) {
+  const Vec<const int64_t> nidxs = ri64.from(nidxs_base);
+  const Vec<const double> coefficients = rf64.from(cof_base);
+  const Vec<const double> bfix = rf64.from(bfix_base);
+  int64_t p = 0;
+  for (int32_t e = 0; e < nelem; ++e) {
+    const int64_t row_start = p;
+    subj[p] = constidx;
+    cof[p] = bfix[e];
+    ++p;
+    const Element el = element_terms(ri32, ptr_base, e);
+    for (int64_t k = el.first; k < el.end; ++k) {
+      const int64_t nidx = nidxs[k];
+      if (nidx <= 0) continue;
+      subj[p] = static_cast<int32_t>(nidx - 1);
+      cof[p] = coefficients[k];
+      ++p;
+    }
+    if (slack) {
+      subj[p] = slack[e];
+      cof[p] = -1.0;
+      ++p;
+    }
+    ptrb[int64_t{e} + 1] = add64(ptrb[e], p - row_start);
+  }
+}
+
+// The bar element positions of the lower triangles of msize × msize bar variables, in
+// the column order of their layout: for o < nouter, for column c < ncols, for row
+// r = c .. msize - 1, for l < nper: nativeidxs[p++] = natbarvar_ptr[o × nper + l] + off + r,
+// where off + r (off = c(2 msize - 1 - c)/2) is the place of (r, c) within one variable.
+void bar_element_positions(int32_t msize, int32_t nouter, int32_t ncols, int32_t nper,
+                           Vec<const int64_t> natbarvar_ptr, Vec<int64_t> nativeidxs) {
+  int64_t p = 0;
+  for (int32_t o = 0; o < nouter; ++o)
+    for (int32_t c = 0; c < ncols; ++c) {
+      const int64_t off = int64_t{c} * (2 * int64_t{msize} - 1 - c) / 2;
+      for (int32_t r = c; r < msize; ++r)
+        for (int32_t l = 0; l < nper; ++l, ++p)
+          nativeidxs[p] = add64(natbarvar_ptr[int64_t{o} * nper + l], off + r);
+    }
+}
+
+// Semidefinite build over elements 0 .. nelem - 1, continuing at entry m and group g:
+// per group on bar variable b, each term k with q = -nidx - 1 gives matsubi[m] =
+// natbarvar_i[q], matsubj[m] = natbarvar_j[q] and matcof[m] = its coefficient on the
+// diagonal, half of it off the diagonal (one of two symmetric positions); m += 1. The
+// group closes with barsubj[g] = b, matdim[g] = natbarvar_dim[b], matnnz[g] = its term
+// count; g += 1. After element e, ptr[e + 1] = g. Returns (m, g); the caller starts
+// with m = g = 0 and ptr[0] = 0.
+std::tuple<int32_t, int32_t> bar_groups(int32_t m, int32_t g, Vec<int32_t> barsubj, int32_t cof_base,
+                                        Vec<double> matcof, Vec<int32_t> matdim, Vec<int64_t> matnnz,
+                                        Vec<int32_t> matsubi, Vec<int32_t> matsubj, Vec<const int32_t> natbarvar_dim,
+                                        Vec<const int32_t> natbarvar_i, Vec<const int32_t> natbarvar_idx,
+                                        Vec<const int32_t> natbarvar_j, int32_t nidxs_base, int32_t nelem,
+                                        Vec<int64_t> ptr, int32_t ptr_base, Vec<const double> rf64,
+                                        Vec<const int32_t> ri32, Vec<const int64_t> ri64) {
+  const Vec<const int64_t> nidxs = ri64.from(nidxs_base);
+  const Vec<const double> coefficients = rf64.from(cof_base);
+  for (int32_t e = 0; e < nelem; ++e) {
+    const Element el = element_terms(ri32, ptr_base, e);
+    for (int64_t k = el.first; k < el.end;) {
+      if (nidxs[k] >= 0) {
+        ++k;
+        continue;
+      }
+      const int32_t b = natbarvar_idx[bar_element(nidxs[k])];
+      const int64_t next = group_end(k, el.end, b, nidxs, natbarvar_idx);
+      const int64_t count = next - k;
+      for (; k < next; ++k) {
+        const int64_t q = bar_element(nidxs[k]);
+        const int32_t i = natbarvar_i[q];
+        const int32_t j = natbarvar_j[q];
+        matsubi[m] = i;
+        matsubj[m] = j;
+        matcof[m] = i == j ? coefficients[k] : coefficients[k] * 0.5;
+        m = add32(m, 1);
+      }
+      barsubj[g] = b;
+      matdim[g] = natbarvar_dim[b];
+      matnnz[g] = count;
+      g = add32(g, 1);
+    }
+    ptr[int64_t{e} + 1] = g;
+  }
+  return {m, g};
+}
+
+}  // namespace fragments::shape
+
+FRAGMENT(46, shape::bar_element_positions, "iiiiOO", "msize", "nouter", "ncols", "nper", "natbarvar_ptr", "nativeidxs")
+FRAGMENT(53, shape::count_bar_groups, "iiOiiiOOi", "ngroups", "nscalar", "natbarvar_idx", "nelem", "nidxs_base", "ptr_base", "ri32", "ri64", "nbar")
+FRAGMENT(54, shape::scalar_rows, "iiOiiiiOOOOOO", "bfix_base", "constidx", "cof", "cof_base", "nelem", "nidxs_base", "ptr_base", "ptrb", "rf64", "ri32", "ri64", "slack", "subj")
+FRAGMENT(55, shape::bar_groups, "iiOiOOOOOOOOOiiOiOOO", "m", "g", "barsubj", "cof_base", "matcof", "matdim", "matnnz", "matsubi", "matsubj", "natbarvar_dim", "natbarvar_i", "natbarvar_idx", "natbarvar_j", "nidxs_base", "nelem", "ptr", "ptr_base", "rf64", "ri32", "ri64")

@@ -1,15 +1,157 @@
 // Slices and native index lists of variables.
+//
+// A slice is the box first[k] <= m[k] < last[k] of a variable's elements. A dense slice
+// lists the native indexes of the box in row-major order; a sparse one lists the present
+// elements inside the box in the order of the variable's sparsity (which is the box's
+// row-major order too) with their linear indexes in the slice's own shape.
 #include "kernels/kernel.h"
 
-PENDING(128, (void(Vec<const int64_t>, int32_t, Vec<int64_t>, int64_t, int64_t)), "OiOLL", "nativeidxs", "n", "residxs", "start", "step")
-PENDING(129, (int32_t(Vec<const int32_t>, Vec<const int32_t>, int32_t, int32_t)), "OOii", "first", "last", "n", "init")
-PENDING(130, (int32_t(Vec<const int32_t>, Vec<int32_t>, Vec<const int32_t>, int32_t, int32_t, Vec<const int32_t>, Vec<const int64_t>)), "OOOiiOO", "first", "key", "last", "nd", "init", "shape", "sparsity")
-PENDING(131, (int32_t(Vec<const int32_t>, int32_t, Vec<int64_t>, Vec<int32_t>, Vec<const int32_t>, Vec<const int64_t>, int32_t, Vec<const int32_t>, Vec<const int32_t>, Vec<int64_t>, Vec<const int64_t>)), "OiOOOOiOOOO", "first", "pos", "idxs", "key", "last", "nativeidxs", "nd", "shape", "sliceshape", "sp", "sparsity")
-PENDING(132, (void(Vec<const int32_t>, Vec<const int32_t>, Vec<const int64_t>, int32_t, Vec<const int32_t>, Vec<int64_t>, int32_t)), "OOOiOOi", "first", "last", "nativeidxs", "nd", "shape", "sliceidxs", "n")
-PENDING(133, (void(Vec<int64_t>, int32_t, Vec<int64_t>, int32_t, Vec<const int64_t>)), "OiOiO", "nativeidxs", "off", "sparsity", "spoff", "thisnidxs")
-PENDING(134, (void(Vec<const int64_t>, Vec<int64_t>, int32_t)), "OOi", "nativeidxs", "nindex", "off")
-PENDING(136, (void(int32_t, Vec<int64_t>, int32_t)), "iOi", "n", "nindex", "off")
-PENDING(137, (void(Vec<const int64_t>, Vec<int64_t>, int32_t, Vec<const int64_t>)), "OOiO", "nativeidxs", "nindex", "off", "sparsity")
-PENDING(139, (void(Vec<int64_t>, Vec<const int64_t>, Vec<const int64_t>)), "OOO", "idxs", "nativeidxs", "sparsity")
+namespace fragments::shape {
+
+namespace {
+
+// Decomposes linear index v by shape into key[0 .. nd-1] (key[0] takes what remains of v;
+// shape[0] is not read) and tells whether first[k] <= key[k] < last[k] for every k < nd.
+// With nd <= 0 key is not touched and the element lies in the (empty) box.
+bool key_in_box(int64_t v, int32_t nd, Vec<const int32_t> shape, Vec<int32_t> key, Vec<const int32_t> first,
+                Vec<const int32_t> last) {
+  if (nd <= 0) return true;
+  for (int32_t k = nd - 1; k >= 1; --k) {
+    key[k] = static_cast<int32_t>(v % shape[k]);
+    v /= shape[k];
+  }
+  key[0] = static_cast<int32_t>(v);
+  for (int32_t k = 0; k < nd; ++k)
+    if (key[k] < first[k] || key[k] >= last[k]) return false;
+  return true;
+}
+
+// nindex[off + i] = value(i) for i < n, with 64-bit positions.
+template <class Value>
+void fill_at(Vec<int64_t> nindex, int32_t off, int64_t n, Value value) {
+  for (int64_t i = 0; i < n; ++i) nindex[int64_t{off} + i] = value(i);
+}
+
+}  // namespace
+
+// residxs[i] = nativeidxs[start + i × step] for i < n.
+void strided_pick(Vec<const int64_t> nativeidxs, int32_t n, Vec<int64_t> residxs, int64_t start, int64_t step) {
+  for (int32_t i = 0; i < n; ++i) residxs[i] = nativeidxs[add64(start, mul64(i, step))];
+}
+
+// init × Πk<n (last[k] - first[k]), wrapping in 32 bits: the element count of a box.
+int32_t box_size(Vec<const int32_t> first, Vec<const int32_t> last, int32_t n, int32_t init) {
+  int32_t size = init;
+  for (int32_t k = 0; k < n; ++k) size = mul32(size, sub32(last[k], first[k]));
+  return size;
+}
+
+// init + the number of present elements (linear indexes in sparsity, shape of nd
+// dimensions) inside the box [first, last). key (nd entries) is scratch and keeps the
+// multi-index of the last element tested.
+int32_t count_in_box(Vec<const int32_t> first, Vec<int32_t> key, Vec<const int32_t> last, int32_t nd, int32_t init,
+                     Vec<const int32_t> shape, Vec<const int64_t> sparsity) {
+  int32_t count = init;
+  for (int64_t i = 0; i < sparsity.size(); ++i)
+    if (key_in_box(sparsity[i], nd, shape, key, first, last)) count = add32(count, 1);
+  return count;
+}
+
+// For every present element i inside the box, in order: idxs[pos] = nativeidxs[i] and
+// sp[pos] = the linear index of key - first in sliceshape; pos += 1. The caller reserves
+// the room counted by count_in_box. key (nd entries) is scratch. Returns the advanced pos.
+int32_t write_in_box(Vec<const int32_t> first, int32_t pos, Vec<int64_t> idxs, Vec<int32_t> key,
+                     Vec<const int32_t> last, Vec<const int64_t> nativeidxs, int32_t nd, Vec<const int32_t> shape,
+                     Vec<const int32_t> sliceshape, Vec<int64_t> sp, Vec<const int64_t> sparsity) {
+  for (int64_t i = 0; i < sparsity.size(); ++i) {
+    if (!key_in_box(sparsity[i], nd, shape, key, first, last)) continue;
+    int64_t r = 0;
+    for (int32_t k = 0; k < nd; ++k) r = add64(mul64(r, sliceshape[k]), sub32(key[k], first[k]));
+    idxs[pos] = nativeidxs[i];
+    sp[pos] = r;
+    pos = add32(pos, 1);
+  }
+  return pos;
+}
+
+// Dense slice: sliceidxs[0 .. n-1] = the native indexes of the box [first, last) of a dense
+// variable of shape (nd dimensions), in row-major order of the box; n is the box's element
+// count. Keeps a running linear index per level, so a step costs one addition.
+void dense_slice(Vec<const int32_t> first, Vec<const int32_t> last, Vec<const int64_t> nativeidxs, int32_t nd,
+                 Vec<const int32_t> shape, Vec<int64_t> sliceidxs, int32_t n) {
+  if (nd <= 0) {  // one element, the whole box
+    if (n >= 1) sliceidxs[0] = nativeidxs[0];
+    return;
+  }
+  Scratch<int32_t> st(nd);    // row-major strides of shape
+  Scratch<int32_t> base(nd);  // linear index of the current position at each level
+  Scratch<int32_t> ctr(nd);   // the current multi-index
+  const int32_t inner = nd - 1;
+  st[inner] = 1;
+  for (int32_t k = inner; k >= 1; --k) st[k - 1] = mul32(st[k], shape[k]);
+  int32_t start = 0;
+  for (int32_t k = 0; k < nd; ++k) start = add32(start, mul32(first[k], st[k]));
+  for (int32_t k = 0; k < nd; ++k) {
+    base[k] = start;
+    ctr[k] = first[k];
+  }
+  for (int32_t i = 0; i < n; ++i) {
+    sliceidxs[i] = nativeidxs[base[inner]];
+    int32_t k = inner;
+    ctr[k] = add32(ctr[k], 1);
+    base[k] = add32(base[k], st[k]);
+    while (k > 0 && ctr[k] >= last[k]) {  // carry into the next outer level
+      ctr[k] = first[k];
+      --k;
+      ctr[k] = add32(ctr[k], 1);
+      base[k] = add32(base[k], st[k]);
+    }
+    for (int32_t j = k + 1; j < nd; ++j) base[j] = base[k];
+  }
+}
+
+// For every i of thisnidxs: nativeidxs[off + i] = thisnidxs[i], sparsity[spoff + i] = i.
+void place_with_positions(Vec<int64_t> nativeidxs, int32_t off, Vec<int64_t> sparsity, int32_t spoff,
+                          Vec<const int64_t> thisnidxs) {
+  fill_at(nativeidxs, off, thisnidxs.size(), [&](int64_t i) { return thisnidxs[i]; });
+  fill_at(sparsity, spoff, thisnidxs.size(), [](int64_t i) { return i; });
+}
+
+// nindex[off + i] = nativeidxs[i] for every i of nativeidxs.
+void place_at(Vec<const int64_t> nativeidxs, Vec<int64_t> nindex, int32_t off) {
+  fill_at(nindex, off, nativeidxs.size(), [&](int64_t i) { return nativeidxs[i]; });
+}
+
+// nindex[off + i] = 0 for i < n.
+void clear_at(int32_t n, Vec<int64_t> nindex, int32_t off) {
+  fill_at(nindex, off, n, [](int64_t) { return int64_t{0}; });
+}
+
+// nindex[off + sparsity[i]] = nativeidxs[i] for every i of sparsity; absent positions keep
+// what the caller put there.
+void scatter_at(Vec<const int64_t> nativeidxs, Vec<int64_t> nindex, int32_t off, Vec<const int64_t> sparsity) {
+  for (int64_t i = 0; i < sparsity.size(); ++i) nindex[add64(off, sparsity[i])] = nativeidxs[i];
+}
+
+// idxs[sparsity[i]] = nativeidxs[i] for every present element i. The two lists have equal
+// lengths; the shorter one bounds the loop.
+void scatter_present(Vec<int64_t> idxs, Vec<const int64_t> nativeidxs, Vec<const int64_t> sparsity) {
+  const int64_t count = nativeidxs.size() < sparsity.size() ? nativeidxs.size() : sparsity.size();
+  for (int64_t i = 0; i < count; ++i) idxs[sparsity[i]] = nativeidxs[i];
+}
+
+}  // namespace fragments::shape
+
+FRAGMENT(128, shape::strided_pick, "OiOLL", "nativeidxs", "n", "residxs", "start", "step")
+FRAGMENT(129, shape::box_size, "OOii", "first", "last", "n", "init")
+FRAGMENT(130, shape::count_in_box, "OOOiiOO", "first", "key", "last", "nd", "init", "shape", "sparsity")
+FRAGMENT(131, shape::write_in_box, "OiOOOOiOOOO", "first", "pos", "idxs", "key", "last", "nativeidxs", "nd", "shape",
+         "sliceshape", "sp", "sparsity")
+FRAGMENT(132, shape::dense_slice, "OOOiOOi", "first", "last", "nativeidxs", "nd", "shape", "sliceidxs", "n")
+FRAGMENT(133, shape::place_with_positions, "OiOiO", "nativeidxs", "off", "sparsity", "spoff", "thisnidxs")
+FRAGMENT(134, shape::place_at, "OOi", "nativeidxs", "nindex", "off")
+FRAGMENT(136, shape::clear_at, "iOi", "n", "nindex", "off")
+FRAGMENT(137, shape::scatter_at, "OOiO", "nativeidxs", "nindex", "off", "sparsity")
+FRAGMENT(139, shape::scatter_present, "OOO", "idxs", "nativeidxs", "sparsity")
 SAME_AS(140, 139, "idxs", "nativeidxs", "sparsity")
 SAME_AS(141, 139, "idxs", "nativeidxs", "sparsity")
