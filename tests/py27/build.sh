@@ -42,7 +42,7 @@ fetch() {
   touch "$root/.complete"
 }
 
-[ -e "$root/.complete" ] || { echo "== fetching CPython 2.7.18 into build/py27/root"; fetch; }
+[ -e "$root/.complete" ] || { echo "== fetching CPython 2.7.18 into build/py27/root"; fetch; echo "   fetched in $SECONDS s"; }
 
 # The interpreter as this build runs it (the unpacked library folder holds libffi for ctypes).
 multiarch=$(gcc -print-multiarch)
@@ -56,11 +56,11 @@ chmod +x "$out/python2.7"
 # Both include folders: pyconfig.h includes the architecture's own copy.
 includes=(-isystem "$root/usr/include/python2.7" -isystem "$root/usr/include/$multiarch/python2.7" -isystem "$root/usr/include")
 # The module: every source compiled on its own (in parallel), then linked; all of it again
-# whenever any source or header is newer than the module.
+# whenever any source or header is newer than the module or the set of sources changed.
 module=$out/fragments.so
 sources=("$top"/src/module/frame.cpp "$top"/src/module/module.cpp "$top"/src/kernels/*/*.cpp)
 newer=$(find "$top/src" "$top/tests/py27/build.sh" -newer "$module" -print -quit 2>/dev/null || true)
-if [ ! -e "$module" ] || [ -n "$newer" ]; then
+if [ ! -e "$module" ] || [ -n "$newer" ] || [ "$(printf '%s\n' "${sources[@]}")" != "$(cat "$out/sources" 2>/dev/null)" ]; then
   echo "== building the module against CPython 2.7.18 (${#sources[@]} sources)"
   rm -rf "$out/obj" && mkdir -p "$out/obj"
   export FRAGMENTS_CXXFLAGS="-std=c++17 -O2 -Wall -Wextra -Werror -fPIC ${includes[*]} -I$top/src"
@@ -69,14 +69,20 @@ if [ ! -e "$module" ] || [ -n "$newer" ]; then
     "$out/obj" {} "$top"
   g++ -shared "$out"/obj/*.o -o "$module.tmp"
   mv "$module.tmp" "$module"
+  printf '%s\n' "${sources[@]}" > "$out/sources"
 fi
 exporter=$out/_exporter.so
 if [ ! -e "$exporter" ] || [ "$top/tests/support/exporter.c" -nt "$exporter" ]; then
   gcc -O1 -w -fPIC -shared "${includes[@]}" "$top/tests/support/exporter.c" -o "$exporter.tmp"
   mv "$exporter.tmp" "$exporter"
 fi
-# Neither may depend on libpython: the interpreter provides its symbols.
+# Neither may depend on libpython: the interpreter provides its symbols. The module enters
+# through initfragments and registers with the 2.7 module call; its kernels parse tuples.
 if ldd "$module" "$exporter" | grep -q libpython; then echo "linked against libpython" >&2; exit 1; fi
+symbols=$(nm -D "$module")
+for want in "T initfragments" "U Py_InitModule4_64" "U (_)?PyArg_ParseTuple(_SizeT)?" "U PyInt_FromLong"; do
+  grep -Eq " $want\$" <<< "$symbols" || { echo "fragments.so: no '$want'" >&2; exit 1; }
+done
 
 if [ "${1:-}" = "--test" ]; then
   echo "== unittest suite under CPython 2.7.18"
