@@ -1,12 +1,251 @@
 // Condensing the terms of an expression.
-#include "kernels/kernel.h"
+//
+// A condensed record has, within every element, terms in strictly increasing variable
+// index, none of index 0, and every coefficient outside [-tol, tol]. Condensing sorts
+// each element's terms into a term permutation (term numbers in increasing variable
+// index, equal indexes in increasing term number), then sums each run of equal index
+// and keeps the sums that survive the tolerance. Constants, sp and shape are copied;
+// elements never disappear.
+#include <algorithm>
+#include <utility>
 
-PENDING(365, (void(int32_t, int32_t, Vec<double>, Vec<int32_t>, int32_t, int32_t, int32_t)), "iiOOiii", "obfix", "ocof", "f64", "i32", "nelem", "nnz", "optr")
-PENDING(414, (bool(int32_t, double, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "idiiiiiOOO", "wcof", "tol", "init", "nelem", "wnidxs", "nnz", "wptr", "wf64", "wi32", "wi64")
-PENDING(415, (void(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiiiiiiiiiOOOiiiiOiOOO", "wbfix", "wcof", "sparse", "nd", "nelem", "wnidxs", "nnz", "wptr", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "rshape", "rsp", "shape", "wsp", "wf64", "wi32", "wi64")
-PENDING(416, (int32_t(int32_t, double, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>, Vec<const int32_t>)), "idiiiiiOOOO", "wcof", "tol", "nelem", "wnidxs", "perm", "wptr", "rnnz", "wf64", "wi32", "wi64", "xi32")
-PENDING(417, (void(int32_t, int32_t, double, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>, Vec<const int32_t>)), "iidiiiiiiiiOOOiiiiOOOOO", "wbfix", "wcof", "tol", "sparse", "nd", "nelem", "wnidxs", "perm", "wptr", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "rshape", "spbase", "shape", "wf64", "wi32", "wi64", "xi32")
-PENDING(418, (int32_t(int32_t, int32_t, int32_t, Vec<const int32_t>)), "iiiO", "init", "n", "wptr", "wi32")
-PENDING(419, (void(int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const int64_t>, int32_t, Vec<int32_t>)), "iiiiOOiO", "nelem", "wnidxs", "perm", "wptr", "wi32", "wi64", "cnt", "xi32")
-PENDING(420, (void(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<int32_t>, Vec<const int64_t>)), "iiiiiiOO", "nelem", "wnidxs", "nnz", "perm", "perm2", "wptr", "wi32", "wi64")
-PENDING(421, (void(int32_t, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>)), "iiiiiOO", "rbfix", "rcof", "nelem", "nnz", "rptr", "rf64", "ri32")
+#include "kernels/expr/record.h"
+
+namespace fragments::expr {
+namespace {
+
+// One pass of a stable bottom-up merge sort over m entries: merges the adjacent runs of
+// width `width` of from[0 .. m - 1] into to[0 .. m - 1]. The right run's head goes
+// first only when less(right head, left head).
+template <class Less>
+void merge_pass(Vec<const int32_t> from, Vec<int32_t> to, int64_t m, int64_t width, Less less) {
+  for (int64_t lo = 0; lo < m; lo += 2 * width) {
+    const int64_t mid = std::min(lo + width, m), hi = std::min(lo + 2 * width, m);
+    int64_t i = lo, j = mid, k = lo;
+    while (i < mid && j < hi) to[k++] = less(from[j], from[i]) ? from[j++] : from[i++];
+    while (i < mid) to[k++] = from[i++];
+    while (j < hi) to[k++] = from[j++];
+  }
+}
+
+// Walks the terms of one element in the order order[p .. q - 1] (term numbers into
+// nidxs/cof): every run of equal non-zero variable index v whose summed coefficient lies
+// outside [-tol, tol] is passed to emit(v, sum). Terms of index 0 are skipped.
+template <class Emit>
+void condensed_terms(Vec<const int32_t> order, int32_t p, int32_t q, Vec<const int64_t> nidxs, Vec<const double> cof,
+                     double tol, Emit emit) {
+  int32_t u = p;
+  while (u < q) {
+    const int64_t v = nidxs[order[u]];
+    if (v == 0) {
+      ++u;
+      continue;
+    }
+    double sum = 0.0;
+    for (; u < q && nidxs[order[u]] == v; ++u) sum += cof[order[u]];
+    if (sum > tol || sum < -tol) emit(v, sum);
+  }
+}
+
+// The record in which every element has one term of coefficient 1.0 and constant 0:
+// ptr[j] = j for j <= nelem, bfix[j] = 0.0 for j < nelem, cof[u] = 1.0 for u < nnz.
+void write_unit_record(Vec<int32_t> ptr, Vec<double> bfix, Vec<double> cof, int32_t nelem, int32_t nnz) {
+  for (int64_t j = 0; j <= nelem; ++j) ptr[j] = static_cast<int32_t>(j);
+  for (int32_t j = 0; j < nelem; ++j) bfix[j] = 0.0;
+  for (int32_t u = 0; u < nnz; ++u) cof[u] = 1.0;
+}
+
+}  // namespace
+
+// The unit record (see write_unit_record) in the caller's arrays: ptr at i32[optr ..],
+// bfix at f64[obfix ..], cof at f64[ocof ..].
+void unit_record_into(int32_t obfix, int32_t ocof, Vec<double> f64, Vec<int32_t> i32, int32_t nelem, int32_t nnz,
+                      int32_t optr) {
+  write_unit_record(i32.from(optr), f64.from(obfix), f64.from(ocof), nelem, nnz);
+}
+
+// Whether the record on the work stack is already condensed: false when init = 0;
+// otherwise true unless some element has, after its first term, a variable index of 0
+// or one not greater than the index before it (the remaining elements are then not
+// examined), or some coefficient of the nnz terms lies strictly between -tol and tol.
+bool is_condensed(int32_t wcof, double tol, int32_t init, int32_t nelem, int32_t wnidxs, int32_t nnz, int32_t wptr,
+                  Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  if (init == 0) return false;
+  const Vec<const int32_t> ptr = wi32.from(wptr);
+  const Vec<const int64_t> nidxs = wi64.from(wnidxs);
+  const Vec<const double> cof = wf64.from(wcof);
+  for (int32_t j = 0; j < nelem; ++j)
+    for (int64_t u = int64_t{ptr[j]} + 1; u < ptr[j + 1]; ++u)
+      if (nidxs[u] == 0 || nidxs[u] <= nidxs[u - 1]) return false;
+  for (int32_t u = 0; u < nnz; ++u)
+    if (cof[u] > -tol && cof[u] < tol) return false;
+  return true;
+}
+
+// Copies a record from the work stack to the result stack unchanged: shape (nd entries,
+// from the array shape) to rshape, ptr (nelem + 1), sp (nelem, only when sparse != 0,
+// from wsp to rsp), bfix (nelem), nidxs and cof (nnz each).
+void copy_record(int32_t wbfix, int32_t wcof, int32_t sparse, int32_t nd, int32_t nelem, int32_t wnidxs, int32_t nnz,
+                 int32_t wptr, int32_t rbfix, int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64,
+                 int32_t rnidxs, int32_t rptr, int32_t rshape, int32_t rsp, Vec<const int32_t> shape, int32_t wsp,
+                 Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  copy_elements(shape, ri32.from(rshape), nd);
+  copy_elements(wi32.from(wptr), ri32.from(rptr), int64_t{nelem} + 1);
+  if (sparse != 0) copy_elements(wi64.from(wsp), ri64.from(rsp), nelem);
+  copy_elements(wf64.from(wbfix), rf64.from(rbfix), nelem);
+  copy_elements(wi64.from(wnidxs), ri64.from(rnidxs), nnz);
+  copy_elements(wf64.from(wcof), rf64.from(rcof), nnz);
+}
+
+// The largest of init and the term counts wi32[wptr + j + 1] - wi32[wptr + j], j < n.
+int32_t most_terms(int32_t init, int32_t n, int32_t wptr, Vec<const int32_t> wi32) {
+  const Vec<const int32_t> ptr = wi32.from(wptr);
+  int32_t most = init;
+  for (int32_t j = 0; j < n; ++j) most = std::max(most, sub32(ptr[j + 1], ptr[j]));
+  return most;
+}
+
+// Writes the term permutation of every element to xi32[perm ..] (parallel to the terms).
+// Scratch on xi32 at cnt: 2 × (largest term count of an element) entries. An element
+// whose indexes span a range hi - lo below its term count m is counting-sorted; others
+// are merge-sorted in cnt[0 .. m - 1] and cnt[m .. 2m - 1].
+void sort_terms(int32_t nelem, int32_t wnidxs, int32_t perm, int32_t wptr, Vec<const int32_t> wi32,
+                Vec<const int64_t> wi64, int32_t cnt, Vec<int32_t> xi32) {
+  const Vec<const int32_t> ptr = wi32.from(wptr);
+  const Vec<const int64_t> nidxs = wi64.from(wnidxs);
+  const Vec<int32_t> out = xi32.from(perm), count = xi32.from(cnt);
+  for (int32_t j = 0; j < nelem; ++j) {
+    const int32_t p = ptr[j], q = ptr[j + 1];
+    const int64_t m = int64_t{q} - p;
+    if (m <= 0) continue;
+    if (m == 1) {
+      out[p] = p;
+      continue;
+    }
+    if (m == 2) {
+      const bool keep = !(nidxs[int64_t{p} + 1] < nidxs[p]);
+      out[p] = keep ? p : p + 1;
+      out[int64_t{p} + 1] = keep ? p + 1 : p;
+      continue;
+    }
+    int64_t lo = nidxs[p], hi = nidxs[p];
+    for (int32_t u = p + 1; u < q; ++u) {
+      lo = std::min(lo, nidxs[u]);
+      hi = std::max(hi, nidxs[u]);
+    }
+    // The index range in 64 bits (exact for any pair of int64 indexes, hi >= lo).
+    const uint64_t range = static_cast<uint64_t>(hi) - static_cast<uint64_t>(lo);
+    auto offset = [&](int32_t u) { return static_cast<int64_t>(static_cast<uint64_t>(nidxs[u]) - static_cast<uint64_t>(lo)); };
+    if (range < static_cast<uint64_t>(m)) {
+      const int64_t counters = static_cast<int64_t>(range) + 2;
+      for (int64_t c = 0; c < counters; ++c) count[c] = 0;
+      for (int32_t u = p; u < q; ++u) ++count[offset(u) + 1];
+      for (int64_t c = 0; c + 1 < counters; ++c) count[c + 1] += count[c];
+      for (int32_t u = p; u < q; ++u) out[int64_t{p} + count[offset(u)]++] = u;
+      continue;
+    }
+    Vec<int32_t> from = count, to = count.from(m);
+    for (int32_t t = 0; t < m; ++t) from[t] = t;
+    auto less = [&](int32_t a, int32_t b) { return nidxs[int64_t{p} + a] < nidxs[int64_t{p} + b]; };
+    for (int64_t width = 1; width < m; width *= 2) {
+      merge_pass(from, to, m, width, less);
+      std::swap(from, to);
+    }
+    for (int32_t t = 0; t < m; ++t) out[int64_t{p} + t] = p + from[t];
+  }
+}
+
+// Writes the identity 0 .. nnz - 1 to wi32[perm ..], then sorts each element's stretch
+// of it into the term permutation, merging back and forth with the run at wi32[perm2 ..];
+// the sorted stretches end at perm.
+void sort_terms_in_place(int32_t nelem, int32_t wnidxs, int32_t nnz, int32_t perm, int32_t perm2, int32_t wptr,
+                         Vec<int32_t> wi32, Vec<const int64_t> wi64) {
+  const Vec<const int64_t> nidxs = wi64.from(wnidxs);
+  const Vec<int32_t> first = wi32.from(perm), second = wi32.from(perm2);
+  for (int32_t u = 0; u < nnz; ++u) first[u] = u;
+  auto less = [&](int32_t a, int32_t b) { return nidxs[a] < nidxs[b]; };
+  for (int32_t j = 0; j < nelem; ++j) {
+    const int32_t p = wi32[int64_t{wptr} + j], q = wi32[int64_t{wptr} + j + 1];
+    const int64_t m = int64_t{q} - p;
+    if (m < 2) continue;
+    Vec<int32_t> from = first.from(p), to = second.from(p);
+    // floor(log2 m) + 1 passes of widths 1, 2, 4, ...
+    int64_t width = 1;
+    for (int64_t left = m; left >= 1; left /= 2, width *= 2) {
+      merge_pass(from, to, m, width, less);
+      std::swap(from, to);
+    }
+    if (from.data() != first.from(p).data()) copy_elements(Vec<const int32_t>(from), first.from(p), m);
+  }
+}
+
+// Count pass of the condensed record: rnnz plus the number of terms build_condensed
+// writes, walking the term permutation at xi32[perm ..].
+int32_t count_condensed(int32_t wcof, double tol, int32_t nelem, int32_t wnidxs, int32_t perm, int32_t wptr,
+                        int32_t rnnz, Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64,
+                        Vec<const int32_t> xi32) {
+  const Vec<const int32_t> ptr = wi32.from(wptr), order = xi32.from(perm);
+  const Vec<const int64_t> nidxs = wi64.from(wnidxs);
+  const Vec<const double> cof = wf64.from(wcof);
+  int32_t c = rnnz;
+  for (int32_t j = 0; j < nelem; ++j)
+    condensed_terms(order, ptr[j], ptr[j + 1], nidxs, cof, tol, [&](int64_t, double) { c = add32(c, 1); });
+  return c;
+}
+
+// Build pass: writes the condensed record (fresh ptr with ptr[0] = 0) to the result
+// stack, walking the term permutation at xi32[perm ..]; shape (nd entries from the array
+// shape) to rshape, bfix copied, and when sparse != 0 the sp run copied from
+// wi64[spbase ..] to ri64[spbase ..] (the same base on both stacks).
+void build_condensed(int32_t wbfix, int32_t wcof, double tol, int32_t sparse, int32_t nd, int32_t nelem,
+                     int32_t wnidxs, int32_t perm, int32_t wptr, int32_t rbfix, int32_t rcof, Vec<double> rf64,
+                     Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxs, int32_t rptr, int32_t rshape,
+                     int32_t spbase, Vec<const int32_t> shape, Vec<const double> wf64, Vec<const int32_t> wi32,
+                     Vec<const int64_t> wi64, Vec<const int32_t> xi32) {
+  const Vec<const int32_t> ptr = wi32.from(wptr), order = xi32.from(perm);
+  const Vec<const int64_t> nidxs = wi64.from(wnidxs);
+  const Vec<const double> cof = wf64.from(wcof);
+  const Vec<int32_t> out_ptr = ri32.from(rptr);
+  const Vec<int64_t> out_nidxs = ri64.from(rnidxs);
+  const Vec<double> out_cof = rf64.from(rcof);
+
+  copy_elements(shape, ri32.from(rshape), nd);
+  copy_elements(wf64.from(wbfix), rf64.from(rbfix), nelem);
+  if (sparse != 0) copy_elements(wi64.from(spbase), ri64.from(spbase), nelem);
+
+  out_ptr[0] = 0;
+  int32_t t = 0;
+  for (int32_t j = 0; j < nelem; ++j) {
+    condensed_terms(order, ptr[j], ptr[j + 1], nidxs, cof, tol, [&](int64_t v, double sum) {
+      out_nidxs[t] = v;
+      out_cof[t] = sum;
+      ++t;
+    });
+    out_ptr[int64_t{j} + 1] = t;
+  }
+}
+
+// The unit record on the result stack: ptr at ri32[rptr ..], bfix at rf64[rbfix ..],
+// cof at rf64[rcof ..]; the nidxs run is the caller's.
+void unit_record(int32_t rbfix, int32_t rcof, int32_t nelem, int32_t nnz, int32_t rptr, Vec<double> rf64,
+                 Vec<int32_t> ri32) {
+  write_unit_record(ri32.from(rptr), rf64.from(rbfix), rf64.from(rcof), nelem, nnz);
+}
+
+}  // namespace fragments::expr
+
+FRAGMENT(365, expr::unit_record_into, "iiOOiii", "obfix", "ocof", "f64", "i32", "nelem", "nnz", "optr")
+FRAGMENT(414, expr::is_condensed, "idiiiiiOOO", "wcof", "tol", "init", "nelem", "wnidxs", "nnz", "wptr", "wf64", "wi32",
+         "wi64")
+FRAGMENT(415, expr::copy_record, "iiiiiiiiiiOOOiiiiOiOOO", "wbfix", "wcof", "sparse", "nd", "nelem", "wnidxs", "nnz",
+         "wptr", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "rshape", "rsp", "shape", "wsp", "wf64",
+         "wi32", "wi64")
+FRAGMENT(416, expr::count_condensed, "idiiiiiOOOO", "wcof", "tol", "nelem", "wnidxs", "perm", "wptr", "rnnz", "wf64",
+         "wi32", "wi64", "xi32")
+FRAGMENT(417, expr::build_condensed, "iidiiiiiiiiOOOiiiiOOOOO", "wbfix", "wcof", "tol", "sparse", "nd", "nelem",
+         "wnidxs", "perm", "wptr", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "rshape", "spbase",
+         "shape", "wf64", "wi32", "wi64", "xi32")
+FRAGMENT(418, expr::most_terms, "iiiO", "init", "n", "wptr", "wi32")
+FRAGMENT(419, expr::sort_terms, "iiiiOOiO", "nelem", "wnidxs", "perm", "wptr", "wi32", "wi64", "cnt", "xi32")
+FRAGMENT(420, expr::sort_terms_in_place, "iiiiiiOO", "nelem", "wnidxs", "nnz", "perm", "perm2", "wptr", "wi32", "wi64")
+FRAGMENT(421, expr::unit_record, "iiiiiOO", "rbfix", "rcof", "nelem", "nnz", "rptr", "rf64", "ri32")

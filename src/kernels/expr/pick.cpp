@@ -1,8 +1,184 @@
 // Picking and slicing elements of an expression.
-#include "kernels/kernel.h"
+//
+// A pick takes a list of linear indexes (idxs; their number is the array's length) and
+// builds a one-dimensional dense record with one element per index; a slice takes a box
+// (first[d] <= c_d < last[d] in every dimension d) and builds the sub-array, dense or
+// sparse like the operand. Elements keep their terms and constants. The operand is on
+// the work stack, the result on the result stack; pick results leave ri32[rptrbase]
+// (0) to the caller.
+#include "kernels/expr/record.h"
 
-PENDING(257, (int32_t(int32_t, int32_t, Vec<const int64_t>, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiOiiiiiOOOiiOOO", "bfixbase", "cofbase", "idxs", "rnnz", "nidxsbase", "ptrbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "wf64", "wi32", "wi64")
-PENDING(258, (int32_t(Vec<const int64_t>, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const int64_t>, Vec<int32_t>)), "OiiiiiOOO", "idxs", "count", "ptrbase", "rnnz", "spbase", "posbase", "wi32", "wi64", "xi32")
-PENDING(259, (int32_t(int32_t, int32_t, Vec<const int64_t>, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>, Vec<const int32_t>)), "iiOiiiiiOOOiiiOOOO", "bfixbase", "cofbase", "idxs", "rnnz", "nidxsbase", "ptrbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "posbase", "wf64", "wi32", "wi64", "xi32")
-PENDING(261, (std::tuple<int32_t, int32_t>(Vec<const int32_t>, int32_t, Vec<const int32_t>, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int64_t>, Vec<const int32_t>, Vec<const int64_t>)), "OiOiiiiiiiOOO", "first", "sparse", "last", "nd", "count", "ptrbase", "rnelem", "rnnz", "shapebase", "spbase", "st", "wi32", "wi64")
-PENDING(263, (std::tuple<int32_t, int32_t>(int32_t, int32_t, Vec<const int32_t>, int32_t, int32_t, int32_t, Vec<const int32_t>, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, Vec<const int64_t>, int32_t, int32_t, Vec<const int64_t>, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiOiiiOiiiiiiOOOiiiOiiOOOO", "bfixbase", "cofbase", "first", "sparse", "rnelem", "rnnz", "last", "nd", "count", "nidxsbase", "ptrbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "rst", "shapebase", "spbase", "st", "wf64", "wi32", "wi64")
+namespace fragments::expr {
+
+namespace {
+
+// Copies the terms of operand element e to result term positions at ..; writes nothing
+// else. Returns at plus the number of terms, wrapping in 32 bits.
+int32_t copy_terms(const RecordIn& w, int64_t e, const RecordOut& r, int32_t at) {
+  const int32_t begin = w.ptr[e];
+  const int32_t length = sub32(w.ptr[e + 1], begin);
+  copy_run(w.nidxs, begin, r.nidxs, at, length);
+  copy_run(w.cof, begin, r.cof, at, length);
+  return add32(at, length);
+}
+
+// Writes operand element e (or, for e < 0, the zero element) as result element k:
+// its terms from position rnnz, bfix[k] and ptr[k + 1]. Returns the new rnnz.
+int32_t pick_element(const RecordIn& w, int64_t e, const RecordOut& r, int64_t k, int32_t rnnz) {
+  if (e >= 0) {
+    rnnz = copy_terms(w, e, r, rnnz);
+    r.bfix[k] = w.bfix[e];
+  } else {
+    r.bfix[k] = 0.0;
+  }
+  r.ptr[k + 1] = rnnz;
+  return rnnz;
+}
+
+// Whether linear index L (coordinates (L / st[d]) mod shape[d]) lies in the box
+// first[d] <= c_d < last[d], tested from dimension 0; coords, when given, receives the
+// coordinates up to the first one outside.
+bool in_box(int64_t L, int32_t nd, Vec<const int64_t> st, Vec<const int32_t> shape, Vec<const int32_t> first,
+            Vec<const int32_t> last, int32_t* coords) {
+  for (int32_t d = 0; d < nd; ++d) {
+    const int64_t c = (L / st[d]) % shape[d];
+    if (coords) coords[d] = static_cast<int32_t>(c);
+    if (c < first[d] || c >= last[d]) return false;
+  }
+  return true;
+}
+
+RecordIn work_record(Vec<const int32_t> wi32, Vec<const int64_t> wi64, Vec<const double> wf64, int32_t ptrbase,
+                     int32_t nidxsbase, int32_t cofbase, int32_t bfixbase) {
+  return RecordIn{{}, wi32.from(ptrbase), wi64.from(nidxsbase), wf64.from(cofbase), wf64.from(bfixbase), {}};
+}
+
+RecordOut result_record(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, int32_t rptrbase, int32_t rnidxsbase,
+                        int32_t rcofbase, int32_t rbfixbase) {
+  return RecordOut{{}, ri32.from(rptrbase), ri64.from(rnidxsbase), rf64.from(rcofbase), rf64.from(rbfixbase), {}};
+}
+
+}  // namespace
+
+// Picks from a dense operand: result element k is operand element idxs[k], for every
+// entry of idxs. Writes ptr[1 ..], bfix and the terms from term position rnnz (ptr[0]
+// is the caller's). Returns rnnz advanced by the terms written.
+int32_t pick_dense(int32_t bfixbase, int32_t cofbase, Vec<const int64_t> idxs, int32_t rnnz, int32_t nidxsbase,
+                   int32_t ptrbase, int32_t rbfixbase, int32_t rcofbase, Vec<double> rf64, Vec<int32_t> ri32,
+                   Vec<int64_t> ri64, int32_t rnidxsbase, int32_t rptrbase, Vec<const double> wf64,
+                   Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  const RecordIn w = work_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  const RecordOut r = result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase);
+  for (int64_t k = 0; k < idxs.size(); ++k) rnnz = pick_element(w, idxs[k], r, k, rnnz);
+  return rnnz;
+}
+
+// Count pass of a pick from a sparse operand of count stored elements (sp at spbase,
+// ptr at ptrbase): for every entry t of idxs, writes xi32[posbase + k] = the position j
+// with sp[j] = t, or -1 when the operand does not store t, found by bisection. Returns
+// rnnz plus the terms of the found elements.
+int32_t locate_sparse(Vec<const int64_t> idxs, int32_t count, int32_t ptrbase, int32_t rnnz, int32_t spbase,
+                      int32_t posbase, Vec<const int32_t> wi32, Vec<const int64_t> wi64, Vec<int32_t> xi32) {
+  Vec<const int64_t> sp = wi64.from(spbase);
+  Vec<const int32_t> ptr = wi32.from(ptrbase);
+  Vec<int32_t> pos = xi32.from(posbase);
+  for (int64_t k = 0; k < idxs.size(); ++k) {
+    const int64_t t = idxs[k];
+    // sp[lo] < t <= sp[hi], with sp[-1] = -inf and sp[count] = +inf.
+    int64_t lo = -1, hi = count;
+    while (lo < hi - 1) {
+      const int64_t mid = (lo + hi + 1) / 2;
+      if (sp[mid] < t)
+        lo = mid;
+      else
+        hi = mid;
+    }
+    const int64_t j = lo + 1;
+    if (j < count && sp[j] == t) {
+      pos[k] = static_cast<int32_t>(j);
+      rnnz = add32(rnnz, sub32(ptr[j + 1], ptr[j]));
+    } else {
+      pos[k] = -1;
+    }
+  }
+  return rnnz;
+}
+
+// Build pass of a pick from a sparse operand: result element k is the operand's stored
+// element j = xi32[posbase + k] (from locate_sparse), or the zero element when j < 0,
+// for k below the length of idxs (whose values are not read). Writes ptr[1 ..], bfix
+// and the terms from term position rnnz. Returns rnnz advanced by the terms written.
+int32_t pick_sparse(int32_t bfixbase, int32_t cofbase, Vec<const int64_t> idxs, int32_t rnnz, int32_t nidxsbase,
+                    int32_t ptrbase, int32_t rbfixbase, int32_t rcofbase, Vec<double> rf64, Vec<int32_t> ri32,
+                    Vec<int64_t> ri64, int32_t rnidxsbase, int32_t rptrbase, int32_t posbase, Vec<const double> wf64,
+                    Vec<const int32_t> wi32, Vec<const int64_t> wi64, Vec<const int32_t> xi32) {
+  const RecordIn w = work_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  const RecordOut r = result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase);
+  Vec<const int32_t> pos = xi32.from(posbase);
+  for (int64_t k = 0; k < idxs.size(); ++k) rnnz = pick_element(w, pos[k], r, k, rnnz);
+  return rnnz;
+}
+
+// Count pass of a slice of the box first .. last (nd dimensions) from an operand of count
+// stored elements (shape at shapebase, strides st, ptr at ptrbase, sp at spbase when
+// sparse != 0). Dense: returns (product of last[d] - first[d], rnnz + the terms of the
+// elements in the box); the passed rnelem is not used. Sparse: returns (rnelem + the
+// stored elements in the box, rnnz + their terms). Products and sums wrap in 32 bits.
+std::tuple<int32_t, int32_t> slice_count(Vec<const int32_t> first, int32_t sparse, Vec<const int32_t> last, int32_t nd,
+                                         int32_t count, int32_t ptrbase, int32_t rnelem, int32_t rnnz,
+                                         int32_t shapebase, int32_t spbase, Vec<const int64_t> st,
+                                         Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  Vec<const int32_t> shape = wi32.from(shapebase);
+  Vec<const int32_t> ptr = wi32.from(ptrbase);
+  Vec<const int64_t> sp = wi64.from(spbase);
+  if (!sparse) {
+    rnelem = 1;
+    for (int32_t d = 0; d < nd; ++d) rnelem = mul32(rnelem, sub32(last[d], first[d]));
+  }
+  for (int32_t k = 0; k < count; ++k) {
+    if (!in_box(sparse ? sp[k] : k, nd, st, shape, first, last, nullptr)) continue;
+    if (sparse) rnelem = add32(rnelem, 1);
+    rnnz = add32(rnnz, sub32(ptr[k + 1], ptr[k]));
+  }
+  return {rnelem, rnnz};
+}
+
+// Build pass of the slice: for every stored element k < count in increasing order whose
+// linear index (k, or sp[k] when sparse) lies in the box, writes result element rnelem:
+// its terms from position rnnz, ptr[rnelem + 1], bfix and, when sparse, sp = sum over d
+// of (c_d - first[d]) * rst[d], its linear index in the box's shape (strides rst).
+// ptr[0] is the caller's. The sparse case takes an nd-entry scratch array for the
+// coordinates before writing anything. Returns the advanced (rnelem, rnnz).
+std::tuple<int32_t, int32_t> slice_build(int32_t bfixbase, int32_t cofbase, Vec<const int32_t> first, int32_t sparse,
+                                         int32_t rnelem, int32_t rnnz, Vec<const int32_t> last, int32_t nd,
+                                         int32_t count, int32_t nidxsbase, int32_t ptrbase, int32_t rbfixbase,
+                                         int32_t rcofbase, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64,
+                                         int32_t rnidxsbase, int32_t rptrbase, int32_t rspbase, Vec<const int64_t> rst,
+                                         int32_t shapebase, int32_t spbase, Vec<const int64_t> st,
+                                         Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  Scratch<int32_t> coords(sparse ? nd : 0);
+  const RecordIn w = work_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  const RecordOut r = result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase);
+  Vec<const int32_t> shape = wi32.from(shapebase);
+  Vec<const int64_t> sp = wi64.from(spbase);
+  Vec<int64_t> rsp = ri64.from(rspbase);
+  for (int32_t k = 0; k < count; ++k) {
+    if (!in_box(sparse ? sp[k] : k, nd, st, shape, first, last, coords.data())) continue;
+    rnnz = pick_element(w, k, r, rnelem, rnnz);
+    if (sparse) {
+      int64_t index = 0;
+      for (int32_t d = 0; d < nd; ++d) index = add64(index, mul64(sub32(coords[d], first[d]), rst[d]));
+      rsp[rnelem] = index;
+    }
+    rnelem = add32(rnelem, 1);
+  }
+  return {rnelem, rnnz};
+}
+
+}  // namespace fragments::expr
+
+FRAGMENT(257, expr::pick_dense, "iiOiiiiiOOOiiOOO", "bfixbase", "cofbase", "idxs", "rnnz", "nidxsbase", "ptrbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "wf64", "wi32", "wi64")
+FRAGMENT(258, expr::locate_sparse, "OiiiiiOOO", "idxs", "count", "ptrbase", "rnnz", "spbase", "posbase", "wi32", "wi64", "xi32")
+FRAGMENT(259, expr::pick_sparse, "iiOiiiiiOOOiiiOOOO", "bfixbase", "cofbase", "idxs", "rnnz", "nidxsbase", "ptrbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "posbase", "wf64", "wi32", "wi64", "xi32")
+FRAGMENT(261, expr::slice_count, "OiOiiiiiiiOOO", "first", "sparse", "last", "nd", "count", "ptrbase", "rnelem", "rnnz", "shapebase", "spbase", "st", "wi32", "wi64")
+FRAGMENT(263, expr::slice_build, "iiOiiiOiiiiiiOOOiiiOiiOOOO", "bfixbase", "cofbase", "first", "sparse", "rnelem", "rnnz", "last", "nd", "count", "nidxsbase", "ptrbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "rst", "shapebase", "spbase", "st", "wf64", "wi32", "wi64")

@@ -44,6 +44,16 @@ struct Record {
 using RecordIn = Record<const int32_t, const int64_t, const double>;
 using RecordOut = Record<int32_t, int64_t, double>;
 
+// The terms of stored element e of a record whose ptr run starts at ptrbase on the int32
+// array i32: entries first .. end - 1 of its nidxs and cof runs.
+struct TermRange {
+  int64_t first, end;
+};
+inline TermRange terms_of(Vec<const int32_t> i32, int32_t ptrbase, int64_t e) {
+  const int64_t at = int64_t{ptrbase} + e;
+  return {i32[at], i32[at + 1]};
+}
+
 // init times the sizes shape[from] .. shape[to - 1], in wrapping 32-bit arithmetic.
 inline int32_t size_product(int32_t init, Vec<const int32_t> shape, int32_t from, int32_t to) {
   int32_t product = init;

@@ -1,15 +1,301 @@
 // Stacking expressions along a dimension.
-#include "kernels/kernel.h"
+//
+// A list of operand records on the work stack, all of one shape except in dimension
+// dim, is joined into one record whose size in dim is the sum of theirs (or, when dim
+// equals their number of dimensions, a new trailing dimension of one entry per
+// operand). Per-operand arrays carry each operand's counts and bases (nelem, nnz, nds,
+// d1s = size in dim, shape_bases, ptr_base, nidxs_base, cof_base, bfix_base, sp_base)
+// and offset[i], operand i's first position in dim.
+//
+// In (outer, dim, inner) terms, with outer the product of the sizes before dim and
+// inner the product of those after it, operand element (o, j, q) becomes result element
+// (o, offset[i] + j, q) of a result of size total in dim.
+//
+// Two ways to build the result:
+//   all operands dense: stack_dense writes the dense result directly;
+//   otherwise: gather_terms copies all terms and constants to the scratch stack,
+//     append_sparse_operand / append_dense_operand add each operand's new linear
+//     indexes and shifted row pointers there, and sort_gathered writes the elements
+//     in increasing linear index as the result (copy_gathered when they already are).
+#include "kernels/expr/record.h"
 
-PENDING(269, (bool(int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, int32_t, Vec<const int32_t>, Vec<const int32_t>)), "iiiiOiOO", "dim", "i", "mismatch", "nd", "nds", "shapebase", "shape_bases", "wi32")
-PENDING(270, (int32_t(int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const int32_t>)), "iiiiOO", "dim", "n", "nd", "total", "shape_bases", "wi32")
-PENDING(271, (std::tuple<int32_t, int32_t>(int32_t, Vec<const int32_t>, Vec<const int32_t>, int32_t, int32_t)), "iOOii", "n", "nelem", "nnz", "totalelem", "totalnnz")
-PENDING(273, (void(Vec<const int32_t>, int32_t, Vec<int32_t>)), "OiO", "d1s", "n", "offset")
-PENDING(274, (int32_t(int32_t, Vec<const int32_t>, int32_t)), "iOi", "total", "d1s", "n")
-PENDING(277, (void(Vec<const int32_t>, Vec<const int32_t>, int32_t, int32_t, Vec<const int32_t>, int32_t, int32_t, Vec<const int32_t>, Vec<const int32_t>, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "OOiiOiiOOiiOOOiiiOOO", "bfix_base", "cof_base", "outer", "total", "d1s", "inner", "n", "nidxs_base", "ptr_base", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnelemtotal", "rnidxsbase", "rptrbase", "wf64", "wi32", "wi64")
-PENDING(280, (void(Vec<const int32_t>, Vec<const int32_t>, int32_t, Vec<const int32_t>, Vec<const int32_t>, Vec<const int32_t>, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int64_t>, Vec<double>, Vec<int64_t>)), "OOiOOOiiiOOOO", "bfix_base", "cof_base", "n", "nelem", "nidxs_base", "nnz", "xbfixbase", "xcofbase", "xnidxsbase", "wf64", "wi64", "xf64", "xi64")
-PENDING(281, (int32_t(int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const int32_t>, Vec<const int32_t>, int32_t, int32_t, int32_t, Vec<const int32_t>, int32_t, int32_t, Vec<const int32_t>, Vec<const int64_t>, Vec<int32_t>, Vec<int64_t>)), "iiiiiOOOiiiOiiOOOO", "size", "inner", "i", "xnelem", "termoffset", "nelem", "offset", "ptr_base", "blocksize", "innersize", "total", "sp_base", "xptrbase", "xspbase", "wi32", "wi64", "xi32", "xi64")
-PENDING(282, (int32_t(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const int32_t>, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<int32_t>, Vec<int64_t>)), "iiiiiiOOiiiOOO", "outer", "size", "inner", "i", "xnelem", "termoffset", "offset", "ptr_base", "total", "xptrbase", "xspbase", "wi32", "xi32", "xi64")
-PENDING(285, (std::tuple<int32_t, int32_t>(int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int64_t>, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const double>, Vec<int32_t>, Vec<const int64_t>)), "iiiiOOOiiiiiiOiiiiiiOOO", "perma", "cntbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "nd", "count", "rnidxsbase", "rptrbase", "rshapebase", "rspbase", "s", "xbfixbase", "xcofbase", "permb", "xnidxsbase", "xptrbase", "xspbase", "xf64", "xi32", "xi64")
-PENDING(286, (void(int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiOOOiiiiiiiiiOOO", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "count", "rnidxsbase", "rptrbase", "rspbase", "xbfixbase", "xcofbase", "xnidxsbase", "xptrbase", "xspbase", "xf64", "xi32", "xi64")
-PENDING(288, (void(int32_t, Vec<int32_t>, VecList<const int32_t>)), "iOO", "dim", "resshape", "shapes")
+namespace fragments::expr {
+
+namespace {
+
+// Copies the terms of element e of a record (ptr, nidxs, cof) to term positions
+// at .. of the target runs; returns at plus the number of terms copied, wrapping in 32 bits.
+int32_t copy_terms(Vec<const int32_t> ptr, Vec<const int64_t> nidxs, Vec<const double> cof, int64_t e,
+                   Vec<int64_t> rnidxs, Vec<double> rcof, int32_t at) {
+  const int32_t begin = ptr[e];
+  const int32_t length = sub32(ptr[e + 1], begin);
+  copy_run(nidxs, begin, rnidxs, at, length);
+  copy_run(cof, begin, rcof, at, length);
+  return add32(at, length);
+}
+
+// Writes gathered element e (ptr, sp, bfix, nidxs, cof on the scratch stack) as result
+// element k, for k = 0 .. count - 1 with e = order(k): ptr[0] = 0, ptr[k + 1] = terms
+// so far, sp, bfix, and the terms packed from term position 0.
+template <class Order>
+void write_gathered(int32_t count, Order order, RecordIn x, RecordOut r) {
+  int32_t at = 0;
+  r.ptr[0] = 0;
+  for (int64_t k = 0; k < count; ++k) {
+    const int64_t e = order(k);
+    at = copy_terms(x.ptr, x.nidxs, x.cof, e, r.nidxs, r.cof, at);
+    r.ptr[k + 1] = at;
+    r.sp[k] = x.sp[e];
+    r.bfix[k] = x.bfix[e];
+  }
+}
+
+// Appends one element to the gathered record: its linear index in the stacked shape and
+// its row end, already shifted by the terms gathered before its operand.
+inline void append_gathered(Vec<int64_t> xsp, Vec<int32_t> xptr, int32_t xnelem, int64_t index, int32_t rowend) {
+  xsp[xnelem] = index;
+  xptr[int64_t(xnelem) + 1] = rowend;
+}
+
+}  // namespace
+
+// True when operand i does not fit the stack: when mismatch is already non-zero, when
+// nds[i] differs from nd, or when some dimension k < nd other than dim has a size
+// (wi32[shape_bases[i] + k]) that differs from the reference shape wi32[shapebase + k].
+// The caller folds it over the operands, passing the previous answer as mismatch.
+bool operand_mismatch(int32_t dim, int32_t i, int32_t mismatch, int32_t nd, Vec<const int32_t> nds, int32_t shapebase,
+                      Vec<const int32_t> shape_bases, Vec<const int32_t> wi32) {
+  if (mismatch != 0) return true;
+  if (nds[i] != nd) return true;
+  Vec<const int32_t> reference = wi32.from(shapebase);
+  Vec<const int32_t> operand = wi32.from(shape_bases[i]);
+  for (int32_t k = 0; k < nd; ++k)
+    if (k != dim && reference[k] != operand[k]) return true;
+  return false;
+}
+
+// The result size in dim: total plus the n operands' sizes in dim (wi32[shape_bases[i]
+// + dim]) when dim < nd, wrapping in 32 bits; n (a new dimension) when dim >= nd.
+int32_t stacked_size(int32_t dim, int32_t n, int32_t nd, int32_t total, Vec<const int32_t> shape_bases,
+                     Vec<const int32_t> wi32) {
+  if (dim >= nd) return n;
+  for (int32_t i = 0; i < n; ++i) total = add32(total, wi32[int64_t(shape_bases[i]) + dim]);
+  return total;
+}
+
+// (totalelem + sum of nelem[0 .. n-1], totalnnz + sum of nnz[0 .. n-1]), wrapping in 32 bits.
+std::tuple<int32_t, int32_t> stacked_counts(int32_t n, Vec<const int32_t> nelem, Vec<const int32_t> nnz,
+                                            int32_t totalelem, int32_t totalnnz) {
+  for (int32_t i = 0; i < n; ++i) {
+    totalelem = add32(totalelem, nelem[i]);
+    totalnnz = add32(totalnnz, nnz[i]);
+  }
+  return {totalelem, totalnnz};
+}
+
+// offset[k] = offset[k - 1] + d1s[k - 1] for k = 1 .. n - 1; offset[0] is the caller's (0).
+void stacked_offsets(Vec<const int32_t> d1s, int32_t n, Vec<int32_t> offset) {
+  for (int32_t k = 1; k < n; ++k) offset[k] = add32(offset[k - 1], d1s[k - 1]);
+}
+
+// total + d1s[0] + ... + d1s[n - 1], wrapping in 32 bits.
+int32_t stacked_total(int32_t total, Vec<const int32_t> d1s, int32_t n) {
+  for (int32_t i = 0; i < n; ++i) total = add32(total, d1s[i]);
+  return total;
+}
+
+// Adds to resshape[dim] the size in dim of every shape in shapes but the first. A shape
+// with no entry dim (dim beyond its length, or None) adds nothing; resshape is written
+// only when some shape adds to it, so a new trailing dimension's size is left to the caller.
+void stacked_shape(int32_t dim, Vec<int32_t> resshape, VecList<const int32_t> shapes) {
+  if (dim < 0) return;
+  bool added = false;
+  int32_t sum = 0;
+  for (int64_t j = 1; j < shapes.size(); ++j) {
+    Vec<const int32_t> shape = shapes[j];
+    if (dim < shape.size()) {
+      sum = add32(sum, shape[dim]);
+      added = true;
+    }
+  }
+  if (added) resshape[dim] = add32(resshape[dim], sum);
+}
+
+// Stacks n dense operands into the dense result record at rptrbase, rnidxsbase,
+// rcofbase, rbfixbase (rnelemtotal = outer * total * inner elements). Operand i's
+// element e, with coordinates (o, j, q) of its (outer, d1s[i], inner) shape, becomes
+// result element t = (o * total + offset + j) * inner + q, offset being the sizes of the
+// operands before it. Writes ptr[0 .. rnelemtotal] (ptr[0] = 0), bfix and all terms:
+// first the row lengths, then their prefix sums, then the terms at those positions.
+void stack_dense(Vec<const int32_t> bfix_base, Vec<const int32_t> cof_base, int32_t outer, int32_t total,
+                 Vec<const int32_t> d1s, int32_t inner, int32_t n, Vec<const int32_t> nidxs_base,
+                 Vec<const int32_t> ptr_base, int32_t rbfixbase, int32_t rcofbase, Vec<double> rf64, Vec<int32_t> ri32,
+                 Vec<int64_t> ri64, int32_t rnelemtotal, int32_t rnidxsbase, int32_t rptrbase, Vec<const double> wf64,
+                 Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  Vec<int32_t> rptr = ri32.from(rptrbase);
+  Vec<int64_t> rnidxs = ri64.from(rnidxsbase);
+  Vec<double> rcof = rf64.from(rcofbase);
+  Vec<double> rbfix = rf64.from(rbfixbase);
+
+  // visit(i, e, t) for every operand element e of operand i and its result element t,
+  // operands in order, each operand's elements in stored order.
+  auto for_each_element = [&](auto visit) {
+    int64_t acc = 0;
+    for (int32_t i = 0; i < n; ++i) {
+      const int64_t block = int64_t(d1s[i]) * inner;  // one outer slice of operand i
+      int64_t e = 0;
+      for (int64_t o = 0; o < outer; ++o) {
+        const int64_t start = mul64(add64(mul64(o, total), acc), inner);
+        for (int64_t m = 0; m < block; ++m, ++e) visit(i, e, add64(start, m));
+      }
+      acc = add64(acc, d1s[i]);
+    }
+  };
+
+  rptr[0] = 0;
+  for_each_element([&](int32_t i, int64_t e, int64_t t) {
+    Vec<const int32_t> ptr = wi32.from(ptr_base[i]);
+    rptr[t + 1] = sub32(ptr[e + 1], ptr[e]);
+    rbfix[t] = wf64[int64_t(bfix_base[i]) + e];
+  });
+  for (int64_t k = 0; k < rnelemtotal; ++k) rptr[k + 1] = add32(rptr[k + 1], rptr[k]);
+  for_each_element([&](int32_t i, int64_t e, int64_t t) {
+    copy_terms(wi32.from(ptr_base[i]), wi64.from(nidxs_base[i]), wf64.from(cof_base[i]), e, rnidxs, rcof, rptr[t]);
+  });
+}
+
+// Gathers the terms and constants of n operands on the scratch stack, operands in order:
+// nnz[i] entries of nidxs (wi64 from nidxs_base[i]) and cof (wf64 from cof_base[i]) to
+// xi64 at xnidxsbase and xf64 at xcofbase, after the terms of the operands before it;
+// nelem[i] entries of bfix (wf64 from bfix_base[i]) to xf64 at xbfixbase, after the
+// elements of the operands before it.
+void gather_terms(Vec<const int32_t> bfix_base, Vec<const int32_t> cof_base, int32_t n, Vec<const int32_t> nelem,
+                  Vec<const int32_t> nidxs_base, Vec<const int32_t> nnz, int32_t xbfixbase, int32_t xcofbase,
+                  int32_t xnidxsbase, Vec<const double> wf64, Vec<const int64_t> wi64, Vec<double> xf64,
+                  Vec<int64_t> xi64) {
+  int32_t terms = 0;
+  int32_t elements = 0;
+  for (int32_t i = 0; i < n; ++i) {
+    norvak_4velmo_4Utils_4Tools_4arraycopy___3JI_3JII(wi64.data(), wi64.stride(), nidxs_base[i], xi64.data(),
+                                                      xi64.stride(), add32(xnidxsbase, terms), nnz[i]);
+    norvak_4velmo_4Utils_4Tools_4arraycopy___3DI_3DII(wf64.data(), wf64.stride(), cof_base[i], xf64.data(),
+                                                      xf64.stride(), add32(xcofbase, terms), nnz[i]);
+    norvak_4velmo_4Utils_4Tools_4arraycopy___3DI_3DII(wf64.data(), wf64.stride(), bfix_base[i], xf64.data(),
+                                                      xf64.stride(), add32(xbfixbase, elements), nelem[i]);
+    terms = add32(terms, nnz[i]);
+    elements = add32(elements, nelem[i]);
+  }
+}
+
+// Appends sparse operand i (nelem[i] elements, sp at sp_base[i], ptr at ptr_base[i]) to
+// the gathered record at xspbase, xptrbase, from element xnelem: an element of linear
+// index v gets the index (total * (v / blocksize) + (v / innersize) mod size + offset[i])
+// * inner + v mod inner and the row end termoffset + its own ptr entry. With size =
+// d1s[i], blocksize = size * inner and innersize = inner this maps (o, j, q) to
+// (o, offset[i] + j, q). Returns the new xnelem.
+int32_t append_sparse_operand(int32_t size, int32_t inner, int32_t i, int32_t xnelem, int32_t termoffset,
+                              Vec<const int32_t> nelem, Vec<const int32_t> offset, Vec<const int32_t> ptr_base,
+                              int32_t blocksize, int32_t innersize, int32_t total, Vec<const int32_t> sp_base,
+                              int32_t xptrbase, int32_t xspbase, Vec<const int32_t> wi32, Vec<const int64_t> wi64,
+                              Vec<int32_t> xi32, Vec<int64_t> xi64) {
+  Vec<const int64_t> sp = wi64.from(sp_base[i]);
+  Vec<const int32_t> ptr = wi32.from(ptr_base[i]);
+  for (int32_t k = 0; k < nelem[i]; ++k) {
+    const int64_t v = sp[k];
+    const int64_t index =
+        add64(mul64(add64(add64(mul64(total, v / blocksize), (v / innersize) % size), offset[i]), inner), v % inner);
+    append_gathered(xi64.from(xspbase), xi32.from(xptrbase), xnelem, index, add32(termoffset, ptr[k + 1]));
+    xnelem = add32(xnelem, 1);
+  }
+  return xnelem;
+}
+
+// Appends dense operand i of (outer, size, inner) elements (ptr at ptr_base[i]) to the
+// gathered record at xspbase, xptrbase, from element xnelem: element (o, j, q) gets the
+// index (o * total + j + offset[i]) * inner + q and the row end termoffset + its own ptr
+// entry. Returns the new xnelem.
+int32_t append_dense_operand(int32_t outer, int32_t size, int32_t inner, int32_t i, int32_t xnelem, int32_t termoffset,
+                             Vec<const int32_t> offset, Vec<const int32_t> ptr_base, int32_t total, int32_t xptrbase,
+                             int32_t xspbase, Vec<const int32_t> wi32, Vec<int32_t> xi32, Vec<int64_t> xi64) {
+  Vec<const int32_t> ptr = wi32.from(ptr_base[i]);
+  int64_t e = 0;
+  for (int64_t o = 0; o < outer; ++o)
+    for (int64_t j = 0; j < size; ++j)
+      for (int64_t q = 0; q < inner; ++q, ++e) {
+        const int64_t index = add64(mul64(add64(add64(mul64(o, total), j), offset[i]), inner), q);
+        append_gathered(xi64.from(xspbase), xi32.from(xptrbase), xnelem, index, add32(termoffset, ptr[e + 1]));
+        xnelem = add32(xnelem, 1);
+      }
+  return xnelem;
+}
+
+// Sorts the gathered record of count elements (ptr at xptrbase, sp at xspbase, terms at
+// xnidxsbase / xcofbase, bfix at xbfixbase on the scratch stack) by linear index and
+// writes it as the sparse result at rptrbase, rspbase, rbfixbase, rnidxsbase, rcofbase.
+// The sort is a stable counting sort per dimension, last dimension first, with key
+// (sp / s[d]) mod size_d, size_d = ri32[rshapebase + d] (the result's shape) and s its
+// strides. Uses xi32 runs of count entries at perma and permb and one of (largest size
+// + 1) entries at cntbase. Writes ptr[0 .. count] (ptr[0] = 0). Returns (perma, permb) as
+// they stand after the passes: the first holds the final order.
+std::tuple<int32_t, int32_t> sort_gathered(int32_t perma, int32_t cntbase, int32_t rbfixbase, int32_t rcofbase,
+                                           Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t nd,
+                                           int32_t count, int32_t rnidxsbase, int32_t rptrbase, int32_t rshapebase,
+                                           int32_t rspbase, Vec<const int64_t> s, int32_t xbfixbase, int32_t xcofbase,
+                                           int32_t permb, int32_t xnidxsbase, int32_t xptrbase, int32_t xspbase,
+                                           Vec<const double> xf64, Vec<int32_t> xi32, Vec<const int64_t> xi64) {
+  Vec<const int64_t> xsp = xi64.from(xspbase);
+  Vec<int32_t> cnt = xi32.from(cntbase);
+  for (int32_t k = 0; k < count; ++k) xi32[int64_t(perma) + k] = k;
+  for (int32_t d = nd - 1; d >= 0; --d) {
+    const int32_t size = ri32[int64_t(rshapebase) + d];
+    Vec<int32_t> from = xi32.from(perma);
+    Vec<int32_t> to = xi32.from(permb);
+    auto key = [&](int32_t e) { return (xsp[e] / s[d]) % size; };
+    for (int64_t c = 0; c <= size; ++c) cnt[c] = 0;
+    for (int32_t k = 0; k < count; ++k) cnt[key(from[k]) + 1] += 1;
+    for (int64_t c = 0; c < size; ++c) cnt[c + 1] = add32(cnt[c + 1], cnt[c]);
+    for (int32_t k = 0; k < count; ++k) {
+      const int32_t e = from[k];
+      const int64_t c = key(e);
+      to[cnt[c]] = e;
+      cnt[c] += 1;
+    }
+    std::swap(perma, permb);
+  }
+  Vec<const int32_t> order = Vec<const int32_t>(xi32.from(perma));
+  write_gathered(count, [&](int64_t k) { return order[k]; },
+                 RecordIn{{}, Vec<const int32_t>(xi32.from(xptrbase)), xi64.from(xnidxsbase), xf64.from(xcofbase),
+                          xf64.from(xbfixbase), xsp},
+                 RecordOut{{}, ri32.from(rptrbase), ri64.from(rnidxsbase), rf64.from(rcofbase), rf64.from(rbfixbase),
+                           ri64.from(rspbase)});
+  return {perma, permb};
+}
+
+// Copies the gathered sparse record of count elements (already in increasing linear
+// index) from the scratch stack to the result stack in its order: ptr (ptr[0] = 0,
+// rebuilt from the row lengths), sp, bfix, and the terms packed from term position 0.
+void copy_gathered(int32_t rbfixbase, int32_t rcofbase, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64,
+                   int32_t count, int32_t rnidxsbase, int32_t rptrbase, int32_t rspbase, int32_t xbfixbase,
+                   int32_t xcofbase, int32_t xnidxsbase, int32_t xptrbase, int32_t xspbase, Vec<const double> xf64,
+                   Vec<const int32_t> xi32, Vec<const int64_t> xi64) {
+  write_gathered(count, [](int64_t k) { return k; },
+                 RecordIn{{}, xi32.from(xptrbase), xi64.from(xnidxsbase), xf64.from(xcofbase), xf64.from(xbfixbase),
+                          xi64.from(xspbase)},
+                 RecordOut{{}, ri32.from(rptrbase), ri64.from(rnidxsbase), rf64.from(rcofbase), rf64.from(rbfixbase),
+                           ri64.from(rspbase)});
+}
+
+}  // namespace fragments::expr
+
+FRAGMENT(269, expr::operand_mismatch, "iiiiOiOO", "dim", "i", "mismatch", "nd", "nds", "shapebase", "shape_bases", "wi32")
+FRAGMENT(270, expr::stacked_size, "iiiiOO", "dim", "n", "nd", "total", "shape_bases", "wi32")
+FRAGMENT(271, expr::stacked_counts, "iOOii", "n", "nelem", "nnz", "totalelem", "totalnnz")
+FRAGMENT(273, expr::stacked_offsets, "OiO", "d1s", "n", "offset")
+FRAGMENT(274, expr::stacked_total, "iOi", "total", "d1s", "n")
+FRAGMENT(277, expr::stack_dense, "OOiiOiiOOiiOOOiiiOOO", "bfix_base", "cof_base", "outer", "total", "d1s", "inner", "n", "nidxs_base", "ptr_base", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnelemtotal", "rnidxsbase", "rptrbase", "wf64", "wi32", "wi64")
+FRAGMENT(280, expr::gather_terms, "OOiOOOiiiOOOO", "bfix_base", "cof_base", "n", "nelem", "nidxs_base", "nnz", "xbfixbase", "xcofbase", "xnidxsbase", "wf64", "wi64", "xf64", "xi64")
+FRAGMENT(281, expr::append_sparse_operand, "iiiiiOOOiiiOiiOOOO", "size", "inner", "i", "xnelem", "termoffset", "nelem", "offset", "ptr_base", "blocksize", "innersize", "total", "sp_base", "xptrbase", "xspbase", "wi32", "wi64", "xi32", "xi64")
+FRAGMENT(282, expr::append_dense_operand, "iiiiiiOOiiiOOO", "outer", "size", "inner", "i", "xnelem", "termoffset", "offset", "ptr_base", "total", "xptrbase", "xspbase", "wi32", "xi32", "xi64")
+FRAGMENT(285, expr::sort_gathered, "iiiiOOOiiiiiiOiiiiiiOOO", "perma", "cntbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "nd", "count", "rnidxsbase", "rptrbase", "rshapebase", "rspbase", "s", "xbfixbase", "xcofbase", "permb", "xnidxsbase", "xptrbase", "xspbase", "xf64", "xi32", "xi64")
+FRAGMENT(286, expr::copy_gathered, "iiOOOiiiiiiiiiOOO", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "count", "rnidxsbase", "rptrbase", "rspbase", "xbfixbase", "xcofbase", "xnidxsbase", "xptrbase", "xspbase", "xf64", "xi32", "xi64")
+FRAGMENT(288, expr::stacked_shape, "iOO", "dim", "resshape", "shapes")

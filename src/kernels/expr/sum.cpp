@@ -1,13 +1,302 @@
 // Sums and weighted sums of expressions.
-#include "kernels/kernel.h"
+//
+// Every result element holds the terms of the operands that store it, operand by
+// operand and each operand's terms in stored order, with coefficients multiplied by
+// the operand's weight; its constant is the weighted sum of their constants. Terms are
+// concatenated, never merged or dropped. Sparse results come from merging the operands'
+// sp runs; dense results from counting terms per element, a prefix sum and a fill.
+#include "kernels/expr/record.h"
 
-PENDING(367, (int32_t(int32_t, int32_t, int32_t, int32_t, int32_t, double, double, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiiiiddiiiiiiOOOiiiOOO", "bfix_a", "bfix_b", "cof_a", "cof_b", "rnnz", "wa", "wb", "nidxs_a", "nidxs_b", "ptr_a", "ptr_b", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnelem", "rnidxs", "rptr", "wf64", "wi32", "wi64")
-PENDING(368, (void(int32_t, int32_t, int32_t, int32_t, double, double, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiiiddiiiiiiiiOOOiiiiiiiOOO", "bfix_a", "bfix_b", "cof_a", "cof_b", "wa", "wb", "nelem_a", "nelem_b", "nidxs_a", "nidxs_b", "ptr_a", "ptr_b", "rbfix", "rcof", "rf64", "ri32", "ri64", "nd", "rnelem", "rnidxs", "rptr", "rshape", "wshape", "sp_b", "wf64", "wi32", "wi64")
-PENDING(370, (int32_t(int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int64_t>)), "iiiiiO", "nelem_a", "nelem_b", "rnelem", "sp_a", "sp_b", "wi64")
-PENDING(372, (void(int32_t, int32_t, int32_t, int32_t, double, double, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiiiddiiiiiiiiOOOiiiiiOOO", "bfix_a", "bfix_b", "cof_a", "cof_b", "wa", "wb", "nelem_a", "nelem_b", "nidxs_a", "nidxs_b", "ptr_a", "ptr_b", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "rsp", "sp_a", "sp_b", "wf64", "wi32", "wi64")
-PENDING(373, (bool(int32_t, int32_t, Vec<const int32_t>)), "iiO", "init", "n", "sp_base")
-PENDING(374, (int32_t(int32_t, Vec<const int32_t>, int32_t)), "iOi", "n", "nnz", "init")
-PENDING(375, (std::tuple<int32_t, int32_t>(int32_t, Vec<const int32_t>, Vec<const int32_t>, int32_t, int32_t, Vec<const int32_t>, Vec<const int64_t>)), "iOOiiOO", "n", "nelem", "nnz", "rnelem", "rnnz", "sp_base", "wi64")
-PENDING(376, (void(int32_t, Vec<double>, int32_t)), "iOi", "base", "rf64", "n")
-PENDING(377, (void(Vec<int32_t>, int32_t, int32_t)), "Oii", "ri32", "n", "base")
-PENDING(378, (void(int32_t, Vec<const int32_t>, Vec<const int32_t>, int32_t, Vec<const int32_t>, Vec<const int32_t>, Vec<const int32_t>, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const double>, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iOOiOOOiiOOOiiiiOOOOO", "anydense", "bfix_base", "cof_base", "n", "nelem", "nidxs_base", "ptr_base", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnelem", "rnidxs", "rptr", "rsp", "sp_base", "w", "wf64", "wi32", "wi64")
+namespace fragments::expr {
+namespace {
+
+// Appends the terms [p, q) of runs nidxs/cof to rnidxs/rcof from position t on, each
+// coefficient times weight. Returns the position after the last term written.
+inline int32_t append_terms(Vec<const int64_t> nidxs, Vec<const double> cof, int32_t p, int32_t q, double weight,
+                            Vec<int64_t> rnidxs, Vec<double> rcof, int32_t t) {
+  for (int32_t u = p; u < q; ++u, ++t) {
+    rnidxs[t] = nidxs[u];
+    rcof[t] = weight * cof[u];
+  }
+  return t;
+}
+
+// One operand of a sum as runs on the work stack.
+struct Operand {
+  Vec<const int32_t> ptr;
+  Vec<const int64_t> nidxs;
+  Vec<const double> cof;
+  Vec<const double> bfix;
+  double weight;
+
+  int32_t terms(int32_t j) const { return ptr[j + 1] - ptr[j]; }
+  int32_t append(int32_t j, Vec<int64_t> rnidxs, Vec<double> rcof, int32_t t) const {
+    return append_terms(nidxs, cof, ptr[j], ptr[j + 1], weight, rnidxs, rcof, t);
+  }
+  double constant(int32_t j) const { return weight * bfix[j]; }
+};
+
+Operand operand(Vec<const int32_t> wi32, Vec<const int64_t> wi64, Vec<const double> wf64, int32_t ptr, int32_t nidxs,
+                int32_t cof, int32_t bfix, double weight) {
+  return Operand{wi32.from(ptr), wi64.from(nidxs), wf64.from(cof), wf64.from(bfix), weight};
+}
+
+// A dense result filled by scattering: rptr[e + 1] first collects the term count of
+// element e, then a prefix sum turns rptr[e] into the next free term position of e;
+// each fill advances it, and shift_back restores the row pointers at the end.
+struct DenseScatter {
+  Vec<int32_t> rptr;
+  Vec<int64_t> rnidxs;
+  Vec<double> rcof;
+  Vec<double> rbfix;
+
+  void count(int64_t e, int32_t terms) const { rptr[e + 1] += terms; }
+  void prefix_sum(int32_t rnelem) const {
+    for (int32_t j = 0; j < rnelem; ++j) rptr[j + 1] += rptr[j];
+  }
+  // Appends stored element j of op to result element e; adds its constant to rbfix[e].
+  void fill(int64_t e, const Operand& op, int32_t j) const {
+    rptr[e] = op.append(j, rnidxs, rcof, rptr[e]);
+    rbfix[e] += op.constant(j);
+  }
+  void shift_back(int32_t rnelem) const {
+    for (int32_t e = rnelem; e >= 1; --e) rptr[e] = rptr[e - 1];
+    rptr[0] = 0;
+  }
+};
+
+// Walks the union of two strictly increasing sp runs in increasing linear index. For
+// each union element calls visit(index, i, j) with the stored positions in a and b,
+// -1 for an operand that does not store it. Returns the number of union elements.
+template <class Visit>
+int32_t merge_two(Vec<const int64_t> sp_a, int32_t nelem_a, Vec<const int64_t> sp_b, int32_t nelem_b, Visit visit) {
+  int32_t i = 0, j = 0, count = 0;
+  for (; i < nelem_a && j < nelem_b; ++count) {
+    const int64_t x = sp_a[i], y = sp_b[j];
+    if (x < y)
+      visit(x, i++, -1);
+    else if (y < x)
+      visit(y, -1, j++);
+    else
+      visit(x, i++, j++);
+  }
+  for (; i < nelem_a; ++i, ++count) visit(sp_a[i], i, -1);
+  for (; j < nelem_b; ++j, ++count) visit(sp_b[j], -1, j);
+  return count;
+}
+
+// Walks the union of the sp runs of n sparse operands with the cursors cur (n zeros).
+// Per union element k (from 0), in increasing linear index m: calls take(i, p, k) for
+// every operand i (in order) whose stored element p has index m, then done(k, m).
+// Returns the number of union elements.
+template <class Take, class Done>
+int32_t merge_list(int32_t n, Vec<const int32_t> nelem, Vec<const int32_t> sp_base, Vec<const int64_t> wi64,
+                   Scratch<int32_t>& cur, Take take, Done done) {
+  auto index_at = [&](int32_t i) { return wi64[int64_t{sp_base[i]} + cur[i]]; };
+  int32_t steps = 0;
+  for (;;) {
+    bool any = false;
+    int64_t m = 0;
+    for (int32_t i = 0; i < n; ++i) {
+      if (cur[i] >= nelem[i]) continue;
+      const int64_t x = index_at(i);
+      if (!any || x < m) m = x;
+      any = true;
+    }
+    if (!any) return steps;
+    for (int32_t i = 0; i < n; ++i)
+      if (cur[i] < nelem[i] && index_at(i) == m) take(i, cur[i]++, steps);
+    done(steps, m);
+    ++steps;
+  }
+}
+
+}  // namespace
+
+// Dense a plus dense b, both of rnelem elements, written piecewise: terms from
+// rnidxs/rcof + rnnz on, ri32[rptr + 1 .. rptr + rnelem] and rbfix[0 .. rnelem - 1];
+// ptr[0] is the caller's. Returns rnnz plus the number of terms written.
+int32_t sum_dense_dense(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t cof_b, int32_t rnnz, double wa,
+                        double wb, int32_t nidxs_a, int32_t nidxs_b, int32_t ptr_a, int32_t ptr_b, int32_t rbfix,
+                        int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnelem,
+                        int32_t rnidxs, int32_t rptr, Vec<const double> wf64, Vec<const int32_t> wi32,
+                        Vec<const int64_t> wi64) {
+  const Operand a = operand(wi32, wi64, wf64, ptr_a, nidxs_a, cof_a, bfix_a, wa);
+  const Operand b = operand(wi32, wi64, wf64, ptr_b, nidxs_b, cof_b, bfix_b, wb);
+  const Vec<int64_t> out_nidxs = ri64.from(rnidxs);
+  const Vec<double> out_cof = rf64.from(rcof);
+  const Vec<int32_t> out_ptr = ri32.from(rptr);
+  const Vec<double> out_bfix = rf64.from(rbfix);
+  int32_t t = rnnz;
+  for (int32_t j = 0; j < rnelem; ++j) {
+    t = a.append(j, out_nidxs, out_cof, t);
+    t = b.append(j, out_nidxs, out_cof, t);
+    out_ptr[j + 1] = t;
+    out_bfix[j] = a.constant(j) + b.constant(j);
+  }
+  return t;
+}
+
+// Dense a (nelem_a elements) plus sparse b (nelem_b stored elements, sp at sp_b): a fresh
+// dense record of rnelem elements with ptr[0] = 0, and its shape run copied from wshape
+// (nd entries) to rshape. Within an element a's terms precede b's.
+void sum_dense_sparse(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t cof_b, double wa, double wb,
+                      int32_t nelem_a, int32_t nelem_b, int32_t nidxs_a, int32_t nidxs_b, int32_t ptr_a,
+                      int32_t ptr_b, int32_t rbfix, int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32,
+                      Vec<int64_t> ri64, int32_t nd, int32_t rnelem, int32_t rnidxs, int32_t rptr, int32_t rshape,
+                      int32_t wshape, int32_t sp_b, Vec<const double> wf64, Vec<const int32_t> wi32,
+                      Vec<const int64_t> wi64) {
+  const Operand a = operand(wi32, wi64, wf64, ptr_a, nidxs_a, cof_a, bfix_a, wa);
+  const Operand b = operand(wi32, wi64, wf64, ptr_b, nidxs_b, cof_b, bfix_b, wb);
+  const Vec<const int64_t> sp = wi64.from(sp_b);
+  const DenseScatter out{ri32.from(rptr), ri64.from(rnidxs), rf64.from(rcof), rf64.from(rbfix)};
+
+  copy_elements(wi32.from(wshape), ri32.from(rshape), nd);
+  for (int32_t e = 0; e <= rnelem; ++e) out.rptr[e] = 0;
+  for (int32_t j = 0; j < nelem_a; ++j) out.count(j, a.terms(j));
+  for (int32_t j = 0; j < nelem_b; ++j) out.count(sp[j], b.terms(j));
+  out.prefix_sum(rnelem);
+  for (int32_t j = 0; j < nelem_a; ++j) {
+    out.rptr[j] = a.append(j, out.rnidxs, out.rcof, out.rptr[j]);
+    out.rbfix[j] = a.constant(j);
+  }
+  for (int32_t j = 0; j < nelem_b; ++j) out.fill(sp[j], b, j);
+  out.shift_back(rnelem);
+}
+
+// Count pass of sum_sparse_sparse: rnelem plus the number of distinct linear indexes in
+// the union of the sp runs wi64[sp_a ..] (nelem_a entries) and wi64[sp_b ..] (nelem_b).
+int32_t count_sparse_union(int32_t nelem_a, int32_t nelem_b, int32_t rnelem, int32_t sp_a, int32_t sp_b,
+                           Vec<const int64_t> wi64) {
+  const int32_t count = merge_two(wi64.from(sp_a), nelem_a, wi64.from(sp_b), nelem_b, [](int64_t, int32_t, int32_t) {});
+  return add32(rnelem, count);
+}
+
+// Sparse a plus sparse b: a fresh sparse record (ptr[0] = 0) whose sp is the union of
+// the operands' sp runs; element count as count_sparse_union, term count nnz_a + nnz_b.
+void sum_sparse_sparse(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t cof_b, double wa, double wb,
+                       int32_t nelem_a, int32_t nelem_b, int32_t nidxs_a, int32_t nidxs_b, int32_t ptr_a,
+                       int32_t ptr_b, int32_t rbfix, int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32,
+                       Vec<int64_t> ri64, int32_t rnidxs, int32_t rptr, int32_t rsp, int32_t sp_a, int32_t sp_b,
+                       Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  const Operand a = operand(wi32, wi64, wf64, ptr_a, nidxs_a, cof_a, bfix_a, wa);
+  const Operand b = operand(wi32, wi64, wf64, ptr_b, nidxs_b, cof_b, bfix_b, wb);
+  const Vec<int64_t> out_nidxs = ri64.from(rnidxs), out_sp = ri64.from(rsp);
+  const Vec<double> out_cof = rf64.from(rcof), out_bfix = rf64.from(rbfix);
+  const Vec<int32_t> out_ptr = ri32.from(rptr);
+  out_ptr[0] = 0;
+  int32_t k = 0, t = 0;
+  merge_two(wi64.from(sp_a), nelem_a, wi64.from(sp_b), nelem_b, [&](int64_t index, int32_t i, int32_t j) {
+    if (i >= 0) t = a.append(i, out_nidxs, out_cof, t);
+    if (j >= 0) t = b.append(j, out_nidxs, out_cof, t);
+    out_sp[k] = index;
+    out_bfix[k] = i < 0 ? b.constant(j) : j < 0 ? a.constant(i) : a.constant(i) + b.constant(j);
+    out_ptr[k + 1] = t;
+    ++k;
+  });
+}
+
+// True if init is non-zero or some sp_base[0 .. n - 1] is negative (a dense operand).
+bool any_dense(int32_t init, int32_t n, Vec<const int32_t> sp_base) {
+  if (init != 0) return true;
+  for (int32_t i = 0; i < n; ++i)
+    if (sp_base[i] < 0) return true;
+  return false;
+}
+
+// init plus nnz[0] + ... + nnz[n - 1] (wrapping in 32 bits): the term count of a sum.
+int32_t total_terms(int32_t n, Vec<const int32_t> nnz, int32_t init) {
+  int32_t total = init;
+  for (int32_t i = 0; i < n; ++i) total = add32(total, nnz[i]);
+  return total;
+}
+
+// Count pass of the sparse sum of a list (all n operands sparse): returns (rnelem plus
+// the number of distinct linear indexes over their sp runs, rnnz plus the sum of nnz).
+std::tuple<int32_t, int32_t> count_sparse_list(int32_t n, Vec<const int32_t> nelem, Vec<const int32_t> nnz,
+                                               int32_t rnelem, int32_t rnnz, Vec<const int32_t> sp_base,
+                                               Vec<const int64_t> wi64) {
+  Scratch<int32_t> cur(n);
+  const int32_t terms = total_terms(n, nnz, rnnz);
+  const int32_t count = merge_list(
+      n, nelem, sp_base, wi64, cur, [](int32_t, int32_t, int32_t) {}, [](int32_t, int64_t) {});
+  return {add32(rnelem, count), terms};
+}
+
+// rf64[base .. base + n - 1] = 0.0.
+void zero_f64_run(int32_t base, Vec<double> rf64, int32_t n) {
+  for (int64_t k = 0; k < n; ++k) rf64[base + k] = 0.0;
+}
+
+// ri32[base .. base + n] = 0 (n + 1 entries).
+void zero_i32_run(Vec<int32_t> ri32, int32_t n, int32_t base) {
+  for (int64_t k = 0; k <= n; ++k) ri32[base + k] = 0;
+}
+
+// Weighted sum of a list of n operands on the work stack (bases and counts per operand,
+// weights w). anydense = 0: all operands sparse; the result is sparse with the union of
+// their sp runs, written from element 0 and term 0 on, ptr[1 ..] (ptr[0] is the
+// caller's). anydense != 0: a negative sp_base marks a dense operand; the result is dense
+// with rnelem elements and ptr[0] = 0. Both forms add into rbfix and the dense form into
+// rptr: the caller zero-fills rbfix (rnelem entries) and rptr (rnelem + 1) first.
+void sum_list(int32_t anydense, Vec<const int32_t> bfix_base, Vec<const int32_t> cof_base, int32_t n,
+              Vec<const int32_t> nelem, Vec<const int32_t> nidxs_base, Vec<const int32_t> ptr_base, int32_t rbfix,
+              int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnelem, int32_t rnidxs,
+              int32_t rptr, int32_t rsp, Vec<const int32_t> sp_base, Vec<const double> w, Vec<const double> wf64,
+              Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  Scratch<int32_t> cur(anydense == 0 ? n : 0);  // before any write
+  auto op = [&](int32_t i) {
+    return operand(wi32, wi64, wf64, ptr_base[i], nidxs_base[i], cof_base[i], bfix_base[i], w[i]);
+  };
+  const DenseScatter out{ri32.from(rptr), ri64.from(rnidxs), rf64.from(rcof), rf64.from(rbfix)};
+
+  if (anydense == 0) {
+    const Vec<int64_t> out_sp = ri64.from(rsp);
+    int32_t t = 0;
+    merge_list(
+        n, nelem, sp_base, wi64, cur,
+        [&](int32_t i, int32_t p, int32_t k) {
+          const Operand a = op(i);
+          t = a.append(p, out.rnidxs, out.rcof, t);
+          out.rbfix[k] += a.constant(p);
+        },
+        [&](int32_t k, int64_t m) {
+          out.rptr[k + 1] = t;
+          out_sp[k] = m;
+        });
+    return;
+  }
+
+  auto element = [&](int32_t i, int32_t j) -> int64_t { return sp_base[i] < 0 ? j : wi64[int64_t{sp_base[i]} + j]; };
+  for (int32_t i = 0; i < n; ++i) {
+    const Operand a = op(i);
+    for (int32_t j = 0; j < nelem[i]; ++j) out.count(element(i, j), a.terms(j));
+  }
+  out.prefix_sum(rnelem);
+  for (int32_t i = 0; i < n; ++i) {
+    const Operand a = op(i);
+    for (int32_t j = 0; j < nelem[i]; ++j) out.fill(element(i, j), a, j);
+  }
+  out.shift_back(rnelem);
+}
+
+}  // namespace fragments::expr
+
+FRAGMENT(367, expr::sum_dense_dense, "iiiiiddiiiiiiOOOiiiOOO", "bfix_a", "bfix_b", "cof_a", "cof_b", "rnnz", "wa", "wb",
+         "nidxs_a", "nidxs_b", "ptr_a", "ptr_b", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnelem", "rnidxs", "rptr",
+         "wf64", "wi32", "wi64")
+FRAGMENT(368, expr::sum_dense_sparse, "iiiiddiiiiiiiiOOOiiiiiiiOOO", "bfix_a", "bfix_b", "cof_a", "cof_b", "wa", "wb",
+         "nelem_a", "nelem_b", "nidxs_a", "nidxs_b", "ptr_a", "ptr_b", "rbfix", "rcof", "rf64", "ri32", "ri64", "nd",
+         "rnelem", "rnidxs", "rptr", "rshape", "wshape", "sp_b", "wf64", "wi32", "wi64")
+FRAGMENT(370, expr::count_sparse_union, "iiiiiO", "nelem_a", "nelem_b", "rnelem", "sp_a", "sp_b", "wi64")
+FRAGMENT(372, expr::sum_sparse_sparse, "iiiiddiiiiiiiiOOOiiiiiOOO", "bfix_a", "bfix_b", "cof_a", "cof_b", "wa", "wb",
+         "nelem_a", "nelem_b", "nidxs_a", "nidxs_b", "ptr_a", "ptr_b", "rbfix", "rcof", "rf64", "ri32", "ri64",
+         "rnidxs", "rptr", "rsp", "sp_a", "sp_b", "wf64", "wi32", "wi64")
+FRAGMENT(373, expr::any_dense, "iiO", "init", "n", "sp_base")
+FRAGMENT(374, expr::total_terms, "iOi", "n", "nnz", "init")
+FRAGMENT(375, expr::count_sparse_list, "iOOiiOO", "n", "nelem", "nnz", "rnelem", "rnnz", "sp_base", "wi64")
+FRAGMENT(376, expr::zero_f64_run, "iOi", "base", "rf64", "n")
+FRAGMENT(377, expr::zero_i32_run, "Oii", "ri32", "n", "base")
+FRAGMENT(378, expr::sum_list, "iOOiOOOiiOOOiiiiOOOOO", "anydense", "bfix_base", "cof_base", "n", "nelem",
+         "nidxs_base", "ptr_base", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnelem", "rnidxs", "rptr", "rsp",
+         "sp_base", "w", "wf64", "wi32", "wi64")

@@ -1,14 +1,227 @@
 // Sums of an expression along one dimension.
-#include "kernels/kernel.h"
+//
+// For an operand of shape s and a dimension axis: outer = s[0] × ... × s[axis - 1],
+// inner = s[axis + 1] × ... × s[nd - 1], span = s[axis] × inner. A linear index L has
+// outer coordinate (L / span) mod outer and inner coordinate L mod inner, and lands in
+// result element outer coordinate × inner + inner coordinate. A result element holds
+// the terms of its summed elements in visiting order and the sum of their constants.
+//
+// Dense operands reduce in one build pass. Sparse operands reduce in steps: an identity
+// permutation of the stored elements, a stable radix sort of it by the coordinates
+// outside axis, a count pass and a build pass over the sorted permutation.
+#include <utility>
 
-PENDING(366, (void(Vec<int32_t>, int32_t, int32_t, int32_t, Vec<const int32_t>)), "OiiiO", "ri32", "n", "rbase", "base", "wi32")
+#include "kernels/expr/record.h"
+
+namespace fragments::expr {
+namespace {
+
+// Appends the terms [p, q) of nidxs/cof unchanged to rnidxs/rcof from position c on.
+// Returns the position after the last term written.
+inline int32_t append_terms(Vec<const int64_t> nidxs, Vec<const double> cof, int32_t p, int32_t q,
+                            Vec<int64_t> rnidxs, Vec<double> rcof, int32_t c) {
+  for (int32_t u = p; u < q; ++u, ++c) {
+    rnidxs[c] = nidxs[u];
+    rcof[c] = cof[u];
+  }
+  return c;
+}
+
+// The result element that linear index L of the operand falls into, as (outer, inner)
+// coordinates.
+struct ReducedKey {
+  int64_t outer;
+  int64_t inner;
+  bool operator==(const ReducedKey& o) const { return outer == o.outer && inner == o.inner; }
+};
+
+inline ReducedKey reduced_key(int64_t L, int32_t span, int32_t outer, int32_t inner) {
+  return {(L / span) % outer, L % inner};
+}
+
+}  // namespace
+
+// ri32[rbase + j] = wi32[base + j] for j < n.
+void copy_leading_shape(Vec<int32_t> ri32, int32_t n, int32_t rbase, int32_t base, Vec<const int32_t> wi32) {
+  copy_elements(wi32.from(base), ri32.from(rbase), n);
+}
+
+// init × wi32[base] × ... × wi32[base + n - 1], in wrapping 64-bit arithmetic.
+int64_t size_of_run_64(int32_t n, int32_t base, int64_t init, Vec<const int32_t> wi32) {
+  int64_t product = init;
+  for (int32_t j = 0; j < n; ++j) product = mul64(product, wi32[int64_t{base} + j]);
+  return product;
+}
+
+// The largest of init and wi32[base .. base + n - 1].
+int32_t largest_size(int32_t init, int32_t n, int32_t base, Vec<const int32_t> wi32) {
+  int32_t largest = init;
+  for (int32_t j = 0; j < n; ++j)
+    if (wi32[int64_t{base} + j] >= largest) largest = wi32[int64_t{base} + j];
+  return largest;
+}
+
+// The identity permutation: xi32[base + j] = j for j < n.
+void identity_permutation(int32_t base, int32_t n, Vec<int32_t> xi32) {
+  for (int32_t j = 0; j < n; ++j) xi32[int64_t{base} + j] = j;
+}
+
+// Stable radix sort of the permutation of n stored elements at xi32[src ..] by the
+// elements' coordinates in every dimension but axis (dimension 0 most significant),
+// least significant dimension first, alternating between the runs at src and dst and
+// counting in xi32[cnt ..] (room for the largest size + 1). Coordinates come from the
+// sp run wi64[wsp ..] and the shape run wi32[wshape ..] (nd sizes). Returns (base of
+// the sorted permutation, base of the other run); with axis >= nd - 1 the permutation is
+// already grouped and (src, dst) is returned untouched.
+std::tuple<int32_t, int32_t> sort_for_reduction(int32_t src, int32_t axis, int32_t nd, int32_t n, int32_t cnt,
+                                                int32_t wshape, int32_t wsp, int32_t dst, Vec<const int32_t> wi32,
+                                                Vec<const int64_t> wi64, Vec<int32_t> xi32) {
+  if (nd <= 0 || axis >= nd - 1) return {src, dst};
+  const Vec<const int32_t> s = wi32.from(wshape);
+  const Vec<const int64_t> sp = wi64.from(wsp);
+  const Vec<int32_t> count = xi32.from(cnt);
+
+  Scratch<int64_t> st(nd);    // taken before the first write
+  Scratch<int32_t> dims(nd);  // the dimensions to sort by, last to first
+  st[nd - 1] = 1;
+  row_major_strides(nd, s, st.view());
+  int32_t passes = 0;
+  for (int32_t d = nd - 1; d >= 0; --d)
+    if (d != axis) dims[passes++] = d;
+
+  for (int32_t pass = 0; pass < passes; ++pass) {
+    const int32_t d = dims[pass];
+    const int32_t size = s[d];
+    auto key = [&](int32_t e) { return (sp[e] / st[d]) % size; };
+    for (int32_t j = 0; j <= size; ++j) count[j] = 0;
+    for (int32_t e = 0; e < n; ++e) ++count[key(e) + 1];
+    for (int32_t j = 0; j < size; ++j) count[j + 1] += count[j];
+    for (int32_t i = 0; i < n; ++i) {
+      const int32_t e = xi32[int64_t{src} + i];
+      xi32[int64_t{dst} + count[key(e)]++] = e;
+    }
+    std::swap(src, dst);
+  }
+  return {src, dst};
+}
+
+// Count pass of the sparse reduction: walks the n sorted permutation entries at
+// xi32[perm ..] and counts the changes of their result key, starting from the key
+// (last_outer, last_inner). Returns (the last key, rnelem plus the count), so that a
+// further stretch can continue the count.
+std::tuple<int64_t, int64_t, int32_t> count_reduced(int32_t perm, int32_t outer, int32_t inner, int32_t n,
+                                                    int64_t last_outer, int64_t last_inner, int32_t rnelem,
+                                                    int32_t span, int32_t wsp, Vec<const int64_t> wi64,
+                                                    Vec<const int32_t> xi32) {
+  const Vec<const int64_t> sp = wi64.from(wsp);
+  ReducedKey last{last_outer, last_inner};
+  int32_t count = rnelem;
+  for (int32_t i = 0; i < n; ++i) {
+    const ReducedKey key = reduced_key(sp[xi32[int64_t{perm} + i]], span, outer, inner);
+    if (!(key == last)) {
+      count = add32(count, 1);
+      last = key;
+    }
+  }
+  return {last.outer, last.inner, count};
+}
+
+// Build pass of the sparse reduction over the sorted permutation positions first ..
+// last - 1 (xi32[perm ..]): each run of equal result key becomes one sparse result
+// element, written piecewise from element rnelem and term rnnz on (ptr[0] is the
+// caller's). Returns (last, new element count, new term count).
+std::tuple<int32_t, int32_t, int32_t> build_reduced(int32_t wbfix, int32_t wcof, int32_t perm, int32_t outer,
+                                                    int32_t inner, int32_t first, int32_t rnelem, int32_t rnnz,
+                                                    int32_t last, int32_t wnidxs, int32_t wptr, int32_t rbfix,
+                                                    int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32,
+                                                    Vec<int64_t> ri64, int32_t rnidxs, int32_t rptr, int32_t rsp,
+                                                    int32_t span, int32_t wsp, Vec<const double> wf64,
+                                                    Vec<const int32_t> wi32, Vec<const int64_t> wi64,
+                                                    Vec<const int32_t> xi32) {
+  const Vec<const int32_t> in_ptr = wi32.from(wptr), order = xi32.from(perm);
+  const Vec<const int64_t> in_nidxs = wi64.from(wnidxs), sp = wi64.from(wsp);
+  const Vec<const double> in_cof = wf64.from(wcof), in_bfix = wf64.from(wbfix);
+  const Vec<int32_t> out_ptr = ri32.from(rptr);
+  const Vec<int64_t> out_nidxs = ri64.from(rnidxs), out_sp = ri64.from(rsp);
+  const Vec<double> out_cof = rf64.from(rcof), out_bfix = rf64.from(rbfix);
+  auto key_at = [&](int32_t t) { return reduced_key(sp[order[t]], span, outer, inner); };
+
+  int32_t t = first, k = rnelem, c = rnnz;
+  while (t < last) {
+    const ReducedKey key = key_at(t);
+    double sum = 0.0;
+    do {
+      const int32_t e = order[t];
+      c = append_terms(in_nidxs, in_cof, in_ptr[e], in_ptr[e + 1], out_nidxs, out_cof, c);
+      sum += in_bfix[e];
+      ++t;
+    } while (t < last && key_at(t) == key);
+    out_ptr[int64_t{k} + 1] = c;
+    out_sp[k] = key.outer * inner + key.inner;
+    out_bfix[k] = sum;
+    ++k;
+  }
+  return {t, k, c};
+}
+
+// Build pass of the dense reduction: the operand is dense with outer × size × inner
+// elements (ostride = size × inner, astride = inner). Writes outer × inner result
+// elements piecewise from element rnelem and term rnnz on (ptr[0] is the caller's);
+// the terms of one result element follow in increasing coordinate along the axis.
+// Returns (new element count, new term count).
+std::tuple<int32_t, int32_t> build_reduced_dense(int32_t wbfix, int32_t wcof, int32_t outer, int32_t size,
+                                                 int32_t inner, int32_t rnelem, int32_t rnnz, int32_t wnidxs,
+                                                 int32_t wptr, int32_t rbfix, int32_t rcof, Vec<double> rf64,
+                                                 Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxs, int32_t rptr,
+                                                 int32_t ostride, int32_t astride, Vec<const double> wf64,
+                                                 Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  const Vec<const int32_t> in_ptr = wi32.from(wptr);
+  const Vec<const int64_t> in_nidxs = wi64.from(wnidxs);
+  const Vec<const double> in_cof = wf64.from(wcof), in_bfix = wf64.from(wbfix);
+  const Vec<int32_t> out_ptr = ri32.from(rptr);
+  const Vec<int64_t> out_nidxs = ri64.from(rnidxs);
+  const Vec<double> out_cof = rf64.from(rcof), out_bfix = rf64.from(rbfix);
+
+  int32_t k = rnelem, c = rnnz;
+  for (int32_t o = 0; o < outer; ++o)
+    for (int32_t p = 0; p < inner; ++p) {
+      double sum = 0.0;
+      for (int32_t q = 0; q < size; ++q) {
+        const int64_t e = int64_t{o} * ostride + int64_t{q} * astride + p;
+        c = append_terms(in_nidxs, in_cof, in_ptr[e], in_ptr[e + 1], out_nidxs, out_cof, c);
+        sum += in_bfix[e];
+      }
+      out_ptr[int64_t{k} + 1] = c;
+      out_bfix[k] = sum;
+      ++k;
+    }
+  return {k, c};
+}
+
+// Copies the sizes after dimension axis: ri32[rbase + j - 1] = wi32[base + j] for
+// axis < j < nd, so that after a leading copy of axis sizes the result shape is the
+// operand shape without dimension axis.
+void copy_trailing_shape(int32_t axis, int32_t nd, Vec<int32_t> ri32, int32_t rbase, int32_t base,
+                         Vec<const int32_t> wi32) {
+  for (int32_t j = axis + 1; j < nd; ++j) ri32[int64_t{rbase} + j - 1] = wi32[int64_t{base} + j];
+}
+
+}  // namespace fragments::expr
+
+FRAGMENT(366, expr::copy_leading_shape, "OiiiO", "ri32", "n", "rbase", "base", "wi32")
 SAME_AS(371, 366, "ri32", "n", "rbase", "base", "wi32")
-PENDING(369, (int64_t(int32_t, int32_t, int64_t, Vec<const int32_t>)), "iiLO", "n", "base", "init", "wi32")
-PENDING(379, (int32_t(int32_t, int32_t, int32_t, Vec<const int32_t>)), "iiiO", "init", "n", "base", "wi32")
-PENDING(380, (void(int32_t, int32_t, Vec<int32_t>)), "iiO", "base", "n", "xi32")
-PENDING(381, (std::tuple<int32_t, int32_t>(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const int64_t>, Vec<int32_t>)), "iiiiiiiiOOO", "src", "axis", "nd", "n", "cnt", "wshape", "wsp", "dst", "wi32", "wi64", "xi32")
-PENDING(384, (std::tuple<int64_t, int64_t, int32_t>(int32_t, int32_t, int32_t, int32_t, int64_t, int64_t, int32_t, int32_t, int32_t, Vec<const int64_t>, Vec<const int32_t>)), "iiiiLLiiiOO", "perm", "outer", "inner", "n", "last_outer", "last_inner", "rnelem", "span", "wsp", "wi64", "xi32")
-PENDING(386, (void(int32_t, int32_t, Vec<int32_t>, int32_t, int32_t, Vec<const int32_t>)), "iiOiiO", "axis", "nd", "ri32", "rbase", "base", "wi32")
+FRAGMENT(369, expr::size_of_run_64, "iiLO", "n", "base", "init", "wi32")
+FRAGMENT(379, expr::largest_size, "iiiO", "init", "n", "base", "wi32")
+FRAGMENT(380, expr::identity_permutation, "iiO", "base", "n", "xi32")
+FRAGMENT(381, expr::sort_for_reduction, "iiiiiiiiOOO", "src", "axis", "nd", "n", "cnt", "wshape", "wsp", "dst", "wi32",
+         "wi64", "xi32")
+FRAGMENT(384, expr::count_reduced, "iiiiLLiiiOO", "perm", "outer", "inner", "n", "last_outer", "last_inner", "rnelem",
+         "span", "wsp", "wi64", "xi32")
+FRAGMENT(386, expr::copy_trailing_shape, "iiOiiO", "axis", "nd", "ri32", "rbase", "base", "wi32")
 SAME_AS(391, 386, "axis", "nd", "ri32", "rbase", "base", "wi32")
-PENDING(387, (std::tuple<int32_t, int32_t, int32_t>(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>, Vec<const int32_t>)), "iiiiiiiiiiiiiOOOiiiiiOOOO", "wbfix", "wcof", "perm", "outer", "inner", "first", "rnelem", "rnnz", "last", "wnidxs", "wptr", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "rsp", "span", "wsp", "wf64", "wi32", "wi64", "xi32")
-PENDING(392, (std::tuple<int32_t, int32_t>(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiiiiiiiiiiOOOiiiiOOO", "wbfix", "wcof", "outer", "size", "inner", "rnelem", "rnnz", "wnidxs", "wptr", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "ostride", "astride", "wf64", "wi32", "wi64")
+FRAGMENT(387, expr::build_reduced, "iiiiiiiiiiiiiOOOiiiiiOOOO", "wbfix", "wcof", "perm", "outer", "inner", "first",
+         "rnelem", "rnnz", "last", "wnidxs", "wptr", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "rsp",
+         "span", "wsp", "wf64", "wi32", "wi64", "xi32")
+FRAGMENT(392, expr::build_reduced_dense, "iiiiiiiiiiiOOOiiiiOOO", "wbfix", "wcof", "outer", "size", "inner", "rnelem",
+         "rnnz", "wnidxs", "wptr", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "ostride", "astride",
+         "wf64", "wi32", "wi64")

@@ -1,8 +1,170 @@
 // Transposing and permuting the dimensions of an expression.
-#include "kernels/kernel.h"
+//
+// Elements keep their terms and constants; only their positions change. The operand is
+// on the work stack, the result is written on the result stack. For a permutation,
+// dperm[d] is the dimension of the other shape that dimension d pairs with; the caller
+// passes the strides (stride, dstride) and shape run accordingly.
+#include "kernels/expr/record.h"
 
-PENDING(264, (void(Vec<const int32_t>, Vec<const int32_t>, int32_t, int32_t, int32_t, int32_t, Vec<int64_t>, Vec<const int64_t>, Vec<const int32_t>, Vec<const int64_t>)), "OOiiiiOOOO", "dperm", "dstride", "spbase", "nd", "count", "shapebase", "sp", "stride", "wi32", "wi64")
-PENDING(265, (std::tuple<int32_t, int32_t>(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int64_t>, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, Vec<const int64_t>, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiiiiiiOiiOOOiiiOOOO", "bfixbase", "cofbase", "nidxsbase", "ptrbase", "rnelem", "rnnz", "count", "perm", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "sp", "wf64", "wi32", "wi64")
-PENDING(266, (std::tuple<int32_t, int32_t>(Vec<const int32_t>, Vec<const int32_t>, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, Vec<const int64_t>, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "OOiiiiiiiiiiOOOiiiOOOO", "dperm", "dstride", "bfixbase", "cofbase", "nidxsbase", "ptrbase", "rnelem", "rnnz", "nd", "count", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "shapebase", "stride", "wf64", "wi32", "wi64")
-PENDING(267, (void(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>, Vec<int32_t>)), "iiiiiiiiiiiiOOOiiiOOOO", "m", "n", "bfixbase", "cofbase", "nidxsbase", "ptrbase", "spbase", "count", "permbase", "cntbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "wf64", "wi32", "wi64", "xi32")
-PENDING(268, (void(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiiiiiiiOOOiiOOO", "m", "n", "bfixbase", "cofbase", "nidxsbase", "ptrbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "wf64", "wi32", "wi64")
+namespace fragments::expr {
+
+namespace {
+
+// Writes operand element e as result element k: its terms from term position rnnz,
+// bfix[k] and ptr[k + 1]. Returns rnnz advanced by the terms, wrapping in 32 bits.
+int32_t move_element(const RecordIn& w, int64_t e, const RecordOut& r, int64_t k, int32_t rnnz) {
+  const int32_t begin = w.ptr[e];
+  const int32_t length = sub32(w.ptr[e + 1], begin);
+  copy_run(w.nidxs, begin, r.nidxs, rnnz, length);
+  copy_run(w.cof, begin, r.cof, rnnz, length);
+  rnnz = add32(rnnz, length);
+  r.bfix[k] = w.bfix[e];
+  r.ptr[k + 1] = rnnz;
+  return rnnz;
+}
+
+// sum over d < nd of ((L / stride[a(d)]) mod shape[a(d)]) * dstride[b(d)]: the linear
+// index L re-read in the other shape, dimension by dimension.
+template <class A, class B>
+int64_t permuted_index(int64_t L, int32_t nd, Vec<const int64_t> stride, Vec<const int32_t> shape,
+                       Vec<const int32_t> dstride, A a, B b) {
+  int64_t index = 0;
+  for (int32_t d = 0; d < nd; ++d) {
+    const int32_t s = a(d);
+    index = add64(index, mul64((L / stride[s]) % shape[s], dstride[b(d)]));
+  }
+  return index;
+}
+
+RecordIn work_record(Vec<const int32_t> wi32, Vec<const int64_t> wi64, Vec<const double> wf64, int32_t ptrbase,
+                     int32_t nidxsbase, int32_t cofbase, int32_t bfixbase) {
+  return RecordIn{{}, wi32.from(ptrbase), wi64.from(nidxsbase), wf64.from(cofbase), wf64.from(bfixbase), {}};
+}
+
+RecordOut result_record(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, int32_t rptrbase, int32_t rnidxsbase,
+                        int32_t rcofbase, int32_t rbfixbase) {
+  return RecordOut{{}, ri32.from(rptrbase), ri64.from(rnidxsbase), rf64.from(rcofbase), rf64.from(rbfixbase), {}};
+}
+
+}  // namespace
+
+// Sparse permutation, first step: for the count stored elements (sp at spbase) of an
+// operand of nd dimensions (shape at shapebase, strides stride), writes into sp[k] the
+// element's linear index in the permuted shape: sum over d of ((v / stride[d]) mod
+// shape[d]) * dstride[dperm[d]], dstride being the permuted shape's strides.
+void permute_sparse_indexes(Vec<const int32_t> dperm, Vec<const int32_t> dstride, int32_t spbase, int32_t nd,
+                            int32_t count, int32_t shapebase, Vec<int64_t> sp, Vec<const int64_t> stride,
+                            Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  Vec<const int32_t> shape = wi32.from(shapebase);
+  Vec<const int64_t> operand_sp = wi64.from(spbase);
+  for (int32_t k = 0; k < count; ++k)
+    sp[k] = permuted_index(operand_sp[k], nd, stride, shape, dstride, [](int32_t d) { return d; },
+                           [&](int32_t d) { return dperm[d]; });
+}
+
+// Sparse permutation, second step: result element k is operand element e = perm[k]
+// (the caller's order of ascending new index), with sp[e] (from the first step) as its
+// linear index. Writes ptr[k + 1], sp[k], bfix[k] for k < count (ptr[0] is the caller's)
+// and the terms from term position rnnz. Returns (rnelem + count, the advanced rnnz).
+std::tuple<int32_t, int32_t> permute_sparse_elements(int32_t bfixbase, int32_t cofbase, int32_t nidxsbase,
+                                                     int32_t ptrbase, int32_t rnelem, int32_t rnnz, int32_t count,
+                                                     Vec<const int64_t> perm, int32_t rbfixbase, int32_t rcofbase,
+                                                     Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64,
+                                                     int32_t rnidxsbase, int32_t rptrbase, int32_t rspbase,
+                                                     Vec<const int64_t> sp, Vec<const double> wf64,
+                                                     Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  const RecordIn w = work_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  const RecordOut r = result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase);
+  Vec<int64_t> rsp = ri64.from(rspbase);
+  for (int32_t k = 0; k < count; ++k) {
+    const int64_t e = perm[k];
+    rnnz = move_element(w, e, r, k, rnnz);
+    rsp[k] = sp[e];
+    rnelem = add32(rnelem, 1);
+  }
+  return {rnelem, rnnz};
+}
+
+// Dense permutation: for t = 0 .. count - 1 (the result's linear index; the result's
+// strides stride and shape at shapebase), result element rnelem + t is operand element
+// sum over d of ((t / stride[dperm[d]]) mod shape[dperm[d]]) * dstride[d], dstride being
+// the operand's strides. Writes ptr[rnelem + 1 ..] (ptr[0] is the caller's), bfix and the
+// terms from term position rnnz. Returns the advanced (rnelem, rnnz).
+std::tuple<int32_t, int32_t> permute_dense(Vec<const int32_t> dperm, Vec<const int32_t> dstride, int32_t bfixbase,
+                                           int32_t cofbase, int32_t nidxsbase, int32_t ptrbase, int32_t rnelem,
+                                           int32_t rnnz, int32_t nd, int32_t count, int32_t rbfixbase,
+                                           int32_t rcofbase, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64,
+                                           int32_t rnidxsbase, int32_t rptrbase, int32_t shapebase,
+                                           Vec<const int64_t> stride, Vec<const double> wf64, Vec<const int32_t> wi32,
+                                           Vec<const int64_t> wi64) {
+  const RecordIn w = work_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  const RecordOut r = result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase);
+  Vec<const int32_t> shape = wi32.from(shapebase);
+  for (int32_t t = 0; t < count; ++t) {
+    const int64_t s = permuted_index(t, nd, stride, shape, dstride, [&](int32_t d) { return dperm[d]; },
+                                     [](int32_t d) { return d; });
+    rnnz = move_element(w, s, r, rnelem, rnnz);
+    rnelem = add32(rnelem, 1);
+  }
+  return {rnelem, rnnz};
+}
+
+// Sparse transpose of an m by n operand with count stored elements (sp at spbase) into
+// the n by m sparse result: a stable counting sort of the elements by column, with
+// xi32 runs of n + 1 counters at cntbase and count positions at permbase, then the
+// elements in that order with sp = v / n + m * (v mod n). Writes ptr[0 .. count]
+// (ptr[0] = 0), sp, bfix and the terms from term position 0.
+void transpose_sparse(int32_t m, int32_t n, int32_t bfixbase, int32_t cofbase, int32_t nidxsbase, int32_t ptrbase,
+                      int32_t spbase, int32_t count, int32_t permbase, int32_t cntbase, int32_t rbfixbase,
+                      int32_t rcofbase, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxsbase,
+                      int32_t rptrbase, int32_t rspbase, Vec<const double> wf64, Vec<const int32_t> wi32,
+                      Vec<const int64_t> wi64, Vec<int32_t> xi32) {
+  const RecordIn w = work_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  const RecordOut r = result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase);
+  Vec<const int64_t> sp = wi64.from(spbase);
+  Vec<int32_t> cnt = xi32.from(cntbase);
+  Vec<int32_t> perm = xi32.from(permbase);
+  Vec<int64_t> rsp = ri64.from(rspbase);
+
+  for (int64_t c = 0; c <= n; ++c) cnt[c] = 0;
+  for (int32_t e = 0; e < count; ++e) cnt[sp[e] % n + 1] += 1;
+  for (int64_t c = 0; c < n; ++c) cnt[c + 1] = add32(cnt[c + 1], cnt[c]);
+  for (int32_t e = 0; e < count; ++e) {
+    const int64_t key = sp[e] % n;
+    perm[cnt[key]] = e;
+    cnt[key] += 1;
+  }
+
+  r.ptr[0] = 0;
+  int32_t rnnz = 0;
+  for (int32_t k = 0; k < count; ++k) {
+    const int32_t e = perm[k];
+    const int64_t v = sp[e];
+    rnnz = move_element(w, e, r, k, rnnz);
+    rsp[k] = add64(v / n, mul64(m, v % n));
+  }
+}
+
+// Dense transpose of an m by n operand into the n by m result: result element i * m + j
+// is operand element j * n + i. Writes ptr[0 .. m * n] (ptr[0] = 0), bfix and the terms
+// from term position 0.
+void transpose_dense(int32_t m, int32_t n, int32_t bfixbase, int32_t cofbase, int32_t nidxsbase, int32_t ptrbase,
+                     int32_t rbfixbase, int32_t rcofbase, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64,
+                     int32_t rnidxsbase, int32_t rptrbase, Vec<const double> wf64, Vec<const int32_t> wi32,
+                     Vec<const int64_t> wi64) {
+  const RecordIn w = work_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  const RecordOut r = result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase);
+  r.ptr[0] = 0;
+  int32_t rnnz = 0;
+  int64_t k = 0;
+  for (int64_t i = 0; i < n; ++i)
+    for (int64_t j = 0; j < m; ++j, ++k) rnnz = move_element(w, j * n + i, r, k, rnnz);
+}
+
+}  // namespace fragments::expr
+
+FRAGMENT(264, expr::permute_sparse_indexes, "OOiiiiOOOO", "dperm", "dstride", "spbase", "nd", "count", "shapebase", "sp", "stride", "wi32", "wi64")
+FRAGMENT(265, expr::permute_sparse_elements, "iiiiiiiOiiOOOiiiOOOO", "bfixbase", "cofbase", "nidxsbase", "ptrbase", "rnelem", "rnnz", "count", "perm", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "sp", "wf64", "wi32", "wi64")
+FRAGMENT(266, expr::permute_dense, "OOiiiiiiiiiiOOOiiiOOOO", "dperm", "dstride", "bfixbase", "cofbase", "nidxsbase", "ptrbase", "rnelem", "rnnz", "nd", "count", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "shapebase", "stride", "wf64", "wi32", "wi64")
+FRAGMENT(267, expr::transpose_sparse, "iiiiiiiiiiiiOOOiiiOOOO", "m", "n", "bfixbase", "cofbase", "nidxsbase", "ptrbase", "spbase", "count", "permbase", "cntbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "wf64", "wi32", "wi64", "xi32")
+FRAGMENT(268, expr::transpose_dense, "iiiiiiiiOOOiiOOO", "m", "n", "bfixbase", "cofbase", "nidxsbase", "ptrbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "wf64", "wi32", "wi64")

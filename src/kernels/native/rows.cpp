@@ -5,20 +5,11 @@
 // t = wi32[ptrbase + r] .. wi32[ptrbase + r + 1] - 1); on the result stack nidxs in
 // ri64 at rnidxsbase and cof in rf64 at rcofbase. A term with index v > 0 is on scalar
 // variable v - 1, one with v < 0 on bar element -v - 1, one with v = 0 on nothing.
-#include "kernels/kernel.h"
+#include "kernels/expr/record.h"
 
 namespace fragments::native {
 
-namespace {
-// The terms of row r of the work-stack record: [first, end).
-struct Terms {
-  int64_t first, end;
-};
-inline Terms row_terms(Vec<const int32_t> wi32, int32_t ptrbase, int32_t r) {
-  const int64_t at = int64_t{ptrbase} + r;
-  return {wi32[at], wi32[at + 1]};
-}
-}  // namespace
+using expr::terms_of;
 
 // Row counts: rptrb[r + 1] += the number of terms of row r with index > 0, r < n.
 // rptrb[0] and the starting values are the caller's (zero-filled for a fresh count).
@@ -26,7 +17,7 @@ void count_row_terms(int32_t n, int32_t nidxsbase, int32_t ptrbase, Vec<int64_t>
                      Vec<const int64_t> wi64) {
   const Vec<const int64_t> nidxs = wi64.from(nidxsbase);
   for (int32_t r = 0; r < n; ++r) {
-    const Terms row = row_terms(wi32, ptrbase, r);
+    const auto row = terms_of(wi32, ptrbase, r);
     for (int64_t t = row.first; t < row.end; ++t)
       if (nidxs[t] > 0) rptrb[int64_t{r} + 1] = add64(rptrb[int64_t{r} + 1], 1);
   }
@@ -44,7 +35,7 @@ int32_t fill_rows(int32_t cofbase, int32_t pos, int32_t n, int32_t nidxsbase, in
   const Vec<const int64_t> nidxs = wi64.from(nidxsbase);
   const Vec<const double> cof = wf64.from(cofbase);
   for (int32_t r = 0; r < n; ++r) {
-    const Terms row = row_terms(wi32, ptrbase, r);
+    const auto row = terms_of(wi32, ptrbase, r);
     for (int64_t t = row.first; t < row.end; ++t) {
       const int64_t v = nidxs[t];
       if (v <= 0) continue;
@@ -95,7 +86,7 @@ int32_t dense_rows(Vec<double> cof, int32_t cofbase, int32_t pos, int32_t n, int
   const Vec<const double> coefficients = wf64.from(cofbase);
   int64_t at = pos;
   for (int32_t r = 0; r < n; ++r) {
-    const Terms row = row_terms(wi32, ptrbase, r);
+    const auto row = terms_of(wi32, ptrbase, r);
     int64_t t = row.first;
     int64_t i = 0;
     while (t < row.end && i < L) {

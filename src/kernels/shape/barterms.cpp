@@ -6,19 +6,13 @@
 // on bar element -nidx - 1, wherever it stands in the element (sums concatenate terms,
 // so bar terms may follow scalar ones); a group is a maximal run of consecutive such
 // terms on one bar variable. Terms with index > 0 are scalar terms; index 0 is nothing.
-#include "kernels/kernel.h"
+#include "kernels/expr/record.h"
 
 namespace fragments::shape {
 
 namespace {
 // One element's terms seen through the record's runs.
-struct Element {
-  int64_t first, end;
-};
-inline Element element_terms(Vec<const int32_t> ri32, int32_t ptr_base, int32_t e) {
-  const int64_t at = int64_t{ptr_base} + e;
-  return {ri32[at], ri32[at + 1]};
-}
+using expr::terms_of;
 inline int64_t bar_element(int64_t nidx) { return -1 - nidx; }
 
 // The end of the group that starts at term k (nidxs[k] < 0, on bar variable b): the
@@ -40,7 +34,7 @@ std::tuple<int32_t, int32_t, int32_t> count_bar_groups(int32_t ngroups, int32_t 
                                                        Vec<const int64_t> ri64, int32_t nbar) {
   const Vec<const int64_t> nidxs = ri64.from(nidxs_base);
   for (int32_t e = 0; e < nelem; ++e) {
-    const Element el = element_terms(ri32, ptr_base, e);
+    const auto el = terms_of(ri32, ptr_base, e);
     for (int64_t k = el.first; k < el.end;) {
       if (nidxs[k] < 0) {
         const int32_t b = natbarvar_idx[bar_element(nidxs[k])];
@@ -74,7 +68,7 @@ void scalar_rows(int32_t bfix_base, int32_t constidx, Vec<double> cof, int32_t c
     subj[p] = constidx;
     cof[p] = bfix[e];
     ++p;
-    const Element el = element_terms(ri32, ptr_base, e);
+    const auto el = terms_of(ri32, ptr_base, e);
     for (int64_t k = el.first; k < el.end; ++k) {
       const int64_t nidx = nidxs[k];
       if (nidx <= 0) continue;
@@ -124,7 +118,7 @@ std::tuple<int32_t, int32_t> bar_groups(int32_t m, int32_t g, Vec<int32_t> barsu
   const Vec<const int64_t> nidxs = ri64.from(nidxs_base);
   const Vec<const double> coefficients = rf64.from(cof_base);
   for (int32_t e = 0; e < nelem; ++e) {
-    const Element el = element_terms(ri32, ptr_base, e);
+    const auto el = terms_of(ri32, ptr_base, e);
     for (int64_t k = el.first; k < el.end;) {
       if (nidxs[k] >= 0) {
         ++k;
