@@ -77,6 +77,25 @@ class ExpressionRecords(Case):
             self.assertEqual(f(3, 0, 3, 1, i32([9, 2, 5, 7], stride=3)), 105)
             self.assertEqual(f(3, 2, 3, 1, i32([9, 2, 5, 7])), 3)
 
+    def test_stacked_counts_are_a_tuple_that_wraps(self):
+        # _c_closure_271: n, nelem, nnz, totalelem, totalnnz -> the totals advanced
+        r = fragments._c_closure_271(3, i32([1, 2, 3]), i32([4, 5, 2**31 - 10], stride=2), 100, 1)
+        self.assertEqual(r, (106, 2**31 - 10 + 10 - 2**32))
+        self.assertTrue(type(r) is tuple and all(type(v) is int for v in r))
+
+    def test_picking_from_a_dense_record_on_the_stacks(self):
+        # _c_closure_257: a three-element operand on the work stack (ptr at 1, nidxs at 1,
+        # cof at 0, bfix at 3); result elements are operand elements 2, 0, 2.
+        wi32, wi64 = i32([-1, 0, 1, 1, 3]), i64([-1, 5, 7, -2])
+        wf64 = f64([1.5, 2.0, -1.0, 0.5, 1.0, 2.0], stride=2)
+        ri32, ri64, rf64 = i32([0, -1, -1, -1]), i64([-1] * 6), f64([-1.0] * 9)
+        rnnz = fragments._c_closure_257(3, 0, i64([2, 0, 2]), 0, 1, 1, 6, 1, rf64, ri32, ri64, 1, 0, wf64, wi32, wi64)
+        self.assertEqual(rnnz, 5)
+        self.assertValues(ri32, [0, 2, 3, 5])
+        self.assertValues(ri64, [-1, 7, -2, 5, 7, -2])
+        self.assertValues(rf64, [-1.0, 2.0, -1.0, 1.5, 2.0, -1.0, 2.0, 0.5, 2.0])
+        self.assertValues(wf64, [1.5, 2.0, -1.0, 0.5, 1.0, 2.0])
+
     def test_shape_copy(self):
         # _c_closure_287: count, resshape, shape
         res = i32([0, 0, 0, -1], stride=-2)
