@@ -9,17 +9,48 @@
 //
 // On any failure before the kernel runs, everything taken so far is released in reverse
 // order and nothing has been written to the caller's arrays.
+//
+// Views are taken through the buffer protocol, except for exact NumPy arrays when the
+// module is built with NumPy's headers (FRAGMENTS_NUMPY): those are read directly from
+// the array object, which costs a few nanoseconds instead of NumPy's buffer export
+// (about thirty). The direct path only ever accepts: an array it is not sure of (any
+// other element type, byte order, dimension count, layout or a read-only array where the
+// kernel writes) goes down the buffer path, which then accepts or rejects it exactly as
+// before, with the same error. NumPy's C API is loaded the first time an exact NumPy
+// array is passed (by then NumPy is imported anyway), so importing this module never
+// imports NumPy, and without NumPy (or with one whose C API cannot be loaded) every
+// object takes the buffer path. A memoryview is likewise read in place (its export would
+// only copy the view it holds).
 #include "frame.h"
 
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 
+#ifdef FRAGMENTS_NUMPY
+#define NPY_NO_DEPRECATED_API NPY_1_7_API_VERSION
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpedantic"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wold-style-cast"
+#endif
+#include <numpy/arrayobject.h>
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
+#endif
+
 namespace fragments::frame {
 namespace {
 
-int elem_size(Elem e) { return e == Elem::i32 ? 4 : 8; }
+// Element sizes are 4 or 8 bytes: strides and lengths are checked with masks and divided
+// by shifts (an integer division costs more than the rest of taking a view).
+inline int elem_size(Elem e) { return e == Elem::i32 ? 4 : 8; }
+inline int elem_shift(Elem e) { return e == Elem::i32 ? 2 : 3; }
 
 bool format_selects(const char* format, Elem e) {
   const char c = format ? format[0] : 'B';  // a null format means unsigned bytes
@@ -42,18 +73,109 @@ void set_invalid(const char* name) {
 bool record(const Py_buffer& b, Elem e, int ndim, ViewData* v) {
   if (b.ndim != ndim || !format_selects(b.format, e)) return false;
   const Py_ssize_t size = elem_size(e);
-  if (b.itemsize != size || reinterpret_cast<uintptr_t>(b.buf) % size != 0) return false;
+  const int shift = elem_shift(e);
+  if (b.itemsize != size || (reinterpret_cast<uintptr_t>(b.buf) & (size - 1)) != 0) return false;
   const Py_ssize_t s0 = b.strides ? b.strides[0] : (ndim == 2 ? b.shape[1] * size : size);
   const Py_ssize_t s1 = ndim == 2 ? (b.strides ? b.strides[1] : size) : 0;
-  if (s0 % size != 0 || s1 % size != 0) return false;
+  if (((s0 | s1) & (size - 1)) != 0) return false;
   v->ptr = b.buf ? static_cast<char*>(b.buf) : detail::absent_cell;  // empty, but present
-  v->stride = s0 / size;
-  v->stride2 = s1 / size;
-  v->length = b.len / size;
+  v->stride = s0 >> shift;  // exact: a whole number of elements, of either sign
+  v->stride2 = s1 >> shift;
+  v->length = b.len >> shift;
   v->extent0 = b.shape[0];
   v->extent1 = ndim == 2 ? b.shape[1] : 1;
   return true;
 }
+
+#ifdef FRAGMENTS_NUMPY
+// NumPy's array type once its C API is loaded; null before, and for good when it cannot be.
+PyTypeObject* ndarray_type = nullptr;
+bool numpy_resolved = false;
+
+// Loads NumPy's C API. Only called when an object of a type named numpy.ndarray shows up,
+// so NumPy is imported already and this only fetches its function table.
+void resolve_numpy() {
+  numpy_resolved = true;
+  if (_import_array() < 0) {
+    PyErr_Clear();  // an incompatible NumPy: use the buffer protocol for everything
+    return;
+  }
+  ndarray_type = &PyArray_Type;
+}
+
+// True for an exact numpy.ndarray (not a subclass) whose C API is available.
+inline bool is_ndarray(PyObject* o) {
+  PyTypeObject* t = Py_TYPE(o);
+  if (t == ndarray_type) return true;
+  if (numpy_resolved || std::strcmp(t->tp_name, "numpy.ndarray") != 0) return false;
+  resolve_numpy();
+  return t == ndarray_type;
+}
+
+// The first format character of NumPy's buffer export for an element type of native
+// byte order and alignment, and the element size (fixed for these types); 0 for the
+// types no view takes.
+struct NumpyElem {
+  char format;
+  int size;
+};
+inline NumpyElem numpy_elem(int type_num) {
+  switch (type_num) {
+    case NPY_INT: return {'i', static_cast<int>(sizeof(int))};
+    case NPY_LONG: return {'l', static_cast<int>(sizeof(long))};
+    case NPY_LONGLONG: return {'q', static_cast<int>(sizeof(long long))};
+    case NPY_DOUBLE: return {'d', static_cast<int>(sizeof(double))};
+    default: return {0, 0};
+  }
+}
+
+// A flag NumPy sets on arrays that warn when written (broadcast results); such arrays take
+// the buffer path, where NumPy's export issues the warning.
+constexpr int kWarnOnWrite = static_cast<int>(0x80000000u);
+
+// Records an exact NumPy array as the view record() would make of its buffer export, or
+// returns false when record() would not accept that export, or when the export itself
+// would fail or warn (a read-only array, or one that warns on writing, for a written
+// parameter). False leaves no exception: the caller then takes the buffer path.
+inline bool record_ndarray(PyObject* o, Elem e, int ndim, bool writable, ViewData* v) {
+  PyArrayObject* a = reinterpret_cast<PyArrayObject*>(o);
+  if (PyArray_NDIM(a) != ndim) return false;
+  const PyArray_Descr* d = PyArray_DESCR(a);
+  const NumpyElem t = numpy_elem(d->type_num);
+  const char format[2] = {t.format, 0};
+  if (!t.format || !PyArray_ISNBO(d->byteorder) || !format_selects(format, e)) return false;
+  const Py_ssize_t size = elem_size(e);
+  const int shift = elem_shift(e);
+  char* data = static_cast<char*>(PyArray_DATA(a));
+  if (t.size != size || (reinterpret_cast<uintptr_t>(data) & (size - 1)) != 0) return false;
+  const npy_intp* strides = PyArray_STRIDES(a);
+  const npy_intp* dims = PyArray_DIMS(a);
+  const Py_ssize_t s0 = strides[0];
+  const Py_ssize_t s1 = ndim == 2 ? strides[1] : 0;
+  if (((s0 | s1) & (size - 1)) != 0) return false;
+  if (writable && (PyArray_FLAGS(a) & (NPY_ARRAY_WRITEABLE | kWarnOnWrite)) != NPY_ARRAY_WRITEABLE) return false;
+  v->ptr = data ? data : detail::absent_cell;
+  v->stride = s0 >> shift;
+  v->stride2 = s1 >> shift;
+  v->extent0 = dims[0];
+  v->extent1 = ndim == 2 ? dims[1] : 1;
+  v->length = v->extent0 * v->extent1;  // the buffer's length in elements
+  return true;
+}
+#endif
+
+#ifndef FRAGMENTS_PY2
+// A memoryview's buffer export hands out a copy of the view it holds. When that export
+// would succeed (the memoryview is not released, and is writable where the kernel writes),
+// the view is recorded from the memoryview in place, without the export; false otherwise,
+// and the buffer path then raises the memoryview's own error.
+inline bool record_memoryview(PyObject* o, Elem e, int ndim, bool writable, ViewData* v) {
+  const auto* m = reinterpret_cast<const PyMemoryViewObject*>(o);
+  if ((m->flags & _Py_MEMORYVIEW_RELEASED) || (m->mbuf->flags & _Py_MANAGED_BUFFER_RELEASED)) return false;
+  if (writable && m->view.readonly) return false;
+  return record(m->view, e, ndim, v);
+}
+#endif
 
 // Everything a call holds: parsed slots, the buffers it took (in taking order) and the
 // storage of array lists.
@@ -116,6 +238,9 @@ bool take_list(Held& h, const char* name, ListData* out) {
   for (int64_t j = 0; j < count; ++j) {
     PyObject* item = *reinterpret_cast<PyObject* const*>(at + j * step);
     if (item == Py_None || item == nullptr) continue;  // empty descriptor
+#ifdef FRAGMENTS_NUMPY
+    if (is_ndarray(item) && record_ndarray(item, Elem::i32, 1, false, &h.desc[j])) continue;  // nothing held
+#endif
     Py_buffer& eb = h.entries[j];
     if (PyObject_GetBuffer(item, &eb, PyBUF_RECORDS_RO) != 0) {
       std::memset(&eb, 0, sizeof eb);
@@ -144,6 +269,16 @@ bool take_views(const KernelDef& k, PyObject* const* obj, Call& c) {
         s.v = ViewData{};
       continue;
     }
+#ifdef FRAGMENTS_NUMPY
+    if (p.kind != Kind::list && is_ndarray(o) &&
+        record_ndarray(o, p.elem, p.kind == Kind::mat ? 2 : 1, p.writable, &s.v))
+      continue;  // viewed directly: nothing to release
+#endif
+#ifndef FRAGMENTS_PY2
+    if (p.kind != Kind::list && Py_TYPE(o) == &PyMemoryView_Type &&
+        record_memoryview(o, p.elem, p.kind == Kind::mat ? 2 : 1, p.writable, &s.v))
+      continue;
+#endif
     Py_buffer* b = &c.buf[i];
     if (PyObject_GetBuffer(o, b, flags_for(p)) != 0) {
       c.release();

@@ -77,6 +77,54 @@ class Vec {
   bool present_;
 };
 
+// A one-dimensional view whose stride is 1 by construction: the same interface as Vec
+// (v[k], size(), data(), from(base), a read-only conversion), with an address computation
+// the compiler sees as contiguous. Kernels get these from unit_stride() below, not from
+// the frame.
+template <class T>
+class UnitVec {
+ public:
+  using value_type = std::remove_const_t<T>;
+
+  UnitVec(T* p, int64_t n, bool present) : p_(p), n_(n), present_(present) {}
+  explicit UnitVec(const Vec<T>& v) : p_(v.data()), n_(v.size()), present_(static_cast<bool>(v)) {}
+
+  T& operator[](int64_t k) const { return p_[k]; }
+  explicit operator bool() const { return present_; }
+  int64_t size() const { return n_; }
+  static constexpr ptrdiff_t stride() { return 1; }
+  T* data() const { return p_; }
+  static constexpr bool contiguous() { return true; }
+
+  operator UnitVec<const T>() const { return UnitVec<const T>(p_, n_, present_); }
+  UnitVec from(int64_t base) const { return UnitVec(p_ + base, n_ - base, present_); }
+
+ private:
+  T* p_;
+  int64_t n_;
+  bool present_;
+};
+
+// Runs body(views...) once, with UnitVec views when every view has stride 1 and with the
+// views as given otherwise, and returns what body returns. Write the body once, as a
+// generic lambda over `auto` views; where the run is contiguous the compiler then sees
+// unit strides and vectorises the loop (a fill becomes memset, a copy a vector copy):
+//
+//   void fill_run(Vec<int32_t> r, int32_t off, int32_t n) {
+//     unit_stride([&](auto r) { for (int32_t k = 0; k < n; ++k) r[off + k] = 0; }, r.from(off));
+//   }
+//
+// Worth it only for loops that stream through memory (fills, copies, elementwise
+// arithmetic); a loop that jumps around (scatters, searches) gains nothing. Views that
+// a call does not touch must not be passed (an absent view has stride 0 and would send
+// every call down the strided instantiation). Both instantiations run the same body, so
+// they give the same results, aliasing included.
+template <class Body, class... T>
+inline decltype(auto) unit_stride(Body&& body, const Vec<T>&... views) {
+  if (((views.stride() == 1) && ...)) return body(UnitVec<T>(views)...);
+  return body(views...);
+}
+
 // A two-dimensional strided view. m(r, c) is element (r, c).
 template <class T>
 class Mat {

@@ -67,10 +67,13 @@ inline void row_major_strides(int32_t nd, Vec<const int32_t> shape, Vec<int64_t>
   for (int32_t k = nd - 1; k >= 1; --k) st[k - 1] = mul64(shape[k], st[k]);
 }
 
-// Copies count elements of a run: target[k] = source[k].
+// Copies count elements of a run: target[k] = source[k], in increasing k (a contiguous
+// pair of runs is copied by the vectorised instantiation).
 template <class T>
 inline void copy_elements(Vec<const T> source, Vec<T> target, int64_t count) {
-  for (int64_t k = 0; k < count; ++k) target[k] = source[k];
+  unit_stride([count](auto s, auto t) {
+    for (int64_t k = 0; k < count; ++k) t[k] = s[k];
+  }, source, target);
 }
 
 }  // namespace fragments::expr

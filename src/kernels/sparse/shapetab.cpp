@@ -1,17 +1,105 @@
 // Shape tables and one-slot row pointers.
-#include "kernels/kernel.h"
+//
+// Shapes are int32 lists of axis sizes; `shapes` is a table whose row i holds the shape
+// of operand i. Copying a shorter shape and padding it with ones lines it up with
+// longer ones.
+//
+// Grouping an int64 list of N items by row (m rows) with a one-slot shift: zero ptrb
+// (m + 1 entries); count_rows (n = N) puts row r's count in ptrb[r + 1]; running_starts
+// (n = m) makes ptrb[r] the start of row r; scatter_by_row (n = N) fills subj and leaves
+// ptrb[r] at row r's end; shift_up (n = m) moves the ends up one entry; the caller sets
+// ptrb[0] = 0. Row r's items are then subj[ptrb[r]] .. subj[ptrb[r + 1] - 1].
+#include "kernels/expr/record.h"
 
-PENDING(431, (std::tuple<int32_t, int32_t>(int32_t, int32_t, int32_t, Vec<const int32_t>)), "iiiO", "maxv", "minv", "n", "nds")
-PENDING(432, (void(Vec<const int32_t>, Vec<int32_t>)), "OO", "s", "shape")
-PENDING(433, (void(int32_t, Vec<const int32_t>, Vec<int32_t>)), "iOO", "n", "s", "shape")
-PENDING(434, (void(int32_t, Mat<int32_t>, Vec<const int32_t>)), "iOO", "row", "shapes", "shp")
-PENDING(435, (void(int32_t, int32_t, Mat<int32_t>, Vec<const int32_t>)), "iiOO", "row", "n", "shapes", "shp")
-PENDING(437, (void(Vec<const int64_t>, int32_t, Vec<int64_t>)), "OiO", "ii", "n", "ptrb")
-PENDING(438, (void(Vec<int64_t>, int32_t)), "Oi", "ptrb", "n")
-PENDING(439, (void(Vec<const int64_t>, Vec<const int64_t>, int32_t, Vec<int64_t>, Vec<int64_t>)), "OOiOO", "idxs", "ii", "n", "ptrb", "subj")
-PENDING(440, (void(Vec<int64_t>, int32_t)), "Oi", "ptrb", "n")
-PENDING(441, (void(int32_t, Vec<const int32_t>, Vec<int32_t>)), "iOO", "n", "sh", "shape")
+namespace fragments::sparse {
+
+using expr::copy_elements;
+
+// shape[k] = 1 for from <= k < to.
+static void fill_ones(Vec<int32_t> shape, int64_t from, int64_t to) {
+  for (int64_t k = from; k < to; ++k) shape[k] = 1;
+}
+
+// Starting from maxv and minv (the caller seeds both with nds[0]), the largest and the
+// smallest of nds[1 .. n - 1]. Returns (maxv, minv).
+std::tuple<int32_t, int32_t> size_extremes(int32_t maxv, int32_t minv, int32_t n, Vec<const int32_t> nds) {
+  for (int32_t k = 1; k < n; ++k) {
+    if (nds[k] < minv) minv = nds[k];
+    if (nds[k] >= maxv) maxv = nds[k];
+  }
+  return {maxv, minv};
+}
+
+// shape[k] = s[k] over the whole length of s.
+void copy_whole_shape(Vec<const int32_t> s, Vec<int32_t> shape) { copy_elements(s, shape, s.size()); }
+
+// shape[k] = 1 for k from the length of s up to n - 1 (nothing when n <= length of s).
+void pad_shape(int32_t n, Vec<const int32_t> s, Vec<int32_t> shape) { fill_ones(shape, s.size(), n); }
+
+// Row `row` of the table takes shp: shapes[row, k] = shp[k] over the length of shp.
+void copy_shape_to_row(int32_t row, Mat<int32_t> shapes, Vec<const int32_t> shp) {
+  copy_elements(shp, shapes.row(row), shp.size());
+}
+
+// shapes[row, k] = 1 for k from the length of shp up to n - 1.
+void pad_row(int32_t row, int32_t n, Mat<int32_t> shapes, Vec<const int32_t> shp) {
+  fill_ones(shapes.row(row), shp.size(), n);
+}
+
+// shape[k] = sh[k] for k < n.
+void copy_leading_shape(int32_t n, Vec<const int32_t> sh, Vec<int32_t> shape) { copy_elements(sh, shape, n); }
+
+// shape[k] = 1 for start <= k < end.
+void ones_between(int32_t end, int32_t start, Vec<int32_t> shape) { fill_ones(shape, start, end); }
+
+// init × shape[0] × ... × shape[n - 1], wrapping in 64 bits; init when n <= 0.
+int64_t leading_size64(int32_t n, Vec<const int32_t> shape, int64_t init) {
+  int64_t product = init;
+  for (int32_t k = 0; k < n; ++k) product = mul64(product, shape[k]);
+  return product;
+}
+
+// ptrb[ii[k] + 1] += 1 for k < n: row counts, one slot up.
+void count_rows(Vec<const int64_t> ii, int32_t n, Vec<int64_t> ptrb) {
+  for (int32_t k = 0; k < n; ++k) {
+    const int64_t at = add64(ii[k], 1);
+    ptrb[at] = add64(ptrb[at], 1);
+  }
+}
+
+// ptrb[k] += ptrb[k - 1] for k = 1 .. n.
+void running_starts(Vec<int64_t> ptrb, int32_t n) {
+  for (int32_t k = 1; k <= n; ++k) ptrb[k] = add64(ptrb[k], ptrb[k - 1]);
+}
+
+// For k < n in order, with r = ii[k]: subj[ptrb[r]] = idxs[k], then ptrb[r] += 1. Items
+// of one row keep their input order; ptrb[r] ends at row r's end.
+void scatter_by_row(Vec<const int64_t> idxs, Vec<const int64_t> ii, int32_t n, Vec<int64_t> ptrb, Vec<int64_t> subj) {
+  for (int32_t k = 0; k < n; ++k) {
+    const int64_t r = ii[k];
+    subj[ptrb[r]] = idxs[k];
+    ptrb[r] = add64(ptrb[r], 1);
+  }
+}
+
+// ptrb[k] = ptrb[k - 1] for k = n down to 1; ptrb[0] is left as it was.
+void shift_up(Vec<int64_t> ptrb, int32_t n) {
+  for (int32_t k = n; k >= 1; --k) ptrb[k] = ptrb[k - 1];
+}
+
+}  // namespace fragments::sparse
+
+FRAGMENT(431, sparse::size_extremes, "iiiO", "maxv", "minv", "n", "nds")
+FRAGMENT(432, sparse::copy_whole_shape, "OO", "s", "shape")
+FRAGMENT(433, sparse::pad_shape, "iOO", "n", "s", "shape")
+FRAGMENT(434, sparse::copy_shape_to_row, "iOO", "row", "shapes", "shp")
+FRAGMENT(435, sparse::pad_row, "iiOO", "row", "n", "shapes", "shp")
+FRAGMENT(437, sparse::count_rows, "OiO", "ii", "n", "ptrb")
+FRAGMENT(438, sparse::running_starts, "Oi", "ptrb", "n")
+FRAGMENT(439, sparse::scatter_by_row, "OOiOO", "idxs", "ii", "n", "ptrb", "subj")
+FRAGMENT(440, sparse::shift_up, "Oi", "ptrb", "n")
+FRAGMENT(441, sparse::copy_leading_shape, "iOO", "n", "sh", "shape")
 SAME_AS(443, 441, "n", "sh", "shape")
-PENDING(442, (void(int32_t, int32_t, Vec<int32_t>)), "iiO", "end", "start", "shape")
+FRAGMENT(442, sparse::ones_between, "iiO", "end", "start", "shape")
 SAME_AS(444, 442, "end", "start", "shape")
-PENDING(445, (int64_t(int32_t, Vec<const int32_t>, int64_t)), "iOL", "n", "shape", "init")
+FRAGMENT(445, sparse::leading_size64, "iOL", "n", "shape", "init")
