@@ -103,5 +103,48 @@ class ExpressionRecords(Case):
         self.assertValues(res, [4, 5, 6, -1])
 
 
+
+class SparseMatrices(Case):
+    def test_bucket_sort_of_a_permutation(self):
+        # _c_closure_77: d0, d1, d2, perm, ptrb, val. With (d0, d1, d2) = (1, 2, 2) the bucket
+        # of a linear index v is v % 2; the sort is stable and ptrb[q] ends bucket q.
+        perm, ptrb = i64([0, 1, 2, 3, 4], stride=2), i64([-1, -1, -1], stride=-1, fmt="l")
+        self.assertIsNone(fragments._c_closure_77(1, 2, 2, perm, ptrb, i64([3, 0, 2, 1, 0], stride=3)))
+        self.assertValues(perm, [1, 2, 4, 0, 3])
+        self.assertValues(ptrb, [3, 5, 5])
+
+
+class IndexSetsAndBounds(Case):
+    LOWER = ([0, 0, 1], [0, 2, 1], [1.0, 2.0, 3.0])    # (i, j) and value, sorted
+    UPPER = ([0, 1, 2], [2, 1, 0], [10.0, 20.0, 30.0])
+
+    def test_union_size_is_64_bit(self):
+        # _c_closure_238: lsubi, lsubj, count, usubi, usubj -> count + distinct coordinates
+        (li, lj, _), (ui, uj, _) = self.LOWER, self.UPPER
+        r = fragments._c_closure_238(i32(li), i32(lj, stride=-1), 2**40, i32(ui, stride=2), i32(uj))
+        self.assertIsInstance(r, INTEGERS)
+        self.assertEqual(r, 2**40 + 4)
+
+    def test_union_with_bounds_writes_a_two_dimensional_table(self):
+        # _c_closure_239: inst, lbv, lsubi, lsubj, lval, ubv, usubi, usubj, uval
+        (li, lj, lv), (ui, uj, uv) = self.LOWER, self.UPPER
+        for fortran, stored in ((0, [0, 0, 0, 2, 1, 1, 2, 0]), (1, [0, 0, 1, 2, 0, 2, 1, 0])):
+            inst, lbv, ubv = E("i", [-1] * 8, shape=(4, 2), fortran=fortran), f64([-1.0] * 4), f64([-1.0] * 4, stride=2)
+            fragments._c_closure_239(inst, lbv, i32(li), i32(lj), f64(lv), ubv, i32(ui), i32(uj), f64(uv))
+            self.assertValues(inst, stored)
+            self.assertValues(lbv, [1.0, 2.0, 3.0, 0.0])
+            self.assertValues(ubv, [0.0, 10.0, 20.0, 30.0])
+
+    def test_flattening_two_dimensional_bounds(self):
+        # _c_closure_242: nrows, ncols, pos, lb, lval, ub, uval -> pos advanced
+        lb = E("d", [1.0, 4.0, 2.0, 5.0, 3.0, 6.0], shape=(2, 3), fortran=1)  # rows (1 2 3), (4 5 6)
+        ub = E("d", [10.0, 20.0, 30.0, 40.0, 50.0, 60.0], shape=(2, 3))
+        lval, uval = f64([-1.0] * 8), f64([-1.0] * 8, stride=-1)
+        self.assertEqual(fragments._c_closure_242(2, 3, 1, lb, lval, ub, uval), 7)
+        self.assertValues(lval, [-1.0, 1.0, 2.0, 3.0, 4.0, 5.0, 6.0, -1.0])
+        self.assertValues(uval, [-1.0, 10.0, 20.0, 30.0, 40.0, 50.0, 60.0, -1.0])
+        self.assertInvalid("lb", fragments._c_closure_242, 2, 3, 1, f64([0.0] * 6), lval, ub, uval)
+
+
 if __name__ == "__main__":
     unittest.main()
