@@ -1,7 +1,107 @@
-// Inner products with a sparse coefficient vector.
-#include "kernels/kernel.h"
+// Inner products of a constant sparse vector with an expression.
+//
+// The vector is given by the strictly increasing linear indexes vsub of its non-zeros
+// (into the operand's shape; their number is vsub's length) and their values vcof. The
+// product is one scalar affine expression: Σ k of vcof[k] × element vsub[k] of the
+// operand. Its terms are appended to the result stack and its constant is returned; the
+// caller writes the scalar's ptr entry. The operand lies on the work stack.
+#include "kernels/expr/record.h"
 
-PENDING(289, (std::tuple<bool, bool>(int32_t, int32_t, int64_t, Vec<const int64_t>)), "iiLO", "badrange", "unsorted", "limit", "vsub")
-PENDING(290, (int32_t(int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int64_t>, Vec<const int32_t>, Vec<const int64_t>)), "iiiiiOOO", "sparse", "count", "ptrbase", "rnnz", "spbase", "vsub", "wi32", "wi64")
-PENDING(291, (std::tuple<double, int32_t>(double, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int64_t>, int32_t, int32_t, Vec<const double>, Vec<const int64_t>, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "diiiiiiiiOOiiOOOOO", "constant", "bfixbase", "cofbase", "sparse", "rnnz", "count", "nidxsbase", "ptrbase", "rcofbase", "rf64", "ri64", "rnidxsbase", "spbase", "vcof", "vsub", "wf64", "wi32", "wi64")
-PENDING(293, (void(int32_t, Vec<int64_t>, Vec<const int64_t>, Mat<const int32_t>)), "iOOO", "nd", "res", "s", "vsub")
+namespace fragments::expr {
+
+namespace {
+
+// Calls take(k, e) for every entry k of vsub that selects a stored element e of the
+// operand, in increasing k. A dense operand stores every element: e = vsub[k]. A sparse
+// operand of count stored elements with linear indexes sp[0 .. count - 1] stores the
+// element vsub[k] only if some sp[e] equals it; the two increasing lists are merged, so
+// an entry the operand does not store selects nothing.
+template <class Take>
+void for_each_selected(int32_t sparse, int32_t count, Vec<const int64_t> wi64, int32_t spbase,
+                       Vec<const int64_t> vsub, Take take) {
+  const int64_t n = vsub.size();
+  if (!sparse) {
+    for (int64_t k = 0; k < n; ++k) take(k, vsub[k]);
+    return;
+  }
+  const Vec<const int64_t> sp = wi64.from(spbase);
+  int64_t k = 0, e = 0;
+  while (k < n && e < count) {
+    if (sp[e] < vsub[k]) {
+      ++e;
+    } else if (vsub[k] < sp[e]) {
+      ++k;
+    } else {
+      take(k, e);
+      ++k;
+      ++e;
+    }
+  }
+}
+
+}  // namespace
+
+// Checks a coefficient pattern: returns (badrange or vsub is non-empty with vsub[0] < 0
+// or its last entry beyond limit, unsorted or some vsub[k + 1] <= vsub[k]). limit is the
+// largest valid linear index; only the first and last entries are range-tested, which
+// covers a sorted vsub.
+std::tuple<bool, bool> check_coefficient_pattern(int32_t badrange, int32_t unsorted, int64_t limit,
+                                                 Vec<const int64_t> vsub) {
+  const int64_t n = vsub.size();
+  bool out_of_range = badrange != 0;
+  bool out_of_order = unsorted != 0;
+  if (n > 0 && (vsub[0] < 0 || vsub[n - 1] > limit)) out_of_range = true;
+  for (int64_t k = 0; k + 1 < n && !out_of_order; ++k)
+    if (vsub[k + 1] <= vsub[k]) out_of_order = true;
+  return {out_of_range, out_of_order};
+}
+
+// Count pass: rnnz plus the number of terms of the operand elements that vsub selects
+// (row lengths from the ptr run wi32[ptrbase ..]; sp at wi64[spbase ..] when sparse),
+// wrapping in 32 bits.
+int32_t inner_product_terms(int32_t sparse, int32_t count, int32_t ptrbase, int32_t rnnz, int32_t spbase,
+                            Vec<const int64_t> vsub, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  for_each_selected(sparse, count, wi64, spbase, vsub, [&](int64_t, int64_t e) {
+    const TermRange terms = terms_of(wi32, ptrbase, e);
+    rnnz = add32(rnnz, static_cast<int32_t>(terms.end - terms.first));
+  });
+  return rnnz;
+}
+
+// Build pass: for each selected pair (k, e), appends e's terms scaled by vcof[k] at result
+// term positions rnnz onward (ri64[rnidxsbase + ..], rf64[rcofbase + ..]) and adds
+// vcof[k] × e's constant to constant. Returns (constant, rnnz after the last term).
+std::tuple<double, int32_t> inner_product(double constant, int32_t bfixbase, int32_t cofbase, int32_t sparse,
+                                          int32_t rnnz, int32_t count, int32_t nidxsbase, int32_t ptrbase,
+                                          int32_t rcofbase, Vec<double> rf64, Vec<int64_t> ri64, int32_t rnidxsbase,
+                                          int32_t spbase, Vec<const double> vcof, Vec<const int64_t> vsub,
+                                          Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  const Vec<int64_t> rnidxs = ri64.from(rnidxsbase);
+  const Vec<double> rcof = rf64.from(rcofbase);
+  const Vec<const int64_t> nidxs = wi64.from(nidxsbase);
+  const Vec<const double> cof = wf64.from(cofbase);
+  const Vec<const double> bfix = wf64.from(bfixbase);
+  for_each_selected(sparse, count, wi64, spbase, vsub, [&](int64_t k, int64_t e) {
+    const TermRange terms = terms_of(wi32, ptrbase, e);
+    for (int64_t j = terms.first; j < terms.end; ++j) {
+      rnidxs[rnnz] = nidxs[j];
+      rcof[rnnz] = vcof[k] * cof[j];
+      rnnz = add32(rnnz, 1);
+    }
+    constant += vcof[k] * bfix[e];
+  });
+  return {constant, rnnz};
+}
+
+// res[k] += Σ d < nd of vsub(k, d) × s[d] for every row k of vsub: the linear indexes of
+// coordinate rows given the strides s (the caller zero-fills res for a plain conversion).
+void linear_indexes_of_rows(int32_t nd, Vec<int64_t> res, Vec<const int64_t> s, Mat<const int32_t> vsub) {
+  add_linear_indexes(vsub.rows(), nd, vsub, s, res);
+}
+
+}  // namespace fragments::expr
+
+FRAGMENT(289, expr::check_coefficient_pattern, "iiLO", "badrange", "unsorted", "limit", "vsub")
+FRAGMENT(290, expr::inner_product_terms, "iiiiiOOO", "sparse", "count", "ptrbase", "rnnz", "spbase", "vsub", "wi32", "wi64")
+FRAGMENT(291, expr::inner_product, "diiiiiiiiOOiiOOOOO", "constant", "bfixbase", "cofbase", "sparse", "rnnz", "count", "nidxsbase", "ptrbase", "rcofbase", "rf64", "ri64", "rnidxsbase", "spbase", "vcof", "vsub", "wf64", "wi32", "wi64")
+FRAGMENT(293, expr::linear_indexes_of_rows, "iOOO", "nd", "res", "s", "vsub")

@@ -1,54 +1,905 @@
-// Products of a constant matrix and an expression.
-#include "kernels/kernel.h"
+// Products of a constant matrix and a two-dimensional expression E, and the diagonals
+// of such products.
+//
+// The matrix comes as sorted triplets (msubi, msubj, mval), as a linear pattern (msp,
+// mcof) or dense (mval, row-major). Products whose size depends on the sparsity are run
+// as a count pass and a build pass; both walk the operands through one shared routine
+// (the walkers below), so that they visit the same pairs in the same order and always
+// agree. The counting-sort kernels group matrix entries and E's stored elements by row
+// or by column into bucket arrays (K + 1 int32 entries for keys 0 .. K - 1) and
+// permutations, so that every result element comes from one merge of two lists sorted
+// by the shared index.
+//
+// A result element collects, for every matched pair (E element e, matrix value v), the
+// terms of e in order with coefficients times v, and v times e's constant. Terms of
+// different pairs are concatenated: equal variables are not merged, zero products are
+// kept.
+#include "kernels/expr/record.h"
 
-PENDING(294, (void(int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<int32_t>)), "iiiiOO", "ptrbase", "ncols", "nnz", "permbase", "msubj", "wi32")
-PENDING(295, (void(int32_t, int32_t, Vec<int32_t>)), "iiO", "n", "base", "wi32")
+namespace fragments::expr {
+namespace {
+
+// Entries a[base + j] .. a[base + j + 1] - 1 of a bucket array (or row pointers).
+inline TermRange bucket(Vec<const int32_t> a, int32_t base, int64_t j) { return terms_of(a, base, j); }
+
+inline void bump(Vec<int32_t> a, int64_t at) { a[at] = add32(a[at], 1); }
+
+// ---- Counting sort, one step per routine --------------------------------------------
+
+// a[base .. base + n] = 0 (n + 1 entries).
+void zero_buckets(Vec<int32_t> a, int32_t base, int32_t n) {
+  for (int64_t j = 0; j <= n; ++j) a[int64_t{base} + j] = 0;
+}
+
+// a[base + 1 + key(k)] += 1 for k < count.
+template <class Key>
+void count_keys(Vec<int32_t> a, int32_t base, int32_t count, Key key) {
+  for (int32_t k = 0; k < count; ++k) bump(a, int64_t{base} + 1 + key(k));
+}
+
+// a[base + j + 1] += a[base + j] for j < n.
+void prefix_sum(Vec<int32_t> a, int32_t base, int32_t n) {
+  for (int64_t j = int64_t{base}; j < int64_t{base} + n; ++j) a[j + 1] = add32(a[j + 1], a[j]);
+}
+
+// For k < count in order: a[permbase + a[cursor + key(k)]] = k, then that cursor += 1.
+template <class Key>
+void scatter_keys(Vec<int32_t> a, int32_t cursor, int32_t permbase, int32_t count, Key key) {
+  for (int32_t k = 0; k < count; ++k) {
+    const int64_t at = int64_t{cursor} + key(k);
+    a[int64_t{permbase} + a[at]] = k;
+    bump(a, at);
+  }
+}
+
+// a[base + j] = a[base + j - 1] for j = n down to 1; a[base] is left as it is.
+void shift_back(Vec<int32_t> a, int32_t base, int32_t n) {
+  for (int64_t j = int64_t{base} + n; j > base; --j) a[j] = a[j - 1];
+}
+
+// Keys of a sparse E's stored elements: row sp / d or column sp mod d.
+struct RowKey {
+  Vec<const int64_t> sp;
+  int32_t d;
+  int64_t operator()(int64_t k) const { return sp[k] / d; }
+};
+struct ColumnKey {
+  Vec<const int64_t> sp;
+  int32_t d;
+  int64_t operator()(int64_t k) const { return sp[k] % d; }
+};
+// Key of a matrix entry: its row or column index.
+struct IndexKey {
+  Vec<const int32_t> sub;
+  int64_t operator()(int64_t k) const { return sub[k]; }
+};
+
+// ---- The expression operand and the result being built -----------------------------
+
+// E's runs on the work stack.
+struct Operand {
+  Vec<const int32_t> i32;  // the stack's int32 array; ptr at ptrbase
+  int32_t ptrbase;
+  Vec<const int64_t> nidxs;
+  Vec<const double> cof;
+  Vec<const double> bfix;
+
+  TermRange terms(int64_t e) const { return terms_of(i32, ptrbase, e); }
+  int64_t length(int64_t e) const {
+    const TermRange r = terms(e);
+    return r.end - r.first;
+  }
+};
+
+Operand operand(Vec<const int32_t> wi32, Vec<const int64_t> wi64, Vec<const double> wf64, int32_t ptrbase,
+                int32_t nidxsbase, int32_t cofbase, int32_t bfixbase) {
+  return Operand{wi32, ptrbase, wi64.from(nidxsbase), wf64.from(cofbase), wf64.from(bfixbase)};
+}
+
+// E's row pointers alone: all that a count pass reads.
+Operand row_pointers(Vec<const int32_t> wi32, int32_t ptrbase) { return Operand{wi32, ptrbase, {}, {}, {}}; }
+
+// A result record written element by element from running counts: element nelem's
+// terms from nnz on; write() closes it with ptr[nelem + 1], bfix[nelem] and, for a
+// sparse result, sp[nelem].
+struct Builder {
+  Vec<int32_t> ptr;
+  Vec<int64_t> nidxs;
+  Vec<double> cof;
+  Vec<double> bfix;
+  Vec<int64_t> sp;  // absent for a dense result
+  int32_t nelem;
+  int32_t nnz;
+  double constant = 0.0;
+
+  // Appends E element e's terms with coefficients times v.
+  void add_terms(const Operand& E, int64_t e, double v) {
+    const TermRange r = E.terms(e);
+    for (int64_t u = r.first; u < r.end; ++u) {
+      nidxs[nnz] = E.nidxs[u];
+      cof[nnz] = v * E.cof[u];
+      nnz = add32(nnz, 1);
+    }
+  }
+  // Appends v times E element e: its scaled terms and v times its constant.
+  void add(const Operand& E, int64_t e, double v) {
+    add_terms(E, e, v);
+    constant += v * E.bfix[e];
+  }
+  void write(int64_t linear) {
+    ptr[int64_t{nelem} + 1] = nnz;
+    bfix[nelem] = constant;
+    if (sp) sp[nelem] = linear;
+    nelem = add32(nelem, 1);
+    constant = 0.0;
+  }
+};
+
+Builder builder(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, int32_t rptrbase, int32_t rnidxsbase,
+                int32_t rcofbase, int32_t rbfixbase, int32_t rnelem, int32_t rnnz) {
+  return Builder{ri32.from(rptrbase), ri64.from(rnidxsbase), rf64.from(rcofbase), rf64.from(rbfixbase), {},
+                 rnelem, rnnz};
+}
+// A sparse result with sp at rspbase.
+Builder sparse_builder(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, int32_t rptrbase, int32_t rnidxsbase,
+                       int32_t rcofbase, int32_t rbfixbase, int32_t rspbase, int32_t rnelem, int32_t rnnz) {
+  Builder b = builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rnelem, rnnz);
+  b.sp = ri64.from(rspbase);
+  return b;
+}
+
+// A fresh sparse result: ptr[0] = 0, counts from 0.
+Builder fresh_builder(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, int32_t rptrbase, int32_t rnidxsbase,
+                      int32_t rcofbase, int32_t rbfixbase, int32_t rspbase) {
+  Builder b = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, 0, 0);
+  b.ptr[0] = 0;
+  return b;
+}
+
+// ---- Merges and walkers, shared by count and build passes ---------------------------
+//
+// A walker visits the result positions of one product in result order. For each it
+// calls match(e, t) for every (E element, matrix value position) that meets there, in
+// merge order, and then done(linear, keep): keep says whether the position is stored.
+
+// Runs a walker as a count pass from the running counts: each match adds the E
+// element's term count, each kept position one element.
+template <class Terms, class Walk>
+std::tuple<int32_t, Terms> count_pass(const Operand& E, int32_t rnelem, Terms rnnz, Walk walk) {
+  int32_t nelem = rnelem;
+  Terms nnz = rnnz;
+  walk(
+      [&](int64_t e, int64_t) {
+        if constexpr (std::is_same_v<Terms, int64_t>)
+          nnz = add64(nnz, E.length(e));
+        else
+          nnz = add32(nnz, static_cast<int32_t>(E.length(e)));
+      },
+      [&](int64_t, bool keep) {
+        if (keep) nelem = add32(nelem, 1);
+      });
+  return {nelem, nnz};
+}
+
+// Runs a walker as a build pass: each match appends E element e times mval[t], each
+// kept position is written. Returns the new running counts.
+template <class Walk>
+std::tuple<int32_t, int32_t> build_pass(const Operand& E, Vec<const double> mval, Builder& out, Walk walk) {
+  walk([&](int64_t e, int64_t t) { out.add(E, e, mval[t]); },
+       [&](int64_t linear, bool keep) {
+         if (keep) out.write(linear);
+       });
+  return {out.nelem, out.nnz};
+}
+
+// One side of a merge: positions first .. end - 1, item(position) gives the item (an E
+// element or a matrix entry), key(item) its index in the shared dimension. Keys
+// increase along the positions.
+template <class Item, class Key>
+struct Side {
+  TermRange range;
+  Item item;
+  Key key;
+};
+template <class Item, class Key>
+Side<Item, Key> side(TermRange range, Item item, Key key) {
+  return Side<Item, Key>{range, item, key};
+}
+
+// Position p itself, or the entry at p of a permutation run.
+struct Direct {
+  int64_t operator()(int64_t p) const { return p; }
+};
+struct Permuted {
+  Vec<const int32_t> a;
+  int32_t base;
+  int64_t operator()(int64_t p) const { return a[int64_t{base} + p]; }
+};
+
+// Merges E's list with M's list; calls match(e, t) for every pair with equal keys (and
+// advances both). Returns whether any pair matched.
+template <class EItem, class EKey, class MItem, class MKey, class Match>
+bool merge(const Side<EItem, EKey>& es, const Side<MItem, MKey>& ms, Match match) {
+  bool matched = false;
+  int64_t a = es.range.first, b = ms.range.first;
+  while (a < es.range.end && b < ms.range.end) {
+    const int64_t e = es.item(a), t = ms.item(b);
+    const int64_t x = es.key(e), y = ms.key(t);
+    if (x < y) {
+      ++a;
+    } else if (y < x) {
+      ++b;
+    } else {
+      match(e, t);
+      matched = true;
+      ++a;
+      ++b;
+    }
+  }
+  return matched;
+}
+
+// Sparse E (m × n, stored elements grouped by row through the bucket array erowptr on
+// a32) times M (n × p, entries grouped by column through mcolptr and mperm on a32, rows
+// in msubi): position (i, c) merges E's row i with M's column c; kept when a pair met.
+template <class Match, class Done>
+void walk_sparse_times_sparse(int32_t m, int32_t n, int32_t p, Vec<const int32_t> a32, int32_t erowptr,
+                              Vec<const int64_t> sp, int32_t mcolptr, int32_t mperm, Vec<const int32_t> msubi,
+                              Match match, Done done) {
+  for (int32_t i = 0; i < m; ++i)
+    for (int32_t c = 0; c < p; ++c) {
+      const bool matched = merge(side(bucket(a32, erowptr, i), Direct{}, ColumnKey{sp, n}),
+                                 side(bucket(a32, mcolptr, c), Permuted{a32, mperm}, IndexKey{msubi}), match);
+      done(add64(mul64(i, p), c), matched);
+    }
+}
+
+// Dense E (m × n) times M (n × p, entries grouped by column through mcolptr and mperm on
+// a32): position (i, c) meets E element i n + msubi[t] for every entry t of column c in
+// bucket order; every position is kept.
+template <class Match, class Done>
+void walk_dense_times_sparse(int32_t m, int32_t n, int32_t p, Vec<const int32_t> a32, int32_t mcolptr, int32_t mperm,
+                             Vec<const int32_t> msubi, Match match, Done done) {
+  for (int32_t i = 0; i < m; ++i)
+    for (int32_t c = 0; c < p; ++c) {
+      const TermRange column = bucket(a32, mcolptr, c);
+      for (int64_t q = column.first; q < column.end; ++q) {
+        const int32_t t = a32[int64_t{mperm} + q];
+        match(add64(mul64(i, n), msubi[t]), t);
+      }
+      done(add64(mul64(i, p), c), true);
+    }
+}
+
+// E (m × n; dense, or sparse with its rows grouped at a32[erowptr]) times the dense
+// n × p matrix: position (i, c) meets every stored element (i, k) of E's row i in order,
+// with matrix value k p + c; every position is kept.
+template <class Match, class Done>
+void walk_times_dense(int32_t m, int32_t n, int32_t p, bool sparse, Vec<const int32_t> a32, int32_t erowptr,
+                      Vec<const int64_t> sp, Match match, Done done) {
+  for (int32_t i = 0; i < m; ++i)
+    for (int32_t c = 0; c < p; ++c) {
+      if (sparse) {
+        const TermRange row = bucket(a32, erowptr, i);
+        for (int64_t e = row.first; e < row.end; ++e) match(e, add64(mul64(sp[e] % n, p), c));
+      } else {
+        for (int32_t k = 0; k < n; ++k) match(add64(mul64(i, n), k), add64(mul64(k, p), c));
+      }
+      done(add64(mul64(i, p), c), true);
+    }
+}
+
+// Diagonal of sparse E (m × n, grouped by row through erowptr) times M (grouped by
+// column): position r merges E's row r with M's column r; kept when a pair met.
+template <class Match, class Done>
+void walk_diag_sparse_times_sparse(int32_t m, int32_t n, Vec<const int32_t> wi32, int32_t erowptr,
+                                   Vec<const int64_t> sp, int32_t mcolptr, int32_t mperm, Vec<const int32_t> msubi,
+                                   Match match, Done done) {
+  for (int32_t r = 0; r < m; ++r)
+    done(r, merge(side(bucket(wi32, erowptr, r), Direct{}, ColumnKey{sp, n}),
+                  side(bucket(wi32, mcolptr, r), Permuted{wi32, mperm}, IndexKey{msubi}), match));
+}
+
+// Diagonal of dense E (m × n) times M (grouped by column): position r meets E element
+// r n + msubi[t] for each entry t of M's column r. Every entry meets a stored element of
+// a dense E, so the position is kept when the column has entries.
+template <class Match, class Done>
+void walk_diag_dense_times_sparse(int32_t m, int32_t n, Vec<const int32_t> wi32, int32_t mcolptr, int32_t mperm,
+                                  Vec<const int32_t> msubi, Match match, Done done) {
+  for (int32_t r = 0; r < m; ++r) {
+    const TermRange column = bucket(wi32, mcolptr, r);
+    for (int64_t q = column.first; q < column.end; ++q) {
+      const int32_t t = wi32[int64_t{mperm} + q];
+      match(add64(mul64(r, n), msubi[t]), t);
+    }
+    done(r, column.first < column.end);
+  }
+}
+
+// Diagonal of M (rows through the row pointers mrowptr, columns msubj) times sparse E
+// (n columns, grouped by column through ecolptr and eperm): position r merges E's column
+// r (key: E's row) with M's row r; kept when a pair met.
+template <class Match, class Done>
+void walk_diag_sparse_left(int32_t m, int32_t n, Vec<const int32_t> wi32, int32_t ecolptr, int32_t eperm,
+                           Vec<const int64_t> sp, int32_t mrowptr, Vec<const int32_t> msubj, Match match, Done done) {
+  for (int32_t r = 0; r < m; ++r)
+    done(r, merge(side(bucket(wi32, ecolptr, r), Permuted{wi32, eperm}, RowKey{sp, n}),
+                  side(bucket(wi32, mrowptr, r), Direct{}, IndexKey{msubj}), match));
+}
+
+// Element-wise product of E with the pattern msp: for a dense E every pattern entry k
+// meets E element msp[k]; for a sparse E (count stored elements) the entries meet the
+// elements with the same linear index. A position is stored per meeting.
+template <class Match, class Done>
+void walk_pattern(bool sparse, Vec<const int64_t> msp, int32_t count, Vec<const int64_t> sp, Match match, Done done) {
+  const int64_t entries = msp.size();
+  auto meet = [&](int64_t e, int64_t k) {
+    match(e, k);
+    done(msp[k], true);
+  };
+  if (!sparse) {
+    for (int64_t k = 0; k < entries; ++k) meet(msp[k], k);
+    return;
+  }
+  merge(side(TermRange{0, count}, Direct{}, [&](int64_t e) { return sp[e]; }),
+        side(TermRange{0, entries}, Direct{}, [&](int64_t k) { return msp[k]; }), meet);
+}
+
+// Calls visit(row, first, end) for each run of equal msubi among M's nnz sorted triplets.
+template <class Visit>
+void for_each_row_run(int32_t nnz, Vec<const int32_t> msubi, Visit visit) {
+  for (int32_t first = 0; first < nnz;) {
+    int32_t end = first + 1;
+    while (end < nnz && msubi[end] == msubi[first]) ++end;
+    visit(msubi[first], first, end);
+    first = end;
+  }
+}
+
+// M (nnz sorted triplets) times sparse E (q columns, grouped by column through ecolptr
+// and eperm on xi32): position (i, c) for each row run i of M merges the run with E's
+// column c (key: E's row); kept when a pair met.
+template <class Match, class Done>
+void walk_left_sparse(int32_t q, int32_t nnz, Vec<const int32_t> msubi, Vec<const int32_t> msubj,
+                      Vec<const int32_t> xi32, int32_t ecolptr, int32_t eperm, Vec<const int64_t> sp, Match match,
+                      Done done) {
+  for_each_row_run(nnz, msubi, [&](int32_t i, int32_t first, int32_t end) {
+    for (int32_t c = 0; c < q; ++c)
+      done(add64(mul64(i, q), c), merge(side(bucket(xi32, ecolptr, c), Permuted{xi32, eperm}, RowKey{sp, q}),
+                                        side(TermRange{first, end}, Direct{}, IndexKey{msubj}), match));
+  });
+}
+
+// M (nnz sorted triplets) times dense E (q columns): position (i, c) for each row run i
+// of M meets E element msubj[t] q + c for every entry t of the run; every one is kept.
+template <class Match, class Done>
+void walk_left_dense(int32_t q, int32_t nnz, Vec<const int32_t> msubi, Vec<const int32_t> msubj, Match match,
+                     Done done) {
+  for_each_row_run(nnz, msubi, [&](int32_t i, int32_t first, int32_t end) {
+    for (int32_t c = 0; c < q; ++c) {
+      for (int32_t t = first; t < end; ++t) match(add64(mul64(msubj[t], q), c), t);
+      done(add64(mul64(i, q), c), true);
+    }
+  });
+}
+
+}  // namespace
+
+// ---- Counting-sort kernels ----------------------------------------------------------
+
+// Groups M's nnz entries by column: wi32[ptrbase .. ptrbase + ncols] becomes the bucket
+// array (entry j = first position of column j, entry ncols = nnz) and wi32[permbase ..
+// permbase + nnz - 1] the entry numbers in column order, increasing within a column.
+void sort_entries_by_column(int32_t ptrbase, int32_t ncols, int32_t nnz, int32_t permbase, Vec<const int32_t> msubj,
+                            Vec<int32_t> wi32) {
+  zero_buckets(wi32, ptrbase, ncols);
+  count_keys(wi32, ptrbase, nnz, IndexKey{msubj});
+  prefix_sum(wi32, ptrbase, ncols);
+  scatter_keys(wi32, ptrbase, permbase, nnz, IndexKey{msubj});
+  shift_back(wi32, ptrbase, ncols);
+  wi32[ptrbase] = 0;
+}
+
+// Sets the n + 1 entries wi32[base .. base + n] to 0.
+void zero_work_buckets(int32_t n, int32_t base, Vec<int32_t> wi32) { zero_buckets(wi32, base, n); }
+void zero_work_buckets_base_first(int32_t base, int32_t n, Vec<int32_t> wi32) { zero_buckets(wi32, base, n); }
+// The same on the scratch stack.
+void zero_scratch_buckets(int32_t n, int32_t base, Vec<int32_t> xi32) { zero_buckets(xi32, base, n); }
+void zero_scratch_buckets_base_first(int32_t base, int32_t n, Vec<int32_t> xi32) { zero_buckets(xi32, base, n); }
+void zero_scratch_buckets_array_first(int32_t n, Vec<int32_t> xi32, int32_t base) { zero_buckets(xi32, base, n); }
+
+// Counts the count stored elements of a sparse E by row (sp / d): wi32[base + 1 + row] += 1.
+void count_elements_by_row(int32_t d, int32_t count, int32_t base, int32_t spbase, Vec<int32_t> wi32,
+                           Vec<const int64_t> wi64) {
+  count_keys(wi32, base, count, RowKey{wi64.from(spbase), d});
+}
+// By column (sp mod d): wi32[base + 1 + column] += 1.
+void count_elements_by_column(int32_t base, int32_t d, int32_t count, int32_t spbase, Vec<int32_t> wi32,
+                              Vec<const int64_t> wi64) {
+  count_keys(wi32, base, count, ColumnKey{wi64.from(spbase), d});
+}
+// The same two, counting on the scratch stack.
+void count_elements_by_row_scratch(int32_t d, int32_t count, int32_t base, int32_t spbase, Vec<const int64_t> wi64,
+                                   Vec<int32_t> xi32) {
+  count_keys(xi32, base, count, RowKey{wi64.from(spbase), d});
+}
+void count_elements_by_column_scratch(int32_t d, int32_t base, int32_t count, int32_t spbase, Vec<const int64_t> wi64,
+                                      Vec<int32_t> xi32) {
+  count_keys(xi32, base, count, ColumnKey{wi64.from(spbase), d});
+}
+
+// Counts M's nnz entries by row: wi32[base + 1 + msubi[k]] += 1.
+void count_entries_by_row(int32_t nnz, int32_t base, Vec<const int32_t> msubi, Vec<int32_t> wi32) {
+  count_keys(wi32, base, nnz, IndexKey{msubi});
+}
+// By column, on the scratch stack: xi32[base + 1 + msubj[k]] += 1.
+void count_entries_by_column(int32_t base, int32_t nnz, Vec<const int32_t> msubj, Vec<int32_t> xi32) {
+  count_keys(xi32, base, nnz, IndexKey{msubj});
+}
+
+// Prefix sum over a bucket array: wi32[base + j + 1] += wi32[base + j] for j < n.
+void prefix_sum_work(int32_t n, int32_t base, Vec<int32_t> wi32) { prefix_sum(wi32, base, n); }
+void prefix_sum_work_base_first(int32_t base, int32_t n, Vec<int32_t> wi32) { prefix_sum(wi32, base, n); }
+void prefix_sum_scratch(int32_t n, int32_t base, Vec<int32_t> xi32) { prefix_sum(xi32, base, n); }
+void prefix_sum_scratch_base_first(int32_t base, int32_t n, Vec<int32_t> xi32) { prefix_sum(xi32, base, n); }
+
+// Scatters the count stored elements of a sparse E by column (sp mod d): element k goes
+// to wi32[permbase + wi32[cursor + column]], and that cursor advances.
+void scatter_elements_by_column(int32_t cursor, int32_t d, int32_t count, int32_t permbase, int32_t spbase,
+                                Vec<int32_t> wi32, Vec<const int64_t> wi64) {
+  scatter_keys(wi32, cursor, permbase, count, ColumnKey{wi64.from(spbase), d});
+}
+// The same on the scratch stack.
+void scatter_elements_by_column_scratch(int32_t d, int32_t permbase, int32_t cursor, int32_t count, int32_t spbase,
+                                        Vec<const int64_t> wi64, Vec<int32_t> xi32) {
+  scatter_keys(xi32, cursor, permbase, count, ColumnKey{wi64.from(spbase), d});
+}
+
+// For each of M's nnz entries k: xi32[posbase + k] = its position in column order
+// (the cursor of column msubj[k], which then advances).
+void entry_positions_by_column(int32_t cursor, int32_t nnz, int32_t posbase, Vec<const int32_t> msubj,
+                               Vec<int32_t> xi32) {
+  for (int32_t k = 0; k < nnz; ++k) {
+    const int64_t at = int64_t{cursor} + msubj[k];
+    xi32[int64_t{posbase} + k] = xi32[at];
+    bump(xi32, at);
+  }
+}
+
+// Shifts a bucket array back by one after a scatter: entry base + j = entry base + j - 1
+// for j = n down to 1. The caller sets entry base to 0.
+void shift_back_work(int32_t base, int32_t n, Vec<int32_t> wi32) { shift_back(wi32, base, n); }
+void shift_back_scratch(int32_t base, int32_t n, Vec<int32_t> xi32) { shift_back(xi32, base, n); }
+void shift_back_scratch_count_first(int32_t n, int32_t base, Vec<int32_t> xi32) { shift_back(xi32, base, n); }
+
+// count plus the number of non-empty buckets j < n of wi32[base ..].
+int32_t count_nonempty_buckets(int32_t n, int32_t base, int32_t count, Vec<const int32_t> wi32) {
+  for (int32_t j = 0; j < n; ++j) {
+    const TermRange b = bucket(wi32, base, j);
+    if (b.first < b.end) count = add32(count, 1);
+  }
+  return count;
+}
+
+// ---- Checks of a matrix -------------------------------------------------------------
+
+namespace {
+bool triplet_out_of_range(int32_t nrows, int32_t ncols, Vec<const int32_t> msubi, Vec<const int32_t> msubj,
+                          int64_t k) {
+  return msubi[k] < 0 || msubi[k] >= nrows || msubj[k] < 0 || msubj[k] >= ncols;
+}
+// Whether triplet k + 1 does not come strictly after triplet k in (row, column) order.
+bool triplets_not_increasing_at(Vec<const int32_t> msubi, Vec<const int32_t> msubj, int64_t k) {
+  return msubi[k + 1] < msubi[k] || (msubi[k + 1] == msubi[k] && msubj[k + 1] <= msubj[k]);
+}
+}  // namespace
+
+// (badrange or some triplet outside nrows × ncols, unsorted or some consecutive pair not
+// strictly increasing in (row, column)), over all nnz triplets.
+std::tuple<bool, bool> check_triplets(int32_t badrange, int32_t unsorted, int32_t nrows, int32_t ncols, int32_t nnz,
+                                      Vec<const int32_t> msubi, Vec<const int32_t> msubj) {
+  bool out = badrange != 0, disorder = unsorted != 0;
+  for (int32_t k = 0; k < nnz; ++k) {
+    out = triplet_out_of_range(nrows, ncols, msubi, msubj, k) || out;
+    if (k + 1 < nnz) disorder = triplets_not_increasing_at(msubi, msubj, k) || disorder;
+  }
+  return {out, disorder};
+}
+
+// True when all nnz triplets lie inside nrows × ncols. `result` is not read.
+bool triplets_in_range(int32_t /*result*/, int32_t nrows, int32_t ncols, int32_t nnz, Vec<const int32_t> msubi,
+                       Vec<const int32_t> msubj) {
+  for (int32_t k = 0; k < nnz; ++k)
+    if (triplet_out_of_range(nrows, ncols, msubi, msubj, k)) return false;
+  return true;
+}
+
+// True when the nnz triplets strictly increase in (row, column). `result` is not read.
+bool triplets_increasing(int32_t /*result*/, int32_t nnz, Vec<const int32_t> msubi, Vec<const int32_t> msubj) {
+  for (int32_t k = 0; k + 1 < nnz; ++k)
+    if (triplets_not_increasing_at(msubi, msubj, k)) return false;
+  return true;
+}
+
+// (badrange or some msp entry outside [0, size), unsorted or some msp[k + 1] <= msp[k]),
+// over all entries of msp.
+std::tuple<bool, bool> check_pattern(int32_t badrange, int32_t unsorted, Vec<const int64_t> msp, int64_t size) {
+  bool out = badrange != 0, disorder = unsorted != 0;
+  for (int64_t k = 0; k < msp.size(); ++k) {
+    out = msp[k] < 0 || msp[k] >= size || out;
+    if (k + 1 < msp.size()) disorder = msp[k + 1] <= msp[k] || disorder;
+  }
+  return {out, disorder};
+}
+
+// ---- Sparse E times sparse M --------------------------------------------------------
+
+// Count pass of the product below: rnelem plus the positions (i, c) with a matched pair,
+// rnnz plus the term counts of the matched E elements.
+std::tuple<int32_t, int64_t> count_sparse_times_sparse(int32_t m, int32_t n, int32_t ptrbase, int32_t erowptr,
+                                                       int32_t spbase, int32_t mcolptr, int32_t p, int32_t mperm,
+                                                       Vec<const int32_t> msubi, int32_t rnelem, int64_t rnnz,
+                                                       Vec<const int32_t> wi32, Vec<const int64_t> wi64,
+                                                       Vec<const int32_t> xi32) {
+  return count_pass(row_pointers(wi32, ptrbase), rnelem, rnnz, [&](auto match, auto done) {
+    walk_sparse_times_sparse(m, n, p, xi32, erowptr, wi64.from(spbase), mcolptr, mperm, msubi, match, done);
+  });
+}
+
+// Sparse E (m × n; rows grouped at xi32[erowptr]) times M (n × p; columns grouped at
+// xi32[mcolptr], permutation at xi32[mperm]), appended to a sparse result from the
+// running counts rnelem and rnnz: one element per position (i, c) with at least one
+// matched pair, sp = i p + c. ri32[rptrbase] is the caller's. Returns the new counts.
+std::tuple<int32_t, int32_t> sparse_times_sparse(int32_t bfixbase, int32_t cofbase, int32_t m, int32_t n,
+                                                 int32_t nidxsbase, int32_t ptrbase, int32_t erowptr, int32_t spbase,
+                                                 int32_t mcolptr, int32_t p, int32_t mperm, Vec<const int32_t> msubi,
+                                                 Vec<const double> mval, int32_t rbfixbase, int32_t rcofbase,
+                                                 int32_t rnelem, Vec<double> rf64, Vec<int32_t> ri32,
+                                                 Vec<int64_t> ri64, int32_t rnidxsbase, int32_t rnnz,
+                                                 int32_t rptrbase, int32_t rspbase, Vec<const double> wf64,
+                                                 Vec<const int32_t> wi32, Vec<const int64_t> wi64,
+                                                 Vec<const int32_t> xi32) {
+  const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  Builder out = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, rnelem, rnnz);
+  return build_pass(E, mval, out, [&](auto match, auto done) {
+    walk_sparse_times_sparse(m, n, p, xi32, erowptr, wi64.from(spbase), mcolptr, mperm, msubi, match, done);
+  });
+}
+
+// ---- Dense E times sparse M ---------------------------------------------------------
+
+// Count pass of the product below: rnnz plus the term counts of all visited E elements.
+int32_t count_dense_times_sparse(int32_t m, int32_t n, int32_t ptrbase, int32_t mcolptr, int32_t p, int32_t mperm,
+                                 Vec<const int32_t> msubi, int32_t rnnz, Vec<const int32_t> wi32,
+                                 Vec<const int32_t> xi32) {
+  const auto counts = count_pass(row_pointers(wi32, ptrbase), 0, rnnz, [&](auto match, auto done) {
+    walk_dense_times_sparse(m, n, p, xi32, mcolptr, mperm, msubi, match, done);
+  });
+  return std::get<1>(counts);
+}
+
+// Dense E (m × n) times M (n × p; columns grouped at xi32[mcolptr], permutation at
+// xi32[mperm]), appended from the running counts: every (i, c) is written, with
+// sp = i p + c, also when column c of M is empty. ri32[rptrbase] is the caller's.
+std::tuple<int32_t, int32_t> dense_times_sparse(int32_t bfixbase, int32_t cofbase, int32_t m, int32_t n,
+                                                int32_t nidxsbase, int32_t ptrbase, int32_t mcolptr, int32_t p,
+                                                int32_t mperm, Vec<const int32_t> msubi, Vec<const double> mval,
+                                                int32_t rbfixbase, int32_t rcofbase, int32_t rnelem, Vec<double> rf64,
+                                                Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxsbase, int32_t rnnz,
+                                                int32_t rptrbase, int32_t rspbase, Vec<const double> wf64,
+                                                Vec<const int32_t> wi32, Vec<const int64_t> wi64,
+                                                Vec<const int32_t> xi32) {
+  const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  Builder out = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, rnelem, rnnz);
+  return build_pass(E, mval, out, [&](auto match, auto done) {
+    walk_dense_times_sparse(m, n, p, xi32, mcolptr, mperm, msubi, match, done);
+  });
+}
+
+// ---- E times a dense matrix ---------------------------------------------------------
+
+// E (m × n; dense, or sparse with count stored elements) times the dense n × p matrix
+// mval, appended densely (no sp) from the running counts: every (i, c) is written,
+// zero matrix values included. A sparse E is first grouped by row into the bucket array
+// xi32[erowptr .. erowptr + m], which the caller zero-fills. ri32[rptrbase] is the
+// caller's. Returns the new counts.
+std::tuple<int32_t, int32_t> times_dense_matrix(int32_t bfixbase, int32_t cofbase, int32_t m, int32_t n,
+                                                int32_t sparse, int32_t nidxsbase, int32_t count, int32_t ptrbase,
+                                                int32_t spbase, int32_t p, Vec<const double> mval, int32_t rbfixbase,
+                                                int32_t rcofbase, int32_t rnelem, Vec<double> rf64, Vec<int32_t> ri32,
+                                                Vec<int64_t> ri64, int32_t rnidxsbase, int32_t rnnz, int32_t rptrbase,
+                                                Vec<const double> wf64, Vec<const int32_t> wi32,
+                                                Vec<const int64_t> wi64, Vec<int32_t> xi32, int32_t erowptr) {
+  const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  const Vec<const int64_t> sp = wi64.from(spbase);
+  Builder out = builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rnelem, rnnz);
+  if (sparse) {
+    count_keys(xi32, erowptr, count, RowKey{sp, n});
+    prefix_sum(xi32, erowptr, m);
+  }
+  return build_pass(E, mval, out, [&](auto match, auto done) {
+    walk_times_dense(m, n, p, sparse != 0, xi32, erowptr, sp, match, done);
+  });
+}
+
+// ---- Diagonals of E M ---------------------------------------------------------------
+
+// Count pass of the diagonal below: rnelem plus the rows r with a matched pair, rnnz plus
+// the term counts of the matched E elements.
+std::tuple<int32_t, int32_t> count_diag_sparse_times_sparse(int32_t m, int32_t n, int32_t ptrbase, int32_t erowptr,
+                                                            int32_t spbase, int32_t mcolptr, int32_t mperm,
+                                                            Vec<const int32_t> msubi, int32_t rnelem, int32_t rnnz,
+                                                            Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  return count_pass(row_pointers(wi32, ptrbase), rnelem, rnnz, [&](auto match, auto done) {
+    walk_diag_sparse_times_sparse(m, n, wi32, erowptr, wi64.from(spbase), mcolptr, mperm, msubi, match, done);
+  });
+}
+
+// The diagonal of sparse E (m × n; rows grouped at wi32[erowptr]) times M (columns
+// grouped at wi32[mcolptr], permutation at wi32[mperm]): a fresh sparse vector whose
+// element r = sum over k of E(r, k) M(k, r) is stored when some pair matched. Writes
+// ri32[rptrbase] = 0.
+void diag_sparse_times_sparse(int32_t bfixbase, int32_t cofbase, int32_t m, int32_t n, int32_t nidxsbase,
+                              int32_t ptrbase, int32_t erowptr, int32_t spbase, int32_t mcolptr, int32_t mperm,
+                              Vec<const int32_t> msubi, Vec<const double> mval, int32_t rbfixbase, int32_t rcofbase,
+                              Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxsbase,
+                              int32_t rptrbase, int32_t rspbase, Vec<const double> wf64, Vec<const int32_t> wi32,
+                              Vec<const int64_t> wi64) {
+  const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  Builder out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
+  build_pass(E, mval, out, [&](auto match, auto done) {
+    walk_diag_sparse_times_sparse(m, n, wi32, erowptr, wi64.from(spbase), mcolptr, mperm, msubi, match, done);
+  });
+}
+
+// Count pass of the diagonal below: rnelem plus the rows r whose column of M has
+// entries, rnnz plus the term counts of the E elements they meet.
+std::tuple<int32_t, int32_t> count_diag_dense_times_sparse(int32_t m, int32_t n, int32_t ptrbase, int32_t mcolptr,
+                                                           int32_t mperm, Vec<const int32_t> msubi, int32_t rnelem,
+                                                           int32_t rnnz, Vec<const int32_t> wi32) {
+  return count_pass(row_pointers(wi32, ptrbase), rnelem, rnnz, [&](auto match, auto done) {
+    walk_diag_dense_times_sparse(m, n, wi32, mcolptr, mperm, msubi, match, done);
+  });
+}
+
+// The diagonal of dense E (m × n) times M (columns grouped at wi32[mcolptr], permutation
+// at wi32[mperm]): a fresh sparse vector storing element r when column r of M has
+// entries, also when they meet only constants. Writes ri32[rptrbase] = 0.
+void diag_dense_times_sparse(int32_t bfixbase, int32_t cofbase, int32_t m, int32_t n, int32_t nidxsbase,
+                             int32_t ptrbase, int32_t mcolptr, int32_t mperm, Vec<const int32_t> msubi,
+                             Vec<const double> mval, int32_t rbfixbase, int32_t rcofbase, Vec<double> rf64,
+                             Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxsbase, int32_t rptrbase,
+                             int32_t rspbase, Vec<const double> wf64, Vec<const int32_t> wi32,
+                             Vec<const int64_t> wi64) {
+  const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  Builder out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
+  build_pass(E, mval, out, [&](auto match, auto done) {
+    walk_diag_dense_times_sparse(m, n, wi32, mcolptr, mperm, msubi, match, done);
+  });
+}
+
+// ---- Diagonals of M E ---------------------------------------------------------------
+
+// Count pass of the diagonal below: rnelem plus the rows r with a matched pair, rnnz plus
+// the term counts of the matched E elements.
+std::tuple<int32_t, int32_t> count_diag_sparse_left(int32_t ecolptr, int32_t n, int32_t eperm, int32_t ptrbase,
+                                                    int32_t spbase, int32_t rnelem, int32_t rnnz, int32_t m,
+                                                    int32_t mrowptr, Vec<const int32_t> msubj,
+                                                    Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  return count_pass(row_pointers(wi32, ptrbase), rnelem, rnnz, [&](auto match, auto done) {
+    walk_diag_sparse_left(m, n, wi32, ecolptr, eperm, wi64.from(spbase), mrowptr, msubj, match, done);
+  });
+}
+
+// The diagonal of M (rows through the row pointers wi32[mrowptr ..]) times sparse E (n
+// columns; grouped by column at wi32[ecolptr], permutation at wi32[eperm]): a fresh
+// sparse vector whose element r = sum over k of M(r, k) E(k, r) is stored when some pair
+// matched. Writes ri32[rptrbase] = 0.
+void diag_sparse_left(int32_t bfixbase, int32_t cofbase, int32_t ecolptr, int32_t n, int32_t nidxsbase,
+                      int32_t eperm, int32_t ptrbase, int32_t spbase, int32_t m, int32_t mrowptr,
+                      Vec<const int32_t> msubj, Vec<const double> mval, int32_t rbfixbase, int32_t rcofbase,
+                      Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxsbase, int32_t rptrbase,
+                      int32_t rspbase, Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  Builder out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
+  build_pass(E, mval, out, [&](auto match, auto done) {
+    walk_diag_sparse_left(m, n, wi32, ecolptr, eperm, wi64.from(spbase), mrowptr, msubj, match, done);
+  });
+}
+
+// The terms of the diagonal of M (m rows through the row pointers wi32[mrowptr ..]) times
+// dense E (n columns): element r, for each r whose row of M has entries, holds the terms
+// of E(msubj[t], r) times mval[t] for the row's entries t. This product takes no operand
+// constants: every constant written is 0. Writes ri32[rptrbase] = 0; the element count
+// is count_nonempty_buckets over the row pointers.
+void diag_dense_left(int32_t cofbase, int32_t n, int32_t nidxsbase, int32_t ptrbase, int32_t m, int32_t mrowptr,
+                     Vec<const int32_t> msubj, Vec<const double> mval, int32_t rbfixbase, int32_t rcofbase,
+                     Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxsbase, int32_t rptrbase,
+                     int32_t rspbase, Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  const Operand E{wi32, ptrbase, wi64.from(nidxsbase), wf64.from(cofbase), {}};
+  Builder out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
+  for (int32_t r = 0; r < m; ++r) {
+    const TermRange row = bucket(wi32, mrowptr, r);
+    if (row.first >= row.end) continue;
+    for (int64_t t = row.first; t < row.end; ++t) out.add_terms(E, add64(mul64(msubj[t], n), r), mval[t]);
+    out.write(r);
+  }
+}
+
+// ---- Element-wise product with a linear pattern -------------------------------------
+
+// Count pass of the product below, from the running counts: a dense E gives one element
+// per pattern entry (rnelem is replaced by their number), a sparse E one per position
+// stored in both; rnnz grows by the term counts of the selected E elements.
+std::tuple<int32_t, int32_t> count_pattern_product(int32_t sparse, Vec<const int64_t> msp, int32_t count,
+                                                   int32_t ptrbase, int32_t rnelem, int32_t rnnz, int32_t spbase,
+                                                   Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  return count_pass(row_pointers(wi32, ptrbase), sparse ? rnelem : 0, rnnz, [&](auto match, auto done) {
+    walk_pattern(sparse != 0, msp, count, wi64.from(spbase), match, done);
+  });
+}
+
+// E (nd dimensions; dense, or sparse with count stored elements) times the constant of
+// the same shape given by the pattern msp with values mcof, element-wise: a fresh sparse
+// record of E's shape (shape copied to ri32[rshapebase]) with one element per pattern
+// entry (dense E) or per position stored in both (sparse E). Writes ri32[rptrbase] = 0.
+void pattern_product(int32_t bfixbase, int32_t cofbase, int32_t sparse, Vec<const double> mcof,
+                     Vec<const int64_t> msp, int32_t nd, int32_t count, int32_t nidxsbase, int32_t ptrbase,
+                     int32_t rbfixbase, int32_t rcofbase, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64,
+                     int32_t rnidxsbase, int32_t rptrbase, int32_t rshapebase, int32_t rspbase, int32_t shapebase,
+                     int32_t spbase, Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  Builder out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
+  copy_elements(wi32.from(shapebase), ri32.from(rshapebase), nd);
+  build_pass(E, mcof, out, [&](auto match, auto done) {
+    walk_pattern(sparse != 0, msp, count, wi64.from(spbase), match, done);
+  });
+}
+
+// ---- Scaling and a scalar times a matrix --------------------------------------------
+
+// f64[base + k] *= factor for k < count1 + count2 (a record's cof and bfix runs when
+// they stand next to each other).
+void scale_run(double factor, int32_t base, Vec<double> f64, int32_t count1, int32_t count2) {
+  const int64_t count = int64_t{count1} + count2;
+  const Vec<double> run = f64.from(base);
+  for (int64_t k = 0; k < count; ++k) run[k] *= factor;
+}
+
+// The scalar expression E (count terms at wi64[nidxsbase], wf64[cofbase], constant
+// wf64[bfixbase]) times M (nnz sorted triplets, ncols columns): result element t is
+// mval[t] E with sp = ncols msubi[t] + msubj[t]; elements are counted from the result
+// bases, terms from the running rnnz. ri32[rptrbase] is the caller's. Returns rnnz.
+int32_t scalar_times_matrix(int32_t bfixbase, int32_t cofbase, int32_t nidxsbase, int32_t rnnz, int32_t ncols,
+                            int32_t nnz, Vec<const int32_t> msubi, Vec<const int32_t> msubj, Vec<const double> mval,
+                            int32_t count, int32_t rbfixbase, int32_t rcofbase, Vec<double> rf64, Vec<int32_t> ri32,
+                            Vec<int64_t> ri64, int32_t rnidxsbase, int32_t rptrbase, int32_t rspbase,
+                            Vec<const double> wf64, Vec<const int64_t> wi64) {
+  const Vec<const int64_t> nidxs = wi64.from(nidxsbase);
+  const Vec<const double> cof = wf64.from(cofbase);
+  const double constant = wf64[bfixbase];
+  Builder out = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, 0, rnnz);
+  for (int32_t t = 0; t < nnz; ++t) {
+    for (int32_t u = 0; u < count; ++u) {
+      out.nidxs[out.nnz] = nidxs[u];
+      out.cof[out.nnz] = mval[t] * cof[u];
+      out.nnz = add32(out.nnz, 1);
+    }
+    out.constant = constant * mval[t];
+    out.write(add64(mul64(ncols, msubi[t]), msubj[t]));
+  }
+  return out.nnz;
+}
+
+// ---- Counts of the left product M E -------------------------------------------------
+
+// M (nnz sorted triplets) times sparse E (q columns; grouped by column at xi32[ecolptr],
+// permutation at xi32[eperm]). With msparse, from the running counts: per row run of M
+// and column c, the run merged with E's column c (key: E's row); a position with a
+// matched pair is one element, and each match adds the E element's term count. With M
+// dense (msparse = 0, m rows) every position exists and every term of E occurs once per
+// row of M: returns (q m, eterms m), replacing the counts.
+std::tuple<int32_t, int64_t> count_left_sparse(int32_t q, int32_t eperm, int32_t ecolptr, int32_t m, int32_t msparse,
+                                               int32_t nnz, Vec<const int32_t> msubi, Vec<const int32_t> msubj,
+                                               int32_t eterms, int32_t ptrbase, int32_t rnelem, int64_t rnnz,
+                                               int32_t spbase, Vec<const int32_t> wi32, Vec<const int64_t> wi64,
+                                               Vec<const int32_t> xi32) {
+  if (!msparse) return {mul32(q, m), int64_t{eterms} * m};
+  return count_pass(row_pointers(wi32, ptrbase), rnelem, rnnz, [&](auto match, auto done) {
+    walk_left_sparse(q, nnz, msubi, msubj, xi32, ecolptr, eperm, wi64.from(spbase), match, done);
+  });
+}
+
+// M (nnz sorted triplets) times dense E (q columns), from the running counts: every
+// column c of every row run of M is one element, holding the terms of E(msubj[t], c)
+// for the run's entries t. m, msparse and eterms are not read: with a dense E the
+// product is built from M's triplets whatever M's form.
+std::tuple<int32_t, int64_t> count_left_dense(int32_t q, int32_t /*m*/, int32_t /*msparse*/, int32_t nnz,
+                                              Vec<const int32_t> msubi, Vec<const int32_t> msubj,
+                                              int32_t /*eterms*/, int32_t ptrbase, int32_t rnelem, int64_t rnnz,
+                                              Vec<const int32_t> wi32) {
+  return count_pass(row_pointers(wi32, ptrbase), rnelem, rnnz,
+                    [&](auto match, auto done) { walk_left_dense(q, nnz, msubi, msubj, match, done); });
+}
+
+}  // namespace fragments::expr
+
+FRAGMENT(294, expr::sort_entries_by_column, "iiiiOO", "ptrbase", "ncols", "nnz", "permbase", "msubj", "wi32")
+FRAGMENT(295, expr::zero_work_buckets, "iiO", "n", "base", "wi32")
 SAME_AS(303, 295, "n", "base", "wi32")
-PENDING(296, (void(int32_t, int32_t, int32_t, int32_t, Vec<int32_t>, Vec<const int64_t>)), "iiiiOO", "d", "count", "base", "spbase", "wi32", "wi64")
-PENDING(297, (void(int32_t, int32_t, Vec<int32_t>)), "iiO", "n", "base", "wi32")
+FRAGMENT(296, expr::count_elements_by_row, "iiiiOO", "d", "count", "base", "spbase", "wi32", "wi64")
+FRAGMENT(297, expr::prefix_sum_work, "iiO", "n", "base", "wi32")
 SAME_AS(305, 297, "n", "base", "wi32")
-PENDING(298, (std::tuple<int32_t, int32_t>(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, int32_t, int32_t, Vec<const int32_t>, Vec<const int64_t>)), "iiiiiiiOiiOO", "m", "n", "ptrbase", "erowptr", "spbase", "mcolptr", "mperm", "msubi", "rnelem", "rnnz", "wi32", "wi64")
-PENDING(299, (void(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const double>, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiiiiiiiiiOOiiOOOiiiOOO", "bfixbase", "cofbase", "m", "n", "nidxsbase", "ptrbase", "erowptr", "spbase", "mcolptr", "mperm", "msubi", "mval", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "wf64", "wi32", "wi64")
-PENDING(300, (std::tuple<int32_t, int32_t>(int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, int32_t, int32_t, Vec<const int32_t>)), "iiiiiOiiO", "m", "n", "ptrbase", "mcolptr", "mperm", "msubi", "rnelem", "rnnz", "wi32")
-PENDING(301, (void(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const double>, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiiiiiiiOOiiOOOiiiOOO", "bfixbase", "cofbase", "m", "n", "nidxsbase", "ptrbase", "mcolptr", "mperm", "msubi", "mval", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "wf64", "wi32", "wi64")
-PENDING(302, (std::tuple<bool, bool>(int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const int32_t>)), "iiiiiOO", "badrange", "unsorted", "nrows", "ncols", "nnz", "msubi", "msubj")
+FRAGMENT(298, expr::count_diag_sparse_times_sparse, "iiiiiiiOiiOO", "m", "n", "ptrbase", "erowptr", "spbase",
+         "mcolptr", "mperm", "msubi", "rnelem", "rnnz", "wi32", "wi64")
+FRAGMENT(299, expr::diag_sparse_times_sparse, "iiiiiiiiiiOOiiOOOiiiOOO", "bfixbase", "cofbase", "m", "n",
+         "nidxsbase", "ptrbase", "erowptr", "spbase", "mcolptr", "mperm", "msubi", "mval", "rbfixbase", "rcofbase",
+         "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "wf64", "wi32", "wi64")
+FRAGMENT(300, expr::count_diag_dense_times_sparse, "iiiiiOiiO", "m", "n", "ptrbase", "mcolptr", "mperm", "msubi",
+         "rnelem", "rnnz", "wi32")
+FRAGMENT(301, expr::diag_dense_times_sparse, "iiiiiiiiOOiiOOOiiiOOO", "bfixbase", "cofbase", "m", "n", "nidxsbase",
+         "ptrbase", "mcolptr", "mperm", "msubi", "mval", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64",
+         "rnidxsbase", "rptrbase", "rspbase", "wf64", "wi32", "wi64")
+FRAGMENT(302, expr::check_triplets, "iiiiiOO", "badrange", "unsorted", "nrows", "ncols", "nnz", "msubi", "msubj")
 SAME_AS(315, 302, "badrange", "unsorted", "nrows", "ncols", "nnz", "msubi", "msubj")
 SAME_AS(322, 302, "badrange", "unsorted", "nrows", "ncols", "nnz", "msubi", "msubj")
-PENDING(304, (void(int32_t, int32_t, Vec<const int32_t>, Vec<int32_t>)), "iiOO", "nnz", "base", "msubi", "wi32")
-PENDING(306, (int32_t(int32_t, int32_t, int32_t, Vec<const int32_t>)), "iiiO", "n", "base", "count", "wi32")
-PENDING(307, (void(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const double>, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiiiiiOOiiOOOiiiOOO", "cofbase", "n", "nidxsbase", "ptrbase", "m", "mrowptr", "msubj", "mval", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "wf64", "wi32", "wi64")
-PENDING(308, (void(int32_t, int32_t, Vec<int32_t>)), "iiO", "base", "n", "wi32")
-PENDING(309, (void(int32_t, int32_t, int32_t, int32_t, Vec<int32_t>, Vec<const int64_t>)), "iiiiOO", "base", "d", "count", "spbase", "wi32", "wi64")
-PENDING(310, (void(int32_t, int32_t, Vec<int32_t>)), "iiO", "base", "n", "wi32")
-PENDING(311, (void(int32_t, int32_t, int32_t, int32_t, int32_t, Vec<int32_t>, Vec<const int64_t>)), "iiiiiOO", "cursor", "d", "count", "permbase", "spbase", "wi32", "wi64")
-PENDING(312, (void(int32_t, int32_t, Vec<int32_t>)), "iiO", "base", "n", "wi32")
-PENDING(313, (std::tuple<int32_t, int32_t>(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const int32_t>, Vec<const int64_t>)), "iiiiiiiiiOOO", "ecolptr", "n", "eperm", "ptrbase", "spbase", "rnelem", "rnnz", "m", "mrowptr", "msubj", "wi32", "wi64")
-PENDING(314, (void(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const double>, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiiiiiiiiiOOiiOOOiiiOOO", "bfixbase", "cofbase", "ecolptr", "n", "nidxsbase", "eperm", "ptrbase", "spbase", "m", "mrowptr", "msubj", "mval", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "wf64", "wi32", "wi64")
-PENDING(316, (std::tuple<bool, bool>(int32_t, int32_t, Vec<const int64_t>, int64_t)), "iiOL", "badrange", "unsorted", "msp", "size")
-PENDING(317, (std::tuple<int32_t, int32_t>(int32_t, Vec<const int64_t>, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const int64_t>)), "iOiiiiiOO", "sparse", "msp", "count", "ptrbase", "rnelem", "rnnz", "spbase", "wi32", "wi64")
-PENDING(319, (void(int32_t, int32_t, int32_t, Vec<const double>, Vec<const int64_t>, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiiOOiiiiiiOOOiiiiiiOOO", "bfixbase", "cofbase", "sparse", "mcof", "msp", "nd", "count", "nidxsbase", "ptrbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rshapebase", "rspbase", "shapebase", "spbase", "wf64", "wi32", "wi64")
-PENDING(320, (void(double, int32_t, Vec<double>, int32_t, int32_t)), "diOii", "factor", "base", "f64", "count1", "count2")
-PENDING(321, (int32_t(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const int32_t>, Vec<const double>, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int64_t>)), "iiiiiiOOOiiiOOOiiiOO", "bfixbase", "cofbase", "nidxsbase", "rnnz", "ncols", "nnz", "msubi", "msubj", "mval", "count", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "wf64", "wi64")
-PENDING(323, (void(int32_t, int32_t, Vec<int32_t>)), "iiO", "base", "n", "xi32")
-PENDING(324, (void(int32_t, int32_t, Vec<const int32_t>, Vec<int32_t>)), "iiOO", "base", "nnz", "msubj", "xi32")
-PENDING(325, (void(int32_t, int32_t, Vec<int32_t>)), "iiO", "base", "n", "xi32")
-PENDING(326, (void(int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<int32_t>)), "iiiOO", "cursor", "nnz", "posbase", "msubj", "xi32")
-PENDING(327, (void(int32_t, int32_t, Vec<int32_t>)), "iiO", "base", "n", "xi32")
-PENDING(328, (void(int32_t, int32_t, Vec<int32_t>)), "iiO", "n", "base", "xi32")
+FRAGMENT(304, expr::count_entries_by_row, "iiOO", "nnz", "base", "msubi", "wi32")
+FRAGMENT(306, expr::count_nonempty_buckets, "iiiO", "n", "base", "count", "wi32")
+FRAGMENT(307, expr::diag_dense_left, "iiiiiiOOiiOOOiiiOOO", "cofbase", "n", "nidxsbase", "ptrbase", "m", "mrowptr",
+         "msubj", "mval", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "wf64",
+         "wi32", "wi64")
+FRAGMENT(308, expr::zero_work_buckets_base_first, "iiO", "base", "n", "wi32")
+FRAGMENT(309, expr::count_elements_by_column, "iiiiOO", "base", "d", "count", "spbase", "wi32", "wi64")
+FRAGMENT(310, expr::prefix_sum_work_base_first, "iiO", "base", "n", "wi32")
+FRAGMENT(311, expr::scatter_elements_by_column, "iiiiiOO", "cursor", "d", "count", "permbase", "spbase", "wi32",
+         "wi64")
+FRAGMENT(312, expr::shift_back_work, "iiO", "base", "n", "wi32")
+FRAGMENT(313, expr::count_diag_sparse_left, "iiiiiiiiiOOO", "ecolptr", "n", "eperm", "ptrbase", "spbase", "rnelem",
+         "rnnz", "m", "mrowptr", "msubj", "wi32", "wi64")
+FRAGMENT(314, expr::diag_sparse_left, "iiiiiiiiiiOOiiOOOiiiOOO", "bfixbase", "cofbase", "ecolptr", "n", "nidxsbase",
+         "eperm", "ptrbase", "spbase", "m", "mrowptr", "msubj", "mval", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64",
+         "rnidxsbase", "rptrbase", "rspbase", "wf64", "wi32", "wi64")
+FRAGMENT(316, expr::check_pattern, "iiOL", "badrange", "unsorted", "msp", "size")
+FRAGMENT(317, expr::count_pattern_product, "iOiiiiiOO", "sparse", "msp", "count", "ptrbase", "rnelem", "rnnz",
+         "spbase", "wi32", "wi64")
+FRAGMENT(319, expr::pattern_product, "iiiOOiiiiiiOOOiiiiiiOOO", "bfixbase", "cofbase", "sparse", "mcof", "msp", "nd",
+         "count", "nidxsbase", "ptrbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase",
+         "rshapebase", "rspbase", "shapebase", "spbase", "wf64", "wi32", "wi64")
+FRAGMENT(320, expr::scale_run, "diOii", "factor", "base", "f64", "count1", "count2")
+FRAGMENT(321, expr::scalar_times_matrix, "iiiiiiOOOiiiOOOiiiOO", "bfixbase", "cofbase", "nidxsbase", "rnnz", "ncols",
+         "nnz", "msubi", "msubj", "mval", "count", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase",
+         "rptrbase", "rspbase", "wf64", "wi64")
+FRAGMENT(323, expr::zero_scratch_buckets_base_first, "iiO", "base", "n", "xi32")
+FRAGMENT(324, expr::count_entries_by_column, "iiOO", "base", "nnz", "msubj", "xi32")
+FRAGMENT(325, expr::prefix_sum_scratch_base_first, "iiO", "base", "n", "xi32")
+FRAGMENT(326, expr::entry_positions_by_column, "iiiOO", "cursor", "nnz", "posbase", "msubj", "xi32")
+FRAGMENT(327, expr::shift_back_scratch, "iiO", "base", "n", "xi32")
+FRAGMENT(328, expr::zero_scratch_buckets, "iiO", "n", "base", "xi32")
 SAME_AS(339, 328, "n", "base", "xi32")
-PENDING(329, (void(int32_t, int32_t, int32_t, int32_t, Vec<const int64_t>, Vec<int32_t>)), "iiiiOO", "d", "count", "base", "spbase", "wi64", "xi32")
-PENDING(330, (void(int32_t, int32_t, Vec<int32_t>)), "iiO", "n", "base", "xi32")
+FRAGMENT(329, expr::count_elements_by_row_scratch, "iiiiOO", "d", "count", "base", "spbase", "wi64", "xi32")
+FRAGMENT(330, expr::prefix_sum_scratch, "iiO", "n", "base", "xi32")
 SAME_AS(341, 330, "n", "base", "xi32")
-PENDING(331, (std::tuple<int32_t, int64_t>(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, int32_t, int64_t, Vec<const int32_t>, Vec<const int64_t>, Vec<const int32_t>)), "iiiiiiiiOiLOOO", "m", "n", "ptrbase", "erowptr", "spbase", "mcolptr", "p", "mperm", "msubi", "rnelem", "rnnz", "wi32", "wi64", "xi32")
-PENDING(332, (std::tuple<int32_t, int32_t>(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const double>, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>, Vec<const int32_t>)), "iiiiiiiiiiiOOiiiOOOiiiiOOOO", "bfixbase", "cofbase", "m", "n", "nidxsbase", "ptrbase", "erowptr", "spbase", "mcolptr", "p", "mperm", "msubi", "mval", "rbfixbase", "rcofbase", "rnelem", "rf64", "ri32", "ri64", "rnidxsbase", "rnnz", "rptrbase", "rspbase", "wf64", "wi32", "wi64", "xi32")
-PENDING(333, (int32_t(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, int32_t, Vec<const int32_t>, Vec<const int32_t>)), "iiiiiiOiOO", "m", "n", "ptrbase", "mcolptr", "p", "mperm", "msubi", "rnnz", "wi32", "xi32")
-PENDING(334, (std::tuple<int32_t, int32_t>(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const double>, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>, Vec<const int32_t>)), "iiiiiiiiiOOiiiOOOiiiiOOOO", "bfixbase", "cofbase", "m", "n", "nidxsbase", "ptrbase", "mcolptr", "p", "mperm", "msubi", "mval", "rbfixbase", "rcofbase", "rnelem", "rf64", "ri32", "ri64", "rnidxsbase", "rnnz", "rptrbase", "rspbase", "wf64", "wi32", "wi64", "xi32")
-PENDING(335, (void(int32_t, Vec<int32_t>, int32_t)), "iOi", "n", "xi32", "base")
-PENDING(336, (std::tuple<int32_t, int32_t>(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const double>, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>, Vec<int32_t>, int32_t)), "iiiiiiiiiiOiiiOOOiiiOOOOi", "bfixbase", "cofbase", "m", "n", "sparse", "nidxsbase", "count", "ptrbase", "spbase", "p", "mval", "rbfixbase", "rcofbase", "rnelem", "rf64", "ri32", "ri64", "rnidxsbase", "rnnz", "rptrbase", "wf64", "wi32", "wi64", "xi32", "erowptr")
-PENDING(337, (bool(int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const int32_t>)), "iiiiOO", "result", "nrows", "ncols", "nnz", "msubi", "msubj")
-PENDING(338, (bool(int32_t, int32_t, Vec<const int32_t>, Vec<const int32_t>)), "iiOO", "result", "nnz", "msubi", "msubj")
-PENDING(340, (void(int32_t, int32_t, int32_t, int32_t, Vec<const int64_t>, Vec<int32_t>)), "iiiiOO", "d", "base", "count", "spbase", "wi64", "xi32")
-PENDING(342, (void(int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int64_t>, Vec<int32_t>)), "iiiiiOO", "d", "permbase", "cursor", "count", "spbase", "wi64", "xi32")
-PENDING(343, (void(int32_t, int32_t, Vec<int32_t>)), "iiO", "n", "base", "xi32")
-PENDING(344, (std::tuple<int32_t, int64_t>(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const int32_t>, int32_t, int32_t, int32_t, int64_t, int32_t, Vec<const int32_t>, Vec<const int64_t>, Vec<const int32_t>)), "iiiiiiOOiiiLiOOO", "q", "eperm", "ecolptr", "m", "msparse", "nnz", "msubi", "msubj", "eterms", "ptrbase", "rnelem", "rnnz", "spbase", "wi32", "wi64", "xi32")
-PENDING(345, (std::tuple<int32_t, int64_t>(int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const int32_t>, int32_t, int32_t, int32_t, int64_t, Vec<const int32_t>)), "iiiiOOiiiLO", "q", "m", "msparse", "nnz", "msubi", "msubj", "eterms", "ptrbase", "rnelem", "rnnz", "wi32")
+FRAGMENT(331, expr::count_sparse_times_sparse, "iiiiiiiiOiLOOO", "m", "n", "ptrbase", "erowptr", "spbase", "mcolptr",
+         "p", "mperm", "msubi", "rnelem", "rnnz", "wi32", "wi64", "xi32")
+FRAGMENT(332, expr::sparse_times_sparse, "iiiiiiiiiiiOOiiiOOOiiiiOOOO", "bfixbase", "cofbase", "m", "n", "nidxsbase",
+         "ptrbase", "erowptr", "spbase", "mcolptr", "p", "mperm", "msubi", "mval", "rbfixbase", "rcofbase", "rnelem",
+         "rf64", "ri32", "ri64", "rnidxsbase", "rnnz", "rptrbase", "rspbase", "wf64", "wi32", "wi64", "xi32")
+FRAGMENT(333, expr::count_dense_times_sparse, "iiiiiiOiOO", "m", "n", "ptrbase", "mcolptr", "p", "mperm", "msubi",
+         "rnnz", "wi32", "xi32")
+FRAGMENT(334, expr::dense_times_sparse, "iiiiiiiiiOOiiiOOOiiiiOOOO", "bfixbase", "cofbase", "m", "n", "nidxsbase",
+         "ptrbase", "mcolptr", "p", "mperm", "msubi", "mval", "rbfixbase", "rcofbase", "rnelem", "rf64", "ri32", "ri64",
+         "rnidxsbase", "rnnz", "rptrbase", "rspbase", "wf64", "wi32", "wi64", "xi32")
+FRAGMENT(335, expr::zero_scratch_buckets_array_first, "iOi", "n", "xi32", "base")
+FRAGMENT(336, expr::times_dense_matrix, "iiiiiiiiiiOiiiOOOiiiOOOOi", "bfixbase", "cofbase", "m", "n", "sparse",
+         "nidxsbase", "count", "ptrbase", "spbase", "p", "mval", "rbfixbase", "rcofbase", "rnelem", "rf64", "ri32",
+         "ri64", "rnidxsbase", "rnnz", "rptrbase", "wf64", "wi32", "wi64", "xi32", "erowptr")
+FRAGMENT(337, expr::triplets_in_range, "iiiiOO", "result", "nrows", "ncols", "nnz", "msubi", "msubj")
+FRAGMENT(338, expr::triplets_increasing, "iiOO", "result", "nnz", "msubi", "msubj")
+FRAGMENT(340, expr::count_elements_by_column_scratch, "iiiiOO", "d", "base", "count", "spbase", "wi64", "xi32")
+FRAGMENT(342, expr::scatter_elements_by_column_scratch, "iiiiiOO", "d", "permbase", "cursor", "count", "spbase",
+         "wi64", "xi32")
+FRAGMENT(343, expr::shift_back_scratch_count_first, "iiO", "n", "base", "xi32")
+FRAGMENT(344, expr::count_left_sparse, "iiiiiiOOiiiLiOOO", "q", "eperm", "ecolptr", "m", "msparse", "nnz", "msubi",
+         "msubj", "eterms", "ptrbase", "rnelem", "rnnz", "spbase", "wi32", "wi64", "xi32")
+FRAGMENT(345, expr::count_left_dense, "iiiiOOiiiLO", "q", "m", "msparse", "nnz", "msubi", "msubj", "eterms",
+         "ptrbase", "rnelem", "rnnz", "wi32")

@@ -67,6 +67,17 @@ inline void row_major_strides(int32_t nd, Vec<const int32_t> shape, Vec<int64_t>
   for (int32_t k = nd - 1; k >= 1; --k) st[k - 1] = mul64(shape[k], st[k]);
 }
 
+// For each row i < rows of coords: out[i] += Σ d < nd of coords(i, d) × st[d], the linear
+// index of a coordinate row added to what out holds (64-bit, wrapping).
+inline void add_linear_indexes(int64_t rows, int32_t nd, Mat<const int32_t> coords, Vec<const int64_t> st,
+                               Vec<int64_t> out) {
+  for (int64_t i = 0; i < rows; ++i) {
+    int64_t index = out[i];
+    for (int32_t d = 0; d < nd; ++d) index = add64(index, mul64(coords(i, d), st[d]));
+    out[i] = index;
+  }
+}
+
 // Copies count elements of a run: target[k] = source[k], in increasing k (a contiguous
 // pair of runs is copied by the vectorised instantiation).
 template <class T>

@@ -1,11 +1,194 @@
-// The symmetric part of an expression over two dimensions.
-#include "kernels/kernel.h"
+// The symmetric part of an expression over two dimensions of equal size.
+//
+// S = (E + Eᵀ)/2 in the five-axis view (fiveaxis.h): the element of S at block
+// coordinates (c0, c1, c2, c3, c4) holds the terms of E there, each coefficient halved,
+// then those of E at its mirror (c0, c3, c2, c1, c4), halved, and half the sum of the
+// two constants. Diagonal elements (c1 = c3) are their own mirror and are copied
+// unchanged. Terms are concatenated, never merged.
+//
+// Dense operands go through one count and one build pass. Sparse operands go in steps:
+// the mirror index of every stored element, an identity permutation, a stable radix sort
+// of it by mirror index, then a count and a build pass that merge the stored elements
+// in storage order with the stored elements in mirror order.
+#include <utility>
 
-PENDING(406, (void(Vec<const int32_t>, Vec<int64_t>)), "OO", "dim", "stride")
-PENDING(407, (void(int32_t, int32_t, Vec<int32_t>)), "iiO", "base", "n", "wi32")
-PENDING(408, (std::tuple<int32_t, int32_t>(int32_t, Vec<const int32_t>, int32_t, int32_t, Vec<const int32_t>, int32_t, Vec<const int64_t>, int32_t, Vec<int32_t>, Vec<const int64_t>)), "iOiiOiOiOO", "src", "dim", "n", "cnt", "sortidx", "tsp", "stride", "dst", "wi32", "wi64")
-PENDING(409, (void(Vec<const int32_t>, int32_t, int32_t, int32_t, Vec<const int64_t>, Vec<int64_t>)), "OiiiOO", "dim", "n", "tsp", "wsp", "stride", "wi64")
-PENDING(410, (std::tuple<int32_t, int32_t>(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const int32_t>, Vec<const int64_t>)), "iiiiiiiOO", "perm", "n", "wptr", "rnelem", "rnnz", "tsp", "wsp", "wi32", "wi64")
-PENDING(411, (void(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiiiiiiiOOOiiiiiOOO", "wbfix", "wcof", "perm", "n", "wnidxs", "wptr", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "rsp", "tsp", "wsp", "wf64", "wi32", "wi64")
-PENDING(412, (int32_t(Vec<const int32_t>, int32_t, int32_t, Vec<const int64_t>, Vec<const int32_t>)), "OiiOO", "dim", "wptr", "init", "stride", "wi32")
-PENDING(413, (std::tuple<int32_t, int32_t, int32_t>(int32_t, int32_t, Vec<const int32_t>, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, Vec<double>, Vec<int32_t>, Vec<int64_t>, int32_t, int32_t, int32_t, Vec<const int64_t>, Vec<const double>, Vec<const int32_t>, Vec<const int64_t>)), "iiOiiiiiiOOOiiiOOOO", "wbfix", "wcof", "dim", "first", "wnidxs", "wptr", "rnelem", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rnnz", "rptr", "stride", "wf64", "wi32", "wi64")
+#include "kernels/expr/fiveaxis.h"
+
+namespace fragments::expr {
+namespace {
+
+// The elements of the symmetric part of a sparse operand, in increasing linear index:
+// merges the stored elements in storage order (position i, key sp[i]) with the stored
+// elements in mirror order (position j, element m = perm[j], key mirror[m]). Each
+// result element is reported as visit(key, a, b, scale), for ElementWriter::put.
+template <class Visit>
+void merge_with_mirrors(Vec<const int64_t> sp, Vec<const int64_t> mirror, Vec<const int32_t> perm, int32_t n,
+                        Visit visit) {
+  int32_t i = 0, j = 0;
+  while (i < n && j < n) {
+    const int64_t x = sp[i];
+    const int32_t m = perm[j];
+    const int64_t y = mirror[m];
+    if (x < y) {
+      visit(x, i, -1, 0.5);  // the mirror of x is not stored
+      ++i;
+    } else if (y < x) {
+      visit(y, m, -1, 0.5);  // y itself is not stored
+      ++j;
+    } else {
+      if (sp[m] == x)
+        visit(x, i, -1, 1.0);  // diagonal: m is element i itself
+      else
+        visit(x, i, m, 0.5);
+      ++i;
+      ++j;
+    }
+  }
+  for (; i < n; ++i) visit(sp[i], i, -1, 0.5);
+  for (; j < n; ++j) visit(mirror[perm[j]], perm[j], -1, 0.5);
+}
+
+}  // namespace
+
+// Fills stride[3], stride[2], stride[1], stride[0] of the five-axis view from stride[4]
+// (set by the caller) and dim, in wrapping 64-bit products.
+void symmetric_view_strides(Vec<const int32_t> dim, Vec<int64_t> stride) { five_axis_strides(dim, stride); }
+
+// wi32[base + j] = j for j < n: the identity permutation of n stored elements.
+void work_identity_permutation(int32_t base, int32_t n, Vec<int32_t> wi32) {
+  Vec<int32_t> perm = wi32.from(base);
+  for (int32_t j = 0; j < n; ++j) perm[j] = j;
+}
+
+// wi64[tsp + j] = the mirror index of wi64[wsp + j], for the n stored elements of a
+// sparse operand.
+void mirror_indexes(Vec<const int32_t> dim, int32_t n, int32_t tsp, int32_t wsp, Vec<const int64_t> stride,
+                    Vec<int64_t> wi64) {
+  const FiveAxis view(dim, stride);
+  Vec<const int64_t> sp = Vec<const int64_t>(wi64).from(wsp);
+  Vec<int64_t> mirror = wi64.from(tsp);
+  for (int32_t j = 0; j < n; ++j) mirror[j] = view.mirror(sp[j]);
+}
+
+// Stable radix sort of the permutation of n stored elements at wi32[src ..] by their
+// mirror indexes wi64[tsp + e]. Pass p sorts by block coordinate b = sortidx[p] (least
+// significant first) through the run at dst and the dim[b] + 1 counters at wi32[cnt ..],
+// then exchanges src and dst; a block of size 1 or less costs no pass. Returns (base of
+// the sorted permutation, base of the other run).
+std::tuple<int32_t, int32_t> sort_by_mirror(int32_t src, Vec<const int32_t> dim, int32_t n, int32_t cnt,
+                                            Vec<const int32_t> sortidx, int32_t tsp, Vec<const int64_t> stride,
+                                            int32_t dst, Vec<int32_t> wi32, Vec<const int64_t> wi64) {
+  Vec<const int64_t> mirror = wi64.from(tsp);
+  Vec<int32_t> count = wi32.from(cnt);
+  for (int p = 0; p < 4; ++p) {
+    const int32_t b = sortidx[p];
+    const int32_t s = dim[b];
+    if (s <= 1) continue;
+    const int64_t st = stride[b];
+    Vec<int32_t> from = wi32.from(src), to = wi32.from(dst);
+    auto key = [&](int32_t e) { return block_coordinate(mirror[e], st, s); };
+    for (int32_t j = 0; j <= s; ++j) count[j] = 0;
+    for (int32_t i = 0; i < n; ++i) count[key(from[i]) + 1] += 1;
+    for (int32_t j = 0; j < s; ++j) count[j + 1] += count[j];
+    for (int32_t i = 0; i < n; ++i) {
+      const int32_t e = from[i];
+      to[count[key(e)]++] = e;
+    }
+    std::swap(src, dst);
+  }
+  return {src, dst};
+}
+
+// Count pass of the sparse symmetric part: the n stored elements (ptr at wptr, sp at
+// wsp), their mirror indexes at tsp and the permutation at perm sorted by them.
+// Returns (rnelem + result elements, rnnz + result terms).
+std::tuple<int32_t, int32_t> sparse_symmetric_count(int32_t perm, int32_t n, int32_t wptr, int32_t rnelem,
+                                                    int32_t rnnz, int32_t tsp, int32_t wsp, Vec<const int32_t> wi32,
+                                                    Vec<const int64_t> wi64) {
+  Vec<const int32_t> ptr = wi32.from(wptr);
+  merge_with_mirrors(wi64.from(wsp), wi64.from(tsp), wi32.from(perm), n,
+                     [&](int64_t, int64_t a, int64_t b, double) {
+                       rnelem = add32(rnelem, 1);
+                       rnnz = add32(rnnz, term_count(ptr, a));
+                       if (b >= 0) rnnz = add32(rnnz, term_count(ptr, b));
+                     });
+  return {rnelem, rnnz};
+}
+
+// Build pass of the sparse symmetric part: writes a fresh sparse record on the result
+// stack (ptr[0] = 0 and the entries after it, sp, bfix, nidxs and cof) into runs sized
+// by the count pass. The operand's runs and the sorted permutation are as there.
+void sparse_symmetric_build(int32_t wbfix, int32_t wcof, int32_t perm, int32_t n, int32_t wnidxs, int32_t wptr,
+                            int32_t rbfix, int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64,
+                            int32_t rnidxs, int32_t rptr, int32_t rsp, int32_t tsp, int32_t wsp,
+                            Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  ElementWriter out{operand_runs(wi32, wi64, wf64, wptr, wnidxs, wcof, wbfix),
+                    result_runs(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix), 0, 0};
+  Vec<int64_t> sp = ri64.from(rsp);
+  out.r.ptr[0] = 0;
+  merge_with_mirrors(wi64.from(wsp), wi64.from(tsp), wi32.from(perm), n,
+                     [&](int64_t key, int64_t a, int64_t b, double scale) {
+                       sp[out.k] = key;
+                       out.put(a, b, scale);
+                     });
+}
+
+// Count pass of the dense symmetric part: init minus the term counts of all diagonal
+// elements (c1 = c3) of the operand whose ptr run is at wptr. With init = 2 × the
+// operand's term count this is the term count of the result.
+int32_t dense_symmetric_count(Vec<const int32_t> dim, int32_t wptr, int32_t init, Vec<const int64_t> stride,
+                              Vec<const int32_t> wi32) {
+  const FiveAxis view(dim, stride);
+  Vec<const int32_t> ptr = wi32.from(wptr);
+  for (int64_t c0 = 0; c0 < view.d[0]; ++c0)
+    for (int64_t c2 = 0; c2 < view.d[2]; ++c2)
+      for (int64_t c4 = 0; c4 < view.d[4]; ++c4)
+        for (int64_t u = 0; u < view.d[1]; ++u) init = sub32(init, term_count(ptr, view.at(c0, u, c2, u, c4)));
+  return init;
+}
+
+// Build pass of the dense symmetric part, appending to a result record that already
+// holds rnelem elements and rnnz terms (ptr entries from rnelem + 1 on; ptr[0] is the
+// caller's). Visits the operand's elements first, first + 1, ... in row-major order of
+// the view of a whole shape (stride[4] = 1); the mirror of the element at (c0, ..., c4)
+// is operand element first + c0 st0 + c3 st1 + c2 st2 + c1 st3 + c4. Returns (operand
+// element after the last, new element count, new term count).
+std::tuple<int32_t, int32_t, int32_t> dense_symmetric_build(
+    int32_t wbfix, int32_t wcof, Vec<const int32_t> dim, int32_t first, int32_t wnidxs, int32_t wptr,
+    int32_t rnelem, int32_t rbfix, int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64,
+    int32_t rnidxs, int32_t rnnz, int32_t rptr, Vec<const int64_t> stride, Vec<const double> wf64,
+    Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  const FiveAxis view(dim, stride);
+  ElementWriter out{operand_runs(wi32, wi64, wf64, wptr, wnidxs, wcof, wbfix),
+                    result_runs(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix), rnelem, rnnz};
+  int64_t e = first;
+  for (int64_t c0 = 0; c0 < view.d[0]; ++c0)
+    for (int64_t c1 = 0; c1 < view.d[1]; ++c1)
+      for (int64_t c2 = 0; c2 < view.d[2]; ++c2)
+        for (int64_t c3 = 0; c3 < view.d[3]; ++c3)
+          for (int64_t c4 = 0; c4 < view.d[4]; ++c4, ++e) {
+            if (c1 == c3) {
+              out.put(e, -1, 1.0);
+            } else {
+              const int64_t t = add64(add64(first, view.at(c0, c3, c2, c1, 0)), c4);
+              out.put(e, t, 0.5);
+            }
+          }
+  return {static_cast<int32_t>(e), out.k, out.c};
+}
+
+}  // namespace fragments::expr
+
+FRAGMENT(406, expr::symmetric_view_strides, "OO", "dim", "stride")
+FRAGMENT(407, expr::work_identity_permutation, "iiO", "base", "n", "wi32")
+FRAGMENT(408, expr::sort_by_mirror, "iOiiOiOiOO", "src", "dim", "n", "cnt", "sortidx", "tsp", "stride", "dst", "wi32",
+         "wi64")
+FRAGMENT(409, expr::mirror_indexes, "OiiiOO", "dim", "n", "tsp", "wsp", "stride", "wi64")
+FRAGMENT(410, expr::sparse_symmetric_count, "iiiiiiiOO", "perm", "n", "wptr", "rnelem", "rnnz", "tsp", "wsp", "wi32",
+         "wi64")
+FRAGMENT(411, expr::sparse_symmetric_build, "iiiiiiiiOOOiiiiiOOO", "wbfix", "wcof", "perm", "n", "wnidxs", "wptr",
+         "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "rsp", "tsp", "wsp", "wf64", "wi32", "wi64")
+FRAGMENT(412, expr::dense_symmetric_count, "OiiOO", "dim", "wptr", "init", "stride", "wi32")
+FRAGMENT(413, expr::dense_symmetric_build, "iiOiiiiiiOOOiiiOOOO", "wbfix", "wcof", "dim", "first", "wnidxs", "wptr",
+         "rnelem", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rnnz", "rptr", "stride", "wf64", "wi32",
+         "wi64")

@@ -1,4 +1,69 @@
-// Merging a coefficient buffer into a sorted matrix.
+// Merging a buffer of coefficient changes into a matrix held as a sorted coordinate list.
 #include "kernels/kernel.h"
 
-PENDING(206, (std::tuple<int64_t, int64_t>(Vec<const double>, Vec<const int32_t>, Vec<const int32_t>, Vec<const double>, int32_t, int64_t, int64_t, int64_t, int64_t, Vec<const int64_t>, Vec<double>, Vec<int32_t>, Vec<int32_t>, Vec<double>, Vec<int32_t>, Vec<int32_t>, Vec<const int32_t>, Vec<const int32_t>)), "OOOOiLLLLOOOOOOOOO", "buffer_cof", "buffer_subi", "buffer_subj", "cof", "sorted", "spare", "nnz", "nb", "logpos", "perm", "r_cof", "r_subi", "r_subj", "rescof", "ressubi", "ressubj", "subi", "subj")
+namespace fragments::sets {
+
+// Merges the nb buffer entries (buffer_subi, buffer_subj, buffer_cof), visited in stored
+// order when sorted is non-zero and as perm[0], perm[1], ... otherwise, into the nnz
+// entries (subi, subj, cof) of the current matrix; both are in (row, column) order and the
+// current matrix holds each coordinate once.
+//
+// The merged list goes to (r_subi, r_subj, r_cof) from position 0. A current coordinate
+// that buffer entries update gets one merged entry: its value plus theirs, added in
+// visiting order. A buffer coordinate the current matrix lacks is written once per buffer
+// entry. Every merged entry that comes from the buffer is also logged to (ressubi,
+// ressubj, rescof) from logpos. spare is not read.
+//
+// Returns (merged entries written, logpos after the last logged entry).
+std::tuple<int64_t, int64_t> merge_buffer(Vec<const double> buffer_cof, Vec<const int32_t> buffer_subi,
+                                          Vec<const int32_t> buffer_subj, Vec<const double> cof, int32_t sorted,
+                                          int64_t, int64_t nnz, int64_t nb, int64_t logpos, Vec<const int64_t> perm,
+                                          Vec<double> r_cof, Vec<int32_t> r_subi, Vec<int32_t> r_subj,
+                                          Vec<double> rescof, Vec<int32_t> ressubi, Vec<int32_t> ressubj,
+                                          Vec<const int32_t> subi, Vec<const int32_t> subj) {
+  const auto at = [&](int64_t j) { return sorted != 0 ? j : perm[j]; };
+  int64_t out = 0;
+  const auto merged = [&](int32_t row, int32_t col, double v) {
+    r_subi[out] = row;
+    r_subj[out] = col;
+    r_cof[out] = v;
+    ++out;
+  };
+  const auto logged = [&](int32_t row, int32_t col, double v) {
+    merged(row, col, v);
+    ressubi[logpos] = row;
+    ressubj[logpos] = col;
+    rescof[logpos] = v;
+    ++logpos;
+  };
+
+  int64_t i = 0, j = 0;
+  while (i < nnz && j < nb) {
+    const int64_t b = at(j);
+    const int32_t row = subi[i], col = subj[i], brow = buffer_subi[b], bcol = buffer_subj[b];
+    if (row < brow || (row == brow && col < bcol)) {
+      merged(row, col, cof[i]);
+      ++i;
+    } else if (brow < row || bcol < col) {
+      logged(brow, bcol, buffer_cof[b]);
+      ++j;
+    } else {
+      double v = cof[i];
+      for (; j < nb && buffer_subi[at(j)] == row && buffer_subj[at(j)] == col; ++j) v += buffer_cof[at(j)];
+      logged(row, col, v);
+      ++i;
+    }
+  }
+  for (; i < nnz; ++i) merged(subi[i], subj[i], cof[i]);
+  for (; j < nb; ++j) {
+    const int64_t b = at(j);
+    logged(buffer_subi[b], buffer_subj[b], buffer_cof[b]);
+  }
+  return {out, logpos};
+}
+
+}  // namespace fragments::sets
+
+FRAGMENT(206, sets::merge_buffer, "OOOOiLLLLOOOOOOOOO", "buffer_cof", "buffer_subi", "buffer_subj", "cof", "sorted",
+         "spare", "nnz", "nb", "logpos", "perm", "r_cof", "r_subi", "r_subj", "rescof", "ressubi", "ressubj", "subi",
+         "subj")

@@ -1,23 +1,150 @@
-// Sparse multi-dimensional index lists.
-#include "kernels/kernel.h"
+// Sparse multi-dimensional index lists: entries given as rows of a multi-index table
+// `sub` or as row-major linear indexes `inst` into the shape `dims_`, with values `cof`.
+// Range and order checks, linear indexes, distinct counts, merging of duplicates, scaled
+// value copies.
+#include "kernels/sparse/indexlists.h"
 
-PENDING(446, (bool(Vec<const int64_t>, int32_t, int64_t)), "OiL", "inst", "flag", "size")
-PENDING(447, (bool(int32_t, Vec<const int64_t>, int32_t)), "iOi", "n", "ptrb", "flag")
-PENDING(448, (void(Vec<int64_t>, int32_t, int32_t)), "Oii", "i64", "value", "at")
-PENDING(449, (void(Vec<double>, double, int32_t, Vec<const double>)), "OdiO", "new_uval", "scale", "n", "uval")
-PENDING(450, (void(Vec<double>, double, int32_t, Vec<const double>)), "OdiO", "new_vval", "scale", "n", "vval")
-PENDING(451, (int64_t(Vec<const int32_t>, int64_t)), "OL", "dims_", "init")
+namespace fragments::sparse {
+
+// init × dims_[0] × ... × dims_[last], wrapping in 64 bits; init when dims_ is empty.
+int64_t size_of_dims(Vec<const int32_t> dims_, int64_t init) {
+  int64_t size = init;
+  for (int64_t c = 0; c < dims_.size(); ++c) size = mul64(size, dims_[c]);
+  return size;
+}
+
+// Error flag: set when flag is or when some sub(r, c) lies outside 0 .. dims_[c] - 1.
+bool multi_indexes_out_of_range(Vec<const int32_t> dims_, int32_t flag, Mat<const int32_t> sub) {
+  return any_outside(flag, sub, sub.cols(), dims_);
+}
+
+// inst_[r] = the row-major linear index of row r of sub in the shape dims_ (64-bit).
+void linear_indexes(Vec<const int32_t> dims_, Vec<int64_t> inst_, Mat<const int32_t> sub) {
+  for (int64_t r = 0; r < sub.rows(); ++r) {
+    int64_t v = 0;
+    for (int64_t c = 0; c < sub.cols(); ++c) v = add64(mul64(v, dims_[c]), sub(r, c));
+    inst_[r] = v;
+  }
+}
+
+// Error flag: set when flag is or when some entry lies outside 0 .. size - 1 (so flag
+// when inst_ is empty).
+bool linear_indexes_out_of_range(int32_t flag, Vec<const int64_t> inst_, int64_t size) {
+  return any_outside(flag, inst_, size);
+}
+
+// Validity flag: flag when inst has at most one entry, false when flag is 0; otherwise
+// whether inst[1 ..] are in 0 .. size - 1 and every entry exceeds the one before it.
+// inst[0] takes part only as the left side of the first comparison.
+bool strictly_increasing_in_range(Vec<const int64_t> inst, int32_t flag, int64_t size) {
+  if (inst.size() <= 1 || flag == 0) return flag != 0;
+  for (int64_t k = 1; k < inst.size(); ++k)
+    if (inst[k] < 0 || inst[k] >= size || inst[k] <= inst[k - 1]) return false;
+  return true;
+}
+
+// Validity flag: flag when inst_ has at most one entry, false when flag is 0; otherwise
+// whether inst_ is non-decreasing.
+bool non_decreasing(Vec<const int64_t> inst_, int32_t flag) {
+  if (inst_.size() <= 1 || flag == 0) return flag != 0;
+  for (int64_t k = 1; k < inst_.size(); ++k)
+    if (inst_[k] < inst_[k - 1]) return false;
+  return true;
+}
+
+// Validity flag: flag when n <= 0, false when flag is 0; otherwise whether
+// ptrb[0] <= ptrb[1] <= ... <= ptrb[n].
+bool pointers_in_order(int32_t n, Vec<const int64_t> ptrb, int32_t flag) {
+  if (n <= 0 || flag == 0) return flag != 0;
+  for (int32_t k = 0; k < n; ++k)
+    if (ptrb[k] > ptrb[k + 1]) return false;
+  return true;
+}
+
+// count plus the number of k >= 1 with inst_[k - 1] < inst_[k]: on a sorted list with
+// count 1, the number of distinct indexes.
+int32_t distinct_count(Vec<const int64_t> inst_, int32_t count) {
+  return count_increases(count, inst_.size(), [&](int64_t k) { return inst_[k]; });
+}
+
+// The same on the order inst_[perm[0]], inst_[perm[1]], ... (perm as long as inst_).
+int32_t distinct_count_through(Vec<const int64_t> inst_, int32_t count, Vec<const int64_t> perm) {
+  return count_increases(count, inst_.size(), [&](int64_t k) { return inst_[perm[k]]; });
+}
+
+// Merges the duplicates of the sorted list (inst_, cof_) into (inst, cof). The caller has
+// written the first entry at pos (inst[pos] = inst_[0], cof[pos] = cof_[0]); every later
+// entry either starts a new output entry at pos + 1 or adds its value to cof[pos].
+// Returns the position of the last entry written.
+template <class At>
+static int32_t merge_duplicates(Vec<double> cof, Vec<const double> cof_, Vec<int64_t> inst,
+                                Vec<const int64_t> inst_, int32_t pos, At at) {
+  for (int64_t k = 1; k < inst_.size(); ++k) {
+    const int64_t e = at(k);
+    if (inst_[at(k - 1)] < inst_[e]) {
+      pos = add32(pos, 1);
+      inst[pos] = inst_[e];
+      cof[pos] = cof_[e];
+    } else {
+      cof[pos] += cof_[e];
+    }
+  }
+  return pos;
+}
+
+int32_t merge_sorted(Vec<double> cof, Vec<const double> cof_, Vec<int64_t> inst, Vec<const int64_t> inst_,
+                     int32_t pos) {
+  return merge_duplicates(cof, cof_, inst, inst_, pos, [](int64_t k) { return k; });
+}
+
+// The same on the entries perm[0], perm[1], ... of (inst_, cof_).
+int32_t merge_sorted_through(Vec<double> cof, Vec<const double> cof_, Vec<int64_t> inst,
+                             Vec<const int64_t> inst_, int32_t pos, Vec<const int64_t> perm) {
+  return merge_duplicates(cof, cof_, inst, inst_, pos, [&](int64_t k) { return perm[k]; });
+}
+
+// i64[at] = value - 1 (a one-based index made zero-based).
+void store_zero_based(Vec<int64_t> i64, int32_t value, int32_t at) { i64[at] = int64_t{value} - 1; }
+
+// target[k] = scale × source[k] for k < n; with scale 1 the n values are copied as they are.
+static void scaled_copy(Vec<double> target, double scale, int32_t n, Vec<const double> source) {
+  if (scale == 1.0) {
+    norvak_4velmo_4Utils_4Tools_4arraycopy___3DI_3DII(source.data(), source.stride(), 0, target.data(),
+                                                      target.stride(), 0, n);
+    return;
+  }
+  unit_stride([n, scale](auto t, auto s) {
+    for (int32_t k = 0; k < n; ++k) t[k] = scale * s[k];
+  }, target, source);
+}
+
+void scale_uval(Vec<double> new_uval, double scale, int32_t n, Vec<const double> uval) {
+  scaled_copy(new_uval, scale, n, uval);
+}
+
+void scale_vval(Vec<double> new_vval, double scale, int32_t n, Vec<const double> vval) {
+  scaled_copy(new_vval, scale, n, vval);
+}
+
+}  // namespace fragments::sparse
+
+FRAGMENT(446, sparse::strictly_increasing_in_range, "OiL", "inst", "flag", "size")
+FRAGMENT(447, sparse::pointers_in_order, "iOi", "n", "ptrb", "flag")
+FRAGMENT(448, sparse::store_zero_based, "Oii", "i64", "value", "at")
+FRAGMENT(449, sparse::scale_uval, "OdiO", "new_uval", "scale", "n", "uval")
+FRAGMENT(450, sparse::scale_vval, "OdiO", "new_vval", "scale", "n", "vval")
+FRAGMENT(451, sparse::size_of_dims, "OL", "dims_", "init")
 SAME_AS(459, 451, "dims_", "init")
-PENDING(452, (bool(Vec<const int32_t>, int32_t, Mat<const int32_t>)), "OiO", "dims_", "flag", "sub")
-PENDING(453, (void(Vec<const int32_t>, Vec<int64_t>, Mat<const int32_t>)), "OOO", "dims_", "inst_", "sub")
-PENDING(454, (bool(Vec<const int64_t>, int32_t)), "Oi", "inst_", "flag")
+FRAGMENT(452, sparse::multi_indexes_out_of_range, "OiO", "dims_", "flag", "sub")
+FRAGMENT(453, sparse::linear_indexes, "OOO", "dims_", "inst_", "sub")
+FRAGMENT(454, sparse::non_decreasing, "Oi", "inst_", "flag")
 SAME_AS(461, 454, "inst_", "flag")
-PENDING(455, (int32_t(Vec<const int64_t>, int32_t)), "Oi", "inst_", "count")
+FRAGMENT(455, sparse::distinct_count, "Oi", "inst_", "count")
 SAME_AS(462, 455, "inst_", "count")
-PENDING(456, (int32_t(Vec<double>, Vec<const double>, Vec<int64_t>, Vec<const int64_t>, int32_t)), "OOOOi", "cof", "cof_", "inst", "inst_", "pos")
+FRAGMENT(456, sparse::merge_sorted, "OOOOi", "cof", "cof_", "inst", "inst_", "pos")
 SAME_AS(463, 456, "cof", "cof_", "inst", "inst_", "pos")
-PENDING(457, (int32_t(Vec<const int64_t>, int32_t, Vec<const int64_t>)), "OiO", "inst_", "count", "perm")
+FRAGMENT(457, sparse::distinct_count_through, "OiO", "inst_", "count", "perm")
 SAME_AS(464, 457, "inst_", "count", "perm")
-PENDING(458, (int32_t(Vec<double>, Vec<const double>, Vec<int64_t>, Vec<const int64_t>, int32_t, Vec<const int64_t>)), "OOOOiO", "cof", "cof_", "inst", "inst_", "pos", "perm")
+FRAGMENT(458, sparse::merge_sorted_through, "OOOOiO", "cof", "cof_", "inst", "inst_", "pos", "perm")
 SAME_AS(465, 458, "cof", "cof_", "inst", "inst_", "pos", "perm")
-PENDING(460, (bool(int32_t, Vec<const int64_t>, int64_t)), "iOL", "flag", "inst_", "size")
+FRAGMENT(460, sparse::linear_indexes_out_of_range, "iOL", "flag", "inst_", "size")

@@ -1,0 +1,270 @@
+"""Pattern checks, shape products, strides, linear indexes of multi-indexes and the rows of
+outer products with a constant vector, against NumPy."""
+import numpy as np
+import pytest
+
+from support.alloclimit import run_capped
+from support.buffers import JUNK, f64, i32, i64
+from support.layout import k
+from support.patterns import coordinate_layouts, random_coordinates
+
+
+def wrap32(x):
+    return (int(x) + 2**31) % 2**32 - 2**31
+
+
+def with_tail(values, dtype, tail=3, stride=1):
+    """A strided buffer of `values` followed by `tail` junk entries, to see that nothing past
+    the expected length is written."""
+    buf = np.full((len(values) + tail) * abs(stride), JUNK[dtype], dtype)[::stride]
+    buf[:len(values)] = values
+    return buf
+
+
+# ---- Pattern, shape and size checks ------------------------------------------------------
+
+def pattern_truth(inst, instok, n, ptrb, ptrbok, shapeok, size, thisshape):
+    ok_inst = bool(instok)
+    if inst is not None and len(inst) and n > 0:
+        v = np.asarray(inst[:n])
+        ok_inst = bool(v[0] >= 0 and v[-1] < size and np.all(np.diff(v) > 0))
+    ok_ptrb = bool(ptrbok)
+    if n > 0 and ok_ptrb:
+        ok_ptrb = bool(np.all(np.diff(ptrb[:n + 1]) >= 0))
+    ok_shape = bool(shapeok) and bool(np.all(np.asarray(thisshape) >= 0))
+    return ok_inst, ok_ptrb, ok_shape
+
+
+def spoil(rng, inst, size):
+    """inst made invalid in one way (or left valid): unsorted, duplicate, out of range."""
+    inst = inst.copy()
+    how = rng.integers(0, 6)
+    if len(inst) >= 2 and how == 0:
+        inst[[0, 1]] = inst[[1, 0]]
+    elif len(inst) >= 2 and how == 1:
+        inst[1] = inst[0]
+    elif len(inst) and how == 2:
+        inst[0] = -1
+    elif len(inst) and how == 3:
+        inst[-1] = size
+    elif len(inst) and how == 4:
+        inst[-1] = size + 5
+    return inst
+
+
+def test_pattern_checks_random():
+    rng = np.random.default_rng(20)
+    for _ in range(400):
+        size = int(rng.integers(0, 12))
+        inst = np.sort(rng.choice(size, size=int(rng.integers(0, size + 1)), replace=False)).astype(np.int64)
+        inst = spoil(rng, inst, size)
+        n = len(inst) - int(rng.integers(0, 2)) if len(inst) else int(rng.integers(0, 3))
+        ptrb = np.cumsum(rng.integers(0, 3, size=max(n, 0) + 1)).astype(np.int64)
+        if len(ptrb) > 1 and rng.random() < 0.4:
+            ptrb[int(rng.integers(1, len(ptrb)))] -= 3
+        thisshape = rng.integers(-1 if rng.random() < 0.3 else 0, 4, size=int(rng.integers(0, 4)))
+        flags = [int(f) for f in rng.choice([0, 1, 5], size=3)]
+        inst_arg = None if rng.random() < 0.1 else i64(inst, 2)
+        got = k(422)(inst_arg, flags[0], n, i64(ptrb, -1), flags[1], flags[2], size, i32(thisshape, 3))
+        want = pattern_truth(None if inst_arg is None else inst, flags[0], n, ptrb, flags[1], flags[2], size,
+                             thisshape)
+        assert got == want, (inst, n, ptrb, thisshape, flags)
+
+
+@pytest.mark.parametrize("inst, n, instok, want", [
+    ([0, 3, 4], 3, 1, False),           # last entry equal to size
+    ([0, 3, 3], 3, 1, False),           # repeated
+    ([0, 2, 3], 3, 0, True),            # a valid pattern sets the flag whatever was passed
+    ([0, 2, 3, -7], 3, 1, True),        # entries past n are not read
+    (None, 3, 0, False), (None, 3, 1, True), ([], 3, 1, True),
+    ([9, 8], 0, 1, True), ([9, 8], 0, 0, False),   # n = 0: nothing read, the flag as passed
+])
+def test_pattern_check_of_inst(inst, n, instok, want):
+    arg = None if inst is None else i64(inst)
+    assert k(422)(arg, instok, n, i64([0] * 5), 1, 1, 4, i32([2]))[0] is want
+
+
+def test_pattern_check_of_ptrb_and_shape_keep_a_false_flag():
+    assert k(422)(None, 0, 2, i64([0, 1, 2]), 0, 0, 0, i32([1, 2])) == (False, False, False)
+    assert k(422)(None, 0, 2, i64([0, 2, 1]), 1, 1, 0, i32([1, -2])) == (False, False, False)
+    assert k(422)(None, 0, 0, i64([5, 0]), 1, 1, 0, i32([])) == (False, True, True)
+
+
+def test_products_and_nontrivial_dimension_counts():
+    rng = np.random.default_rng(21)
+    for _ in range(200):
+        vals = rng.integers(-70000, 70000, size=int(rng.integers(0, 5)))
+        vals[rng.random(len(vals)) < 0.3] = rng.integers(-1, 3)
+        init = int(rng.integers(-9, 9))
+        assert k(423)(init, i32(vals, -2)) == wrap32(init * int(np.prod(vals.astype(object))))
+        assert k(428)(i32(vals, 2), init) == init + int(np.sum(vals > 1))
+    assert k(423)(3, i32([65536, 65536])) == 0
+    assert k(428)(i32([1, 0, 1, 5, -4, 2]), 10) == 12          # sizes 1 and 0 are trivial
+    assert k(428)(i32([2]), 2**31 - 1) == -2**31                # the count wraps in 32 bits
+
+
+# ---- Strides and linear indexes ------------------------------------------------------------
+
+@pytest.mark.parametrize("strides_kernel, linear_kernel", [(424, 425), (426, 427)])
+def test_strides_and_linear_indexes_match_ravel_multi_index(strides_kernel, linear_kernel):
+    rng = np.random.default_rng(22)
+    for _ in range(60):
+        shape, want_st, coords, linear = random_coordinates(rng)
+        nd, rows = len(shape), len(coords)
+        s = i64(rng.integers(-9, 9, size=nd), -2)
+        s[nd - 1] = 1
+        k(strides_kernel)(nd, s, i32(shape, 3))
+        np.testing.assert_array_equal(s, want_st)
+        n = rows - int(rng.integers(0, 2)) if rows else 0   # rows from n on are left alone
+        for sparsity in coordinate_layouts(coords):
+            sp = with_tail(np.zeros(rows), np.int64, stride=2)
+            k(linear_kernel)(n, nd, s, sp, sparsity)
+            np.testing.assert_array_equal(sp[:n], linear[:n])
+            assert np.all(sp[n:rows] == 0) and np.all(sp[rows:] == JUNK[np.int64])
+            k(linear_kernel)(n, nd, s, sp, sparsity)        # it adds: a second call doubles
+            np.testing.assert_array_equal(sp[:n], 2 * linear[:n])
+
+
+def test_strides_start_from_the_callers_innermost_stride_and_are_64_bit():
+    s = i64([0, 0, 3])
+    k(424)(3, s, i32([9, 70000, 70000]))
+    assert s.tolist() == [3 * 70000 * 70000, 3 * 70000, 3]
+    for nd in (0, 1):                                   # nothing to write
+        s = i64([42, 43])
+        k(424)(nd, s, i32([5, 6]))
+        assert s.tolist() == [42, 43]
+
+
+# ---- Outer product with an expression in row form ------------------------------------------
+
+def random_rows(rng, ne, nvars=5):
+    counts = rng.integers(0, 4, size=ne)
+    eptrb = np.concatenate([[0], np.cumsum(counts)]).astype(np.int64)
+    enz = int(eptrb[-1])
+    return eptrb, rng.integers(0, nvars, size=enz).astype(np.int64), np.round(rng.normal(size=enz), 3)
+
+
+def row_values(ptrb, subj, cof, x, rows):
+    """The value Σ cof × x[subj] of each of `rows` rows (ptrb entries relative to ptrb[0])."""
+    p = np.asarray(ptrb[:rows + 1]) - ptrb[0]
+    owner = np.repeat(np.arange(rows), np.diff(p))
+    return np.bincount(owner, weights=np.asarray(cof[:p[-1]]) * x[np.asarray(subj[:p[-1]])], minlength=rows)
+
+
+def outer(a, sub, asize, eptrb, esubj, ecof, ebfix, einst, amajor, with_bfix=True, ptrb0=0, stride=1):
+    """Calls the kernel on junk-tailed outputs; returns them cut to their lengths."""
+    na, ne, enz = len(a), len(eptrb) - 1, int(eptrb[-1])
+    rows = na * ne
+    ptrb = with_tail([ptrb0] + [-5] * rows, np.int64, stride=stride)
+    subj = with_tail([-5] * (na * enz), np.int64, stride=-stride)
+    cof = with_tail([-5.0] * (na * enz), np.float64, stride=stride)
+    bfix = with_tail([-5.0] * rows, np.float64, stride=stride) if with_bfix else None
+    inst = with_tail(list(einst) + [-5] * (rows - ne), np.int64, stride=-stride)
+    k(429)(f64(a, stride), bfix, cof, asize, f64(ebfix, -stride), f64(ecof, stride), inst, enz,
+           i64(eptrb, stride), i64(esubj, -stride), ptrb, i32(sub, stride), subj, amajor)
+    for buf, n in ((ptrb, rows + 1), (subj, na * enz), (cof, na * enz), (inst, max(rows, ne))) + (
+            ((bfix, rows),) if with_bfix else ()):
+        assert np.all(buf[n:] == JUNK[buf.dtype.type]), "written past its room"
+    return ptrb[:rows + 1], subj[:na * enz], cof[:na * enz], (bfix[:rows] if with_bfix else None), inst[:rows]
+
+
+@pytest.mark.parametrize("amajor", [0, 1])
+@pytest.mark.parametrize("stride", [1, 2])
+def test_outer_product_with_expression_matches_numpy_outer(amajor, stride):
+    rng = np.random.default_rng(30 + amajor + 2 * stride)
+    for case in range(60):
+        ne, esize = int(rng.integers(0, 5)), int(rng.integers(4, 8))
+        eptrb, esubj, ecof = random_rows(rng, ne)
+        ebfix = np.round(rng.normal(size=ne), 3)
+        einst = np.sort(rng.choice(esize, size=ne, replace=False)).astype(np.int64)
+        asize = int(rng.integers(1, 6))
+        sub = np.sort(rng.choice(asize, size=int(rng.integers(0, asize + 1)), replace=False)).astype(np.int32)
+        a = np.round(rng.normal(size=len(sub)), 3)
+        a[rng.random(len(a)) < 0.2] = 0.0
+        with_bfix = case % 3 != 0
+        ptrb0 = int(rng.integers(0, 3))
+        ptrb, subj, cof, bfix, inst = outer(a, sub, asize, eptrb, esubj, ecof, ebfix, einst, amajor, with_bfix,
+                                            ptrb0, stride)
+        x = rng.normal(size=5)
+        rows = len(a) * ne
+        got = np.zeros(esize * asize)
+        got[inst] = row_values(ptrb, subj, cof, x, rows) + (bfix if with_bfix else 0.0)
+        evals, adense = np.zeros(esize), np.zeros(asize)
+        evals[einst] = row_values(eptrb, esubj, ecof, x, ne) + (ebfix if with_bfix else 0.0)
+        adense[sub] = a
+        np.testing.assert_allclose(got, np.outer(evals, adense).ravel(), rtol=1e-12, atol=1e-12)
+        assert ptrb[0] == ptrb0 and np.all(np.diff(ptrb) >= 0) and ptrb[-1] - ptrb0 == len(subj)
+        r, j = (np.repeat(np.arange(ne), len(a)), np.tile(np.arange(len(a)), ne)) if amajor == 0 else \
+            (np.tile(np.arange(ne), len(a)), np.repeat(np.arange(len(a)), ne))
+        np.testing.assert_array_equal(inst, einst[r] * asize + sub[j])      # the row order of each mode
+
+
+def test_outer_product_with_expression_worked_rows():
+    # E = (2 u + 1 at element 1; 3 v - w + 2 at element 4), a = (10 at 0, -1 at 2) in a space of 3.
+    args = ([10.0, -1.0], [0, 2], 3, np.array([0, 1, 3]), [7, 8, 9], [2.0, 3.0, -1.0], [1.0, 2.0], [1, 4])
+    ptrb, subj, cof, bfix, inst = outer(*args, amajor=0)
+    assert ptrb.tolist() == [0, 1, 2, 4, 6] and inst.tolist() == [3, 5, 12, 14]
+    assert subj.tolist() == [7, 7, 8, 9, 8, 9]
+    assert cof.tolist() == [20.0, -2.0, 30.0, -10.0, -3.0, 1.0] and bfix.tolist() == [10.0, -1.0, 20.0, -2.0]
+    ptrb, subj, cof, bfix, inst = outer(*args, amajor=1)
+    assert ptrb.tolist() == [0, 1, 3, 4, 6] and inst.tolist() == [3, 12, 5, 14]
+    assert subj.tolist() == [7, 8, 9, 7, 8, 9]
+    assert cof.tolist() == [20.0, 30.0, -10.0, -2.0, -3.0, 1.0] and bfix.tolist() == [10.0, 20.0, -1.0, -2.0]
+
+
+def test_outer_product_scratch_failure_writes_nothing():
+    # 2**27 rows of E (a zero-stride eptrb that costs no memory) ask for 1 GiB to copy E's element
+    # indexes aside; the kernel must raise MemoryError before it writes anything.
+    done = run_capped("""
+        import numpy as np, fragments
+        eptrb = np.broadcast_to(np.int64(0), (2**27 + 1,))
+        out_i = np.full(4, 7, np.int64); out_f = np.full(4, 7.0)
+        try:
+            cap_address_space()
+            fragments._c_closure_429(np.ones(1), out_f, out_f, 1, np.ones(1), np.ones(1), out_i, 0, eptrb,
+                                     np.zeros(1, np.int64), out_i, np.zeros(1, np.int32), out_i, 0)
+        except MemoryError:
+            assert (out_i == 7).all() and (out_f == 7.0).all()
+            print("ok")
+    """)
+    assert done.stdout.strip() == "ok", done.stderr
+
+
+# ---- Rows of the outer product of a constant vector with a vector of variables ---------------
+
+@pytest.mark.parametrize("aleft", [0, 1])
+@pytest.mark.parametrize("sparse", [False, True])
+def test_outer_rows_match_numpy_outer(aleft, sparse):
+    rng = np.random.default_rng(40 + aleft + 2 * sparse)
+    for _ in range(40):
+        n, m = int(rng.integers(0, 6)), int(rng.integers(0, 5))
+        if sparse:
+            sub = np.sort(rng.choice(n, size=int(rng.integers(0, n)), replace=False)).astype(np.int32) if n else \
+                np.zeros(0, np.int32)
+            if n == 0:
+                n = 3                                    # an empty a in a space of 3 is sparse
+        else:
+            sub = np.arange(n, dtype=np.int32)
+        a = np.round(rng.normal(size=len(sub)), 3)
+        a[rng.random(len(a)) < 0.2] = 0.0
+        rows = m * len(a)
+        ptrb = with_tail([11] + [-5] * rows, np.int64)
+        subj, cof = with_tail([-5] * rows, np.int64, stride=2), with_tail([-5.0] * rows, np.float64, stride=-1)
+        inst = with_tail([-5] * rows, np.int64)
+        inst_before = inst.copy()
+        k(430)(f64(a, -2), cof, n, inst, ptrb, i32(sub if sparse else [], 2), subj, aleft, m)
+        assert ptrb.tolist() == [11] + list(range(1, rows + 1)) + [JUNK[np.int64]] * 3
+        assert np.all(subj[rows:] == JUNK[np.int64]) and np.all(cof[rows:] == JUNK[np.float64])
+        x = rng.normal(size=m)
+        values = cof[:rows] * x[subj[:rows]]
+        adense = np.zeros(n)
+        adense[sub] = a
+        want = (np.outer(adense, x) if aleft else np.outer(x, adense)).ravel()
+        if sparse:
+            assert np.all(np.diff(inst[:rows]) > 0)        # rows come in increasing element order
+            got = np.zeros(m * n)
+            got[inst[:rows]] = values
+            np.testing.assert_array_equal(got, want)
+        else:
+            np.testing.assert_array_equal(inst, inst_before)   # a dense a writes no element indexes
+            np.testing.assert_array_equal(values, want)

@@ -1,0 +1,224 @@
+"""Upper and lower triangles of a record over two dimensions of equal size, gathers of
+elements by linear index, and the dense expansion of a sparse record's ptr and bfix.
+Checked against np.triu / np.tril over the two dimensions, fancy indexing and the
+dense form of the evaluated operand."""
+import numpy as np
+import pytest
+
+from support.buffers import JUNK, i32
+from support.fiveaxis import blocks, block_strides, coordinates, element_terms, paired_case, result_elements, stored_at
+from support.layout import k, pad, point, put, some_record, value
+from support.records import Record, dense, read, reserve, runs
+from support.stacks import Stacks
+
+# The two signatures of each dim factor: (kernel, call(dim, base, wi32, after, before)).
+LEADING = [(395, lambda f, d, base, w, _, before: f(d, base, w, before)),
+           (403, lambda f, d, base, w, _, before: f(d, before, base, w))]
+MIDDLE = [(396, lambda f, d, base, w, after, before: f(d, base, w, after, before)),
+          (404, lambda f, d, base, w, after, before: f(d, after, before, base, w))]
+TRAILING = [(397, lambda f, d, base, w, after, before: f(d, before, base, w, after)),
+            (405, lambda f, d, base, w, after, before: f(d, after, before, base, w))]
+
+
+def wrap32(v):
+    return (int(v) + (1 << 31)) % (1 << 32) - (1 << 31)
+
+
+def view(rng, s, shape, a, b):
+    """The caller's dim and int32 stride arrays for a shape run on the work stack, dim built
+    by a random signature of each factor kernel."""
+    pad(s.w, rng)
+    base = s.w.put_i32(shape)
+    dim = i32([1, shape[a], 1, shape[b], 1], stride=int(rng.choice([1, 2])))
+    for table, after, before in ((LEADING, -1, a), (MIDDLE, a, b), (TRAILING, b, len(shape))):
+        number, call = table[int(rng.integers(0, 2))]
+        call(k(number), dim, base, s.w.i32, after, before)
+    assert dim.tolist() == blocks(shape, a, b)
+    stride = i32([-9, -9, -9, -9, 1])
+    k(398)(dim, stride)
+    assert stride.tolist() == block_strides(dim.tolist())
+    return dim, stride
+
+
+def triangle(E, a, b, lower):
+    """np.triu / np.tril of E over dimensions a (rows) and b (columns)."""
+    cut = np.tril if lower else np.triu
+    return np.moveaxis(cut(np.moveaxis(E, (a, b), (-2, -1))), (-2, -1), (a, b))
+
+
+def selected(shape, a, b, lower):
+    """The selected linear indexes, increasing."""
+    dim = blocks(shape, a, b)
+    c = coordinates(np.arange(int(np.prod(shape))), dim, block_strides(dim))
+    return np.nonzero(c[3] <= c[1] if lower else c[1] <= c[3])[0]
+
+
+def gather(rng, s, w, op, requested):
+    """Result record of the operand's elements at the strictly increasing `requested`."""
+    n = len(requested)
+    nnz = sum(len(element_terms(op, stored_at(op).get(int(L)))) for L in requested)
+    pad(s.r, rng)
+    out = reserve(s.r, 0, n, nnz, sparse=True)
+    s.r.i64[out.sp:out.sp + n] = requested
+    s.r.i32[out.ptr] = 0
+    rsnap, wsnap = s.r.snapshot(), s.w.snapshot()
+    nelem, wsp = (op.nelem, w.sp) if op.sparse else (int(rng.integers(-3, 9)), int(rng.integers(-3, 9)))
+    k(401)(w.bfix, w.cof, n, int(op.sparse) * int(rng.integers(1, 4)), nelem, w.nidxs, w.ptr, out.bfix, out.cof,
+           s.r.f64, s.r.i32, s.r.i64, out.nidxs, out.ptr, out.sp, wsp, s.w.f64, s.w.i32, s.w.i64)
+    ranges = runs(out, 0, n, nnz)
+    ranges["i32"] = [(out.ptr + 1, n)]
+    del ranges["i64"][1]  # sp is read, not written
+    s.r.assert_only_changed(rsnap, **ranges)
+    s.w.assert_only_changed(wsnap)
+    return read(s.r, out, 0, n, nnz, sparse=True, shape=op.shape)
+
+
+def assert_gathered(result, op, requested):
+    at = stored_at(op)
+    want = {int(L): (element_terms(op, at.get(int(L))), float(op.bfix[at[int(L)]]) if int(L) in at else 0.0)
+            for L in requested}
+    assert result_elements(result) == want
+
+
+@pytest.mark.parametrize("seed", range(40))
+@pytest.mark.parametrize("sparse", [False, True])
+def test_triangle_matches_numpy(seed, sparse):
+    rng = np.random.default_rng(3000 + 100 * sparse + seed)
+    op, a, b = paired_case(rng, sparse)
+    lower = int(rng.integers(0, 2)) * int(rng.choice([1, -4]))
+    s = Stacks(4096, stride=int(rng.choice([1, 2])))
+    dim, stride = view(rng, s, op.shape, a, b)
+    w = put(s.w, op, rng)
+    e0, t0 = (int(v) for v in rng.integers(0, 30, size=2))
+    wsnap = s.w.snapshot()
+    count = k(399)(dim, int(sparse) * int(rng.integers(1, 4)), op.nelem, w.ptr, e0, t0,
+                   w.sp if sparse else int(rng.integers(0, 9)), stride, lower, s.w.i32, s.w.i64)
+    s.w.assert_only_changed(wsnap)
+    positions = selected(op.shape, a, b, lower)
+    at = stored_at(op)
+    stored = [int(L) for L in positions if int(L) in at]
+    terms = sum(len(element_terms(op, at[L])) for L in stored)
+    # A dense count sets the element count; a sparse one adds the stored selected ones.
+    assert count == ((e0 + len(stored), t0 + terms) if sparse else (len(positions), t0 + terms))
+
+    pad(s.r, rng)
+    listed = s.r.take_i64(len(positions))
+    rsnap = s.r.snapshot()
+    k(400)(dim, s.r.i64, listed, stride, lower)
+    s.r.assert_only_changed(rsnap, i64=[(listed, len(positions))])
+    assert s.r.i64[listed:listed + len(positions)].tolist() == positions.tolist()
+
+    xs = point(rng)
+    want = triangle(value(op, xs), a, b, lower)
+    for requested in (positions, stored):  # every selected position, or the stored ones
+        result = gather(rng, s, w, op, np.asarray(requested, dtype=np.int64))
+        assert_gathered(result, op, requested)
+        np.testing.assert_allclose(value(result, xs), want, atol=1e-12)
+    assert result.nnz == count[1] - t0
+
+
+@pytest.mark.parametrize("seed", range(30))
+def test_gather_matches_fancy_indexing(seed):
+    rng = np.random.default_rng(4000 + seed)
+    sparse = bool(seed % 2)
+    shape = tuple(int(v) for v in rng.integers(1, 5, size=int(rng.integers(1, 4))))
+    op = some_record(rng, shape, sparse)
+    s = Stacks(2048, stride=int(rng.choice([1, 2])))
+    w = put(s.w, op, rng)
+    requested = np.nonzero(rng.random(op.size) < rng.uniform(0, 1))[0].astype(np.int64)
+    result = gather(rng, s, w, op, requested)
+    assert_gathered(result, op, requested)
+    xs = point(rng)
+    np.testing.assert_allclose(value(result, xs).ravel()[requested], value(op, xs).ravel()[requested], atol=1e-12)
+
+
+@pytest.mark.parametrize("lower", [0, 1])
+def test_size_one_pair_selects_everything(lower):
+    rng = np.random.default_rng(11)
+    op = some_record(rng, (2, 1, 3, 1), False)
+    s = Stacks(1024)
+    dim, stride = view(rng, s, op.shape, 1, 3)
+    w = put(s.w, op, rng)
+    assert k(399)(dim, 0, 0, w.ptr, 5, 0, 0, stride, lower, s.w.i32, s.w.i64) == (op.nelem, op.nnz)
+    r = gather(rng, s, w, op, np.arange(op.nelem))
+    assert r.ptr.tolist() == op.ptr.tolist() and r.nidxs.tolist() == op.nidxs.tolist()
+    assert r.cof.tolist() == op.cof.tolist() and r.bfix.tolist() == op.bfix.tolist()
+
+
+def test_example_record_triangles():
+    # (a + 1, 2b; 0, a - c) held sparsely: upper keeps all three stored elements; the
+    # lower triangle's positions are 0, 2, 3, of which 2 is not stored.
+    op = Record((2, 2), [0, 1, 2, 4], [1, 2, 1, 3], [1.0, 2.0, 1.0, -1.0], [1.0, 0.0, 0.0], sp=[0, 1, 3])
+    rng = np.random.default_rng(0)
+    s = Stacks(512)
+    dim, stride = view(rng, s, op.shape, 0, 1)
+    w = put(s.w, op, rng)
+    assert k(399)(dim, 1, 3, w.ptr, 0, 0, w.sp, stride, 0, s.w.i32, s.w.i64) == (3, 4)
+    assert k(399)(dim, 1, 3, w.ptr, 0, 0, w.sp, stride, 1, s.w.i32, s.w.i64) == (2, 3)
+    r = gather(rng, s, w, op, np.array([0, 2, 3]))
+    assert r.ptr.tolist() == [0, 1, 1, 3] and r.bfix.tolist() == [1.0, 0.0, 0.0]
+    assert r.nidxs.tolist() == [1, 1, 3] and r.cof.tolist() == [1.0, 1.0, -1.0]
+    # A record storing only (0, 1) has nothing in the lower triangle.
+    off = Record((2, 2), [0, 2], [4, 5], [1.0, 1.0], [2.0], sp=[1])
+    w = put(s.w, off, rng)
+    assert k(399)(dim, 1, 1, w.ptr, 7, 8, w.sp, stride, 1, s.w.i32, s.w.i64) == (7, 8)
+
+
+@pytest.mark.parametrize("seed", range(20))
+def test_dense_expansion(seed):
+    rng = np.random.default_rng(5000 + seed)
+    shape = tuple(int(v) for v in rng.integers(0, 5, size=int(rng.integers(1, 3))))
+    op = some_record(rng, shape, True)
+    s = Stacks(1024, stride=int(rng.choice([1, 2])))
+    pad(s.r, rng)
+    sp = s.r.put_i64(op.sp)
+    pad(s.x, rng)
+    xbfix, xptr = s.x.put_f64(op.bfix), s.x.put_i32(op.ptr)
+    rptr, rbfix = s.r.take_i32(op.size + 1), s.r.take_f64(op.size)
+    rsnap, xsnap = s.r.snapshot(), s.x.snapshot()
+    got = k(402)(rbfix, 0, op.nelem, rptr, s.r.f64, s.r.i32, s.r.i64, op.size, sp, xbfix, s.x.f64, s.x.i32, xptr)
+    assert got == op.nelem
+    s.r.assert_only_changed(rsnap, i32=[(rptr + 1, op.size)], f64=[(rbfix, op.size)])
+    s.x.assert_only_changed(xsnap)
+    full = dense(op)
+    assert s.r.i32[rptr + 1:rptr + op.size + 1].tolist() == full.ptr[1:].tolist()
+    assert s.r.f64[rbfix:rbfix + op.size].tolist() == full.bfix.tolist()
+
+
+def test_dense_expansion_of_nothing_is_zero():
+    s = Stacks(64)
+    s.x.i32[10] = 0  # the sparse ptr[0]
+    rsnap = s.r.snapshot()
+    assert k(402)(20, 0, 0, 5, s.r.f64, s.r.i32, s.r.i64, 6, 3, 3, s.x.f64, s.x.i32, 10) == 0
+    s.r.assert_only_changed(rsnap, i32=[(6, 6)], f64=[(20, 6)])
+    assert s.r.i32[5] == JUNK[np.int32] and s.r.i32[6:12].tolist() == [0] * 6
+    assert s.r.f64[20:26].tolist() == [0.0] * 6
+
+
+def test_shape_copies():
+    shape = i32([4, 5, 6, 7, 8], stride=2)
+    r = i32([-1] * 6)
+    k(393)(3, r, shape)
+    assert r.tolist() == [4, 5, 6, -1, -1, -1]
+    r = i32([-1] * 6)
+    k(394)(1, r, shape)
+    assert r.tolist() == [-1, 6, 7, 8, -1, -1]
+    r = i32([-1] * 6)
+    k(394)(4, r, shape)
+    k(393)(0, r, shape)
+    assert r.tolist() == [-1] * 6
+
+
+def test_dim_and_strides_wrap_in_32_bits():
+    s = Stacks(64)
+    sizes = [70001, 3, 70001, 5, 70001, 9, 7]
+    base = s.w.put_i32(sizes)
+    dim = i32([1, 3, 1, 9, 1])
+    k(395)(dim, base, s.w.i32, 3)
+    k(404)(dim, 1, 5, base, s.w.i32)
+    k(397)(dim, 7, base, s.w.i32, 5)
+    assert dim.tolist() == [wrap32(70001 * 3 * 70001), 3, wrap32(70001 * 5 * 70001), 9, 7]
+    big = i32([1, 70001, 1, 70001, 3])
+    stride = i32([0, 0, 0, 0, 3])
+    k(398)(big, stride)
+    assert stride.tolist() == [wrap32(v) for v in block_strides(big.tolist(), 3)]
