@@ -12,7 +12,18 @@ cd "$(dirname "$0")/../.."
 top=$PWD
 out=$top/build/py27
 root=$out/root
-mirror=${FRAGMENTS_DEBIAN_MIRROR:-http://deb.debian.org/debian}
+# The Debian archive that apt on this machine is set up to use (its main archive, not the
+# security one), unless FRAGMENTS_DEBIAN_MIRROR names another.
+system_mirror() {
+  local uri
+  uri=$(awk '/^URIs:/ { for (i = 2; i <= NF; i++) if ($i !~ /-security\/?$/) { print $i; exit } }' \
+    /etc/apt/sources.list.d/*.sources 2>/dev/null || true)
+  [ -n "$uri" ] || uri=$(awk '$1 == "deb" { for (i = 2; i <= NF; i++) if ($i ~ /^[a-z]+:\/\//) {
+    if ($i !~ /-security\/?$/) { print $i; exit } else break } }' /etc/apt/sources.list 2>/dev/null || true)
+  echo "$uri"
+}
+mirror=${FRAGMENTS_DEBIAN_MIRROR:-$(system_mirror)}
+[ -n "$mirror" ] || { echo "apt has no Debian archive configured; set FRAGMENTS_DEBIAN_MIRROR" >&2; exit 1; }
 keyring=${FRAGMENTS_DEBIAN_KEYRING:-/usr/share/keyrings/debian-archive-keyring.gpg}
 packages=(python2.7-minimal libpython2.7-minimal libpython2.7-stdlib libpython2.7-dev libffi7)
 
