@@ -1,68 +1,49 @@
-"""A small native model: scalar variables and bar variables laid out by the layout kernel,
-records whose terms name both, and the symmetric matrices that bar terms stand for.
-
-Bar element p of a bar variable of dimension d is the entry (i, j), i >= j, of its lower
-triangle; the model keeps the maps natbarvar_dim/_ptr/_idx/_i/_j as the kernels read them."""
+"""A small native model: scalar variables and bar variables laid out by the layout kernels,
+random terms naming both, and the symmetric matrices that bar terms stand for."""
 import numpy as np
 
 import fragments as F
 
+from .buffers import JUNK
 from .records import Record
 
-# (dimension, number of variables) per map entry: dimensions 1 to 4.
-GROUPS = ((1, 1), (2, 2), (3, 1), (4, 2))
+SENTINEL, NOWHERE = JUNK[np.float64], JUNK[np.int32]
+GROUPS = ((1, 1), (2, 2), (3, 1), (4, 2))  # (dimension, number of variables) per map entry
 
 
 class NativeModel:
     def __init__(self, nscalar=6, groups=GROUPS):
         self.nscalar = nscalar
-        self.groups = tuple(groups)
         nbar = sum(n for _, n in groups)
         nelem = sum(n * d * (d + 1) // 2 for d, n in groups)
         self.natbarvar_dim = np.zeros(nbar, np.int32)
         self.natbarvar_ptr = np.zeros(nbar + 1, np.int64)
-        self.natbarvar_idx = np.full(nelem, -1, np.int32)
-        self.natbarvar_i = np.full(nelem, -1, np.int32)
-        self.natbarvar_j = np.full(nelem, -1, np.int32)
+        self.natbarvar_idx, self.natbarvar_i, self.natbarvar_j = (np.full(nelem, -1, np.int32) for _ in range(3))
         self.natbarvarmap_ptr = np.zeros(len(groups), np.int32)
-        self.natbarvarmap_num = np.zeros(len(groups), np.int32)
+        self.natbarvarmap_num = np.array([n for _, n in groups], np.int32)
         first = 0
         for m, (d, n) in enumerate(groups):
             self.natbarvarmap_ptr[m] = first
-            self.natbarvarmap_num[m] = n
             F._c_closure_2(d, n, self.natbarvar_dim, first)
             F._c_closure_3(d * (d + 1) // 2, d, first, n, self.natbarvar_i, self.natbarvar_idx,
                            self.natbarvar_j, self.natbarvar_ptr, first)
             first += n
-
-    @property
-    def nbar(self):
-        return len(self.natbarvar_dim)
-
-    @property
-    def nbarelem(self):
-        return len(self.natbarvar_idx)
+        self.nbar, self.nbarelem = nbar, nelem
 
     def elements_of(self, b):
-        """The bar element positions of bar variable b."""
         return np.arange(self.natbarvar_ptr[b], self.natbarvar_ptr[b + 1])
 
     def random_point(self, rng):
-        """Scalar values x and random symmetric matrices X (one per bar variable), with
-        xbar[p] the entry (i, j) of p's matrix."""
+        """Scalar values x, one random symmetric matrix per bar variable and xbar[p] = entry
+        (i, j) of p's matrix."""
         x = rng.normal(size=self.nscalar)
-        mats = []
-        for b in range(self.nbar):
-            d = int(self.natbarvar_dim[b])
-            a = rng.normal(size=(d, d))
-            mats.append(a + a.T)
-        xbar = np.array([mats[b][i, j] for b, i, j in
-                         zip(self.natbarvar_idx, self.natbarvar_i, self.natbarvar_j)])
+        mats = [a + a.T for a in (rng.normal(size=(d, d)) for d in self.natbarvar_dim)]
+        xbar = np.array([mats[b][i, j] for b, i, j in zip(self.natbarvar_idx, self.natbarvar_i, self.natbarvar_j)])
         return x, mats, xbar
 
     def random_terms(self, rng, max_segments=4):
-        """One element's terms: a shuffled mix of scalar terms, index-0 terms and runs of
-        bar terms on one bar variable (so bar terms may follow scalar ones)."""
+        """A shuffled mix of scalar terms, index-0 terms and runs of bar terms on one bar
+        variable (so bar terms may follow scalar ones)."""
         nidxs = []
         for _ in range(rng.integers(0, max_segments + 1)):
             kind = rng.integers(0, 4)
@@ -71,42 +52,34 @@ class NativeModel:
             elif kind == 1:
                 nidxs.append(0)
             else:
-                b = rng.integers(0, self.nbar)
-                pos = rng.choice(self.elements_of(b), size=rng.integers(1, 4))
+                pos = rng.choice(self.elements_of(rng.integers(0, self.nbar)), size=rng.integers(1, 4))
                 nidxs += list(-1 - pos)
-        cof = np.round(rng.normal(size=len(nidxs)), 3)
-        return np.array(nidxs, np.int64), cof
+        return np.array(nidxs, np.int64), np.round(rng.normal(size=len(nidxs)), 3)
 
-    def random_record(self, rng, nelem, empty=0.2, sorted_terms=False):
-        """A 1-D record of nelem elements built from random_terms (some left empty);
-        with sorted_terms each element's terms are in increasing index order."""
-        nidxs, cof, ptr = [], [], [0]
+    def random_record(self, rng, nelem, sorted_terms=False):
+        """A 1-D record of random_terms elements (about a fifth empty)."""
+        nidxs, cof, ptr = [np.zeros(0, np.int64)], [np.zeros(0)], [0]
         for _ in range(nelem):
-            if rng.random() < empty:
-                n, c = np.zeros(0, np.int64), np.zeros(0)
-            else:
-                n, c = self.random_terms(rng)
+            n, c = self.random_terms(rng) if rng.random() >= 0.2 else (np.zeros(0, np.int64), np.zeros(0))
             if sorted_terms:
                 order = np.argsort(n, kind="stable")
                 n, c = n[order], c[order]
             nidxs.append(n)
             cof.append(c)
             ptr.append(ptr[-1] + len(n))
-        bfix = np.round(rng.normal(size=nelem), 3)
-        return Record((nelem,), np.array(ptr), np.concatenate([np.zeros(0, np.int64)] + nidxs),
-                      np.concatenate([np.zeros(0)] + cof), bfix)
+        return Record((nelem,), np.array(ptr), np.concatenate(nidxs), np.concatenate(cof),
+                      np.round(rng.normal(size=nelem), 3))
 
 
-def symmetric_matrix(dim, subi, subj, val):
-    """The symmetric matrix of a lower-triangle coordinate list: val on (i, j) and (j, i)."""
-    c = np.zeros((dim, dim))
-    for i, j, v in zip(subi, subj, val):
-        assert i >= j
-        c[i, j] += v
-        if i != j:
-            c[j, i] += v
-    return c
-
-
-def inner(a, b):
-    return float(np.sum(a * b))
+def bar_value(mats, dims, bsubj, subi, subj, val):
+    """Σ_b ⟨C_b, X_b⟩ with C_b the symmetric matrix of b's lower-triangle entries."""
+    total = 0.0
+    for b in set(int(v) for v in bsubj):
+        c = np.zeros((dims[b], dims[b]))
+        for bb, i, j, v in zip(bsubj, subi, subj, val):
+            if bb == b:
+                assert i >= j
+                c[i, j] += v
+                c[j, i] += v if i != j else 0.0
+        total += float(np.sum(c * mats[b]))
+    return total
