@@ -34,19 +34,19 @@ def test_coordinate_sort_distinct_count_and_merge(seed):
     nnz, stride = len(subi), [1, 2, -1, 3][seed % 4]
     si, sj = i32(subi, stride), i32(subj, -stride)
     # Count columns, pointers, entries by column; count rows, pointers, entries by row.
-    cptrb = i64(np.zeros(ncols + 2), stride)
+    cptrb, both = i64(np.zeros(ncols + 2), stride), i64(np.arange(ncols + 2), 3)
+    rptrb, cols, rows = i64(np.zeros(nrows + 2), -stride), i32(np.zeros(nnz), stride), i32(np.zeros(nnz), -stride)
     k(95)(cptrb, nnz, sj)
-    assert list(cptrb[2:]) == list(np.bincount(subj, minlength=ncols))
+    k(98)(nnz, rptrb, si)
+    k([87, 91][seed % 2])(both, nnz, rptrb, si, sj)  # adds to both counts
+    assert list(rptrb) == list(2 * np.bincount(subi + 2, minlength=nrows + 2))
+    assert list(both) == list(np.arange(ncols + 2) + np.bincount(subj + 2, minlength=ncols + 2))
+    rptrb[2:] //= 2
     k(PREFIX_COLS[seed % 3])(cptrb, ncols)
-    assert list(cptrb[1:ncols + 1]) == list(starts(subj, ncols)[:-1])
-    cols = i32(np.full(nnz, JUNK[np.int32]), stride)
     k(97)(cols, cptrb, nnz, sj)
     assert list(cols) == list(np.argsort(subj, kind="stable"))
     assert list(cptrb[:ncols + 1]) == list(starts(subj, ncols))
-    rptrb = i64(np.zeros(nrows + 2), -stride)
-    k(98)(nnz, rptrb, si)
     k(PREFIX_ROWS[seed % 3])(nrows, rptrb)
-    rows = i32(np.full(nnz, JUNK[np.int32]), -stride)
     k(100)(cols, cptrb, ncols, rows, rptrb, si)
     assert list(rptrb[:nrows + 1]) == list(starts(subi, nrows))
     assert list(rows) == list(np.lexsort((subj, subi)))  # by row, column, input position
@@ -56,40 +56,24 @@ def test_coordinate_sort_distinct_count_and_merge(seed):
     assert k(101)(nnz, init, rows, i32(subi), i32(subj, -stride)) == init + len(coords) - 1
     # Merged output appended after entries already on the targets; the caller writes the first.
     start = int(rng.integers(0, 4))
-    size = start + len(coords) + 2
-    tsubi, tsubj, tval = i32(np.full(size, -5), stride), i32(np.full(size, -5), -stride), f64(np.full(size, 9.5))
-    e = rows[0]
-    tsubi[start], tsubj[start], tval[start] = subi[e], subj[e], val[e]
+    pad, size = ([-5] * start, [-5] * 2), start + len(coords) + 2
+    tsubi, tsubj, tval = i32(np.full(size, -5), stride), i32(np.full(size, -5), -stride), f64(np.full(size, -5.0))
+    tsubi[start], tsubj[start], tval[start] = subi[rows[0]], subj[rows[0]], val[rows[0]]
     pos = k(102)(start + 1, nnz, rows, i32(subi, stride), i32(subj), tsubi, tsubj, tval, f64(val, -stride))
     assert pos == start + len(coords)
     dense = np.zeros((nrows, ncols))
     np.add.at(dense, (subi, subj), val)
-    assert list(tsubi[start:pos]) == list(coords[:, 0]) and list(tsubj[start:pos]) == list(coords[:, 1])
-    assert list(tval[start:pos]) == list(dense[coords[:, 0], coords[:, 1]])  # zero sums stay
-    assert list(tsubi[:start]) + list(tsubi[pos:]) == [-5] * (size - len(coords))
-    assert list(tval[:start]) + list(tval[pos:]) == [9.5] * (size - len(coords))
-
-
-@pytest.mark.parametrize("number", [87, 91])
-def test_counting_rows_and_columns_together_accumulates(number):
-    rng = np.random.default_rng(number)
-    for nnz in (0, 7, 29):
-        subi, subj, _ = random_coordinates(rng, 5, 3, nnz)
-        rbefore, cbefore = rng.integers(0, 5, size=7), rng.integers(0, 5, size=5)
-        rptrb, cptrb = i64(rbefore, -2), i64(cbefore, 3)
-        k(number)(cptrb, nnz, rptrb, i32(subi, 2), i32(subj))
-        assert list(rptrb) == list(rbefore + np.bincount(subi + 2, minlength=7))
-        assert list(cptrb) == list(cbefore + np.bincount(subj + 2, minlength=5))
+    assert list(tsubi) == pad[0] + list(coords[:, 0]) + pad[1] and list(tsubj) == pad[0] + list(coords[:, 1]) + pad[1]
+    assert list(tval) == pad[0] + list(dense[coords[:, 0], coords[:, 1]]) + pad[1]  # zero sums stay
 
 
 @pytest.mark.parametrize("number", PREFIX_ROWS + PREFIX_COLS)
 def test_prefix_sums_start_at_entry_two(number):
     counts = np.random.default_rng(number).integers(-3, 9, size=7)
-    for n in range(0, 7):
-        p = i64(counts, 2)
+    for n in range(7):
+        p, want = i64(counts, 2), counts.copy()
         k(number)(*((n, p) if number in PREFIX_ROWS else (p, n)))
-        want = counts.copy()
-        want[2:n + 1] = np.cumsum(counts[1:n + 1])[1:]  # entries 0 and 1 stay
+        want[2:n + 1] = np.cumsum(counts[1:n + 1])[1:]
         assert list(p) == list(want)
 
 

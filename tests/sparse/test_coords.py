@@ -51,20 +51,6 @@ def test_dense_round_trip_matches_numpy(how):
         assert np.array_equal(r.reshape(nrows, ncols), dense)
 
 
-def test_scatter_to_dense_last_entry_wins():
-    rng = np.random.default_rng(478)
-    for trial in range(12):
-        nrows, ncols, n = (int(v) for v in rng.integers(1, 6, size=3) * [1, 1, 5])
-        subi, subj, val = rng.integers(0, nrows, size=n), rng.integers(0, ncols, size=n), rng.normal(size=n)
-        start = rng.normal(size=nrows * ncols)
-        expected = start.copy()
-        for a, b, v in zip(subi, subj, val):
-            expected[a * ncols + b] = v
-        r = f64(start, STRIDES[trial % 4])
-        k(478)(ncols, r, i32(subi, STRIDES[trial % 4]), i32(subj, -1), f64(val, 2))
-        assert np.array_equal(r, expected)
-
-
 def test_drop_zeros_and_count():
     vals = [0.0, -0.0, np.nan, -1.5, np.inf, 2.0, -np.inf, 0.0]  # zeros and NaN dropped
     keep = [3, 4, 5, 6]
@@ -75,6 +61,9 @@ def test_drop_zeros_and_count():
     assert list(si) == [J32, J32] + keep and list(sj[2:]) == [10 + j for j in keep]
     assert list(sv[2:]) == [vals[j] for j in keep]
     assert k(476)(5, si, i32([]), sj, i32([]), sv, f64([])) == 5
+    r = f64([7.0] * 4, -2)
+    k(478)(2, r, i32([1, 1, 0]), i32([0, 0, 1], 2), f64([1.0, 2.0, 3.0]))  # the later of two entries wins
+    assert list(r) == [7.0, 3.0, 2.0, 7.0]
 
 
 def test_extents_and_range_checks():
