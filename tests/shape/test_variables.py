@@ -23,7 +23,7 @@ def test_variable_record_evaluates_to_the_variable(sparse, stride):
         stack = Stack(512, stride=stride)
         b = reserve(stack, nd, nelem, nelem, sparse=True)
         snap = stack.snapshot()
-        k(110)(nd, stack.i32, i32(shape, stride=2), b.shape)
+        k(110)(nd, stack.i32, i32(shape, stride=2) if nd else None, b.shape)
         k(111)(b.bfix, b.cof, int(sparse), i64(nativeidxs, stride=3), b.nidxs, nelem, b.ptr,
                stack.f64, stack.i32, stack.i64, b.sp, i64(sparsity, stride=2) if sparse else None)
         if not sparse:
