@@ -8,7 +8,8 @@
  *   `fail` makes every export request fail with BufferError; `itemsize` overrides the
  *   item size that the format implies; `offset` shifts the data address by that many
  *   bytes (to export a misaligned buffer); `claim` makes a one-dimensional export claim
- *   that many elements (more than it holds: only for tests that fail before reading).
+ *   that many elements (more than it holds: only for tests that fail before reading);
+ *   `fortran` lays a two-dimensional export out column by column (values in that order).
  * .exports  buffers currently held by consumers
  * .taken    buffers handed out in all
  * .values() the current values, through the stride
@@ -89,13 +90,13 @@ static PyObject *load(Exporter *self, Py_ssize_t k) {
 
 static int Exporter_init(Exporter *self, PyObject *args, PyObject *kw) {
     static char *names[] = {"format", "values", "stride", "shape", "readonly", "fail", "itemsize", "offset",
-                            "claim", NULL};
+                            "claim", "fortran", NULL};
     const char *format;
     PyObject *values, *seq, *shape = Py_None, *itemsize_obj = Py_None;
     Py_ssize_t stride = 1, offset = 0, claim = -1, n, k, span;
-    int readonly = 0, fail = 0;
-    if (!PyArg_ParseTupleAndKeywords(args, kw, "sO|nOiiOnn", names, &format, &values, &stride, &shape, &readonly,
-                                     &fail, &itemsize_obj, &offset, &claim))
+    int readonly = 0, fail = 0, fortran = 0;
+    if (!PyArg_ParseTupleAndKeywords(args, kw, "sO|nOiiOnni", names, &format, &values, &stride, &shape, &readonly,
+                                     &fail, &itemsize_obj, &offset, &claim, &fortran))
         return -1;
     if (strlen(format) >= sizeof self->format) {
         PyErr_SetString(PyExc_ValueError, "format too long");
@@ -108,7 +109,11 @@ static int Exporter_init(Exporter *self, PyObject *args, PyObject *kw) {
     strcpy(self->format, format);
     self->is_object = strcmp(format, "O") == 0;
     self->itemsize = itemsize_obj == Py_None ? natural_itemsize(strchr("<>=@!", format[0]) ? format[1] : format[0])
-                                             : PyLong_AsSsize_t(itemsize_obj);
+                                             : PyNumber_AsSsize_t(itemsize_obj, PyExc_OverflowError);
+    if (self->itemsize <= 0) {
+        if (!PyErr_Occurred()) PyErr_SetString(PyExc_ValueError, "itemsize must be positive");
+        return -1;
+    }
     seq = PySequence_Fast(values, "values must be a sequence");
     if (!seq) return -1;
     n = PySequence_Fast_GET_SIZE(seq);
@@ -120,8 +125,8 @@ static int Exporter_init(Exporter *self, PyObject *args, PyObject *kw) {
         if (!PyArg_ParseTuple(shape, "nn", &self->shape[0], &self->shape[1])) { Py_DECREF(seq); return -1; }
         self->ndim = 2;
         self->stride = 1;
-        self->strides[0] = self->shape[1] * self->itemsize;
-        self->strides[1] = self->itemsize;
+        self->strides[0] = fortran ? self->itemsize : self->shape[1] * self->itemsize;
+        self->strides[1] = fortran ? self->shape[0] * self->itemsize : self->itemsize;
     } else {
         self->ndim = 1;
         self->shape[0] = n;
