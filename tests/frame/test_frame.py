@@ -334,11 +334,3 @@ def test_results_are_new_references_of_the_right_types():
     assert type(t) is tuple and t == (2, 4, 24) and all(type(v) is int for v in t)
     assert fragments._c_closure_119(0, np.array([[0, 2]], dtype=np.int32), i32([2, 2])) is True
     assert fragments._c_closure_119(0, np.array([[0, 1]], dtype=np.int32), i32([2, 2])) is False
-
-
-def test_unbuilt_kernels_check_their_arguments_then_raise_not_implemented():
-    # _c_closure_211 belongs to a part of the module that is not built yet.
-    with pytest.raises(NotImplementedError, match="_c_closure_211"):
-        fragments._c_closure_211(0, 0, np.zeros((1, 1), dtype=np.int32))
-    with invalid("shape"):
-        fragments._c_closure_211(0, 0, np.zeros((1, 1), dtype=np.float64))
