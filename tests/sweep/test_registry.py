@@ -127,15 +127,8 @@ def test_aliases_share_their_primarys_signature():
 
 
 @pytest.mark.parametrize("k", KERNELS, ids=lambda k: str(k.number))
-def test_every_kernel_is_built(k):
-    """Every array (and array list) None, every scalar 0: the kernel has a body. Any outcome
-    but NotImplementedError will do; absent views read a dummy cell and loops bounded by
-    zero counts do nothing, so the call is harmless."""
+def test_every_kernel_runs_on_absent_arrays_and_zero_scalars(k):
+    """Every array (and array list) None, every scalar 0: nothing to do, and nothing goes
+    wrong (absent views read a dummy cell; loops bounded by zero counts do nothing)."""
     kernel = getattr(fragments, f"_c_closure_{k.number}")
-    args = [None if p.is_array else good(p) for p in k.params]
-    try:
-        kernel(*args)
-    except NotImplementedError:
-        pytest.fail(f"_c_closure_{k.number} has no body")
-    except Exception:
-        pass
+    kernel(*[None if p.is_array else good(p) for p in k.params])
