@@ -49,54 +49,41 @@ def test_variable_and_row_stamps(seed):
         np.testing.assert_array_equal(cs, np.where(np.isin(np.arange(30), idx[:n]), 0, slack))
 
 
-@pytest.mark.parametrize("seed", range(3))
-def test_zero_and_conic_rows(seed):
-    rng = np.random.default_rng(seed)
-    n, stride = int(rng.integers(0, 10)), STRIDES[seed]
-    nat = rows(rng, n, 25)
-    stack, off, values = constants(rng, n)
-    want_efix, want_b = scattered(25, 7.5, nat, values), scattered(25, 7.5, nat, 0.0)
-    efix, lb, ub, bnd = (f64(np.full(25, 7.5), stride) for _ in range(4))
-    k(61)(off, bnd, efix, lb, ub, i32(nat, stride), n, stack.f64)
-    for got, want in ((efix, want_efix), (lb, want_b), (ub, want_b), (bnd, scattered(25, 7.5, range(n), 0.0))):
-        np.testing.assert_array_equal(got, want)
-
-    slackidxs = rng.integers(0, 1000, size=n).astype(np.int32)
-    slackidxs[:1] = 0  # slack variable 0 is stored one-based, as 1
-    blockid = int(rng.integers(0, 9))
-    blk, pos = i32(np.full(25, -1), stride), i32(np.full(25, -1), stride)
-    efix, lb, ub = (f64(np.full(25, 7.5), stride) for _ in range(3))
-    sl = i64(np.full(25, 99), stride)
-    k(73)(off, blockid, n, blk, efix, pos, lb, sl, ub, i32(nat, stride), stack.f64, i32(slackidxs, stride))
-    for got, want in ((efix, want_efix), (lb, want_b), (ub, want_b), (pos, scattered(25, -1, nat, np.arange(n))),
-                      (blk, scattered(25, -1, nat, blockid)), (sl, scattered(25, 99, nat, slackidxs + 1))):
-        np.testing.assert_array_equal(got, want)
-
-
 @pytest.mark.parametrize("nblocks,msize,nsub,typecode", [
     (1, 2, 1, 3), (2, 3, 2, 0), (3, 1, 1, 2**31 - 1), (1, 0, 2, -2**31), (0, 3, 1, 5), (2, 4, 3, -7)])
-def test_semidefinite_rows(nblocks, msize, nsub, typecode):
+def test_fixed_conic_and_semidefinite_rows(nblocks, msize, nsub, typecode):
     rng = np.random.default_rng(msize * 10 + nsub)
-    nrows, blockid, n = 40, 4, int(rng.integers(0, 12))
-    nt = nblocks * msize * (msize + 1) // 2 * nsub
+    nrows, blockid, n, stride = 40, 4, int(rng.integers(0, 12)), STRIDES[msize % 3]
     nat = rows(rng, n, nrows)
     stack, off, values = constants(rng, n)
+    slackidxs = rng.integers(0, 1000, size=n).astype(np.int32)
+    slackidxs[:1] = 0  # slack variable 0 is stored one-based, as 1
+    want = dict(efix=scattered(nrows, 7.5, nat, values), lb=scattered(nrows, 7.5, nat, 0.0),
+                ub=scattered(nrows, 7.5, nat, 0.0), bnd=scattered(nrows, 7.5, range(n), 0.0),
+                pos=scattered(nrows, -1, nat, np.arange(n)), blk=scattered(nrows, -1, nat, blockid),
+                types=scattered(nrows, -1, blockid, -1 - typecode), sl=scattered(nrows, 99, nat, slackidxs + 1))
+
+    def maps(names):
+        return {name: (f64(np.full(nrows, 7.5), stride) if name in ("efix", "lb", "ub", "bnd") else
+                       i64(np.full(nrows, 99), stride) if name == "sl" else i32(np.full(nrows, -1), stride))
+                for name in names.split()}
+
+    zero, conic, sdp = maps("efix lb ub bnd"), maps("efix lb ub pos blk sl"), maps("efix lb ub pos blk types")
+    k(61)(off, zero["bnd"], zero["efix"], zero["lb"], zero["ub"], i32(nat, stride), n, stack.f64)
+    k(73)(off, blockid, n, conic["blk"], conic["efix"], conic["pos"], conic["lb"], conic["sl"], conic["ub"],
+          i32(nat, stride), stack.f64, i32(slackidxs, stride))
+    nt = nblocks * msize * (msize + 1) // 2 * nsub
     barsubj, matsubi, matsubj = (i32(np.full(nt + 2, J32), 2) for _ in range(3))
-    blk, pos, types = (i32(np.full(nrows, -1)) for _ in range(3))
-    efix, lb, ub = (f64(np.full(nrows, 7.5)) for _ in range(3))
-    k(69)(barsubj, off, blockid, msize, nblocks, nsub, matsubi, matsubj, blk, efix, pos, lb, types,
-          ub, i32(nat), n, stack.f64, typecode)
+    k(69)(barsubj, off, blockid, msize, nblocks, nsub, matsubi, matsubj, sdp["blk"], sdp["efix"], sdp["pos"],
+          sdp["lb"], sdp["types"], sdp["ub"], i32(nat, stride), n, stack.f64, typecode)
+    for got in (zero, conic, sdp):
+        for name, values in got.items():
+            np.testing.assert_array_equal(values, want[name], err_msg=name)
     ti, tj = np.tril_indices(msize)  # row by row
     b, t, s = np.meshgrid(np.arange(nblocks), np.arange(len(ti)), np.arange(nsub), indexing="ij")
     np.testing.assert_array_equal(barsubj, np.r_[(nsub * b + s).ravel(), J32, J32])
     np.testing.assert_array_equal(matsubi, np.r_[ti[t].ravel(), J32, J32])
     np.testing.assert_array_equal(matsubj, np.r_[tj[t].ravel(), J32, J32])
-    np.testing.assert_array_equal(types, scattered(nrows, -1, blockid, -1 - typecode))
-    np.testing.assert_array_equal(pos, scattered(nrows, -1, nat, np.arange(n)))
-    np.testing.assert_array_equal(blk, scattered(nrows, -1, nat, blockid))
-    np.testing.assert_array_equal(efix, scattered(nrows, 7.5, nat, values))
-    np.testing.assert_array_equal(lb, scattered(nrows, 7.5, nat, 0.0))
-    np.testing.assert_array_equal(ub, scattered(nrows, 7.5, nat, 0.0))
 
 
 @pytest.mark.parametrize("rowwise", [0, 1, 7])

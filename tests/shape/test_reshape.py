@@ -145,6 +145,11 @@ def test_shape_kernels(seed):
     assert k(187)(init, n + int(rng.integers(0, 3)), i32(shape[:n])) == init * int(np.prod(shape[:n]))
     axis = int(rng.integers(-2, nd + 1))
     assert k(189)(init, axis, i32(shape, 2)) == init * int(np.prod(shape[max(axis + 1, 0):]))
+    counts, first = shape[:n] % 4, int(rng.integers(0, 3))  # row numbers of entries from row pointers
+    ptrb = first + np.r_[0, np.cumsum(counts)]
+    subi = i32(np.full(ptrb[-1] + 2, -1), 2)
+    k(200)(n, i64(ptrb, -1), subi)
+    assert subi.tolist() == [-1] * first + np.repeat(np.arange(n), counts).tolist() + [-1, -1]
 
 
 def test_size_products_wrap_in_32_bits():
@@ -152,14 +157,3 @@ def test_size_products_wrap_in_32_bits():
     assert k(189)(3, 0, i32([7, 2**30])) == 3 * 2**30 - 2**32
     assert k(189)(1, -1, i32([46341, 46341])) == 46341 * 46341 - 2**32
     assert k(182)(2, i32([2**31 - 1, 1]), 0) == -2**31
-
-
-@pytest.mark.parametrize("seed", range(4))
-def test_rows_of_entries(seed):
-    rng = np.random.default_rng(seed)
-    n, first = int(rng.integers(0, 6)), int(rng.integers(0, 3))
-    counts = rng.integers(0, 4, size=n)
-    ptrb = first + np.r_[0, np.cumsum(counts)]
-    subi = i32(np.full(ptrb[-1] + 2, -1), 2)
-    k(200)(n, i64(ptrb, -1), subi)
-    assert subi.tolist() == [-1] * first + np.repeat(np.arange(n), counts).tolist() + [-1, -1]
