@@ -41,10 +41,10 @@ def test_sparse_slice(seed):
     shape, dense, nativeidxs, sparsity = random_variable(rng, nd)
     first, last = random_box(rng, shape)
     if seed == 1:  # coordinates equal to first are inside, equal to last outside
-        nd, shape, first, last, sparsity, nativeidxs = 2, [4, 4], [1, 1], [3, 3], np.array([5, 7, 13]), np.array([7, 8, 9])
-        dense = np.zeros(16, np.int64)
-        dense[sparsity] = nativeidxs
-        dense = dense.reshape(4, 4)
+        nd, shape, first, last = 2, [4, 4], [1, 1], [3, 3]
+        sparsity, nativeidxs = np.array([5, 7, 13]), np.array([7, 8, 9])
+        dense = np.zeros((4, 4), np.int64)
+        dense.flat[sparsity] = nativeidxs
     pos, stride = int(rng.integers(0, 4)), int(rng.choice([1, 2, -1]))
     key = i32(np.full(max(nd, 1), -9), stride)
     count = k(130)(i32(first, stride), key, i32(last, -stride), nd, 3, i32(shape, stride), i64(sparsity, stride)) - 3

@@ -33,7 +33,8 @@ def test_variable_record_evaluates_to_the_variable(sparse, stride):
         assert rec.shape == shape and rec.ptr.tolist() == list(range(nelem + 1))
         assert np.all(rec.cof == 1.0) and np.all(rec.bfix == 0.0)
         want = np.zeros(size)
-        want[sparsity] = np.where(nativeidxs > 0, x[np.maximum(nativeidxs, 1) - 1], xbar[np.maximum(-nativeidxs, 1) - 1])
+        xs, bars = x[np.maximum(nativeidxs, 1) - 1], xbar[np.maximum(-nativeidxs, 1) - 1]
+        want[sparsity] = np.where(nativeidxs > 0, xs, bars)
         np.testing.assert_array_equal(evaluate(rec, x, xbar), want.reshape(shape))
     stack = Stack(64)
     b = reserve(stack, 1, 0, 0, sparse=True)
