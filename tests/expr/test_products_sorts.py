@@ -4,7 +4,7 @@ import numpy as np
 import pytest
 
 from support.buffers import i32, i64
-from support.layout import pad, some_record
+from support.layout import k, pad, some_record
 from support.products import (call, elements_by_column, elements_by_row, entries_by_column, entry_row_pointers,
                               grouping, random_triplets)
 from support.records import place
@@ -66,44 +66,55 @@ def test_step_kernels_on_empty_and_negative_ranges():
     s.w.assert_only_changed(snaps["w"], i32=[(5, 1)])
 
 
-@pytest.mark.parametrize("seed", range(30))
+@pytest.mark.parametrize("seed", range(60))
 def test_triplet_and_pattern_checks(seed):
     rng = np.random.default_rng(100 + seed)
     nrows, ncols = (int(v) for v in rng.integers(1, 5, size=2))
     msubi, msubj, _ = random_triplets(rng, nrows, ncols)
     nnz = len(msubi)
     if nnz and rng.random() < 0.5:  # a defect: out of range, a repeat, or a swap
-        k, kind = int(rng.integers(nnz)), rng.integers(3)
+        t, kind = int(rng.integers(nnz)), rng.integers(3)
         if kind == 0:
-            (msubi if rng.random() < 0.5 else msubj)[k] = int(rng.choice([-1, max(nrows, ncols) + 1]))
-        elif kind == 1 and k + 1 < nnz:
-            msubi[k + 1], msubj[k + 1] = msubi[k], msubj[k]
+            (msubi if rng.random() < 0.5 else msubj)[t] = int(rng.choice([-1, max(nrows, ncols) + 1]))
+        elif kind == 1 and t + 1 < nnz:
+            msubi[t + 1], msubj[t + 1] = msubi[t], msubj[t]
         else:
             j = int(rng.integers(nnz))
-            msubi[[k, j]], msubj[[k, j]] = msubi[[j, k]], msubj[[j, k]]
-    out = bool(np.any((msubi < 0) | (msubi >= nrows) | (msubj < 0) | (msubj >= ncols)))
-    disorder = bool(np.any(np.diff(msubi.astype(np.int64) * (1 << 32) + msubj) <= 0))
+            msubi[[t, j]], msubj[[t, j]] = msubi[[j, t]], msubj[[j, t]]
+    out = lambda i, j: bool(np.any((i < 0) | (i >= nrows) | (j < 0) | (j >= ncols)))
+    disorder = lambda i, j: bool(np.any(np.diff(i.astype(np.int64) * (1 << 32) + j) <= 0))
     args = dict(nrows=nrows, ncols=ncols, nnz=nnz, msubi=i32(msubi, 2), msubj=i32(msubj))
+    a, b, n = args["msubi"], args["msubj"], int(rng.integers(0, nnz + 1))
+    bad, uns = out(msubi, msubj), disorder(msubi, msubj)
     for badrange in (0, 1):
         for unsorted in (0, 1):
             for number in (302, 315, 322):
-                assert call(number, badrange=badrange, unsorted=unsorted, **args) == (out or bool(badrange),
-                                                                                     disorder or bool(unsorted))
+                assert call(number, badrange=badrange, unsorted=unsorted, **args) == (bad or bool(badrange),
+                                                                                     uns or bool(unsorted))
+            # 347 reads the first n triplets and, once one is out of range, returns the order flag given.
+            stop = badrange or out(msubi[:n], msubj[:n])
+            assert k(347)(badrange, unsorted, nrows, ncols, n, a, b) == (
+                bool(stop), bool(unsorted) or (not stop and disorder(msubi[:n], msubj[:n])))
+        assert k(362)(badrange, nrows, ncols, a, b) is (bool(badrange) or bad)
+        assert k(363)(badrange, a, b) is (bool(badrange) or uns)
     for result in (0, 1):
-        assert call(337, result=result, **args) is (not out)
-        assert call(338, result=result, **args) is (not disorder)
+        assert call(337, result=result, **args) is (not bad)
+        assert call(338, result=result, **args) is (not uns)
+        assert k(361)(nrows, ncols, a, b, result) is (bool(result) and not bad and not uns)
     msp, size = msubi.astype(np.int64) * ncols + msubj, nrows * ncols
     want = (bool(np.any((msp < 0) | (msp >= size))), bool(np.any(np.diff(msp) <= 0)))
     assert call(316, badrange=0, unsorted=0, msp=i64(msp, 2), size=size) == want
     assert call(316, badrange=1, unsorted=1, msp=i64(msp), size=size) == (True, True)
 
 
-def test_checks_of_an_empty_matrix_return_the_flags_passed():
+def test_checks_of_empty_and_repeated_triplets():
     empty = dict(nrows=2, ncols=2, nnz=0, msubi=i32(), msubj=i32())
-    for flags_in in ((0, 0), (1, 0), (0, 1), (1, 1)):
-        assert call(302, badrange=flags_in[0], unsorted=flags_in[1], **empty) == tuple(map(bool, flags_in))
+    assert call(302, badrange=1, unsorted=0, **empty) == (True, False)
     assert call(316, badrange=0, unsorted=1, msp=i64(), size=0) == (False, True)
-    assert call(337, result=1, **empty) and call(338, result=1, **empty)
+    assert call(337, result=1, **empty) and call(338, result=1, **empty) and k(361)(2, 2, i32(), i32(), 1)
+    assert k(347)(1, 0, 2, 2, 2, i32([1, 0]), i32([0, 0])) == (True, False)  # a set badrange returns at once
+    assert k(347)(0, 0, 2, 2, 2, i32([0, 0]), i32([1, 1])) == (False, True)  # repeated position
+    assert k(347)(0, 1, 2, 2, 0, None, None) == (False, True)
 
 
 @pytest.mark.parametrize("count1, count2", [(3, 4), (0, 5), (5, 0), (0, 0), (6, -2)])

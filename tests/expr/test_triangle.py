@@ -102,19 +102,6 @@ def test_triangle_matches_numpy(seed, sparse):
     assert result.nnz == count[1] - t0
 
 
-@pytest.mark.parametrize("seed", range(20))
-def test_gather_matches_fancy_indexing(seed):
-    rng = np.random.default_rng(4000 + seed)
-    shape = tuple(int(v) for v in rng.integers(1, 5, size=int(rng.integers(1, 4))))
-    op = some_record(rng, shape, bool(seed % 2))
-    s = Stacks(2048, stride=int(rng.choice([1, 2])))
-    w = put(s.w, op, rng)
-    requested = np.nonzero(rng.random(op.size) < rng.uniform(0, 1))[0]
-    result = gather(rng, s, w, op, requested)
-    xs = point(rng)
-    np.testing.assert_allclose(value(result, xs).ravel()[requested], value(op, xs).ravel()[requested], atol=1e-12)
-
-
 @pytest.mark.parametrize("op, a, b, lower, e0, t0, want", [
     # (a + 1, 2b; 0, a - c) held sparsely: upper keeps all three stored elements; lower's
     # positions are 0, 2, 3, of which 2 is not stored.
