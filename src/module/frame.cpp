@@ -329,11 +329,6 @@ PyObject* make_result(const KernelDef& k, const ResultValues& r) {
 
 // Runs the kernel on the taken views, releases them and builds the result.
 PyObject* run(const KernelDef& k, Call& c) {
-  if (!k.invoke) {
-    c.release();
-    PyErr_Format(PyExc_NotImplementedError, "_c_closure_%d is not implemented yet", k.number);
-    return nullptr;
-  }
   ResultValues r;
   try {
     k.invoke(c.slot, &r);

@@ -19,9 +19,6 @@
 //                        another name for kernel 97: the same signature and entry,
 //                        with its own parameter names; stands in the same file as
 //                        kernel 97's registration.
-//   PENDING(123, (void(Vec<const int32_t>, int32_t)), "Oi", "idx", "n")
-//                        a kernel whose body is not built yet: the frame checks its
-//                        arguments and then raises NotImplementedError.
 #pragma once
 
 #include <cstddef>
@@ -78,7 +75,7 @@ struct KernelDef {
   int nresults;  // 0 for None
   bool tuple;    // the result is a tuple of nresults items
   Res results[3];
-  Invoke invoke;  // null while the kernel's body is not built
+  Invoke invoke;  // unpacks the slots and runs the kernel
 };
 
 namespace sig {
@@ -133,9 +130,6 @@ template <class R, class... A> struct fn<R(A...)> {
   static constexpr Param params[sizeof...(A) + 1] = {param_of<A>::value..., Param{}};
 };
 
-// The strip trick lets PENDING take a parenthesised function type with commas in it.
-template <class T> struct strip;
-template <class T> struct strip<void(T)> { using type = std::remove_pointer_t<T>; };
 
 constexpr int length(const char* s) {
   int n = 0;
@@ -272,9 +266,6 @@ constexpr bool arrays_ascending(const KernelDef& d, const char* const (&names)[N
 
 #define FRAGMENT(N, FN, FORMAT, ...) \
   FRAGMENTS_CHECKED_DEF(N, decltype(FN), &::fragments::sig::invoke<&FN>, FORMAT, __VA_ARGS__)
-
-#define PENDING(N, SIG, FORMAT, ...) \
-  FRAGMENTS_CHECKED_DEF(N, ::fragments::sig::strip<void SIG>::type, nullptr, FORMAT, __VA_ARGS__)
 
 #define SAME_AS(N, PRIMARY, ...)                                                                  \
   namespace fragments::registry {                                                                 \

@@ -4,15 +4,11 @@ import numpy as np
 import pytest
 
 from support.buffers import i32, i64
-from support.layout import pad, some_record
+from support.layout import k, pad, some_record
 from support.products import (call, elements_by_column, elements_by_row, entries_by_column, entry_row_pointers,
-                              random_triplets)
+                              grouping, random_triplets)
 from support.records import place
 from support.stacks import Stacks
-
-
-def buckets(keys, nkeys):
-    return np.concatenate([[0], np.cumsum(np.bincount(keys, minlength=nkeys))]).tolist()
 
 
 def grouped(s, where, fill):
@@ -21,13 +17,12 @@ def grouped(s, where, fill):
     top, snaps = stack.top["i32"], {w: getattr(s, w).snapshot() for w in "rwx"}
     out = fill()
     for w in "rwx":
-        allowed = [(top, stack.top["i32"] - top)] if w == where else []
-        getattr(s, w).assert_only_changed(snaps[w], i32=allowed)
+        getattr(s, w).assert_only_changed(snaps[w], i32=[(top, stack.top["i32"] - top)] if w == where else [])
     return out
 
 
-@pytest.mark.parametrize("seed", range(30))
-def test_groupings_match_stable_sorts(seed):
+@pytest.mark.parametrize("seed", range(20))
+def test_groupings_match_bincount_and_stable_argsort(seed):
     rng = np.random.default_rng(seed)
     m, n, p = (int(v) for v in rng.integers(0, 5, size=3))
     s = Stacks(1024, stride=int(rng.choice([1, 2])))
@@ -36,36 +31,24 @@ def test_groupings_match_stable_sorts(seed):
     eb = place(s.w, E)
     where = str(rng.choice(["w", "x"]))
     pad(s.x, rng)
-    row_keys = E.sp // n if n else E.sp
-    col_keys = E.sp % n if n else E.sp
-
-    base = grouped(s, where, lambda: elements_by_row(rng, s, where, m, n, E.nelem, eb.sp))
     arr = getattr(s, where).i32
-    assert arr[base:base + m + 1].tolist() == buckets(row_keys, m)
 
-    base, perm = grouped(s, where, lambda: elements_by_column(rng, s, where, n, E.nelem, eb.sp))
-    assert arr[base:base + n + 1].tolist() == buckets(col_keys, n)
-    assert arr[perm:perm + E.nelem].tolist() == np.argsort(col_keys, kind="stable").tolist()
+    def same(base, perm, keys, nkeys, a=arr):
+        ptr, order = grouping(keys, nkeys)
+        assert a[base:base + nkeys + 1].tolist() == ptr.tolist()
+        if perm is not None:
+            assert a[perm:perm + len(keys)].tolist() == order.tolist()
 
+    same(grouped(s, where, lambda: elements_by_row(rng, s, where, m, n, E.nelem, eb.sp)), None,
+         E.sp // n if n else E.sp, m)
+    same(*grouped(s, where, lambda: elements_by_column(rng, s, where, n, E.nelem, eb.sp)), E.sp % n if n else E.sp, n)
     msubi, msubj, _ = random_triplets(rng, n, p)
     msubj_arg = i32(msubj, stride=int(rng.choice([1, 3])))
-    base, perm = grouped(s, where, lambda: entries_by_column(rng, s, where, msubj_arg, p))
-    assert arr[base:base + p + 1].tolist() == buckets(msubj, p)
-    assert arr[perm:perm + len(msubj)].tolist() == np.argsort(msubj, kind="stable").tolist()
-
+    same(*grouped(s, where, lambda: entries_by_column(rng, s, where, msubj_arg, p)), msubj, p)
     base = grouped(s, "w", lambda: entry_row_pointers(rng, s, i32(msubi), n))
-    assert s.w.i32[base:base + n + 1].tolist() == buckets(msubi, n)
+    same(base, None, msubi, n, s.w.i32)
     nonempty = int(np.count_nonzero(np.bincount(msubi, minlength=n)))
     assert call(306, n=n, base=base, count=7, wi32=s.w.i32) == 7 + nonempty
-
-
-def test_bucket_sort_of_a_small_matrix():
-    # Entries (0,2) (1,0) (1,2) (2,1) (3,0) (3,2) by column: 0 -> [1, 4], 1 -> [3], 2 -> [0, 2, 5].
-    s = Stacks(64)
-    msubj = i32([2, 0, 2, 1, 0, 2])
-    call(294, ptrbase=10, ncols=3, nnz=6, permbase=20, msubj=msubj, wi32=s.w.i32)
-    assert s.w.i32[10:14].tolist() == [0, 2, 3, 6]
-    assert s.w.i32[20:26].tolist() == [1, 4, 3, 0, 2, 5]
 
 
 def test_step_kernels_on_empty_and_negative_ranges():
@@ -83,53 +66,55 @@ def test_step_kernels_on_empty_and_negative_ranges():
     s.w.assert_only_changed(snaps["w"], i32=[(5, 1)])
 
 
-def flags(msubi, msubj, nrows, ncols):
-    out = bool(np.any((msubi < 0) | (msubi >= nrows) | (msubj < 0) | (msubj >= ncols)))
-    key = msubi.astype(np.int64) * (1 << 32) + msubj
-    return out, bool(np.any(np.diff(key) <= 0))
-
-
-@pytest.mark.parametrize("seed", range(30))
+@pytest.mark.parametrize("seed", range(60))
 def test_triplet_and_pattern_checks(seed):
     rng = np.random.default_rng(100 + seed)
     nrows, ncols = (int(v) for v in rng.integers(1, 5, size=2))
     msubi, msubj, _ = random_triplets(rng, nrows, ncols)
     nnz = len(msubi)
     if nnz and rng.random() < 0.5:  # a defect: out of range, a repeat, or a swap
-        k = int(rng.integers(nnz))
-        kind = rng.integers(3)
+        t, kind = int(rng.integers(nnz)), rng.integers(3)
         if kind == 0:
-            (msubi if rng.random() < 0.5 else msubj)[k] = int(rng.choice([-1, max(nrows, ncols) + 1]))
-        elif kind == 1 and k + 1 < nnz:
-            msubi[k + 1], msubj[k + 1] = msubi[k], msubj[k]
+            (msubi if rng.random() < 0.5 else msubj)[t] = int(rng.choice([-1, max(nrows, ncols) + 1]))
+        elif kind == 1 and t + 1 < nnz:
+            msubi[t + 1], msubj[t + 1] = msubi[t], msubj[t]
         else:
             j = int(rng.integers(nnz))
-            msubi[[k, j]], msubj[[k, j]] = msubi[[j, k]], msubj[[j, k]]
-    out, disorder = flags(msubi, msubj, nrows, ncols)
+            msubi[[t, j]], msubj[[t, j]] = msubi[[j, t]], msubj[[j, t]]
+    out = lambda i, j: bool(np.any((i < 0) | (i >= nrows) | (j < 0) | (j >= ncols)))
+    disorder = lambda i, j: bool(np.any(np.diff(i.astype(np.int64) * (1 << 32) + j) <= 0))
     args = dict(nrows=nrows, ncols=ncols, nnz=nnz, msubi=i32(msubi, 2), msubj=i32(msubj))
+    a, b, n = args["msubi"], args["msubj"], int(rng.integers(0, nnz + 1))
+    bad, uns = out(msubi, msubj), disorder(msubi, msubj)
     for badrange in (0, 1):
         for unsorted in (0, 1):
-            want = (out or bool(badrange), disorder or bool(unsorted))
             for number in (302, 315, 322):
-                assert call(number, badrange=badrange, unsorted=unsorted, **args) == want
+                assert call(number, badrange=badrange, unsorted=unsorted, **args) == (bad or bool(badrange),
+                                                                                     uns or bool(unsorted))
+            # 347 reads the first n triplets and, once one is out of range, returns the order flag given.
+            stop = badrange or out(msubi[:n], msubj[:n])
+            assert k(347)(badrange, unsorted, nrows, ncols, n, a, b) == (
+                bool(stop), bool(unsorted) or (not stop and disorder(msubi[:n], msubj[:n])))
+        assert k(362)(badrange, nrows, ncols, a, b) is (bool(badrange) or bad)
+        assert k(363)(badrange, a, b) is (bool(badrange) or uns)
     for result in (0, 1):
-        assert call(337, result=result, **args) is (not out)
-        assert call(338, result=result, **args) is (not disorder)
-    msp = msubi.astype(np.int64) * ncols + msubj
-    size = nrows * ncols
+        assert call(337, result=result, **args) is (not bad)
+        assert call(338, result=result, **args) is (not uns)
+        assert k(361)(nrows, ncols, a, b, result) is (bool(result) and not bad and not uns)
+    msp, size = msubi.astype(np.int64) * ncols + msubj, nrows * ncols
     want = (bool(np.any((msp < 0) | (msp >= size))), bool(np.any(np.diff(msp) <= 0)))
     assert call(316, badrange=0, unsorted=0, msp=i64(msp, 2), size=size) == want
     assert call(316, badrange=1, unsorted=1, msp=i64(msp), size=size) == (True, True)
 
 
-def test_checks_of_an_empty_matrix_return_the_flags_passed():
+def test_checks_of_empty_and_repeated_triplets():
     empty = dict(nrows=2, ncols=2, nnz=0, msubi=i32(), msubj=i32())
-    for flags_in in ((0, 0), (1, 0), (0, 1), (1, 1)):
-        assert call(302, badrange=flags_in[0], unsorted=flags_in[1], **empty) == tuple(map(bool, flags_in))
+    assert call(302, badrange=1, unsorted=0, **empty) == (True, False)
     assert call(316, badrange=0, unsorted=1, msp=i64(), size=0) == (False, True)
-    assert call(337, result=1, **empty) and call(338, result=1, **empty)
-    repeat = dict(nrows=2, ncols=2, nnz=2, msubi=i32([1, 1]), msubj=i32([0, 0]))
-    assert call(302, badrange=0, unsorted=0, **repeat) == (False, True)
+    assert call(337, result=1, **empty) and call(338, result=1, **empty) and k(361)(2, 2, i32(), i32(), 1)
+    assert k(347)(1, 0, 2, 2, 2, i32([1, 0]), i32([0, 0])) == (True, False)  # a set badrange returns at once
+    assert k(347)(0, 0, 2, 2, 2, i32([0, 0]), i32([1, 1])) == (False, True)  # repeated position
+    assert k(347)(0, 1, 2, 2, 0, None, None) == (False, True)
 
 
 @pytest.mark.parametrize("count1, count2", [(3, 4), (0, 5), (5, 0), (0, 0), (6, -2)])
@@ -144,6 +129,3 @@ def test_scale_run(count1, count2):
     want = values.copy()
     want[2:2 + n] *= -2.5
     assert s.w.f64[base:base + 20].tolist() == want.tolist()
-    s.w.f64[base] = 1.5
-    call(320, factor=2.0, base=base, f64=s.w.f64, count1=1, count2=0)
-    assert s.w.f64[base] == 3.0

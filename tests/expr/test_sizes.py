@@ -4,16 +4,10 @@ import pytest
 
 import fragments as F
 from support.buffers import i32, i64
+from support.layout import strides
 from support.stacks import Stack
 
 SHAPES = [(), (0,), (5,), (2, 3, 4), (3, 0, 2), (1, 1, 1, 1), (7, 2, 1, 3, 2)]
-
-
-def row_major(shape):
-    st = [1] * len(shape)
-    for k in range(len(shape) - 1, 0, -1):
-        st[k - 1] = st[k] * shape[k]
-    return st
 
 
 def wrap32(x):
@@ -24,7 +18,7 @@ def wrap32(x):
 @pytest.mark.parametrize("stride", [1, 3, -2])
 def test_stride_kernels_match_row_major_strides(shape, stride):
     nd = len(shape)
-    expect = row_major(shape)
+    expect = strides(shape).tolist()
     stack = Stack(stride=stride)
     base = stack.put_i32(shape)
     for call in (
@@ -40,14 +34,11 @@ def test_stride_kernels_match_row_major_strides(shape, stride):
         assert list(st) == expect
 
 
-def test_strides_start_from_the_callers_innermost_stride_and_do_not_wrap_at_32_bits():
-    st = i64([0, 0, 3])
+def test_stride_edges():
+    st = i64([0, 0, 3])  # from the caller's innermost stride, no 32-bit wrapping
     F._c_closure_262(3, i32([9, 70000, 70000]), st)
     assert list(st) == [3 * 70000 * 70000, 3 * 70000, 3]
-
-
-def test_one_dimension_writes_nothing():
-    st = i64([42])
+    st = i64([42])  # one dimension writes nothing
     F._c_closure_292(1, st, i32([5]))
     assert list(st) == [42]
 
@@ -73,36 +64,31 @@ def test_products_of_runs_and_of_sizes_after_a_dimension(seed):
             assert F._c_closure_279(dim, nd, init, base, stack.i32) == want
 
 
-def test_product_edges():
-    w = i32([2, 3, 0, 4])
-    assert F._c_closure_272(7, 0, 0, w) == 7
-    assert F._c_closure_272(7, 4, 0, w) == 0
-    assert F._c_closure_272(1, 2, 0, i32([65536, 65536])) == 0          # wraps in 32 bits
-    assert F._c_closure_272(1, 2, 0, i32([65536, 32768])) == -2**31
-    assert F._c_closure_275(5, 2, 3, 0, w) == 5                         # nothing after the last
-    assert F._c_closure_383(1, 0, 3, 0, i32([2, 3, 4])) == 12           # sizes strictly between
+@pytest.mark.parametrize("n, args, want", [
+    (272, (7, 0, 0, [2, 3, 0, 4]), 7),
+    (272, (7, 4, 0, [2, 3, 0, 4]), 0),
+    (272, (1, 2, 0, [65536, 65536]), 0),  # wraps in 32 bits
+    (272, (1, 2, 0, [65536, 32768]), -2**31),
+    (275, (5, 2, 3, 0, [2, 3, 0, 4]), 5),  # nothing after the last
+    (383, (1, 0, 3, 0, [2, 3, 4]), 12),  # sizes strictly after dim
+    (283, (-100, [5, -3, 9, 9, 2], 0, 0), -100),  # largest in a run
+    (283, (-100, [5, -3, 9, 9, 2], 5, 0), 9),
+    (283, (10, [5, -3, 9, 9, 2], 5, 0), 10),
+    (283, (4, [5, -3, 9, 9, 2], 1, 0), 5),
+    (283, (-100, [5, -3, 9, 9, 2], 2, 3), 9)])
+def test_size_edges(n, args, want):
+    args = [i32(a, -3) if isinstance(a, list) else a for a in args]
+    assert getattr(F, f"_c_closure_{n}")(*args) == want
 
 
-def test_largest_in_run():
-    r = i32([5, -3, 9, 9, 2], -3)
-    assert F._c_closure_283(-100, r, 0, 0) == -100
-    assert F._c_closure_283(-100, r, 5, 0) == 9
-    assert F._c_closure_283(10, r, 5, 0) == 10
-    assert F._c_closure_283(-100, r, 2, 3) == 9
-
-
-@pytest.mark.parametrize("kernel", [276, 385, 390])
-def test_shape_runs_are_copied_from_the_work_stack_to_the_result_stack(kernel):
+@pytest.mark.parametrize("kernel", [276, 385, 390, 287])
+def test_shape_copies(kernel):
     w, r = Stack(stride=2), Stack()
-    wbase = w.put_i32([4, 5, 6])
-    rbase = r.take_i32(3)
+    wbase, rbase = w.put_i32([4, 5, 6]), r.take_i32(3)
     snap = r.snapshot()
-    getattr(F, f"_c_closure_{kernel}")(3, r.i32, rbase, wbase, w.i32)
+    if kernel == 287:
+        F._c_closure_287(3, r.i32[rbase:], w.i32[wbase:])
+    else:
+        getattr(F, f"_c_closure_{kernel}")(3, r.i32, rbase, wbase, w.i32)
     assert list(r.i32[rbase:rbase + 3]) == [4, 5, 6]
     r.assert_only_changed(snap, i32=[(rbase, 3)])
-
-
-def test_shape_copy_between_arrays():
-    out = i32([0, 0, 0, 0], 2)
-    F._c_closure_287(3, out, i32([7, 8, 9], -1))
-    assert list(out) == [7, 8, 9, 0]

@@ -2,15 +2,12 @@
 import numpy as np
 import pytest
 
-import fragments as F
+from shape._helpers import k, midx_matrix
 from support.buffers import JUNK, f64, i32, i64
 from support.stacks import Stack
 
 STRIDES = [1, 2, -1]
-
-
-def junk(dtype, n, stride=1):
-    return {np.int32: i32, np.int64: i64, np.float64: f64}[dtype](np.full(n, JUNK[dtype]), stride)
+J32, J64 = JUNK[np.int32], JUNK[np.int64]
 
 
 def rows(rng, n, nrows):
@@ -26,312 +23,164 @@ def constants(rng, n):
     return stack, stack.put_f64(values), values
 
 
-# ---------------------------------------------------------------- map stamps
+def scattered(size, fill, at, values):
+    want = np.full(size, fill, dtype=np.result_type(fill, np.asarray(values)))
+    want[at] = values
+    return want
 
 
 @pytest.mark.parametrize("seed", range(4))
 def test_variable_and_row_stamps(seed):
     rng = np.random.default_rng(seed)
-    nmap = 30
-    n = int(rng.integers(0, 12))
-    idx = rows(rng, n + 3, nmap)  # entries past n must be ignored
-    value = int(rng.integers(-5, 100))
-    stride = STRIDES[seed % 3]
-    start = rng.integers(-9, 9, size=nmap).astype(np.int32)
-    expected = start.copy()
-    expected[idx[:n]] = value
-
-    calls = [
-        lambda m, x: F._c_closure_29(x, m, n, value),
-        lambda m, x: F._c_closure_43(x, m, n, value),
-        lambda m, x: F._c_closure_34(n, x, m, value),
-        lambda m, x: F._c_closure_71(n, m, value, x),
-    ]
-    for call in calls:
+    n, value, stride = int(rng.integers(0, 12)), int(rng.integers(-5, 100)), STRIDES[seed % 3]
+    idx = i32(rows(rng, n + 3, 30), stride)  # entries past n must be ignored
+    start = rng.integers(-9, 9, size=30).astype(np.int32)
+    slack = rng.integers(-50, 50, size=30)
+    want = scattered(30, 0, idx[:n], value) + np.where(np.isin(np.arange(30), idx[:n]), 0, start)
+    for call in (lambda m: k(29)(idx, m, n, value), lambda m: k(43)(idx, m, n, value),
+                 lambda m: k(34)(n, idx, m, value), lambda m: k(71)(n, m, value, idx)):
         m = i32(start, stride)
-        call(m, i32(idx, stride))
-        np.testing.assert_array_equal(m, expected)
-
-    # Rows: position stamp and slack reset.
-    slack = rng.integers(-50, 50, size=nmap)
-    for call in (lambda ci, cs, x: F._c_closure_51(value, ci, cs, x, n),
-                 lambda ci, cs, x: F._c_closure_76(value, n, ci, cs, x)):
+        call(m)
+        np.testing.assert_array_equal(m, want)
+    for call in (lambda ci, cs: k(51)(value, ci, cs, idx, n), lambda ci, cs: k(76)(value, n, ci, cs, idx)):
         ci, cs = i32(start, stride), i64(slack, stride)
-        call(ci, cs, i32(idx, stride))
-        want_slack = slack.copy()
-        want_slack[idx[:n]] = 0
-        np.testing.assert_array_equal(ci, expected)
-        np.testing.assert_array_equal(cs, want_slack)
+        call(ci, cs)  # position stamp and slack reset
+        np.testing.assert_array_equal(ci, want)
+        np.testing.assert_array_equal(cs, np.where(np.isin(np.arange(30), idx[:n]), 0, slack))
 
 
-# ---------------------------------------------------------------- fixed, conic and semidefinite rows
-
-
-@pytest.mark.parametrize("seed", range(3))
-def test_zero_and_conic_rows(seed):
-    rng = np.random.default_rng(seed)
-    nrows = 25
-    n = int(rng.integers(0, 10))
+@pytest.mark.parametrize("nblocks,msize,nsub,typecode", [
+    (1, 2, 1, 3), (2, 3, 2, 0), (3, 1, 1, 2**31 - 1), (1, 0, 2, -2**31), (0, 3, 1, 5), (2, 4, 3, -7)])
+def test_fixed_conic_and_semidefinite_rows(nblocks, msize, nsub, typecode):
+    rng = np.random.default_rng(msize * 10 + nsub)
+    nrows, blockid, n, stride = 40, 4, int(rng.integers(0, 12)), STRIDES[msize % 3]
     nat = rows(rng, n, nrows)
     stack, off, values = constants(rng, n)
-    stride = STRIDES[seed]
-
-    efix, lb, ub, bnd = (f64(np.full(nrows, 7.5), stride) for _ in range(4))
-    F._c_closure_61(off, bnd, efix, lb, ub, i32(nat, stride), n, stack.f64)
-    want = np.full(nrows, 7.5)
-    want_efix = want.copy()
-    want_efix[nat] = values
-    want_b = want.copy()
-    want_b[nat] = 0.0
-    np.testing.assert_array_equal(efix, want_efix)
-    np.testing.assert_array_equal(lb, want_b)
-    np.testing.assert_array_equal(ub, want_b)
-    np.testing.assert_array_equal(bnd, np.r_[np.zeros(n), np.full(nrows - n, 7.5)])
-
     slackidxs = rng.integers(0, 1000, size=n).astype(np.int32)
     slackidxs[:1] = 0  # slack variable 0 is stored one-based, as 1
-    blockid = int(rng.integers(0, 9))
-    blk, pos = i32(np.full(nrows, -1), stride), i32(np.full(nrows, -1), stride)
-    efix, lb, ub = (f64(np.full(nrows, 7.5), stride) for _ in range(3))
-    sl = i64(np.full(nrows, 99), stride)
-    F._c_closure_73(off, blockid, n, blk, efix, pos, lb, sl, ub, i32(nat, stride), stack.f64,
-                    i32(slackidxs, stride))
-    want_pos = np.full(nrows, -1)
-    want_pos[nat] = np.arange(n)
-    want_blk = np.full(nrows, -1)
-    want_blk[nat] = blockid
-    want_sl = np.full(nrows, 99)
-    want_sl[nat] = slackidxs.astype(np.int64) + 1
-    np.testing.assert_array_equal(efix, want_efix)
-    np.testing.assert_array_equal(lb, want_b)
-    np.testing.assert_array_equal(ub, want_b)
-    np.testing.assert_array_equal(pos, want_pos)
-    np.testing.assert_array_equal(blk, want_blk)
-    np.testing.assert_array_equal(sl, want_sl)
+    want = dict(efix=scattered(nrows, 7.5, nat, values), lb=scattered(nrows, 7.5, nat, 0.0),
+                ub=scattered(nrows, 7.5, nat, 0.0), bnd=scattered(nrows, 7.5, range(n), 0.0),
+                pos=scattered(nrows, -1, nat, np.arange(n)), blk=scattered(nrows, -1, nat, blockid),
+                types=scattered(nrows, -1, blockid, -1 - typecode), sl=scattered(nrows, 99, nat, slackidxs + 1))
 
+    def maps(names):
+        return {name: (f64(np.full(nrows, 7.5), stride) if name in ("efix", "lb", "ub", "bnd") else
+                       i64(np.full(nrows, 99), stride) if name == "sl" else i32(np.full(nrows, -1), stride))
+                for name in names.split()}
 
-@pytest.mark.parametrize("nblocks,msize,nsub,typecode",
-                         [(1, 2, 1, 3), (2, 3, 2, 0), (3, 1, 1, 2**31 - 1), (1, 0, 2, -2**31), (0, 3, 1, 5),
-                          (2, 4, 3, -7)])
-def test_semidefinite_rows(nblocks, msize, nsub, typecode):
-    rng = np.random.default_rng(msize * 10 + nsub)
-    nrows, blockid = 40, 4
-    n = int(rng.integers(0, 12))
+    zero, conic, sdp = maps("efix lb ub bnd"), maps("efix lb ub pos blk sl"), maps("efix lb ub pos blk types")
+    k(61)(off, zero["bnd"], zero["efix"], zero["lb"], zero["ub"], i32(nat, stride), n, stack.f64)
+    k(73)(off, blockid, n, conic["blk"], conic["efix"], conic["pos"], conic["lb"], conic["sl"], conic["ub"],
+          i32(nat, stride), stack.f64, i32(slackidxs, stride))
     nt = nblocks * msize * (msize + 1) // 2 * nsub
-    nat = rows(rng, n, nrows)
-    stack, off, values = constants(rng, n)
-    barsubj, matsubi, matsubj = (junk(np.int32, nt + 2, 2) for _ in range(3))
-    blk, pos, types = (i32(np.full(nrows, -1)) for _ in range(3))
-    efix, lb, ub = (f64(np.full(nrows, 7.5)) for _ in range(3))
-    F._c_closure_69(barsubj, off, blockid, msize, nblocks, nsub, matsubi, matsubj, blk, efix, pos, lb, types,
-                    ub, i32(nat), n, stack.f64, typecode)
-
+    barsubj, matsubi, matsubj = (i32(np.full(nt + 2, J32), 2) for _ in range(3))
+    k(69)(barsubj, off, blockid, msize, nblocks, nsub, matsubi, matsubj, sdp["blk"], sdp["efix"], sdp["pos"],
+          sdp["lb"], sdp["types"], sdp["ub"], i32(nat, stride), n, stack.f64, typecode)
+    for got in (zero, conic, sdp):
+        for name, values in got.items():
+            np.testing.assert_array_equal(values, want[name], err_msg=name)
     ti, tj = np.tril_indices(msize)  # row by row
-    b, t, k = np.meshgrid(np.arange(nblocks), np.arange(len(ti)), np.arange(nsub), indexing="ij")
-    np.testing.assert_array_equal(barsubj, np.r_[(nsub * b + k).ravel(), JUNK[np.int32], JUNK[np.int32]])
-    np.testing.assert_array_equal(matsubi, np.r_[ti[t].ravel(), JUNK[np.int32], JUNK[np.int32]])
-    np.testing.assert_array_equal(matsubj, np.r_[tj[t].ravel(), JUNK[np.int32], JUNK[np.int32]])
-
-    want = np.full(nrows, -1)
-    want[blockid] = -1 - typecode
-    np.testing.assert_array_equal(types, want)
-    want = np.full(nrows, -1)
-    want[nat] = np.arange(n)
-    np.testing.assert_array_equal(pos, want)
-    want[nat] = blockid
-    np.testing.assert_array_equal(blk, want)
-    want_e = np.full(nrows, 7.5)
-    want_e[nat] = values
-    np.testing.assert_array_equal(efix, want_e)
-    want_e[nat] = 0.0
-    np.testing.assert_array_equal(lb, want_e)
-    np.testing.assert_array_equal(ub, want_e)
-
-
-# ---------------------------------------------------------------- semidefinite slack entries
-
-
-class BarModel:
-    """A small native bar-variable map: variables of given dimensions laid out one after
-    the other, elements of each column by column (within column j, rows j .. d-1)."""
-
-    def __init__(self, dims, first=0):
-        self.ptr = np.zeros(len(dims) + 1, dtype=np.int64)
-        self.ptr[0] = first
-        idx, ii, jj = [np.full(first, -1)], [np.full(first, -1)], [np.full(first, -1)]
-        for b, d in enumerate(dims):
-            self.ptr[b + 1] = self.ptr[b] + d * (d + 1) // 2
-            col, row = np.triu_indices(d)  # (col, row) with row >= col, column by column
-            idx.append(np.full(len(row), b))
-            ii.append(row)
-            jj.append(col)
-        self.idx, self.i, self.j = (np.concatenate(v) for v in (idx, ii, jj))
+    b, t, s = np.meshgrid(np.arange(nblocks), np.arange(len(ti)), np.arange(nsub), indexing="ij")
+    np.testing.assert_array_equal(barsubj, np.r_[(nsub * b + s).ravel(), J32, J32])
+    np.testing.assert_array_equal(matsubi, np.r_[ti[t].ravel(), J32, J32])
+    np.testing.assert_array_equal(matsubj, np.r_[tj[t].ravel(), J32, J32])
 
 
 @pytest.mark.parametrize("rowwise", [0, 1, 7])
 @pytest.mark.parametrize("dims5", [(1, 3, 1, 3, 1), (2, 4, 3, 4, 2), (1, 1, 1, 1, 1), (2, 0, 2, 0, 1),
                                    (1, 5, 1, 5, 3), (3, 2, 2, 2, 1)])
 def test_semidefinite_slacks_name_the_matching_bar_element(rowwise, dims5):
+    """Each slack entry codes the bar element (variable, row i >= column j) that the native bar
+    map stores column by column, after two unrelated variables of other sizes."""
     rng = np.random.default_rng(sum(dims5))
     d0, n, d2, _, d4 = dims5
     nmat = d0 * d2 * d4
-    # Slack matrix variables of dimension n after two unrelated variables of other sizes.
-    model = BarModel([2, 3] + [n] * nmat, first=1)
+    dims = [2, 3] + [n] * nmat
+    ptr = 1 + np.r_[0, np.cumsum([d * (d + 1) // 2 for d in dims])]
+    col, row = zip(*[np.triu_indices(d) for d in dims])
+    bar_var = np.r_[-1, np.repeat(np.arange(len(dims)), np.diff(ptr))]
+    bar_i, bar_j = np.r_[-1, np.concatenate(row)], np.r_[-1, np.concatenate(col)]
     slacks = (np.arange(nmat) + 2)[rng.permutation(nmat)].astype(np.int32)
 
-    # The constraint's rows: one triangle of each matrix over axes 1 and 3, in row-major order.
-    a, x1, m, x3, k = np.indices(dims5).reshape(5, -1)
-    keep = x1 >= x3 if rowwise else x1 <= x3
-    lin = np.flatnonzero(keep)
+    a, x1, m, x3, c = np.indices(dims5).reshape(5, -1)
+    lin = np.flatnonzero(x1 >= x3 if rowwise else x1 <= x3)  # one triangle of each matrix
     nrow = len(lin)
-    assert nrow == nmat * n * (n + 1) // 2
-    nativeidxs = (lin + 3).astype(np.int32)  # native row of constraint element lin
+    nativeidxs = (lin + 3).astype(np.int32)
     matidxs = rng.integers(-1000, 1000, size=n * (n + 1) // 2)
-
     slackidx = i64(np.full(int(np.prod(dims5)) + 5, 12345), 2)
-    slackmat = junk(np.int64, nrow + 2)
-    slackbarsubj = junk(np.int32, nrow + 2, -1)
-    F._c_closure_64(i32(dims5), i64(matidxs), i64(model.ptr, 2), slackidx, i32(nativeidxs, 2), slackbarsubj,
-                    slackmat, i32(slacks), rowwise)
+    slackmat, slackbarsubj = i64(np.full(nrow + 2, J64)), i32(np.full(nrow + 2, J32), -1)
+    k(64)(i32(dims5), i64(matidxs), i64(ptr, 2), slackidx, i32(nativeidxs, 2), slackbarsubj, slackmat,
+          i32(slacks), rowwise)
 
-    i = np.maximum(x1, x3)[lin]
-    j = np.minimum(x1, x3)[lin]
-    s = slacks[((a * d2 + m) * d4 + k)[lin]]
-    np.testing.assert_array_equal(slackbarsubj[:nrow], s)
-    np.testing.assert_array_equal(slackmat[:nrow], matidxs[i * (i + 1) // 2 + j])
-    assert (slackbarsubj[nrow:] == JUNK[np.int32]).all() and (slackmat[nrow:] == JUNK[np.int64]).all()
-
-    code = slackidx[nativeidxs]
-    assert (code < 0).all()
-    e = -code - 1
-    np.testing.assert_array_equal(model.idx[e], s)
-    np.testing.assert_array_equal(model.i[e], i)
-    np.testing.assert_array_equal(model.j[e], j)
-    untouched = np.ones(len(slackidx), dtype=bool)
-    untouched[nativeidxs] = False
-    assert (slackidx[untouched] == 12345).all()
+    i, j = np.maximum(x1, x3)[lin], np.minimum(x1, x3)[lin]
+    s = slacks[((a * d2 + m) * d4 + c)[lin]]
+    np.testing.assert_array_equal(slackbarsubj, np.r_[s, J32, J32])
+    np.testing.assert_array_equal(slackmat, np.r_[matidxs[i * (i + 1) // 2 + j], J64, J64])
+    e = -slackidx[nativeidxs] - 1
+    assert (e >= 0).all()
+    np.testing.assert_array_equal(bar_var[e], s)
+    np.testing.assert_array_equal(bar_i[e], i)
+    np.testing.assert_array_equal(bar_j[e], j)
+    assert (np.delete(slackidx, nativeidxs) == 12345).all()
 
 
-# ---------------------------------------------------------------- domains
-
-
-def random_domain(rng, shape, count):
-    """count distinct multi-indexes of shape (rows of domsp) and their linear indexes."""
-    size = int(np.prod(shape))
-    lin = rng.choice(size, size=min(count, size), replace=False)
-    midx = np.array(np.unravel_index(lin, shape), dtype=np.int32).T.reshape(len(lin), len(shape))
-    return np.ascontiguousarray(midx), lin
-
-
-def ranged(isscalar=0, nobounds=0, domsp=None, domlb=None, domub=None, shape=(), nnz=0, n=0, rng=None,
-           nmap=12, nbuf=None):
-    rng = rng or np.random.default_rng(1)
-    nbuf = nbuf if nbuf is not None else max(n, int(np.prod(shape)), 1)
+def ranged(rng, shape, n, nnz, nbuf=None, nobounds=0, isscalar=0, domsp=None, domlb=None, domub=None):
     stack, off, values = constants(rng, max(nnz, 1))
     shapeoff = stack.put_i32(shape)
-    nat = rows(rng, max(nnz, 1), nmap)
-    bl, bu = f64(np.full(nbuf, 9.0), 2), f64(np.full(nbuf, 9.0), -1)
-    efix = f64(np.full(nmap, 3.0))
-    F._c_closure_52(off, bl, bu, nobounds, domlb, isscalar, domsp, domub, efix, i32(nat), len(shape), nnz, n,
-                    stack.f64, stack.i32, shapeoff)
-    want_efix = np.full(nmap, 3.0)
-    want_efix[nat[:nnz]] = values[:nnz]
-    np.testing.assert_array_equal(efix, want_efix)
+    nat = rows(rng, max(nnz, 1), 12)
+    nbuf = nbuf or max(n, int(np.prod(shape)), 1)
+    bl, bu, efix = f64(np.full(nbuf, 9.0), 2), f64(np.full(nbuf, 9.0), -1), f64(np.full(12, 3.0))
+    k(52)(off, bl, bu, nobounds, domlb, isscalar, domsp, domub, efix, i32(nat), len(shape), nnz, n,
+          stack.f64, stack.i32, shapeoff)
+    np.testing.assert_array_equal(efix, scattered(12, 3.0, nat[:nnz], values[:nnz]))
     return bl, bu
 
 
-def test_ranged_scalar_domain_wins():
-    domsp = np.array([[0, 0]], dtype=np.int32)
-    for nobounds in (0, 1):
-        bl, bu = ranged(isscalar=1, nobounds=nobounds, domsp=domsp, domlb=f64([-1.0]), domub=f64([1.0]),
-                        shape=(2, 3), nnz=6, n=6)
-        np.testing.assert_array_equal(bl, np.full(6, -1.0))
-        np.testing.assert_array_equal(bu, np.full(6, 1.0))
-
-
-def test_ranged_without_bounds_and_dense():
-    dom = np.arange(5.0)
-    bl, bu = ranged(nobounds=1, domsp=None, domlb=f64(dom), domub=f64(dom), nnz=4, n=5)
-    assert (bl == 9.0).all() and (bu == 9.0).all()
-    bl, bu = ranged(domlb=f64(-dom, 2), domub=f64(dom + 1), nnz=5, n=5, nbuf=7)
-    np.testing.assert_array_equal(bl, np.r_[-dom, 9, 9])
-    np.testing.assert_array_equal(bu, np.r_[dom + 1, 9, 9])
-
-
-def test_ranged_sparse_domain_example():
-    domsp = np.array([[1, 2], [0, 0]], dtype=np.int32)
-    bl, bu = ranged(domsp=domsp, domlb=f64([-2.0, -3.0]), domub=f64([2.0, 3.0]), shape=(2, 3), nnz=6, n=6)
-    np.testing.assert_array_equal(bl, [-3.0, 9, 9, 9, 9, -2.0])
-    np.testing.assert_array_equal(bu, [3.0, 9, 9, 9, 9, 2.0])
-
-
-@pytest.mark.parametrize("seed", range(6))
-def test_ranged_sparse_domain_random(seed):
-    rng = np.random.default_rng(seed)
-    nd = int(rng.integers(0, 4))
-    shape = tuple(int(s) for s in rng.integers(1, 5, size=nd))
-    size = int(np.prod(shape))
-    midx, lin = random_domain(rng, shape, int(rng.integers(0, size + 1)))
-    lo, hi = rng.normal(size=len(lin)), rng.normal(size=len(lin))
-    domsp = np.asfortranarray(midx) if seed % 2 else midx
-    bl, bu = ranged(domsp=domsp, domlb=f64(lo), domub=f64(hi, 2), shape=shape, nnz=int(rng.integers(0, 4)),
-                    n=size, rng=rng)
-    want_l, want_u = np.full(size, 9.0), np.full(size, 9.0)
-    want_l[lin], want_u[lin] = lo, hi
-    np.testing.assert_array_equal(bl, want_l)
-    np.testing.assert_array_equal(bu, want_u)
-
-
-def equality(dombnd=None, isscalar=0, nobounds=0, domsp=None, shape=(), n=0, rng=None, nmap=16):
-    rng = rng or np.random.default_rng(2)
+def equality(rng, shape, n, dombnd=None, nobounds=0, isscalar=0, domsp=None):
     stack, off, values = constants(rng, max(n, 1))
-    nat = rows(rng, max(n, int(np.prod(shape)), 1), nmap)
-    lb, ub = f64(np.full(nmap, 9.0), 2), f64(np.full(nmap, 9.0))
-    efix = f64(np.full(nmap, 3.0), -1)
-    F._c_closure_75(off, dombnd, nobounds, isscalar, domsp, efix, lb, i32(nat), len(shape), n, stack.f64,
-                    i32(shape), ub)
-    want_efix = np.full(nmap, 3.0)
-    want_efix[nat[:n]] = values[:n]
-    np.testing.assert_array_equal(efix, want_efix)
+    nat = rows(rng, max(n, int(np.prod(shape)), 1), 32)
+    lb, ub, efix = f64(np.full(32, 9.0), 2), f64(np.full(32, 9.0)), f64(np.full(32, 3.0), -1)
+    k(75)(off, dombnd, nobounds, isscalar, domsp, efix, lb, i32(nat), len(shape), n, stack.f64, i32(shape), ub)
+    np.testing.assert_array_equal(efix, scattered(32, 3.0, nat[:n], values[:n]))
     np.testing.assert_array_equal(lb, ub)
     return lb, nat
 
 
-def test_equality_simple_domains():
-    domsp = np.array([[1]], dtype=np.int32)
-    lb, nat = equality(dombnd=None, domsp=domsp, shape=(4,), n=4)
-    want = np.full(16, 9.0)
-    want[nat[:4]] = 0.0
-    np.testing.assert_array_equal(lb, want)
-    lb, nat = equality(dombnd=f64([2.5, 7.0]), isscalar=1, domsp=domsp, nobounds=1, shape=(4,), n=4)
-    want[nat[:4]] = 2.5
-    np.testing.assert_array_equal(lb, want)
-    lb, nat = equality(dombnd=f64([1.0, 2.0, 3.0, 4.0]), shape=(4,), n=4)
-    want[nat[:4]] = [1.0, 2.0, 3.0, 4.0]
-    np.testing.assert_array_equal(lb, want)
-    lb, nat = equality(dombnd=f64([1.0, 2.0, 3.0, 4.0]), nobounds=1, shape=(4,), n=4)
-    assert (lb == 9.0).all()
+def test_simple_domains():
+    rng = np.random.default_rng(1)
+    one = np.array([[0, 0]], dtype=np.int32)
+    for nobounds in (0, 1):  # a scalar domain applies whatever nobounds says
+        bl, bu = ranged(rng, (2, 3), 6, 6, nobounds=nobounds, isscalar=1, domsp=one, domlb=f64([-1.0]),
+                        domub=f64([1.0]))
+        assert (bl == -1.0).all() and (bu == 1.0).all()
+    dom = np.arange(5.0)
+    bl, bu = ranged(rng, (), 5, 4, nobounds=1, domlb=f64(dom), domub=f64(dom))
+    assert (bl == 9.0).all() and (bu == 9.0).all()
+    bl, bu = ranged(rng, (), 5, 5, nbuf=7, domlb=f64(-dom, 2), domub=f64(dom + 1))
+    np.testing.assert_array_equal(bl, np.r_[-dom, 9, 9])
+    np.testing.assert_array_equal(bu, np.r_[dom + 1, 9, 9])
+
+    four = f64([1.0, 2.0, 3.0, 4.0])
+    for kw, filled in ((dict(domsp=one[:, :1]), 0.0), (dict(dombnd=f64([2.5, 7]), isscalar=1, nobounds=1), 2.5),
+                       (dict(dombnd=four), [1.0, 2.0, 3.0, 4.0]), (dict(dombnd=four, nobounds=1), None)):
+        lb, nat = equality(rng, (4,), 4, **kw)
+        np.testing.assert_array_equal(lb, np.full(32, 9.0) if filled is None else scattered(32, 9.0, nat[:4], filled))
 
 
-@pytest.mark.parametrize("seed", range(6))
-def test_equality_sparse_domain(seed):
+@pytest.mark.parametrize("seed", range(8))
+def test_sparse_domains(seed):
+    """Sparse domains, seed 0 a 0-dimensional one; the equality path runs whatever nobounds says
+    and also with no rows to register."""
     rng = np.random.default_rng(seed)
-    nd = int(rng.integers(0, 4))
-    shape = tuple(int(s) for s in rng.integers(1, 4, size=nd))
+    shape = tuple(int(s) for s in rng.integers(1, 4, size=int(rng.integers(1, 4)) if seed else 0))
     size = int(np.prod(shape))
-    midx, lin = random_domain(rng, shape, int(rng.integers(0, size + 1)))
-    bnd = rng.normal(size=len(lin))
-    # The sparse path runs whatever nobounds says, and also with no rows to register.
-    n = size if seed % 3 else 0
-    lb, nat = equality(dombnd=f64(bnd, 2), nobounds=seed % 2, domsp=midx, shape=shape, n=n, rng=rng)
-    want = np.full(16, 9.0)
-    want[nat[lin]] = bnd
-    np.testing.assert_array_equal(lb, want)
-
-
-def test_zero_dimensional_sparse_domain():
-    domsp = np.zeros((1, 0), dtype=np.int32)
-    bl, bu = ranged(domsp=domsp, domlb=f64([-4.0]), domub=f64([4.0]), shape=(), nnz=1, n=1)
-    assert bl[0] == -4.0 and bu[0] == 4.0
-    lb, nat = equality(dombnd=f64([6.0]), domsp=domsp, shape=(), n=1)
-    assert lb[nat[0]] == 6.0
+    lin = rng.choice(size, size=int(rng.integers(0, size + 1)) if seed else 1, replace=False)
+    midx = np.array(np.unravel_index(lin, shape) if shape else [], np.int32).T.reshape(len(lin), len(shape))
+    lo, hi = rng.normal(size=len(lin)), rng.normal(size=len(lin))
+    bl, bu = ranged(rng, shape, size, int(rng.integers(0, 4)), domsp=midx_matrix(midx, "CF"[seed % 2]),
+                    domlb=f64(lo), domub=f64(hi, 2))
+    np.testing.assert_array_equal(bl, scattered(size, 9.0, lin, lo))
+    np.testing.assert_array_equal(bu, scattered(size, 9.0, lin, hi))
+    lb, nat = equality(rng, shape, 0 if seed % 3 == 2 else size, dombnd=f64(lo, 2), nobounds=seed % 2,
+                       domsp=np.ascontiguousarray(midx))
+    np.testing.assert_array_equal(lb, scattered(32, 9.0, nat[lin], lo))

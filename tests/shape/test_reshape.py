@@ -1,188 +1,121 @@
 """Result shapes and the element lists of repeated and stacked variables, against NumPy's
-tile, stack, concatenate and slicing on dense arrays of native indexes."""
+repeat, tile, stack and concatenate on dense arrays of native indexes."""
 import numpy as np
 import pytest
 
-import fragments as F
+from shape._helpers import k, random_shape
 from support.buffers import JUNK, i32, i64
 
-J64 = JUNK[np.int64]
+J = JUNK[np.int64]
 
 
-def operand(rng, shape, density=0.5):
-    """A sparse variable as a dense array of native indexes (0 where no element is present)
-    and its element list (tsp, tnativeidxs)."""
+def operand(rng, shape):
+    """A sparse variable as a dense array of native indexes (0 = absent) and its element list."""
     dense = rng.integers(1, 10**6, size=shape) * rng.choice([-1, 1], size=shape)
-    dense = np.where(rng.random(shape) < density, dense, 0).astype(np.int64)
-    tsp = np.flatnonzero(dense)
-    return dense, tsp, dense.ravel()[tsp]
+    dense = np.where(rng.random(shape) < 0.5, dense, 0).astype(np.int64)
+    return (dense,) + element_list(dense)
 
 
 def element_list(dense):
-    rsp = np.flatnonzero(dense)
-    return rsp, dense.ravel()[rsp]
-
-
-def random_shape(rng, nd, low=0, high=4):
-    return tuple(int(s) for s in rng.integers(low, high, size=nd))
+    sp = np.flatnonzero(dense)
+    return sp, dense.ravel()[sp]
 
 
 def out(n, pos=0, stride=1):
-    return i64(np.full(pos + n + 2, J64), stride)
+    return i64(np.full(pos + n + 2, J), stride)
 
 
-# ---------------------------------------------------------------- repeats
-
-
-def test_repeat_examples():
-    rsp, rnat = out(4), out(4)
-    assert F._c_closure_169(6, 0, 2, 2, rnat, rsp, i64([11, 12]), i64([1, 4])) == 4
-    np.testing.assert_array_equal(rsp[:4], [1, 4, 7, 10])
-    np.testing.assert_array_equal(rnat[:4], [11, 12, 11, 12])
-    rsp, rnat = out(3), out(3)
-    assert F._c_closure_170(0, 3, 1, rnat, rsp, i64([-5]), i64([2])) == 3
-    np.testing.assert_array_equal(rsp[:3], [6, 7, 8])
-    np.testing.assert_array_equal(rnat[:3], [-5, -5, -5])
+def check_list(rsp, rnat, pos, end, want, order=False):
+    """rsp/rnat[pos:end] hold the element list want (in any order if order), junk around it."""
+    got_sp, got_nat = rsp[pos:end], rnat[pos:end]
+    perm = np.argsort(got_sp) if order else slice(None)
+    np.testing.assert_array_equal(got_sp[perm], want[0])
+    np.testing.assert_array_equal(got_nat[perm], want[1])
+    for r in (rsp, rnat):
+        assert (r[:pos] == J).all() and (r[end:] == J).all()
 
 
 @pytest.mark.parametrize("seed", range(8))
-def test_repeat_patterns(seed):
+def test_repeats(seed):
     rng = np.random.default_rng(seed)
-    shape = random_shape(rng, int(rng.integers(0, 4)))
+    shape = tuple(random_shape(rng, int(rng.integers(0, 4)), 0, 4))
     dense, tsp, tnat = operand(rng, shape)
-    nnz = len(tsp)
-    rep = int(rng.integers(0, 4))
-    pos = int(rng.integers(0, 5))
+    nnz, rep, pos = len(tsp), int(rng.integers(0, 4)), int(rng.integers(0, 5))
     args = (i64(tnat, 2), i64(tsp, -1))
+    want = element_list(np.stack([dense] * rep) if rep else np.zeros((0,) + shape))  # new leading axis
+    rsp, rnat = out(len(want[0]), pos), out(len(want[0]), pos, 2)
+    assert k(169)(dense.size, pos, rep, nnz, rnat, rsp, *args) == pos + rep * nnz
+    check_list(rsp, rnat, pos, pos + rep * nnz, want)
+    want = element_list(np.repeat(dense[..., None], rep, axis=-1))  # new trailing axis
+    rsp, rnat = out(len(want[0]), pos, -1), out(len(want[0]), pos)
+    assert k(170)(pos, rep, nnz, rnat, rsp, *args) == pos + rep * nnz
+    check_list(rsp, rnat, pos, pos + rep * nnz, want)
 
-    # A new leading axis.
-    want_sp, want_nat = element_list(np.stack([dense] * rep) if rep else np.zeros((0,) + shape))
-    rsp, rnat = out(len(want_sp), pos), out(len(want_sp), pos, 2)
-    assert F._c_closure_169(dense.size, pos, rep, nnz, rnat, rsp, *args) == pos + rep * nnz
-    np.testing.assert_array_equal(rsp[pos:pos + len(want_sp)], want_sp)
-    np.testing.assert_array_equal(rnat[pos:pos + len(want_sp)], want_nat)
-    assert (rsp[:pos] == J64).all() and (rsp[pos + len(want_sp):] == J64).all()
-
-    # A new trailing axis.
-    want_sp, want_nat = element_list(np.repeat(dense[..., None], rep, axis=-1))
-    rsp, rnat = out(len(want_sp), pos, -1), out(len(want_sp), pos)
-    assert F._c_closure_170(pos, rep, nnz, rnat, rsp, *args) == pos + rep * nnz
-    np.testing.assert_array_equal(rsp[pos:pos + len(want_sp)], want_sp)
-    np.testing.assert_array_equal(rnat[pos:pos + len(want_sp)], want_nat)
-    assert (rnat[:pos] == J64).all() and (rnat[pos + len(want_sp):] == J64).all()
-
-
-@pytest.mark.parametrize("seed", range(8))
-def test_repeat_inner_block(seed):
-    rng = np.random.default_rng(seed)
-    lead, d1, d2 = random_shape(rng, 3, 1, 4)
-    rep = int(rng.integers(0, 4))
+    lead, d1, d2 = random_shape(rng, 3, 1, 4)  # repeats of an inner block
     dense, tsp, tnat = operand(rng, (lead, d1, d2))
-    want_sp, want_nat = element_list(np.tile(dense, (1, rep, 1)))
-    pos = int(rng.integers(0, 3))
-    rsp, rnat = out(len(want_sp), pos, 2), out(len(want_sp), pos)
-    got = F._c_closure_171(d1, d2, pos, rep, len(tsp), rep * d1 * d2, rnat, rsp, d1 * d2, d2, i64(tnat),
-                           i64(tsp, 2))
-    assert got == pos + len(want_sp)
-    got_sp, got_nat = rsp[pos:got], rnat[pos:got]
-    order = np.argsort(got_sp)
-    np.testing.assert_array_equal(got_sp[order], want_sp)
-    np.testing.assert_array_equal(got_nat[order], want_nat)
-    assert (rsp[:pos] == J64).all() and (rsp[got:] == J64).all()
+    want = element_list(np.tile(dense, (1, rep, 1)))
+    rsp, rnat = out(len(want[0]), pos, 2), out(len(want[0]), pos)
+    end = k(171)(d1, d2, pos, rep, len(tsp), rep * d1 * d2, rnat, rsp, d1 * d2, d2, i64(tnat), i64(tsp, 2))
+    assert end == pos + len(want[0])
+    check_list(rsp, rnat, pos, end, want, order=True)
 
-
-@pytest.mark.parametrize("seed", range(6))
-def test_dense_repeat(seed):
-    rng = np.random.default_rng(seed)
-    nouter, nmid, nblock = random_shape(rng, 3, 0, 4)
-    rep = int(rng.integers(0, 4))
-    pos = int(rng.integers(0, 4))
+    nouter, nmid, nblock = random_shape(rng, 3, 0, 4)  # dense repeats
     t = rng.integers(-100, 100, size=pos + nouter * nmid * nblock + 2)
     block = t[pos:pos + nouter * nmid * nblock].reshape(nouter, nmid, nblock)
     want = np.stack([block] * rep, axis=1) if rep else np.zeros((nouter, 0, nmid, nblock))
     r = out(want.size, 0, 2)
-    got = F._c_closure_179(nouter, nmid, nblock, pos, rep, r, rep * nmid * nblock, nblock, i64(t, -1))
-    assert got == pos + block.size
-    np.testing.assert_array_equal(r[:want.size], want.ravel())
-    assert (r[want.size:] == J64).all()
-
-
-# ---------------------------------------------------------------- stacking
-
-
-def test_stack_inner_example():
-    rsp = i64([1, 1])  # entry 1 of the first operand (2, 1), then of the second (2, 2)
-    assert F._c_closure_193(3, 1, 0, 2, i32([1, 1]), i32([0, 1]), rsp, i32([1, 2])) == 2
-    np.testing.assert_array_equal(rsp, [3, 2])
+    assert k(179)(nouter, nmid, nblock, pos, rep, r, rep * nmid * nblock, nblock, i64(t, -1)) == pos + block.size
+    assert r.tolist() == want.ravel().tolist() + [J, J]
 
 
 @pytest.mark.parametrize("seed", range(10))
 def test_stack_sparse_operands(seed):
     rng = np.random.default_rng(seed)
     nd = int(rng.integers(1, 4))
-    axis = int(rng.integers(0, nd))
-    base = random_shape(rng, nd, 1, 4)
-    nops = int(rng.integers(1, 4))
-    ops = []
-    for _ in range(nops):
-        shape = list(base)
-        shape[axis] = int(rng.integers(0, 4))
-        ops.append(operand(rng, tuple(shape)))
+    axis, base, nops = int(rng.integers(0, nd)), random_shape(rng, nd, 1, 4), int(rng.integers(1, 4))
+    ops = [operand(rng, tuple(int(rng.integers(0, 4)) if j == axis else s for j, s in enumerate(base)))
+           for _ in range(nops)]
     sdims = np.array([d.shape[axis] for d, _, _ in ops], dtype=np.int32)
     numnz = np.array([len(tsp) for _, tsp, _ in ops], dtype=np.int32)
     result = np.concatenate([d for d, _, _ in ops], axis=axis)
-    want_sp, want_nat = element_list(result)
+    want = element_list(result)
 
-    # Shape of the result and the operands' offsets along the axis.
     rshape = i32(np.r_[base, -1], 2)
     rshape[axis] = 0
     shapes = np.empty(nops, dtype=object)
     shapes[:] = [i32(d.shape) for d, _, _ in ops]
-    F._c_closure_186(axis, nops, rshape, shapes)
-    np.testing.assert_array_equal(rshape, list(result.shape) + [-1])
-    assert F._c_closure_188(0, nops, i32(sdims)) == result.shape[axis]
-    assert F._c_closure_182(nops, i32(numnz), 0) == F._c_closure_212(nops, i32(numnz), 0) == len(want_sp)
+    k(186)(axis, nops, rshape, shapes)
+    assert rshape.tolist() == list(result.shape) + [-1]
+    assert k(188)(0, nops, i32(sdims)) == result.shape[axis]
+    assert k(182)(nops, i32(numnz), 0) == k(212)(nops, i32(numnz), 0) == len(want[0])
     offset = i32(np.full(nops + 1, -1), -1)
     offset[0] = 0
-    F._c_closure_191(nops, offset, i32(sdims, 2))
-    np.testing.assert_array_equal(offset, np.r_[0, np.cumsum(sdims)[:-1], -1])
+    k(191)(nops, offset, i32(sdims, 2))
+    assert offset.tolist() == np.r_[0, np.cumsum(sdims)[:-1], -1].tolist()
 
-    # Linear indexes of the operands, re-encoded in the result.
     pos = int(rng.integers(0, 3))
-    rsp = i64(np.r_[np.full(pos, J64), np.concatenate([tsp for _, tsp, _ in ops]), J64], 2)
-    stacksize = int(result.shape[axis])
-    postsize = F._c_closure_189(1, axis, i32(base))
+    joined = np.r_[np.full(pos, J), np.concatenate([tsp for _, tsp, _ in ops]), J, J]
+    rsp, nat = i64(joined, 2), i64(np.r_[np.full(pos, J), np.concatenate([t for _, _, t in ops]), J, J])
+    postsize = k(189)(1, axis, i32(base))
     assert postsize == int(np.prod(base[axis + 1:]))
-    end = F._c_closure_193(stacksize, postsize, pos, nops, i32(numnz), offset, rsp, i32(sdims))
-    assert end == pos + len(want_sp)
-    got_sp = rsp[pos:end]
-    got_nat = np.concatenate([tnat for _, _, tnat in ops])
-    order = np.argsort(got_sp)
-    np.testing.assert_array_equal(got_sp[order], want_sp)
-    np.testing.assert_array_equal(got_nat[order], want_nat)
-    assert (rsp[:pos] == J64).all() and rsp[end] == J64
-
-    # Leading-axis stacking: shift each operand's block by the elements before it.
-    if axis == 0:
-        rsp = i64(np.r_[np.full(pos, J64), np.concatenate([tsp for _, tsp, _ in ops]), J64])
+    end = k(193)(int(result.shape[axis]), postsize, pos, nops, i32(numnz), offset, rsp, i32(sdims))
+    assert end == pos + len(want[0])
+    check_list(rsp, nat, pos, end, want, order=True)
+    if axis == 0:  # leading-axis stacking shifts each operand's block by the elements before it
+        rsp2 = i64(joined)
         at, shift = pos, 0
         for j, (d, _, _) in enumerate(ops):
-            at2 = F._c_closure_190(j, at, shift, i32(numnz, 2), rsp)
-            assert at2 == at + numnz[j]
-            at, shift = at2, shift + d.size
-        np.testing.assert_array_equal(rsp[pos:at], got_sp)
-        assert (rsp[:pos] == J64).all() and rsp[at] == J64
+            assert k(190)(j, at, shift, i32(numnz, 2), rsp2) == at + numnz[j]
+            at, shift = at + numnz[j], shift + d.size
+        assert rsp2.tolist() == rsp.tolist()
 
 
 def test_stacked_sizes_of_short_shapes():
     rshape = i32([2, 5, 7])
     shapes = np.empty(4, dtype=object)
-    shapes[:] = [i32([2, 3]), i32([2]), None, i32([2, 4, 1], 2)]
-    F._c_closure_186(1, 4, rshape, shapes)
-    np.testing.assert_array_equal(rshape, [2, 5 + 3 + 1 + 1 + 4, 7])
-
-
-# ---------------------------------------------------------------- shape kernels
+    shapes[:] = [i32([2, 3]), i32([2]), None, i32([2, 4, 1], 2)]  # missing dimensions count as 1
+    k(186)(1, 4, rshape, shapes)
+    assert rshape.tolist() == [2, 5 + 3 + 1 + 1 + 4, 7]
 
 
 @pytest.mark.parametrize("seed", range(6))
@@ -190,59 +123,37 @@ def test_shape_kernels(seed):
     rng = np.random.default_rng(seed)
     nd = int(rng.integers(0, 5))
     shape = np.array(random_shape(rng, nd, 0, 6), dtype=np.int32)
-    n = int(rng.integers(0, nd + 1))
-    init = int(rng.integers(-3, 4))
-
-    for k in (F._c_closure_167, F._c_closure_184):
+    n, init = int(rng.integers(0, nd + 1)), int(rng.integers(-3, 4))
+    for f in (167, 184):
         rshape = i32(np.full(nd + 1, -1), 2)
-        k(n, rshape, i32(shape, -1))
-        np.testing.assert_array_equal(rshape, np.r_[shape[:n], np.full(nd + 1 - n, -1)])
-
-    # A shape of n dims from sh: copied, then padded with unit dimensions (a reshape to more dims).
-    total = nd + int(rng.integers(0, 3))
+        k(f)(n, rshape, i32(shape, -1))
+        assert rshape.tolist() == shape[:n].tolist() + [-1] * (nd + 1 - n)
+    total = nd + int(rng.integers(0, 3))  # copied, then padded with unit dimensions
     padded = i32(np.full(total + 1, -1), -1)
-    F._c_closure_180(i32(shape), padded)
-    F._c_closure_181(total, i32(shape, 2), padded)
-    want = np.r_[shape, np.ones(total - nd), -1]
-    np.testing.assert_array_equal(padded, want)
-    assert np.reshape(np.zeros(shape), want[:-1].astype(int)).shape == tuple(want[:-1])
-
+    k(180)(i32(shape), padded)
+    k(181)(total, i32(shape, 2), padded)
+    assert padded.tolist() == shape.tolist() + [1] * (total - nd) + [-1]
     after, before = sorted(int(v) for v in rng.integers(0, nd + 1, size=2))
-    for k in (F._c_closure_168, F._c_closure_185):
+    for f in (168, 185):
         rshape = i32(shape, 2)
-        k(after, before, rshape)
-        want = shape.copy()
-        want[after:before] = 1
-        np.testing.assert_array_equal(rshape, want)
-
-    for k in (F._c_closure_172, F._c_closure_194):
-        assert k(init, n, i32(shape, 2)) == max([init] + list(shape[:n]))
-    assert F._c_closure_183(n, i32(shape, -1), init) == max([init] + list(shape[:n]))
-    assert F._c_closure_188(init, n, i32(shape)) == init + shape[:n].sum()
-
-    total = n + int(rng.integers(0, 3))
-    assert F._c_closure_187(init, total, i32(shape[:n])) == init * int(np.prod(shape[:n]))
+        k(f)(after, before, rshape)
+        assert rshape.tolist() == [1 if after <= j < before else s for j, s in enumerate(shape.tolist())]
+    for f in (172, 194):
+        assert k(f)(init, n, i32(shape, 2)) == max([init] + list(shape[:n]))
+    assert k(183)(n, i32(shape, -1), init) == max([init] + list(shape[:n]))
+    assert k(188)(init, n, i32(shape)) == init + shape[:n].sum()
+    assert k(187)(init, n + int(rng.integers(0, 3)), i32(shape[:n])) == init * int(np.prod(shape[:n]))
     axis = int(rng.integers(-2, nd + 1))
-    assert F._c_closure_189(init, axis, i32(shape, 2)) == init * int(np.prod(shape[max(axis + 1, 0):]))
+    assert k(189)(init, axis, i32(shape, 2)) == init * int(np.prod(shape[max(axis + 1, 0):]))
+    counts, first = shape[:n] % 4, int(rng.integers(0, 3))  # row numbers of entries from row pointers
+    ptrb = first + np.r_[0, np.cumsum(counts)]
+    subi = i32(np.full(ptrb[-1] + 2, -1), 2)
+    k(200)(n, i64(ptrb, -1), subi)
+    assert subi.tolist() == [-1] * first + np.repeat(np.arange(n), counts).tolist() + [-1, -1]
 
 
 def test_size_products_wrap_in_32_bits():
-    shape = i32([65536, 65536, 3])
-    assert F._c_closure_187(1, 3, shape) == 0
-    assert F._c_closure_189(3, 0, i32([7, 2**30])) == 3 * 2**30 - 2**32
-    assert F._c_closure_189(1, -1, i32([46341, 46341])) == np.array([46341 * 46341]).astype(np.int32)[0]
-    assert F._c_closure_182(2, i32([2**31 - 1, 1]), 0) == -2**31
-
-
-@pytest.mark.parametrize("seed", range(5))
-def test_rows_of_entries(seed):
-    rng = np.random.default_rng(seed)
-    n = int(rng.integers(0, 6))
-    first = int(rng.integers(0, 3))
-    counts = rng.integers(0, 4, size=n)
-    ptrb = first + np.r_[0, np.cumsum(counts)]
-    total = int(ptrb[-1])
-    subi = i32(np.full(total + 2, -1), 2)
-    F._c_closure_200(n, i64(ptrb, -1), subi)
-    want = np.r_[np.full(first, -1), np.repeat(np.arange(n), counts), -1, -1]
-    np.testing.assert_array_equal(subi, want)
+    assert k(187)(1, 3, i32([65536, 65536, 3])) == 0
+    assert k(189)(3, 0, i32([7, 2**30])) == 3 * 2**30 - 2**32
+    assert k(189)(1, -1, i32([46341, 46341])) == 46341 * 46341 - 2**32
+    assert k(182)(2, i32([2**31 - 1, 1]), 0) == -2**31

@@ -11,23 +11,15 @@ class BufferOnly(np.ndarray):
     wrapping arrays in it runs a call through the buffer path."""
 
 
-# When True, the constructors below return BufferOnly arrays (tests/frame runs twice).
-BUFFER_PATH = False
-
-
-def _as_mode(a):
-    return a.view(BufferOnly) if BUFFER_PATH else a
-
-
 def arr(values, dtype, stride=1):
     """A 1-D array of `values` with element stride `stride` (may be negative); the
     elements between hold junk so that a kernel ignoring the stride reads junk."""
     values = np.asarray(values, dtype=dtype).ravel()
     if stride == 1:
-        return _as_mode(values.copy())
+        return values.copy()
     step = abs(stride)
     n = len(values)
-    base = _as_mode(np.full(max(n * step, 1), JUNK[dtype], dtype=dtype))
+    base = np.full(max(n * step, 1), JUNK[dtype], dtype=dtype)
     view = base[::stride][:n]
     view[...] = values
     return view

@@ -1,12 +1,12 @@
 """Records viewed around two chosen dimensions of equal size (symmetric and triangular
-parts): random cases, the five block sizes and strides, and expected elements."""
+parts): random cases, the five block sizes and strides, and mirrored linear indexes."""
 import numpy as np
 
 from .layout import some_record
 
 
-def paired_shape(rng, max_size=3):
-    """A random shape of 2 .. 4 dimensions (sizes 1 .. max_size, now and then one of them
+def paired_case(rng, sparse, max_size=3):
+    """A random record of 2 .. 4 dimensions (sizes 1 .. max_size, now and then one of them
     0) and two dimensions a < b of equal size."""
     nd = int(rng.integers(2, 5))
     shape = [int(s) for s in rng.integers(1, max_size + 1, size=nd)]
@@ -14,12 +14,7 @@ def paired_shape(rng, max_size=3):
         shape[int(rng.integers(0, nd))] = 0
     a, b = sorted(int(v) for v in rng.choice(nd, size=2, replace=False))
     shape[b] = shape[a]
-    return tuple(shape), a, b
-
-
-def paired_case(rng, sparse, max_size=3):
-    shape, a, b = paired_shape(rng, max_size)
-    return some_record(rng, shape, sparse), a, b
+    return some_record(rng, tuple(shape), sparse), a, b
 
 
 def blocks(shape, a, b):
@@ -45,21 +40,3 @@ def mirror(L, dim, st):
     """The linear index of the element with block coordinates c1 and c3 exchanged."""
     c = coordinates(L, dim, st)
     return c[0] * st[0] + c[3] * st[1] + c[2] * st[2] + c[1] * st[3] + c[4] * st[4]
-
-
-def element_terms(rec, e):
-    """[(nidx, cof), ...] of stored element e (None: no element)."""
-    if e is None:
-        return []
-    n, v = rec.terms(e)
-    return list(zip(n.tolist(), v.tolist()))
-
-
-def stored_at(rec):
-    """linear index -> stored element."""
-    return {int(L): e for e, L in enumerate(rec.linear())}
-
-
-def result_elements(rec):
-    """linear index -> (terms, constant) of every stored element of a result record."""
-    return {int(L): (element_terms(rec, e), float(rec.bfix[e])) for e, L in enumerate(rec.linear())}

@@ -76,3 +76,38 @@ def appended_runs(bases, e0, t0, nelem, nnz, sparse=False):
     i64 = [(bases.nidxs + t0, nnz)] + ([(bases.sp + e0, nelem)] if sparse else [])
     return dict(i32=[(bases.ptr + e0 + 1, nelem)], i64=i64,
                 f64=[(bases.cof + t0, nnz), (bases.bfix + e0, nelem)])
+
+
+def snap(s):
+    """Snapshots of the result, work and scratch stacks of `s`."""
+    return s.r.snapshot(), s.w.snapshot(), s.x.snapshot()
+
+
+def only_changed(s, snaps, r=None, w=None, x=None):
+    """Asserts that nothing outside the given ranges (as for Stack.assert_only_changed) of
+    each stack changed since `snaps`."""
+    for stack, before, ranges in zip((s.r, s.w, s.x), snaps, (r, w, x)):
+        stack.assert_only_changed(before, **(ranges or {}))
+
+
+def elements(rec):
+    """linear index -> (list of (nidx, cof), constant) of every stored element."""
+    out = {}
+    for j, e in enumerate(rec.linear()):
+        n, c = rec.terms(j)
+        out[int(e)] = (list(zip(n.tolist(), c.tolist())), float(rec.bfix[j]))
+    return out
+
+
+def assert_elements(result, exp, dense):
+    """`result` stores exactly the elements of `exp` (as from `elements`; a dense result
+    also every other element, empty), terms in the same order, constants close."""
+    exp = dict(exp)
+    if dense:
+        for e in range(result.size):
+            exp.setdefault(e, ([], 0.0))
+    got = elements(result)
+    assert sorted(got) == sorted(exp)
+    for e, (terms, b) in exp.items():
+        assert got[e][0] == terms, e
+        assert abs(got[e][1] - b) <= 1e-12, e

@@ -1,6 +1,6 @@
 """Helpers for the tests of the matrix-expression products: calling kernels by parameter
-name, random constant matrices, the bucket groupings built through the counting-sort
-kernels, and the reference result of a product given its matched pairs."""
+name, random triplet matrices and variables, bucket groupings (NumPy ones, and ones built
+through the counting-sort kernels), and the elements a product must hold."""
 import functools
 
 import numpy as np
@@ -9,6 +9,12 @@ import fragments
 
 from .records import Record
 from .stubs import kernels
+
+NVARS = 200
+
+# (a + 1, 2b; 0, a - c) with a, b, c the variables 1, 2, 3, held densely and sparsely.
+EXAMPLE_DENSE = Record((2, 2), [0, 1, 2, 2, 4], [1, 2, 1, 3], [1.0, 2.0, 1.0, -1.0], [1.0, 0.0, 0.0, 0.0])
+EXAMPLE_SPARSE = Record((2, 2), [0, 1, 2, 4], [1, 2, 1, 3], [1.0, 2.0, 1.0, -1.0], [1.0, 0.0, 0.0], sp=[0, 1, 3])
 
 
 @functools.lru_cache(maxsize=None)
@@ -30,20 +36,15 @@ def stack_args(s):
                 xi32=s.x.i32)
 
 
-def operand_args(b):
-    """The bases of an operand record on the work stack, under the kernels' names."""
-    return dict(ptrbase=b.ptr, nidxsbase=b.nidxs, cofbase=b.cof, bfixbase=b.bfix, shapebase=b.shape,
-                spbase=b.sp if b.sp is not None else 0)
-
-
-def result_args(b):
-    """The bases of a result record on the result stack, under the kernels' names."""
-    return dict(rptrbase=b.ptr, rnidxsbase=b.nidxs, rcofbase=b.cof, rbfixbase=b.bfix, rshapebase=b.shape,
-                rspbase=b.sp if b.sp is not None else 0)
+def bases_args(b, prefix=""):
+    """The bases of a record under the kernels' names (prefix "r" for a result)."""
+    return {f"{prefix}{name}base": getattr(b, name) for name in ("ptr", "nidxs", "cof", "bfix", "shape")} | {
+        f"{prefix}spbase": b.sp if b.sp is not None else 0}
 
 
 def random_triplets(rng, nrows, ncols, density=None):
-    """Sorted triplets (msubi, msubj, mval) of a random nrows × ncols matrix; some values 0."""
+    """Triplets (subi, subj, val) of a random nrows × ncols matrix, strictly increasing in
+    (row, column); some values are exactly 0 (they still give terms)."""
     density = rng.uniform(0.1, 0.9) if density is None else density
     i, j = np.nonzero(rng.random((nrows, ncols)) < density)
     val = np.round(rng.normal(size=len(i)), 3)
@@ -51,15 +52,91 @@ def random_triplets(rng, nrows, ncols, density=None):
     return i.astype(np.int32), j.astype(np.int32), val
 
 
-def dense_matrix(nrows, ncols, msubi, msubj, mval):
+def dense_of(subi, subj, val, nrows, ncols):
     out = np.zeros((nrows, ncols))
-    out[msubi, msubj] = mval
+    out[subi, subj] = val
     return out
 
 
-def stored(rec):
-    """linear index -> stored element position."""
-    return {int(e): j for j, e in enumerate(rec.linear())}
+def grouping(keys, nkeys):
+    """Bucket array (nkeys + 1 entries) and stable permutation of items grouped by key."""
+    keys = np.asarray(keys, dtype=np.int64)
+    ptr = np.concatenate([[0], np.cumsum(np.bincount(keys, minlength=nkeys))[:nkeys]]).astype(np.int32)
+    return ptr, np.argsort(keys, kind="stable").astype(np.int32)
+
+
+def random_variable(rng, shape, sparse, nvars=NVARS):
+    """(nidxs, sp) of a variable of `shape`: distinct positive native indexes, one per
+    stored element, and for a sparse variable its increasing linear indexes (else None)."""
+    size = int(np.prod(shape, dtype=np.int64))
+    sp = np.nonzero(rng.random(size) < rng.uniform(0.2, 0.9))[0].astype(np.int64) if sparse else None
+    n = len(sp) if sparse else size
+    return rng.choice(np.arange(1, max(nvars, n) + 1), size=n, replace=False).astype(np.int64), sp
+
+
+def variable_record(shape, nidxs, sp=None):
+    """The variable as an expression record: one term, coefficient 1, constant 0 per element."""
+    n = len(nidxs)
+    return Record(shape, np.arange(n + 1), nidxs, np.ones(n), np.zeros(n), sp)
+
+
+# ---- Elements of records and of products ---------------------------------------------
+
+def stored_at(rec):
+    """linear index -> stored element."""
+    return {int(L): e for e, L in enumerate(rec.linear())}
+
+
+def element_terms(rec, e):
+    """[(nidx, cof), ...] of stored element e (None: no element)."""
+    if e is None:
+        return []
+    n, v = rec.terms(e)
+    return list(zip(n.tolist(), v.tolist()))
+
+
+def elements(rec):
+    """linear index -> (terms, constant) of every stored element of rec."""
+    return {int(L): (element_terms(rec, e), float(rec.bfix[e])) for e, L in enumerate(rec.linear())}
+
+
+def product_elements(a_stored, b_stored, pair, dense_result=False):
+    """The elements of A B (A m × n, B n × p) by linear index r p + c: per position the
+    pairs k in increasing order where A(r, k) and B(k, c) are both stored, each giving
+    pair(r, k, c) = (terms, constant); terms concatenated, constants summed. A position
+    without a pair is an element only in a dense result."""
+    a_stored, b_stored = np.asarray(a_stored, bool), np.asarray(b_stored, bool)
+    (m, n), p = a_stored.shape, b_stored.shape[1]
+    out = {}
+    for r in range(m):
+        for c in range(p):
+            ks = [k for k in range(n) if a_stored[r, k] and b_stored[k, c]]
+            if ks or dense_result:
+                parts = [pair(r, k, c) for k in ks]
+                out[r * p + c] = ([t for terms, _ in parts for t in terms], sum(b for _, b in parts))
+    return out
+
+
+def met_elements(E, positions, keep_all=False, constants=True):
+    """Elements of a product given, per result linear index, the (stored E element, matrix
+    value) pairs that meet there in merge order; a position is stored when it has a pair
+    (or always, with keep_all)."""
+    out = {}
+    for linear, pairs in positions:
+        if pairs or keep_all:
+            terms = [(n, v * c) for e, v in pairs for n, c in element_terms(E, e)]
+            out[linear] = (terms, sum(v * E.bfix[e] for e, v in pairs) if constants else 0.0)
+    return out
+
+
+def assert_elements(rec, expected):
+    """rec stores exactly the expected elements, each with the expected terms in order."""
+    got = elements(rec)
+    assert sorted(got) == sorted(expected)
+    for e, (terms, constant) in expected.items():
+        assert [t[0] for t in got[e][0]] == [t[0] for t in terms], e
+        np.testing.assert_allclose([t[1] for t in got[e][0]], [t[1] for t in terms], rtol=1e-15, atol=0)
+        assert abs(got[e][1] - constant) <= 1e-12, e
 
 
 # ---- Groupings, built through the counting-sort kernels --------------------------------
@@ -132,35 +209,3 @@ def entry_row_pointers(rng, s, msubi, nrows):
     call(304, nnz=len(msubi), base=base, msubi=msubi, wi32=s.w.i32)
     prefix(rng, s, "w", base, nrows)
     return base
-
-
-# ---- Reference results ---------------------------------------------------------------
-
-def expected(E, shape, positions, keep_all=False, constants=True):
-    """The result record of a product: positions is a list of (linear index, pairs) in
-    result order, pairs the (stored E element, matrix value) that meet there in merge
-    order. A position is stored when it has a pair (or always, with keep_all)."""
-    ptr, nidxs, cof, bfix, sp = [0], [], [], [], []
-    for linear, pairs in positions:
-        if not pairs and not keep_all:
-            continue
-        c = 0.0
-        for e, v in pairs:
-            n, w = E.terms(e)
-            nidxs += n.tolist()
-            cof += (v * w).tolist()
-            c += v * E.bfix[e] if constants else 0.0
-        ptr.append(len(nidxs))
-        bfix.append(c)
-        sp.append(linear)
-    return Record(shape, ptr, nidxs, cof, bfix, sp)
-
-
-def assert_same(got, want):
-    """Same stored positions, same terms in the same order, same constants."""
-    if want.sp is not None and got.sp is not None:
-        assert got.sp.tolist() == want.sp.tolist()
-    assert got.ptr.tolist() == want.ptr.tolist()
-    assert got.nidxs.tolist() == want.nidxs.tolist()
-    assert got.cof.tolist() == want.cof.tolist()
-    np.testing.assert_allclose(got.bfix, want.bfix, rtol=1e-12, atol=1e-12)

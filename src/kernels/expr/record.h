@@ -64,7 +64,7 @@ inline int32_t size_product(int32_t init, Vec<const int32_t> shape, int32_t from
 // Row-major strides of a shape run: st[k-1] = shape[k] * st[k] for k = nd-1 down to 1.
 // The caller sets st[nd-1] (to 1); with nd of 0 or 1 nothing is written.
 inline void row_major_strides(int32_t nd, Vec<const int32_t> shape, Vec<int64_t> st) {
-  for (int32_t k = nd - 1; k >= 1; --k) st[k - 1] = mul64(shape[k], st[k]);
+  for (int64_t k = int64_t{nd} - 1; k >= 1; --k) st[k - 1] = mul64(shape[k], st[k]);
 }
 
 // For each row i < rows of coords: out[i] += Σ d < nd of coords(i, d) × st[d], the linear
