@@ -1,11 +1,11 @@
-"""Condensing the terms of a record: the two per-element sorts against a stable argsort,
-count and build passes against a direct grouping of the terms and against the evaluated
-operand, the condensed check, the plain copy and the unit record."""
+"""Condensing the terms of a record: the per-element sorts against a stable argsort, count and
+build against a direct grouping of the terms, the condensed check, the plain copy and the unit
+record."""
 import numpy as np
 import pytest
 
 from support.buffers import i32
-from support.layout import k, only_changed, pad, put, snap
+from support.layout import guarded, k, pad, put
 from support.records import Record, evaluate, random_record, read, reserve, runs
 from support.stacks import Stacks
 
@@ -16,30 +16,28 @@ def operand(rng):
     shape = rng.integers(0, 4, size=int(rng.integers(0, 3)))
     rec = random_record(rng, shape, sparse=bool(rng.random() < 0.5), max_terms=int(rng.choice([3, 12])),
                         nvars=int(rng.choice([3, 40])), bar=int(rng.integers(0, 3)), density=0.7)
-    if rec.nnz and rng.random() < 0.3:  # indexes whose range does not fit 32 (or even 63) bits
+    if rec.nnz and rng.random() < 0.3:  # index ranges beyond 32 (or even 63) bits
         far = rng.choice([-BIG, -(2**32), 2**32 + 1, BIG, 2**63 - 1], size=rec.nnz)
         rec.nidxs = np.where(rng.random(rec.nnz) < 0.3, far, rec.nidxs).astype(np.int64)
     return rec
 
 
 def sort_terms(rng, s, rec, b, scratch):
-    """Sorts each element's terms by index with 418/419 (on scratch) or 420 (on the work
-    stack), checks the permutation against a stable argsort; returns (array, base)."""
+    """Sorts each element's terms by index with 418/419 (scratch) or 420 (work stack) and checks
+    the permutation against a stable argsort; returns (array, base)."""
     if scratch:
         most = k(418)(0, rec.nelem, b.ptr, s.w.i32)
         assert most == max([0] + np.diff(rec.ptr).tolist())
         pad(s.x, rng)
         perm, cnt = s.x.take_i32(rec.nnz), s.x.take_i32(2 * most)
-        snaps = snap(s)
-        k(419)(rec.nelem, b.nidxs, perm, b.ptr, s.w.i32, s.w.i64, cnt, s.x.i32)
-        only_changed(s, snaps, x=dict(i32=[(perm, rec.nnz), (cnt, 2 * most)]))
+        guarded(s, lambda: k(419)(rec.nelem, b.nidxs, perm, b.ptr, s.w.i32, s.w.i64, cnt, s.x.i32),
+                x=dict(i32=[(perm, rec.nnz), (cnt, 2 * most)]))
         array = s.x.i32
     else:
         pad(s.w, rng)
         perm, perm2 = s.w.take_i32(rec.nnz), s.w.take_i32(rec.nnz)
-        snaps = snap(s)
-        k(420)(rec.nelem, b.nidxs, rec.nnz, perm, perm2, b.ptr, s.w.i32, s.w.i64)
-        only_changed(s, snaps, w=dict(i32=[(perm, rec.nnz), (perm2, rec.nnz)]))
+        guarded(s, lambda: k(420)(rec.nelem, b.nidxs, rec.nnz, perm, perm2, b.ptr, s.w.i32, s.w.i64),
+                w=dict(i32=[(perm, rec.nnz), (perm2, rec.nnz)]))
         array = s.w.i32
     want = [int(p) + int(q) for p, q0 in zip(rec.ptr[:-1], rec.ptr[1:])
             for q in np.argsort(rec.nidxs[p:q0], kind="stable")]
@@ -51,16 +49,15 @@ def condense(rng, s, rec, tol, scratch):
     b = put(s.w, rec, rng)
     array, perm = sort_terms(rng, s, rec, b, scratch)
     nnz = k(416)(b.cof, tol, rec.nelem, b.nidxs, perm, b.ptr, 3, s.w.f64, s.w.i32, s.w.i64, array) - 3
-    if rec.sparse:  # the result's sp stands at the operand's sp base: keep the result runs clear of it
+    if rec.sparse:  # the result's sp is the operand's: keep the result runs clear of it
         s.r.take_i64(b.sp + rec.nelem)
     pad(s.r, rng)
     out = reserve(s.r, rec.nd, rec.nelem, nnz)
-    snaps = snap(s)
-    k(417)(b.bfix, b.cof, tol, int(rec.sparse), rec.nd, rec.nelem, b.nidxs, perm, b.ptr, out.bfix, out.cof,
-           s.r.f64, s.r.i32, s.r.i64, out.nidxs, out.ptr, out.shape, b.sp if rec.sparse else 0,
-           i32(rec.shape, int(rng.choice([1, -2]))), s.w.f64, s.w.i32, s.w.i64, array)
     out.sp = b.sp if rec.sparse else None
-    only_changed(s, snaps, r=runs(out, rec.nd, rec.nelem, nnz))
+    guarded(s, lambda: k(417)(b.bfix, b.cof, tol, int(rec.sparse), rec.nd, rec.nelem, b.nidxs, perm, b.ptr,
+                              out.bfix, out.cof, s.r.f64, s.r.i32, s.r.i64, out.nidxs, out.ptr, out.shape,
+                              b.sp if rec.sparse else 0, i32(rec.shape, int(rng.choice([1, -2]))),
+                              s.w.f64, s.w.i32, s.w.i64, array), r=runs(out, rec.nd, rec.nelem, nnz))
     return read(s.r, out, rec.nd, rec.nelem, nnz, sparse=rec.sparse)
 
 
@@ -80,7 +77,7 @@ def condensed_check(rec, tol, sorted_=1):
     return k(414)(0, tol, sorted_, rec.nelem, 0, rec.nnz, 0, rec.cof, rec.ptr, rec.nidxs)
 
 
-@pytest.mark.parametrize("seed", range(40))
+@pytest.mark.parametrize("seed", range(20))
 def test_condense(seed):
     rng = np.random.default_rng(100 + seed)
     rec = operand(rng)
@@ -92,14 +89,9 @@ def test_condense(seed):
     assert r.sp is None or r.sp.tolist() == rec.sp.tolist()
     assert [list(zip(*[a.tolist() for a in r.terms(j)])) for j in range(r.nelem)] == condensed(rec, tol)
     assert condensed_check(r, tol) is True
-    if not (np.abs(rec.nidxs) >= 2**31).any():  # values change only by the dropped sums
+    if tol == 0.0 and not (np.abs(rec.nidxs) >= 2**31).any():
         x, xbar = rng.normal(size=40), rng.normal(size=2)
-        terms_only = lambda a: Record(a.shape, a.ptr, a.nidxs, a.cof, np.zeros(a.nelem), a.sp)
-        gap = evaluate(rec, x, xbar) - evaluate(r, x, xbar)
-        want = evaluate(terms_only(rec), x, xbar) - evaluate(terms_only(r), x, xbar)
-        np.testing.assert_allclose(gap, want, atol=1e-12)
-        if tol == 0.0:
-            np.testing.assert_allclose(gap, 0.0, atol=1e-12)
+        np.testing.assert_allclose(evaluate(rec, x, xbar), evaluate(r, x, xbar), atol=1e-12)
 
 
 @pytest.mark.parametrize("scratch", [True, False])
@@ -109,15 +101,15 @@ def test_condense_and_sort_examples(scratch):
     r = condense(np.random.default_rng(0), Stacks(512), rec, 0.0, scratch)
     assert r.ptr.tolist() == [0, 1, 2, 2] and r.nidxs.tolist() == [2, 2] and r.cof.tolist() == [1.0, 2.0]
     assert r.bfix.tolist() == [1.0, 2.0, 3.0]
-    # Ranges of 2**32 and beyond 2**63 must not be mistaken for short ones.
+    # Ranges of 2**32 and beyond 2**63 are not mistaken for short ones.
     nidxs = [2**32 + 1, 1, 2, 1, 2**63 - 1, -(2**62), 5, -(2**62), 7, 7, 6, 5]
     rec = Record((3,), [0, 4, 8, 12], nidxs, np.ones(12), np.zeros(3))
-    s = Stacks(256)
-    array, perm = sort_terms(np.random.default_rng(0), s, rec, put(s.w, rec, np.random.default_rng(0)), scratch)
+    s, rng = Stacks(256), np.random.default_rng(0)
+    array, perm = sort_terms(rng, s, rec, put(s.w, rec, rng), scratch)
     assert array[perm:perm + 12].tolist() == [1, 3, 2, 0, 5, 7, 6, 4, 11, 10, 8, 9]
 
 
-@pytest.mark.parametrize("seed", range(20))
+@pytest.mark.parametrize("seed", range(10))
 def test_condensed_check(seed):
     rng = np.random.default_rng(200 + seed)
     rec = operand(rng)
@@ -152,24 +144,22 @@ def test_plain_copy(sparse):
     b = put(s.w, rec, rng)
     pad(s.r, rng)
     out = reserve(s.r, 2, rec.nelem, rec.nnz, sparse)
-    snaps = snap(s)
-    k(415)(b.bfix, b.cof, int(sparse), 2, rec.nelem, b.nidxs, rec.nnz, b.ptr, out.bfix, out.cof, s.r.f64,
-           s.r.i32, s.r.i64, out.nidxs, out.ptr, out.shape, out.sp if sparse else 0, i32([3, 4], -1),
-           b.sp if sparse else 0, s.w.f64, s.w.i32, s.w.i64)
-    only_changed(s, snaps, r=runs(out, 2, rec.nelem, rec.nnz))
+    guarded(s, lambda: k(415)(b.bfix, b.cof, int(sparse), 2, rec.nelem, b.nidxs, rec.nnz, b.ptr, out.bfix, out.cof,
+                              s.r.f64, s.r.i32, s.r.i64, out.nidxs, out.ptr, out.shape, out.sp if sparse else 0,
+                              i32([3, 4], -1), b.sp if sparse else 0, s.w.f64, s.w.i32, s.w.i64),
+            r=runs(out, 2, rec.nelem, rec.nnz))
     r = read(s.r, out, 2, rec.nelem, rec.nnz, sparse)
     assert r.shape == (3, 4)
     for field in ("ptr", "nidxs", "cof", "bfix") + (("sp",) if sparse else ()):
         assert getattr(r, field).tolist() == getattr(rec, field).tolist()
 
 
-@pytest.mark.parametrize("nelem, nnz", [(0, 0), (1, 1), (5, 5), (3, 7)])
+@pytest.mark.parametrize("nelem, nnz", [(0, 0), (1, 1), (3, 7)])
 def test_unit_record(nelem, nnz):
     s = Stacks(128, stride=2)
     out = reserve(s.r, 0, nelem, nnz)
-    snaps = snap(s)
-    k(421)(out.bfix, out.cof, nelem, nnz, out.ptr, s.r.f64, s.r.i32)
-    only_changed(s, snaps, r=dict(i32=[(out.ptr, nelem + 1)], f64=[(out.cof, nnz), (out.bfix, nelem)]))
+    guarded(s, lambda: k(421)(out.bfix, out.cof, nelem, nnz, out.ptr, s.r.f64, s.r.i32),
+            r=dict(i32=[(out.ptr, nelem + 1)], f64=[(out.cof, nnz), (out.bfix, nelem)]))
     f, n = np.full(30, 9.0), np.full(20, 9, np.int32)
     k(365)(12, 2, f, n, nelem, nnz, 4)
     for ptr, cof, bfix in ((s.r.i32[out.ptr:], s.r.f64[out.cof:], s.r.f64[out.bfix:]), (n[4:], f[2:], f[12:])):

@@ -1,10 +1,10 @@
-"""Helpers for the tests of the element-moving expression kernels (picks, slices, stacks,
-transposes): random shapes, records laid out at random bases with junk around them, and
-a random point to evaluate records at."""
+"""Helpers for the tests of the element-moving expression kernels: random shapes, records laid
+out at random bases with junk around them, guarded kernel calls and the NumPy oracle check."""
 import numpy as np
 
 import fragments
 
+from .alloclimit import run_capped
 from .records import Record, evaluate, place, random_record
 
 NVARS = 6
@@ -43,10 +43,7 @@ def put(stack, rec, rng):
 
 def strides(shape):
     """Row-major int64 strides of `shape` (last stride 1)."""
-    st = np.ones(len(shape), dtype=np.int64)
-    for d in range(len(shape) - 1, 0, -1):
-        st[d - 1] = st[d] * shape[d]
-    return st
+    return np.array([int(np.prod(shape[d + 1:], dtype=np.int64)) for d in range(len(shape))], dtype=np.int64)
 
 
 def point(rng):
@@ -56,6 +53,35 @@ def point(rng):
 
 def value(rec, xs):
     return evaluate(rec, *xs)
+
+
+def assert_numpy(rng, out, op, *recs):
+    """evaluate(out) equals op applied to the evaluated recs at a random point."""
+    xs = point(rng)
+    np.testing.assert_allclose(value(out, xs), op(*(value(r, xs) for r in recs)), rtol=1e-12, atol=1e-12)
+
+
+def guarded(s, call, r=None, w=None, x=None):
+    """call() with the stacks of `s` checked to change only inside the given ranges (as for
+    Stack.assert_only_changed) of the result, work and scratch stacks; returns its result."""
+    stacks = (s.r, s.w, s.x)
+    before = [st.snapshot() for st in stacks]
+    got = call()
+    for st, snap, ranges in zip(stacks, before, (r, w, x)):
+        st.assert_only_changed(snap, **(ranges or {}))
+    return got
+
+
+def assert_memory_error(setup, calls, kept):
+    """In a memory-capped child: after `setup`, every call in `calls` raises MemoryError and
+    the arrays named in `kept` stay as they were."""
+    code = [setup, f"kept = [a.copy() for a in ({kept},)]", "cap_address_space()"]
+    for call in calls:
+        code += ["try:", f"    {call}", f"    raise SystemExit('no MemoryError: {call[:40]}')",
+                 "except MemoryError:", "    pass"]
+    code += [f"assert all((a == b).all() for a, b in zip(({kept},), kept))", "print('ok')"]
+    done = run_capped("import numpy as np, fragments as F\n" + "\n".join(code))
+    assert done.stdout.strip() == "ok", done.stderr
 
 
 def read_appended(stack, bases, e0, t0, nelem, nnz, shape, sparse=False):
@@ -76,38 +102,3 @@ def appended_runs(bases, e0, t0, nelem, nnz, sparse=False):
     i64 = [(bases.nidxs + t0, nnz)] + ([(bases.sp + e0, nelem)] if sparse else [])
     return dict(i32=[(bases.ptr + e0 + 1, nelem)], i64=i64,
                 f64=[(bases.cof + t0, nnz), (bases.bfix + e0, nelem)])
-
-
-def snap(s):
-    """Snapshots of the result, work and scratch stacks of `s`."""
-    return s.r.snapshot(), s.w.snapshot(), s.x.snapshot()
-
-
-def only_changed(s, snaps, r=None, w=None, x=None):
-    """Asserts that nothing outside the given ranges (as for Stack.assert_only_changed) of
-    each stack changed since `snaps`."""
-    for stack, before, ranges in zip((s.r, s.w, s.x), snaps, (r, w, x)):
-        stack.assert_only_changed(before, **(ranges or {}))
-
-
-def elements(rec):
-    """linear index -> (list of (nidx, cof), constant) of every stored element."""
-    out = {}
-    for j, e in enumerate(rec.linear()):
-        n, c = rec.terms(j)
-        out[int(e)] = (list(zip(n.tolist(), c.tolist())), float(rec.bfix[j]))
-    return out
-
-
-def assert_elements(result, exp, dense):
-    """`result` stores exactly the elements of `exp` (as from `elements`; a dense result
-    also every other element, empty), terms in the same order, constants close."""
-    exp = dict(exp)
-    if dense:
-        for e in range(result.size):
-            exp.setdefault(e, ([], 0.0))
-    got = elements(result)
-    assert sorted(got) == sorted(exp)
-    for e, (terms, b) in exp.items():
-        assert got[e][0] == terms, e
-        assert abs(got[e][1] - b) <= 1e-12, e
