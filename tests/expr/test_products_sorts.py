@@ -1,5 +1,7 @@
 """Counting sorts that group matrix entries and stored elements by row or column, the
 checks of a constant matrix, and scaling of a run, against NumPy."""
+import itertools
+
 import numpy as np
 import pytest
 
@@ -83,24 +85,20 @@ def test_triplet_and_pattern_checks(seed):
             msubi[[t, j]], msubj[[t, j]] = msubi[[j, t]], msubj[[j, t]]
     out = lambda i, j: bool(np.any((i < 0) | (i >= nrows) | (j < 0) | (j >= ncols)))
     disorder = lambda i, j: bool(np.any(np.diff(i.astype(np.int64) * (1 << 32) + j) <= 0))
-    args = dict(nrows=nrows, ncols=ncols, nnz=nnz, msubi=i32(msubi, 2), msubj=i32(msubj))
-    a, b, n = args["msubi"], args["msubj"], int(rng.integers(0, nnz + 1))
+    n = int(rng.integers(0, nnz + 1))
     bad, uns = out(msubi, msubj), disorder(msubi, msubj)
-    for badrange in (0, 1):
-        for unsorted in (0, 1):
-            for number in (302, 315, 322):
-                assert call(number, badrange=badrange, unsorted=unsorted, **args) == (bad or bool(badrange),
-                                                                                     uns or bool(unsorted))
-            # 347 reads the first n triplets and, once one is out of range, returns the order flag given.
-            stop = badrange or out(msubi[:n], msubj[:n])
-            assert k(347)(badrange, unsorted, nrows, ncols, n, a, b) == (
-                bool(stop), bool(unsorted) or (not stop and disorder(msubi[:n], msubj[:n])))
-        assert k(362)(badrange, nrows, ncols, a, b) is (bool(badrange) or bad)
-        assert k(363)(badrange, a, b) is (bool(badrange) or uns)
-    for result in (0, 1):
-        assert call(337, result=result, **args) is (not bad)
-        assert call(338, result=result, **args) is (not uns)
-        assert k(361)(nrows, ncols, a, b, result) is (bool(result) and not bad and not uns)
+    for badrange, unsorted, result in itertools.product((0, 1), repeat=3):
+        f = dict(nrows=nrows, ncols=ncols, nnz=nnz, msubi=i32(msubi, 2), msubj=i32(msubj), badrange=badrange,
+                 unsorted=unsorted, result=result)
+        for number in (302, 315, 322):
+            assert call(number, **f) == (bad or bool(badrange), uns or bool(unsorted))
+        # 347 reads the first n triplets and, once one is out of range, returns the order flag given.
+        stop = badrange or out(msubi[:n], msubj[:n])
+        assert call(347, **f | dict(nnz=n)) == (bool(stop), bool(unsorted) or (not stop and disorder(msubi[:n],
+                                                                                                      msubj[:n])))
+        assert (call(362, **f), call(363, **f)) == (bool(badrange) or bad, bool(unsorted) or uns)
+        assert (call(337, **f), call(338, **f)) == (not bad, not uns)
+        assert call(361, **f) is (bool(result) and not bad and not uns)
     msp, size = msubi.astype(np.int64) * ncols + msubj, nrows * ncols
     want = (bool(np.any((msp < 0) | (msp >= size))), bool(np.any(np.diff(msp) <= 0)))
     assert call(316, badrange=0, unsorted=0, msp=i64(msp, 2), size=size) == want
