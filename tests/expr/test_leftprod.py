@@ -1,6 +1,5 @@
-"""A constant matrix on the left of an expression (triplet or dense matrix, dense or sparse
-expression) against NumPy products of the evaluated operands, the merge order of the
-terms and the count passes; the triplet checks against NumPy tests of range and order."""
+"""A constant matrix (triplets or dense) on the left of a dense or sparse record, against NumPy
+products of the evaluated operands and the merge order of the terms."""
 import numpy as np
 import pytest
 
@@ -16,10 +15,8 @@ TRIPLETS_DENSE, DENSE_SPARSE, TRIPLETS_SPARSE = MODES
 
 
 def left_product(rng, mode, M, e, stride=1):
-    """Builds M E with kernel 346 as the caller does, after the count pass (344 for a sparse
-    E, 345 for a dense one) that must agree with what it writes; checks that only the result
-    runs were written; returns (result, expected elements, M dense). M is a dense array or
-    triplets (subi, subj, val, m)."""
+    """M E (M dense or triplets (subi, subj, val, m)) by 346 after the count pass 344 / 345 that
+    must agree with it; returns (result, expected elements, M dense)."""
     n, p = e.shape
     if mode == DENSE_SPARSE:
         m, mdense, mstored = M.shape[0], M, np.ones(M.shape, bool)

@@ -1,6 +1,5 @@
-"""Products of a constant matrix (triplets, dense, linear pattern) and a 2-D expression
-record and their diagonals: count and build passes on random records against NumPy
-products of the evaluated operands and against the terms each element holds in merge order."""
+"""Products of a constant matrix (triplets, dense, pattern) and a 2-D record and their diagonals,
+against NumPy on the evaluated operands and the terms of each element in merge order."""
 import numpy as np
 import pytest
 
@@ -38,14 +37,12 @@ class Case:
                     mval=f64(self.mval, st)) | more
 
     def meet(self, items):
-        """(linear, pairs) per result position from the candidate (E linear index, M position)
-        pairs in merge order: a pair counts where E stores the element and M has the entry."""
+        """(linear, pairs) per position from candidate (E linear index, M position) pairs met in both."""
         at = stored_at(self.E)
         return [(lin, [(at[el], self.M[mp]) for el, mp in cand if el in at and mp in self.M]) for lin, cand in items]
 
     def build(self, number, a, nelem, nnz, sparse=True, e0=0, t0=0, x_written=(), fresh=False, nd=0):
-        """Reserves the result, runs the build kernel and checks that it wrote only the
-        result runs; returns (its result, the record written)."""
+        """Runs the build kernel on a reserved result, checks what it wrote; returns (its result, record)."""
         r, out = self.s.r, reserve(self.s.r, nd, e0 + nelem, t0 + nnz, sparse=sparse)
         snaps = snap(self.s)
         ret = call(number, **a, **bases_args(out, "r"))
@@ -70,8 +67,7 @@ def em_items(m, n, p):
 
 
 def e_times_m(c, kind, m, n, p, e0=0, t0=0):
-    """E M through the caller's sequence: sparse E and M (331/332), dense E (333/334) or a
-    dense M (336, either E); count pass == build pass. Returns the record written."""
+    """E M: sparse E and M (331/332), dense E (333/334) or dense M (336); count pass == build pass."""
     rng, E = c.rng, c.E
     a = c.args(m=m, n=n, p=p, rnelem=e0, rnnz=t0)
     if kind == "sparse":

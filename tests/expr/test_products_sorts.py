@@ -6,20 +6,18 @@ import numpy as np
 import pytest
 
 from support.buffers import i32, i64
-from support.layout import k, pad, some_record
+from support.layout import k, only_changed, pad, put, snap, some_record
 from support.products import (call, elements_by_column, elements_by_row, entries_by_column, entry_row_pointers,
-                              grouping, random_triplets)
-from support.records import place
+                              grouping, random_triplets, stack_args)
 from support.stacks import Stacks
 
 
 def grouped(s, where, fill):
     """Runs fill() and checks that it wrote only the stack runs it took."""
     stack = getattr(s, where)
-    top, snaps = stack.top["i32"], {w: getattr(s, w).snapshot() for w in "rwx"}
+    top, snaps = stack.top["i32"], snap(s)
     out = fill()
-    for w in "rwx":
-        getattr(s, w).assert_only_changed(snaps[w], i32=[(top, stack.top["i32"] - top)] if w == where else [])
+    only_changed(s, snaps, **{where: dict(i32=[(top, stack.top["i32"] - top)])})
     return out
 
 
@@ -29,8 +27,7 @@ def test_groupings_match_bincount_and_stable_argsort(seed):
     m, n, p = (int(v) for v in rng.integers(0, 5, size=3))
     s = Stacks(1024, stride=int(rng.choice([1, 2])))
     E = some_record(rng, (m, n), sparse=True)
-    pad(s.w, rng)
-    eb = place(s.w, E)
+    eb = put(s.w, E, rng)
     where = str(rng.choice(["w", "x"]))
     pad(s.x, rng)
     arr = getattr(s, where).i32
@@ -55,17 +52,15 @@ def test_groupings_match_bincount_and_stable_argsort(seed):
 
 def test_step_kernels_on_empty_and_negative_ranges():
     s = Stacks(64)
-    snaps = {w: getattr(s, w).snapshot() for w in "wx"}
-    for number, arr in ((295, s.w.i32), (308, s.w.i32), (328, s.x.i32), (323, s.x.i32), (335, s.x.i32)):
-        call(number, n=-1, base=5, wi32=arr, xi32=arr)  # n + 1 = 0 entries
-    for number, arr in ((297, s.w.i32), (310, s.w.i32), (312, s.w.i32), (330, s.x.i32), (327, s.x.i32),
-                        (343, s.x.i32)):
-        call(number, n=0, base=5, wi32=arr, xi32=arr)
-    assert call(306, n=0, base=5, count=3, wi32=s.w.i32) == 3
-    s.w.assert_only_changed(snaps["w"])
-    s.x.assert_only_changed(snaps["x"])
-    call(295, n=0, base=5, wi32=s.w.i32)
-    s.w.assert_only_changed(snaps["w"], i32=[(5, 1)])
+    snaps = snap(s)
+    for number in (295, 308, 328, 323, 335):
+        call(number, n=-1, base=5, **stack_args(s))  # n + 1 = 0 entries
+    for number in (297, 310, 312, 330, 327, 343):
+        call(number, n=0, base=5, **stack_args(s))
+    assert call(306, n=0, base=5, count=3, **stack_args(s)) == 3
+    only_changed(s, snaps)
+    call(295, n=0, base=5, **stack_args(s))
+    only_changed(s, snaps, w=dict(i32=[(5, 1)]))
 
 
 @pytest.mark.parametrize("seed", range(60))
@@ -120,10 +115,10 @@ def test_scale_run(count1, count2):
     s = Stacks(64, stride=2)
     values = np.arange(1.0, 21.0)
     base = s.w.put_f64(values)
-    snap = s.w.snapshot()
+    snaps = snap(s)
     call(320, factor=-2.5, base=base + 2, f64=s.w.f64, count1=count1, count2=count2)
     n = max(count1 + count2, 0)
-    s.w.assert_only_changed(snap, f64=[(base + 2, n)])
+    only_changed(s, snaps, w=dict(f64=[(base + 2, n)]))
     want = values.copy()
     want[2:2 + n] *= -2.5
     assert s.w.f64[base:base + 20].tolist() == want.tolist()

@@ -1,6 +1,5 @@
-"""Symmetric part (E + Eᵀ)/2 of a record over two dimensions of equal size: dense through a
-count and a build pass, sparse through mirror indexes, a radix sort, a count and a build
-pass. Checked against NumPy on the evaluated operand and element by element."""
+"""Symmetric part (E + Eᵀ)/2 of a record over two dimensions of equal size, dense and sparse,
+against NumPy on the evaluated operand and element by element."""
 import numpy as np
 import pytest
 
@@ -25,8 +24,7 @@ def view(shape, a, b):
 
 
 def expected(op, a, b):
-    """linear index -> (terms, constant) of the symmetric part: the element's terms halved,
-    then its mirror's halved; a diagonal element unchanged."""
+    """linear index -> (terms, constant): own terms halved, then the mirror's; the diagonal unchanged."""
     dim = blocks(op.shape, a, b)
     st = block_strides(dim)
     at = stored_at(op)
@@ -44,9 +42,8 @@ def expected(op, a, b):
 
 
 def sparse_sympart(rng, s, op, a, b, sortidx=MIRROR_ORDER):
-    """The caller's sequence for a sparse operand: mirror indexes, identity permutation,
-    radix sort (its passes in sortidx order, a pass per block of more than one entry), count,
-    reserve, build."""
+    """Sparse: mirror indexes, identity, radix sort (a pass per block of more than one entry, in
+    sortidx order), count, build."""
     dim, stride = view(op.shape, a, b)
     n = op.nelem
     w = put(s.w, op, rng)
@@ -82,8 +79,7 @@ def sparse_sympart(rng, s, op, a, b, sortidx=MIRROR_ORDER):
 
 
 def dense_sympart(rng, s, op, a, b):
-    """The caller's sequence for a dense operand placed after `first` elements of another
-    record in one ptr run, appended to a result that already holds elements and terms."""
+    """Dense, after `first` elements of another record in one ptr run, appended to a result."""
     dim, stride = view(op.shape, a, b)
     first, lead = int(rng.integers(0, 4)), int(rng.integers(0, 7))
     ptr = np.concatenate([np.linspace(0, lead, first + 1).astype(np.int32)[:-1], op.ptr + lead])

@@ -1,6 +1,5 @@
-"""Upper and lower triangles of a record over two dimensions of equal size, gathers of
-elements by linear index, and the dense expansion of a sparse record's ptr and bfix,
-against np.triu / np.tril over the two dimensions, fancy indexing and the dense form."""
+"""Triangles of a record over two dimensions of equal size, gathers by linear index and the
+dense expansion of a sparse record, against np.triu / np.tril and the dense form."""
 import numpy as np
 import pytest
 
@@ -19,8 +18,7 @@ def wrap32(v):
 
 
 def view(rng, s, shape, a, b):
-    """The caller's dim and int32 stride arrays for a shape run on the work stack, dim built
-    by a random signature of each factor kernel."""
+    """dim (by a random signature of each factor kernel) and int32 strides of the view."""
     pad(s.w, rng)
     base = s.w.put_i32(shape)
     dim = i32([1, shape[a], 1, shape[b], 1], stride=int(rng.choice([1, 2])))
@@ -34,8 +32,7 @@ def view(rng, s, shape, a, b):
 
 
 def gather(rng, s, w, op, requested):
-    """401: the operand's elements at the strictly increasing `requested`, checked against
-    the operand's own elements (absent ones empty with constant 0)."""
+    """401: the operand's elements at increasing `requested` (absent ones empty, constant 0)."""
     requested = np.asarray(requested, dtype=np.int64)
     n, at = len(requested), stored_at(op)
     want = {int(L): (element_terms(op, at.get(int(L))), float(op.bfix[at[int(L)]]) if int(L) in at else 0.0)

@@ -1,6 +1,5 @@
-"""Products of a constant matrix and a variable, with their count passes and preparation
-kernels, against NumPy products of the evaluated operands and the merge order of the
-terms; the prepared bucket arrays against NumPy groupings."""
+"""Products of a constant matrix and a variable, their count passes and preparation kernels,
+against NumPy products, the merge order of the terms and NumPy groupings."""
 import dataclasses
 
 import numpy as np
@@ -28,8 +27,7 @@ class Variable:
 
 
 def operands(rng, case, stride, x_on_left, sparse=True):
-    """A random X (sparse ones one-dimensional every fourth case) and triplet M that can be
-    multiplied in the order asked, with fresh stacks: (m, p, X, M's arrays, stacks)."""
+    """(m, p, X, M's arrays, stacks): X (sparse ones 1-D every fourth case) and triplets M."""
     m, n, p = (int(v) for v in rng.integers(0, 5, size=3))
     vector = sparse and case % 4 == 0
     grid = ((1, n) if vector else (m, n)) if x_on_left else ((n, 1) if vector else (n, p))
@@ -43,8 +41,7 @@ def operands(rng, case, stride, x_on_left, sparse=True):
 
 
 def build(s, shape, nelem, nterms, number, a, e0=0, t0=0, nbfix=None):
-    """Reserves a sparse result (and nbfix constants when given), runs the build kernel,
-    checks that nothing outside the result runs changed; returns (its result, the record)."""
+    """Runs the build kernel on a reserved sparse result (nbfix constants), checks what it wrote."""
     pad(s.r, np.random.default_rng(nelem + nterms))
     out = reserve(s.r, 0, e0 + nelem, t0 + nterms, sparse=True)
     if nbfix is not None:
@@ -76,25 +73,23 @@ def sizes(a_stored, b_stored):
     return int(np.count_nonzero(pairs)), int(pairs.sum())
 
 
+def same(arr, *pairs):
+    for base, want in pairs:
+        assert arr[base:base + len(want)].tolist() == np.asarray(want).tolist()
+
+
 def group_columns(s, rng, msubj, nnz, ncols):
     """Groups the triplets by column with 350, checked against NumPy; returns the bases."""
     pad(s.w, rng)
     mcolptr, mperm = s.w.take_i32(ncols + 1), s.w.take_i32(nnz)
-    snap = s.w.snapshot()
+    snaps = snap(s)
     k(350)(ncols, ncols, mcolptr, msubj, nnz, mperm, s.w.i32)
-    s.w.assert_only_changed(snap, i32=[(mcolptr, ncols + 1), (mperm, nnz)])
-    ptr, perm = grouping(msubj[:nnz], ncols)
-    assert s.w.i32[mcolptr:mcolptr + ncols + 1].tolist() == ptr.tolist()
-    assert s.w.i32[mperm:mperm + nnz].tolist() == perm.tolist()
+    only_changed(s, snaps, w=dict(i32=[(mcolptr, ncols + 1), (mperm, nnz)]))
+    same(s.w.i32, *zip((mcolptr, mperm), grouping(msubj[:nnz], ncols)))
     return mcolptr, mperm
 
 
 KINDS = ["sparse X, dense M", "dense X, triplets", "sparse X, triplets", "triplets, sparse X", "triplets, dense X"]
-
-
-def same(arr, *pairs):
-    for base, want in pairs:
-        assert arr[base:base + len(want)].tolist() == np.asarray(want).tolist()
 
 
 @pytest.mark.parametrize("kind", KINDS)
