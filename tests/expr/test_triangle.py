@@ -7,7 +7,7 @@ from support.buffers import i32
 from support.fiveaxis import blocks, block_strides, coordinates, paired_case
 from support.layout import k, only_changed, pad, point, put, snap, some_record, value
 from support.products import EXAMPLE_SPARSE, call, element_terms, elements, result_args, stack_args, stored_at
-from support.records import Record, dense, read, reserve, runs
+from support.records import Record, dense, read, reserve
 from support.stacks import Stacks
 
 FACTORS = [(395, 403), (396, 404), (397, 405)]  # the two signatures of each dim factor
@@ -42,13 +42,11 @@ def gather(rng, s, w, op, requested):
     out = reserve(s.r, 0, n, nnz, sparse=True)
     s.r.i64[out.sp:out.sp + n] = requested
     s.r.i32[out.ptr] = 0
-    rsnap, wsnap = s.r.snapshot(), s.w.snapshot()
+    snaps = snap(s)
     nelem, wsp = (op.nelem, w.sp) if op.sparse else (int(rng.integers(-3, 9)), int(rng.integers(-3, 9)))
     call(401, **stack_args(s), **result_args(out), **result_args(w, "w") | dict(wsp=wsp), n=n, nelem=nelem,
          sparse=int(op.sparse) * int(rng.integers(1, 4)))
-    s.r.assert_only_changed(rsnap, i32=[(out.ptr + 1, n)], i64=[(out.nidxs, nnz)], f64=[(out.cof, nnz),
-                                                                                          (out.bfix, n)])
-    s.w.assert_only_changed(wsnap)
+    only_changed(s, snaps, r=dict(i32=[(out.ptr + 1, n)], i64=[(out.nidxs, nnz)], f64=[(out.cof, nnz), (out.bfix, n)]))
     result = read(s.r, out, 0, n, nnz, sparse=True, shape=op.shape)
     assert elements(result) == want
     return result
@@ -64,24 +62,21 @@ def test_triangle_matches_numpy(seed, sparse):
     dim, stride = view(rng, s, op.shape, a, b)
     w = put(s.w, op, rng)
     e0, t0 = (int(v) for v in rng.integers(0, 30, size=2))
-    wsnap = s.w.snapshot()
-    count = k(399)(dim, int(sparse) * int(rng.integers(1, 4)), op.nelem, w.ptr, e0, t0,
-                   w.sp if sparse else int(rng.integers(0, 9)), stride, lower, s.w.i32, s.w.i64)
-    s.w.assert_only_changed(wsnap)
+    pad(s.r, rng)
+    args = dict(stack_args(s), dim=dim, stride=stride, lower=lower, sparse=int(sparse) * int(rng.integers(1, 4)),
+             n=op.nelem, wptr=w.ptr, rnelem=e0, rnnz=t0, wsp=w.sp if sparse else int(rng.integers(0, 9)))
     c = coordinates(np.arange(op.size), dim.tolist(), block_strides(dim.tolist()))
     positions = np.nonzero(c[3] <= c[1] if lower else c[1] <= c[3])[0]
+    listed, snaps = s.r.take_i64(len(positions)), snap(s)
+    count = call(399, **args)
+    call(400, **args, rsp=listed)
+    only_changed(s, snaps, r=dict(i64=[(listed, len(positions))]))
+    assert s.r.i64[listed:listed + len(positions)].tolist() == positions.tolist()
     at = stored_at(op)
     stored = [int(L) for L in positions if int(L) in at]
     terms = sum(len(element_terms(op, at[L])) for L in stored)
     # A dense count sets the element count; a sparse one adds the stored selected ones.
     assert count == ((e0 + len(stored), t0 + terms) if sparse else (len(positions), t0 + terms))
-
-    pad(s.r, rng)
-    listed = s.r.take_i64(len(positions))
-    rsnap = s.r.snapshot()
-    k(400)(dim, s.r.i64, listed, stride, lower)
-    s.r.assert_only_changed(rsnap, i64=[(listed, len(positions))])
-    assert s.r.i64[listed:listed + len(positions)].tolist() == positions.tolist()
 
     xs = point(rng)
     E = np.moveaxis(value(op, xs), (a, b), (-2, -1))
