@@ -33,7 +33,7 @@ def test_box_size():
     assert k(129)(i32([0, 0, 2], 2), i32([60000, 60000, 7], -1), 3, 1) == wrap32(60000 * 60000 * 5)
 
 
-@pytest.mark.parametrize("seed", range(20))
+@pytest.mark.parametrize("seed", range(12))
 def test_sparse_slice(seed):
     """Count pass (130) and build pass (131) agree with NumPy slicing; nd = 0 is one element."""
     rng = np.random.default_rng(300 + seed)
@@ -62,7 +62,7 @@ def test_sparse_slice(seed):
         assert key.tolist() == [-9]
 
 
-@pytest.mark.parametrize("seed", range(16))
+@pytest.mark.parametrize("seed", range(10))
 def test_dense_slice(seed):
     rng = np.random.default_rng(400 + seed)
     nd = int(rng.integers(0, 5)) if seed > 1 else 0
@@ -98,7 +98,7 @@ def test_joining_index_lists():
     assert nindex.tolist() == [J] * 2 + this[:3].tolist() + [0] * 3 + [J]
 
 
-@pytest.mark.parametrize("seed", range(4))
+@pytest.mark.parametrize("seed", range(3))
 def test_sparse_into_dense_list(seed):
     rng = np.random.default_rng(500 + seed)
     shape, dense, nativeidxs, sparsity = random_variable(rng, int(rng.integers(0, 4)))

