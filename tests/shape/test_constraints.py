@@ -55,21 +55,17 @@ def test_fixed_conic_and_semidefinite_rows(nblocks, msize, nsub, typecode):
     stack, off, values = constants(rng, n)
     slackidxs = rng.integers(0, 1000, size=n).astype(np.int32)
     slackidxs[:1] = 0  # slack variable 0 is stored one-based, as 1
-    want = dict(natconmap_efix=scattered(nrows, 7.5, nat, values), natconmap_lb=scattered(nrows, 7.5, nat, 0.0),
-                natconmap_ub=scattered(nrows, 7.5, nat, 0.0), bnd=scattered(nrows, 7.5, range(n), 0.0),
-                natconmap_idx=scattered(nrows, -1, nat, np.arange(n)),
-                natconmap_blockid=scattered(nrows, -1, nat, blockid),
-                natconmap_type=scattered(nrows, -1, blockid, -1 - typecode),
-                natconmap_slackidx=scattered(nrows, 99, nat, slackidxs + 1))
+    want = {"bnd": (7.5, range(n), 0.0), "natconmap_efix": (7.5, nat, values), "natconmap_lb": (7.5, nat, 0.0),
+            "natconmap_ub": (7.5, nat, 0.0), "natconmap_idx": (-1, nat, np.arange(n)),
+            "natconmap_blockid": (-1, nat, blockid), "natconmap_type": (-1, blockid, -1 - typecode),
+            "natconmap_slackidx": (99, nat, slackidxs + 1)}
+    make = {7.5: f64, -1: i32, 99: i64}
 
     def maps(*names):
-        return {m: f64(np.full(nrows, 7.5), stride) if m in BOUNDS + ("bnd",) else
-                i64(np.full(nrows, 99), stride) if m.endswith("slackidx") else i32(np.full(nrows, -1), stride)
-                for m in names}
+        return {m: make[want[m][0]](np.full(nrows, want[m][0]), stride) for m in names + BOUNDS}
 
-    zero = maps("bnd", *BOUNDS)
-    conic = maps("natconmap_idx", "natconmap_blockid", "natconmap_slackidx", *BOUNDS)
-    sdp = maps("natconmap_idx", "natconmap_blockid", "natconmap_type", *BOUNDS)
+    zero, conic = maps("bnd"), maps("natconmap_idx", "natconmap_blockid", "natconmap_slackidx")
+    sdp = maps("natconmap_idx", "natconmap_blockid", "natconmap_type")
     common = dict(off=off, n=n, nativeidxs=i32(nat, stride), rf64=stack.f64)
     call(61, **zero, **common)
     call(73, **conic, **common, blockid=blockid, slackidxs=i32(slackidxs, stride))
@@ -79,7 +75,7 @@ def test_fixed_conic_and_semidefinite_rows(nblocks, msize, nsub, typecode):
          matsubi=matsubi, matsubj=matsubj, typecode=typecode)
     for got in (zero, conic, sdp):
         for name, values in got.items():
-            np.testing.assert_array_equal(values, want[name], err_msg=name)
+            np.testing.assert_array_equal(values, scattered(nrows, *want[name]), err_msg=name)
     ti, tj = np.tril_indices(msize)
     b, t, s = np.meshgrid(np.arange(nblocks), np.arange(len(ti)), np.arange(nsub), indexing="ij")
     np.testing.assert_array_equal(barsubj, np.r_[(nsub * b + s).ravel(), J32, J32])
