@@ -13,6 +13,10 @@ class Stack:
         self.i32 = np.zeros(size, np.int32)
         self.i64 = np.zeros(size, np.int64)
         self.f64 = np.zeros(size, np.float64)
+        self.clear()
+
+    def clear(self):
+        """Pops everything: the next record goes to the bottom again."""
         self.top = {"i32": 0, "i64": 0, "f64": 0}
 
     def take(self, kind, n):
@@ -28,7 +32,7 @@ class Stack:
                     bfix=self.take("f64", nelem), sp=self.take("i64", nelem) if sparse else -1)
 
 
-r, w, x = Stack(), Stack(), Stack()  # result, work and scratch stacks
+r, w, scr = Stack(), Stack(), Stack()  # result, work and scratch stacks
 shape = np.array([2, 3], np.int32)
 nd, size = 2, 6
 
@@ -65,7 +69,7 @@ def move(b, nelem, nnz, sparse, src, dst):
 
 # 2. The operands move to the work stack; the result stack is free again.
 ops = [move(b, n, n, sp, r, w) for b, n, sp in records]
-r.__init__()
+r.clear()
 
 # 3. The sum 2x - y. Count pass: is any operand dense (then the sum is dense), and how many
 #    terms does it have? Then reserve, zero the runs that the build pass adds into, build.
@@ -85,20 +89,20 @@ F._c_closure_378(int(anydense), field("bfix"), field("cof"), 2, nelem, field("ni
 
 # 4. Condense: sort each element's terms by variable, merge equal ones, drop zeros. The sum
 #    lists x's term before y's, so its terms are out of order and need the full pass.
-w.__init__()
+w.clear()
 c = move(s, rnelem, rnnz, False, r, w)
-r.__init__()
+r.clear()
 tol = 1e-12
 done = F._c_closure_414(c["cof"], tol, 1, rnelem, c["nidxs"], rnnz, c["ptr"], w.f64, w.i32, w.i64)
 longest = F._c_closure_418(0, rnelem, c["ptr"], w.i32)           # most terms of one element
-perm, cnt = x.take("i32", rnnz), x.take("i32", 2 * longest)
-F._c_closure_419(rnelem, c["nidxs"], perm, c["ptr"], w.i32, w.i64, cnt, x.i32)
+perm, cnt = scr.take("i32", rnnz), scr.take("i32", 2 * longest)
+F._c_closure_419(rnelem, c["nidxs"], perm, c["ptr"], w.i32, w.i64, cnt, scr.i32)
 cnnz = F._c_closure_416(c["cof"], tol, rnelem, c["nidxs"], perm, c["ptr"], 0,
-                        w.f64, w.i32, w.i64, x.i32)
+                        w.f64, w.i32, w.i64, scr.i32)
 k = r.record(nd, rnelem, cnnz, sparse=False)
 F._c_closure_417(c["bfix"], c["cof"], tol, 0, nd, rnelem, c["nidxs"], perm, c["ptr"], k["bfix"],
                  k["cof"], r.f64, r.i32, r.i64, k["nidxs"], k["ptr"], k["shape"], 0,
-                 shape, w.f64, w.i32, w.i64, x.i32)
+                 shape, w.f64, w.i32, w.i64, scr.i32)
 
 # 5. Solver rows: count the scalar-variable terms per row, turn the counts into row pointers,
 #    then fill column indexes (scalar variable numbers) and coefficients row by row.
