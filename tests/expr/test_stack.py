@@ -167,22 +167,16 @@ def test_fit_test_checks_every_operand():
     s = Stacks()
     for _ in range(100):
         nd, n = int(rng.integers(0, 4)), int(rng.integers(1, 5))
-        dim = int(rng.integers(0, n + 1))
-        shapes = [tuple(int(v) for v in rng.integers(1, 4, size=nd))]
-        for _ in range(1, n):
-            own, roll = list(shapes[0]), rng.random()
-            if roll < 0.3:
-                own = list(rng.integers(1, 4, size=int(rng.integers(0, 5))))
-            elif roll < 0.5 and nd:
-                own[int(rng.integers(0, nd))] += 1
-            shapes.append(tuple(own))
+        dim, first = int(rng.integers(0, n + 1)), rng.integers(1, 4, size=nd)
+        shapes = [first] + [rng.integers(1, 4, size=int(rng.integers(0, 5))) if rng.random() < 0.3 else
+                            first + (np.arange(nd) == rng.integers(0, 4)) * (rng.random() < 0.3) for _ in range(n - 1)]
         bases = i32([s.w.put_i32(np.asarray(sh, dtype=np.int32)) for sh in shapes])
-        nds = [len(sh) for sh in shapes]
         for i in range(n):
             for mismatch in (0, 1):
-                want = bool(mismatch) or nds[i] != nd or any(shapes[i][d] != shapes[0][d]
-                                                            for d in range(nd) if d != dim)
-                assert k(269)(dim, i, mismatch, nd, i32(nds), int(bases[0]), bases, s.w.i32) is want
+                want = bool(mismatch) or len(shapes[i]) != nd or any(shapes[i][d] != first[d]
+                                                                    for d in range(nd) if d != dim)
+                assert k(269)(dim, i, mismatch, nd, i32([len(sh) for sh in shapes]), int(bases[0]), bases,
+                              s.w.i32) is want
     bases = i32([s.w.put_i32([2, 3]), s.w.put_i32([2, 5, 7])])  # agrees in two sizes, has three
     assert k(269)(1, 1, 0, 2, i32([2, 3]), int(bases[0]), bases, s.w.i32) is True
 

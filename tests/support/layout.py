@@ -61,14 +61,23 @@ def assert_numpy(rng, out, op, *recs):
     np.testing.assert_allclose(value(out, xs), op(*(value(r, xs) for r in recs)), rtol=1e-12, atol=1e-12)
 
 
+def snap(s):
+    """Snapshots of the result, work and scratch stacks of `s`."""
+    return s.r.snapshot(), s.w.snapshot(), s.x.snapshot()
+
+
+def only_changed(s, snaps, r=None, w=None, x=None):
+    """Asserts that nothing outside the given ranges (as for Stack.assert_only_changed) of
+    each stack changed since `snaps`."""
+    for stack, before, ranges in zip((s.r, s.w, s.x), snaps, (r, w, x)):
+        stack.assert_only_changed(before, **(ranges or {}))
+
+
 def guarded(s, call, r=None, w=None, x=None):
-    """call() with the stacks of `s` checked to change only inside the given ranges (as for
-    Stack.assert_only_changed) of the result, work and scratch stacks; returns its result."""
-    stacks = (s.r, s.w, s.x)
-    before = [st.snapshot() for st in stacks]
+    """call() with `only_changed` checked around it; returns its result."""
+    before = snap(s)
     got = call()
-    for st, snap, ranges in zip(stacks, before, (r, w, x)):
-        st.assert_only_changed(snap, **(ranges or {}))
+    only_changed(s, before, r, w, x)
     return got
 
 
