@@ -48,16 +48,6 @@ bool in_box(int64_t L, int32_t nd, Vec<const int64_t> st, Vec<const int32_t> sha
   return true;
 }
 
-RecordIn work_record(Vec<const int32_t> wi32, Vec<const int64_t> wi64, Vec<const double> wf64, int32_t ptrbase,
-                     int32_t nidxsbase, int32_t cofbase, int32_t bfixbase) {
-  return RecordIn{{}, wi32.from(ptrbase), wi64.from(nidxsbase), wf64.from(cofbase), wf64.from(bfixbase), {}};
-}
-
-RecordOut result_record(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, int32_t rptrbase, int32_t rnidxsbase,
-                        int32_t rcofbase, int32_t rbfixbase) {
-  return RecordOut{{}, ri32.from(rptrbase), ri64.from(rnidxsbase), rf64.from(rcofbase), rf64.from(rbfixbase), {}};
-}
-
 }  // namespace
 
 // Picks from a dense operand: result element k is operand element idxs[k], for every

@@ -44,6 +44,17 @@ struct Record {
 using RecordIn = Record<const int32_t, const int64_t, const double>;
 using RecordOut = Record<int32_t, int64_t, double>;
 
+// The ptr, nidxs, cof and bfix runs of a record on the work stack (read) or on the result
+// stack (written), from their bases.
+inline RecordIn work_record(Vec<const int32_t> wi32, Vec<const int64_t> wi64, Vec<const double> wf64,
+                            int32_t ptrbase, int32_t nidxsbase, int32_t cofbase, int32_t bfixbase) {
+  return RecordIn{{}, wi32.from(ptrbase), wi64.from(nidxsbase), wf64.from(cofbase), wf64.from(bfixbase), {}};
+}
+inline RecordOut result_record(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, int32_t rptrbase,
+                               int32_t rnidxsbase, int32_t rcofbase, int32_t rbfixbase) {
+  return RecordOut{{}, ri32.from(rptrbase), ri64.from(rnidxsbase), rf64.from(rcofbase), rf64.from(rbfixbase), {}};
+}
+
 // The terms of stored element e of a record whose ptr run starts at ptrbase on the int32
 // array i32: entries first .. end - 1 of its nidxs and cof runs.
 struct TermRange {

@@ -36,16 +36,6 @@ int64_t permuted_index(int64_t L, int32_t nd, Vec<const int64_t> stride, Vec<con
   return index;
 }
 
-RecordIn work_record(Vec<const int32_t> wi32, Vec<const int64_t> wi64, Vec<const double> wf64, int32_t ptrbase,
-                     int32_t nidxsbase, int32_t cofbase, int32_t bfixbase) {
-  return RecordIn{{}, wi32.from(ptrbase), wi64.from(nidxsbase), wf64.from(cofbase), wf64.from(bfixbase), {}};
-}
-
-RecordOut result_record(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, int32_t rptrbase, int32_t rnidxsbase,
-                        int32_t rcofbase, int32_t rbfixbase) {
-  return RecordOut{{}, ri32.from(rptrbase), ri64.from(rnidxsbase), rf64.from(rcofbase), rf64.from(rbfixbase), {}};
-}
-
 }  // namespace
 
 // Sparse permutation, first step: for the count stored elements (sp at spbase) of an
