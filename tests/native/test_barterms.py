@@ -1,5 +1,4 @@
-"""Solver rows with a constant column and slacks, semidefinite term groups, and the bar
-element positions of lower triangles."""
+"""Solver rows with a constant column and slacks, semidefinite term groups, bar element positions."""
 import itertools
 
 import numpy as np

@@ -1,5 +1,4 @@
-"""Native index maps: bar variable layout and listing, map resets, signed index counts
-and compression."""
+"""Native index maps: bar variable layout and listing, map resets, signed index counts, compression."""
 import numpy as np
 import pytest
 

@@ -1,5 +1,4 @@
-"""Native rows and terms from expression records: compressed rows, slack coefficients,
-dense rows over a variable list, term census and the scalar and bar term lists."""
+"""Native rows and terms: compressed rows, slacks, dense rows, term census, scalar and bar term lists."""
 import numpy as np
 import pytest
 

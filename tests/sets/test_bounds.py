@@ -1,5 +1,4 @@
-"""Unions of lower- and upper-bound lists, dense bound flattening, bound scatters and
-element tables, against plain Python/NumPy oracles."""
+"""Unions of bound lists, dense bound flattening, bound scatters and element tables."""
 import numpy as np
 import pytest
 

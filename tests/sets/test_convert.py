@@ -1,4 +1,4 @@
-"""Shape products, index conversions, five-group folds, shape tables and stack fills."""
+"""Shape products (sparse ones too), index conversions, five-group folds, shape tables, stack fills."""
 import numpy as np
 import pytest
 
@@ -41,6 +41,8 @@ EXAMPLES = [
     (216, dict(init=2, start=0, end=3, resshape=SHAPE), 24, None, None),
     (216, dict(init=2, start=0, end=2, resshape=SHAPE), 6, None, None),
     (220, dict(firsta=[1, 1], lasta=[3, 3], n=2, init=1), 4, None, None),
+    (445, dict(n=2, shape=[70000, 70000], init=1), 4_900_000_000, None, None),  # 64-bit products
+    (451, dict(dims_=[2**31 - 1] * 3, init=5), wrap(5 * (2**31 - 1) ** 3, 64), None, None),
     (230, dict(key=[1, 2, 3], init=1, shape=SHAPE), 23, None, None),
     (231, dict(dest=[0] * 3, lin=23, shape=SHAPE), None, "dest", [1, 2, 3]),
     (231, dict(dest=[0] * 3, lin=77, shape=SHAPE), None, "dest", [6, 1, 1]),  # outermost axis not reduced
@@ -84,8 +86,9 @@ def test_products_sums_and_offsets_match_python():
         init, big = int(rng.integers(-5, 6)), int(rng.integers(-2**40, 2**40))
         m = int(rng.integers(-1, n + 1))
         head = lst[:max(m, 0)]
-        for num in (210, 229, 237, 244):
-            assert call(num, shape=a, dims=a, dim=a, init=big) == wrap(big * prod(lst), 64)
+        for num in (210, 229, 237, 244, 451, 459):
+            assert call(num, shape=a, dims=a, dim=a, dims_=a, init=big) == wrap(big * prod(lst), 64)
+        assert F._c_closure_445(m, a, big) == wrap(prod(head, big), 64)
         for num in (222, 223):
             assert call(num, shape=a, init=init) == wrap(init * prod(lst), 32)
         assert F._c_closure_215(init, m, a) == F._c_closure_245(m, a, init) == wrap(prod(head, init), 32)

@@ -1,5 +1,4 @@
-"""Order and range checks, distinct variables, index sets and tables, row indexes,
-constant-term runs, term counts of picked elements and interleaved index lists."""
+"""Order and range checks, distinct variables, index sets and tables, constant runs, interleaving."""
 import numpy as np
 import pytest
 

@@ -1,6 +1,4 @@
-"""Counting sorts of coordinate lists, distinct coordinates and duplicate merging, the
-scatter of a row-compressed matrix into column order, and the bucket sort of a
-permutation; against bincount, cumsum, stable argsorts and dense NumPy matrices."""
+"""Counting sorts of coordinate lists, duplicate merging, row-to-column scatter, bucket sort."""
 import numpy as np
 import pytest
 
