@@ -125,11 +125,9 @@ template <class... Ts> struct result_of<std::tuple<Ts...>> {
 template <class F> struct fn;
 template <class R, class... A> struct fn<R(A...)> {
   using result = R;
-  using args = std::tuple<A...>;
   static constexpr int arity = sizeof...(A);
   static constexpr Param params[sizeof...(A) + 1] = {param_of<A>::value..., Param{}};
 };
-
 
 constexpr int length(const char* s) {
   int n = 0;
@@ -153,18 +151,7 @@ constexpr bool format_matches(const char* format) {
   return true;
 }
 
-template <class F, size_t N>
-constexpr bool arrays_ascending(const char* const (&names)[N]) {
-  const char* previous = nullptr;
-  for (size_t k = 0; k < N && static_cast<int>(k) < fn<F>::arity; ++k) {
-    if (fn<F>::params[k].letter != 'O') continue;
-    if (previous && compare(previous, names[k]) >= 0) return false;
-    previous = names[k];
-  }
-  return true;
-}
-
-template <class F, size_t N>
+template <size_t N>
 constexpr bool names_unique_and_nonempty(const char* const (&names)[N]) {
   for (size_t a = 0; a < N; ++a) {
     if (!names[a][0]) return false;
@@ -257,11 +244,11 @@ constexpr bool arrays_ascending(const KernelDef& d, const char* const (&names)[N
                 "_c_closure_" #N ": the format string does not match the C++ signature");            \
   static_assert(sizeof(names_##N) / sizeof(names_##N[0]) == ::fragments::sig::fn<F>::arity,           \
                 "_c_closure_" #N ": there must be exactly one name per parameter");                  \
-  static_assert(::fragments::sig::names_unique_and_nonempty<F>(names_##N),                            \
+  static_assert(::fragments::sig::names_unique_and_nonempty(names_##N),                               \
                 "_c_closure_" #N ": parameter names must be distinct and non-empty");                \
-  static_assert(::fragments::sig::arrays_ascending<F>(names_##N),                                     \
-                "_c_closure_" #N ": array parameters must stand in ascending byte order of names");  \
   extern constexpr ::fragments::KernelDef kernel_##N = ::fragments::sig::make_def<F>(N, FORMAT, names_##N, ENTRY); \
+  static_assert(::fragments::sig::arrays_ascending(kernel_##N, names_##N),                            \
+                "_c_closure_" #N ": array parameters must stand in ascending byte order of names");  \
   }
 
 #define FRAGMENT(N, FN, FORMAT, ...) \
@@ -272,6 +259,8 @@ constexpr bool arrays_ascending(const KernelDef& d, const char* const (&names)[N
   inline constexpr const char* names_##N[] = {__VA_ARGS__};                                       \
   static_assert(sizeof(names_##N) / sizeof(names_##N[0]) == kernel_##PRIMARY.nparams,             \
                 "_c_closure_" #N ": there must be exactly one name per parameter");              \
+  static_assert(::fragments::sig::names_unique_and_nonempty(names_##N),                               \
+                "_c_closure_" #N ": parameter names must be distinct and non-empty");                \
   static_assert(::fragments::sig::arrays_ascending(kernel_##PRIMARY, names_##N),                  \
                 "_c_closure_" #N ": array parameters must stand in ascending byte order of names");  \
   extern constexpr ::fragments::KernelDef kernel_##N = ::fragments::sig::renamed(kernel_##PRIMARY, N, names_##N); \

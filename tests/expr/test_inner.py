@@ -4,33 +4,27 @@ import numpy as np
 import pytest
 
 from support.buffers import f64, i64
-from support.layout import k, point, put, random_shape, some_record, value
+from support.layout import k, only_changed, point, put, random_shape, snap, some_record, value
 from support.patterns import coordinate_layouts, random_coordinates
-from support.products import EXAMPLE_DENSE, EXAMPLE_SPARSE, element_terms, stored_at
+from support.products import EXAMPLE_DENSE, EXAMPLE_SPARSE, bases_args, call, element_terms, stack_args, stored_at
 from support.records import Record, values_of
 from support.stacks import Stacks
 
 
 def inner(rng, rec, vsub, vcof, constant=0.0, rnnz0=0, stride=1):
-    """Count pass (290), then build pass (291) of vcof · rec[vsub] after rnnz0 terms; checks
-    what both touch and that the terms are those of the selected elements in vsub order;
-    returns (constant, nidxs, cof) of the scalar."""
+    """Count (290) and build (291) of vcof · rec[vsub] after rnnz0 terms: (constant, nidxs, cof)."""
     s = Stacks(stride=stride)
-    w = put(s.w, rec, rng)
-    sparse, spbase = (1, w.sp) if rec.sparse else (0, -1)
-    at = stored_at(rec)
+    w, at = put(s.w, rec, rng), stored_at(rec)
     want = [n for L in vsub for n, _ in element_terms(rec, at.get(int(L)))]
-    vsub, vcof = i64(vsub, stride), f64(vcof, -stride)
-    wsnap = s.w.snapshot()
-    nnz = k(290)(sparse, rec.nelem, w.ptr, rnnz0, spbase, vsub, s.w.i32, s.w.i64)
+    a = dict(stack_args(s), **bases_args(w) | dict(spbase=w.sp if rec.sparse else -1), sparse=int(rec.sparse),
+             count=rec.nelem, rnnz=rnnz0, vsub=i64(vsub, stride), vcof=f64(vcof, -stride), constant=constant)
+    snaps = snap(s)
+    nnz = call(290, **a)
     assert nnz == rnnz0 + len(want)
     rn, rc = s.r.take_i64(nnz), s.r.take_f64(nnz)
-    rsnap = s.r.snapshot()
-    got = k(291)(constant, w.bfix, w.cof, sparse, rnnz0, rec.nelem, w.nidxs, w.ptr, rc, s.r.f64, s.r.i64, rn,
-                 spbase, vcof, vsub, s.w.f64, s.w.i32, s.w.i64)
+    got = call(291, **a, rnidxsbase=rn, rcofbase=rc)
     assert got[1] == nnz
-    s.w.assert_only_changed(wsnap)
-    s.r.assert_only_changed(rsnap, i64=[(rn + rnnz0, len(want))], f64=[(rc + rnnz0, len(want))])
+    only_changed(s, snaps, r=dict(i64=[(rn + rnnz0, len(want))], f64=[(rc + rnnz0, len(want))]))
     assert s.r.i64[rn + rnnz0:rn + nnz].tolist() == want
     return got[0], s.r.i64[rn + rnnz0:rn + nnz].copy(), s.r.f64[rc + rnnz0:rc + nnz].copy()
 
@@ -72,24 +66,16 @@ def pattern_truth(badrange, unsorted, limit, v):
     return bad, bool(unsorted) or bool(np.any(np.diff(v) <= 0))
 
 
-@pytest.mark.parametrize("vsub, limit", [
-    ([], 0), ([0, 1, 5], 5),  # the last entry may equal limit, the largest valid index
-    ([0, 1, 5], 4), ([-1, 2, 3], 9), ([1, 1, 2], 9), ([3, 2, 4], 9),
-    ([2, -5, 7], 9),  # only the ends are range-tested
-    ([-3, -4], -4),
-])
-def test_pattern_check_cases(vsub, limit):
-    for flags in ((0, 0), (1, 0), (0, 7)):
-        assert k(289)(*flags, limit, i64(vsub, 2)) == pattern_truth(*flags, limit, vsub)
-
-
-def test_pattern_check_random():
+def test_pattern_check():
     rng = np.random.default_rng(5)
+    cases = [([], 0), ([0, 1, 5], 5),  # the last entry may equal limit, the largest valid index
+             ([0, 1, 5], 4), ([-1, 2, 3], 9), ([2, -5, 7], 9), ([-3, -4], -4)]  # only the ends are range-tested
     for _ in range(300):
         v = rng.integers(-3, 20, size=int(rng.integers(0, 6)))
-        v = np.unique(v) if rng.random() < 0.5 else v
-        flags, lim = tuple(int(f) for f in rng.integers(0, 2, size=2)), int(rng.integers(-2, 22))
-        assert k(289)(*flags, lim, i64(v)) == pattern_truth(*flags, lim, v)
+        cases.append((np.unique(v) if rng.random() < 0.5 else v, int(rng.integers(-2, 22))))
+    for vsub, limit in cases:
+        for flags in ((0, 0), (1, 0), (0, 7)):
+            assert k(289)(*flags, limit, i64(vsub, 2)) == pattern_truth(*flags, limit, vsub)
 
 
 def test_linear_indexes_of_rows_match_ravel_multi_index():

@@ -1,13 +1,12 @@
-"""A constant matrix on the left of an expression (triplet or dense matrix, dense or sparse
-expression) against NumPy products of the evaluated operands, the merge order of the
-terms and the count passes; the triplet checks against NumPy tests of range and order."""
+"""A constant matrix (triplets or dense) on the left of a dense or sparse record, against NumPy
+products of the evaluated operands and the merge order of the terms."""
 import numpy as np
 import pytest
 
 from support.buffers import f64, i32
-from support.layout import k, pad, point, put, some_record, value
-from support.products import (EXAMPLE_DENSE, EXAMPLE_SPARSE, assert_elements, bases_args, call, dense_of, grouping,
-                              product_elements, random_triplets, stack_args, stored_at)
+from support.layout import k, only_changed, pad, point, put, snap, some_record, value
+from support.products import (EXAMPLE_DENSE, EXAMPLE_SPARSE, assert_elements, bases_args, call, dense_of, element_terms,
+                              grouping, product_elements, random_triplets, stack_args, stored_at)
 from support.records import Record, read, reserve, runs
 from support.stacks import Stacks
 
@@ -16,10 +15,8 @@ TRIPLETS_DENSE, DENSE_SPARSE, TRIPLETS_SPARSE = MODES
 
 
 def left_product(rng, mode, M, e, stride=1):
-    """Builds M E with kernel 346 as the caller does, after the count pass (344 for a sparse
-    E, 345 for a dense one) that must agree with what it writes; checks that only the result
-    runs were written; returns (result, expected elements, M dense). M is a dense array or
-    triplets (subi, subj, val, m)."""
+    """M E (M dense or triplets (subi, subj, val, m)) by 346 after the count pass 344 / 345 that
+    must agree with it; returns (result, expected elements, M dense)."""
     n, p = e.shape
     if mode == DENSE_SPARSE:
         m, mdense, mstored = M.shape[0], M, np.ones(M.shape, bool)
@@ -35,16 +32,10 @@ def left_product(rng, mode, M, e, stride=1):
         pad(s.x, rng)
         ptr, perm = grouping(e.sp % p if p else e.sp, p)
         a.update(ecolptr=s.x.put_i32(ptr), eperm=s.x.put_i32(perm), spbase=w.sp)
-    at = stored_at(e)
-    estored = np.zeros(n * p, bool)
-    estored[e.linear()] = True
-
-    def pair(i, kk, c):
-        j, v = at[kk * p + c], mdense[i, kk]
-        nidxs, cof = e.terms(j)
-        return list(zip(nidxs.tolist(), (v * cof).tolist())), v * e.bfix[j]
-
-    expected = product_elements(mstored, estored.reshape(n, p), pair, dense_result=mode == DENSE_SPARSE)
+    at, estored = stored_at(e), np.isin(np.arange(n * p), e.linear()).reshape(n, p)
+    pair = lambda i, kk, c: ([(nn, mdense[i, kk] * cc) for nn, cc in element_terms(e, at[kk * p + c])],
+                             mdense[i, kk] * e.bfix[at[kk * p + c]])
+    expected = product_elements(mstored, estored, pair, dense_result=mode == DENSE_SPARSE)
     nelem, nterms = len(expected), sum(len(t) for t, _ in expected.values())
     # msparse is read only for a sparse E; any non-zero value means triplets.
     sparse, msparse = {TRIPLETS_DENSE: (0, int(rng.integers(0, 2))), DENSE_SPARSE: (1, 0),
@@ -54,19 +45,13 @@ def left_product(rng, mode, M, e, stride=1):
     assert tuple(call(345 if mode == TRIPLETS_DENSE else 344, **a, rnelem=e0, rnnz=t0)) == (
         e0 * (mode != DENSE_SPARSE) + nelem, t0 * (mode != DENSE_SPARSE) + nterms)
 
-    sparse_result = mode != DENSE_SPARSE
     pad(s.r, rng)
-    out = reserve(s.r, 0, nelem, nterms, sparse_result)
-    if not sparse_result:
-        out.sp = int(rng.integers(0, 9))
-    snaps = s.r.snapshot(), s.w.snapshot(), s.x.snapshot()
-    assert call(346, **a, **bases_args(out, "r")) is None
-    if not sparse_result:
-        out.sp = None
-    s.r.assert_only_changed(snaps[0], **runs(out, 0, nelem, nterms))
-    s.w.assert_only_changed(snaps[1])
-    s.x.assert_only_changed(snaps[2])
-    return read(s.r, out, 0, nelem, nterms, sparse_result, shape=(m, p)), expected, mdense
+    out = reserve(s.r, 0, nelem, nterms, mode != DENSE_SPARSE)
+    snaps = snap(s)
+    rsp = {} if out.sp is not None else dict(rspbase=int(rng.integers(0, 9)))  # not read for a dense result
+    assert call(346, **a, **bases_args(out, "r") | rsp) is None
+    only_changed(s, snaps, r=runs(out, 0, nelem, nterms))
+    return read(s.r, out, 0, nelem, nterms, mode != DENSE_SPARSE, shape=(m, p)), expected, mdense
 
 
 @pytest.mark.parametrize("mode", MODES)

@@ -1,15 +1,14 @@
-"""Products of a constant matrix (triplets, dense, linear pattern) and a 2-D expression
-record and their diagonals: count and build passes on random records against NumPy
-products of the evaluated operands and against the terms each element holds in merge order."""
+"""Products of a constant matrix (triplets, dense, pattern) and a 2-D record and their diagonals,
+against NumPy on the evaluated operands and the terms of each element in merge order."""
 import numpy as np
 import pytest
 
 from support.buffers import f64, i32, i64
-from support.layout import appended_runs, pad, point, read_appended, some_record, value
+from support.layout import appended_runs, only_changed, pad, point, put, read_appended, snap, some_record, value
 from support.products import (EXAMPLE_DENSE, EXAMPLE_SPARSE, assert_elements, bases_args, call, dense_of,
                               elements_by_column, elements_by_row, entries_by_column, entry_row_pointers,
                               met_elements, random_triplets, stack_args, stored_at)
-from support.records import Record, evaluate, place, read, reserve, runs
+from support.records import Record, evaluate, read, reserve, runs
 from support.stacks import Stacks
 
 SEEDS = range(20)
@@ -23,15 +22,14 @@ class Case:
     """An operand E on the work stack, triplets M, and the stacks."""
 
     def __init__(self, rng, E, triplets=((), (), ())):
-        self.rng, self.E = rng, E
-        self.s = Stacks(4096, stride=int(rng.choice([1, 2])))
-        pad(self.s.w, rng)
-        self.eb = place(self.s.w, E)
+        self.rng, self.E, self.s = rng, E, Stacks(4096, stride=int(rng.choice([1, 2])))
+        self.eb = put(self.s.w, E, rng)
         pad(self.s.r, rng)
         pad(self.s.x, rng)
         self.msubi, self.msubj, self.mval = (np.asarray(v) for v in triplets)
         self.M = {(a, b): v for a, b, v in zip(self.msubi.tolist(), self.msubj.tolist(), self.mval)}
         self.xs = point(rng)
+        self.Ev = value(E, self.xs)
 
     def args(self, **more):
         st = int(self.rng.choice([1, 2]))
@@ -39,37 +37,25 @@ class Case:
                     mval=f64(self.mval, st)) | more
 
     def meet(self, items):
-        """(linear, pairs) per result position from the candidate (E linear index, M position)
-        pairs in merge order: a pair counts where E stores the element and M has the entry."""
+        """(linear, pairs) per position from candidate (E linear index, M position) pairs met in both."""
         at = stored_at(self.E)
         return [(lin, [(at[el], self.M[mp]) for el, mp in cand if el in at and mp in self.M]) for lin, cand in items]
 
     def build(self, number, a, nelem, nnz, sparse=True, e0=0, t0=0, x_written=(), fresh=False, nd=0):
-        """Reserves the result, runs the build kernel and checks that it wrote only the
-        result runs; returns (its result, the record written)."""
-        out = reserve(self.s.r, nd, e0 + nelem, t0 + nnz, sparse=sparse)
-        snaps = {w: getattr(self.s, w).snapshot() for w in "rwx"}
+        """Runs the build kernel on a reserved result, checks what it wrote; returns (its result, record)."""
+        r, out = self.s.r, reserve(self.s.r, nd, e0 + nelem, t0 + nnz, sparse=sparse)
+        snaps = snap(self.s)
         ret = call(number, **a, **bases_args(out, "r"))
-        if fresh:
-            assert self.s.r.i32[out.ptr] == 0
-            allowed = runs(out, nd, nelem, nnz)
-        else:
-            allowed = appended_runs(out, e0, t0, nelem, nnz, sparse)
-        self.s.r.assert_only_changed(snaps["r"], **allowed)
-        self.s.w.assert_only_changed(snaps["w"])
-        self.s.x.assert_only_changed(snaps["x"], i32=list(x_written))
-        if fresh:
-            return ret, read(self.s.r, out, nd, nelem, nnz, sparse=True)
-        return ret, read_appended(self.s.r, out, e0, t0, nelem, nnz, (), sparse)
+        assert not fresh or r.i32[out.ptr] == 0
+        only_changed(self.s, snaps, r=runs(out, nd, nelem, nnz) if fresh else appended_runs(
+            out, e0, t0, nelem, nnz, sparse), x=dict(i32=list(x_written)))
+        return ret, read(r, out, nd, nelem, nnz, sparse=True) if fresh else read_appended(
+            r, out, e0, t0, nelem, nnz, (), sparse)
 
     def check(self, got, shape, positions, want_value, keep_all=False, constants=True):
         got.shape = shape
         assert_elements(got, met_elements(self.E, positions, keep_all, constants))
         np.testing.assert_allclose(evaluate(got, *self.xs), want_value, atol=1e-9)
-
-    @property
-    def Ev(self):
-        return value(self.E, self.xs)
 
 
 def offsets(rng):
@@ -81,8 +67,7 @@ def em_items(m, n, p):
 
 
 def e_times_m(c, kind, m, n, p, e0=0, t0=0):
-    """E M through the caller's sequence: sparse E and M (331/332), dense E (333/334) or a
-    dense M (336, either E); count pass == build pass. Returns the record written."""
+    """E M: sparse E and M (331/332), dense E (333/334) or dense M (336); count pass == build pass."""
     rng, E = c.rng, c.E
     a = c.args(m=m, n=n, p=p, rnelem=e0, rnnz=t0)
     if kind == "sparse":

@@ -1,23 +1,23 @@
 """Counting sorts that group matrix entries and stored elements by row or column, the
 checks of a constant matrix, and scaling of a run, against NumPy."""
+import itertools
+
 import numpy as np
 import pytest
 
 from support.buffers import i32, i64
-from support.layout import k, pad, some_record
+from support.layout import k, only_changed, pad, put, snap, some_record
 from support.products import (call, elements_by_column, elements_by_row, entries_by_column, entry_row_pointers,
-                              grouping, random_triplets)
-from support.records import place
+                              grouping, random_triplets, stack_args)
 from support.stacks import Stacks
 
 
 def grouped(s, where, fill):
     """Runs fill() and checks that it wrote only the stack runs it took."""
     stack = getattr(s, where)
-    top, snaps = stack.top["i32"], {w: getattr(s, w).snapshot() for w in "rwx"}
+    top, snaps = stack.top["i32"], snap(s)
     out = fill()
-    for w in "rwx":
-        getattr(s, w).assert_only_changed(snaps[w], i32=[(top, stack.top["i32"] - top)] if w == where else [])
+    only_changed(s, snaps, **{where: dict(i32=[(top, stack.top["i32"] - top)])})
     return out
 
 
@@ -27,8 +27,7 @@ def test_groupings_match_bincount_and_stable_argsort(seed):
     m, n, p = (int(v) for v in rng.integers(0, 5, size=3))
     s = Stacks(1024, stride=int(rng.choice([1, 2])))
     E = some_record(rng, (m, n), sparse=True)
-    pad(s.w, rng)
-    eb = place(s.w, E)
+    eb = put(s.w, E, rng)
     where = str(rng.choice(["w", "x"]))
     pad(s.x, rng)
     arr = getattr(s, where).i32
@@ -53,17 +52,15 @@ def test_groupings_match_bincount_and_stable_argsort(seed):
 
 def test_step_kernels_on_empty_and_negative_ranges():
     s = Stacks(64)
-    snaps = {w: getattr(s, w).snapshot() for w in "wx"}
-    for number, arr in ((295, s.w.i32), (308, s.w.i32), (328, s.x.i32), (323, s.x.i32), (335, s.x.i32)):
-        call(number, n=-1, base=5, wi32=arr, xi32=arr)  # n + 1 = 0 entries
-    for number, arr in ((297, s.w.i32), (310, s.w.i32), (312, s.w.i32), (330, s.x.i32), (327, s.x.i32),
-                        (343, s.x.i32)):
-        call(number, n=0, base=5, wi32=arr, xi32=arr)
-    assert call(306, n=0, base=5, count=3, wi32=s.w.i32) == 3
-    s.w.assert_only_changed(snaps["w"])
-    s.x.assert_only_changed(snaps["x"])
-    call(295, n=0, base=5, wi32=s.w.i32)
-    s.w.assert_only_changed(snaps["w"], i32=[(5, 1)])
+    snaps = snap(s)
+    for number in (295, 308, 328, 323, 335):
+        call(number, n=-1, base=5, **stack_args(s))  # n + 1 = 0 entries
+    for number in (297, 310, 312, 330, 327, 343):
+        call(number, n=0, base=5, **stack_args(s))
+    assert call(306, n=0, base=5, count=3, **stack_args(s)) == 3
+    only_changed(s, snaps)
+    call(295, n=0, base=5, **stack_args(s))
+    only_changed(s, snaps, w=dict(i32=[(5, 1)]))
 
 
 @pytest.mark.parametrize("seed", range(60))
@@ -83,24 +80,20 @@ def test_triplet_and_pattern_checks(seed):
             msubi[[t, j]], msubj[[t, j]] = msubi[[j, t]], msubj[[j, t]]
     out = lambda i, j: bool(np.any((i < 0) | (i >= nrows) | (j < 0) | (j >= ncols)))
     disorder = lambda i, j: bool(np.any(np.diff(i.astype(np.int64) * (1 << 32) + j) <= 0))
-    args = dict(nrows=nrows, ncols=ncols, nnz=nnz, msubi=i32(msubi, 2), msubj=i32(msubj))
-    a, b, n = args["msubi"], args["msubj"], int(rng.integers(0, nnz + 1))
+    n = int(rng.integers(0, nnz + 1))
     bad, uns = out(msubi, msubj), disorder(msubi, msubj)
-    for badrange in (0, 1):
-        for unsorted in (0, 1):
-            for number in (302, 315, 322):
-                assert call(number, badrange=badrange, unsorted=unsorted, **args) == (bad or bool(badrange),
-                                                                                     uns or bool(unsorted))
-            # 347 reads the first n triplets and, once one is out of range, returns the order flag given.
-            stop = badrange or out(msubi[:n], msubj[:n])
-            assert k(347)(badrange, unsorted, nrows, ncols, n, a, b) == (
-                bool(stop), bool(unsorted) or (not stop and disorder(msubi[:n], msubj[:n])))
-        assert k(362)(badrange, nrows, ncols, a, b) is (bool(badrange) or bad)
-        assert k(363)(badrange, a, b) is (bool(badrange) or uns)
-    for result in (0, 1):
-        assert call(337, result=result, **args) is (not bad)
-        assert call(338, result=result, **args) is (not uns)
-        assert k(361)(nrows, ncols, a, b, result) is (bool(result) and not bad and not uns)
+    for badrange, unsorted, result in itertools.product((0, 1), repeat=3):
+        f = dict(nrows=nrows, ncols=ncols, nnz=nnz, msubi=i32(msubi, 2), msubj=i32(msubj), badrange=badrange,
+                 unsorted=unsorted, result=result)
+        for number in (302, 315, 322):
+            assert call(number, **f) == (bad or bool(badrange), uns or bool(unsorted))
+        # 347 reads the first n triplets and, once one is out of range, returns the order flag given.
+        stop = badrange or out(msubi[:n], msubj[:n])
+        assert call(347, **f | dict(nnz=n)) == (bool(stop), bool(unsorted) or (not stop and disorder(msubi[:n],
+                                                                                                      msubj[:n])))
+        assert (call(362, **f), call(363, **f)) == (bool(badrange) or bad, bool(unsorted) or uns)
+        assert (call(337, **f), call(338, **f)) == (not bad, not uns)
+        assert call(361, **f) is (bool(result) and not bad and not uns)
     msp, size = msubi.astype(np.int64) * ncols + msubj, nrows * ncols
     want = (bool(np.any((msp < 0) | (msp >= size))), bool(np.any(np.diff(msp) <= 0)))
     assert call(316, badrange=0, unsorted=0, msp=i64(msp, 2), size=size) == want
@@ -122,10 +115,10 @@ def test_scale_run(count1, count2):
     s = Stacks(64, stride=2)
     values = np.arange(1.0, 21.0)
     base = s.w.put_f64(values)
-    snap = s.w.snapshot()
+    snaps = snap(s)
     call(320, factor=-2.5, base=base + 2, f64=s.w.f64, count1=count1, count2=count2)
     n = max(count1 + count2, 0)
-    s.w.assert_only_changed(snap, f64=[(base + 2, n)])
+    only_changed(s, snaps, w=dict(f64=[(base + 2, n)]))
     want = values.copy()
     want[2:2 + n] *= -2.5
     assert s.w.f64[base:base + 20].tolist() == want.tolist()

@@ -1,13 +1,13 @@
-"""Symmetric part (E + Eᵀ)/2 of a record over two dimensions of equal size: dense through a
-count and a build pass, sparse through mirror indexes, a radix sort, a count and a build
-pass. Checked against NumPy on the evaluated operand and element by element."""
+"""Symmetric part (E + Eᵀ)/2 of a record over two dimensions of equal size, dense and sparse,
+against NumPy on the evaluated operand and element by element."""
 import numpy as np
 import pytest
 
 from support.buffers import i32, i64
 from support.fiveaxis import blocks, block_strides, mirror, paired_case
-from support.layout import appended_runs, k, pad, point, put, read_appended, some_record, value
-from support.products import EXAMPLE_DENSE, EXAMPLE_SPARSE, element_terms, elements, stored_at
+from support.layout import appended_runs, k, only_changed, pad, point, put, read_appended, snap, some_record, value
+from support.products import (EXAMPLE_DENSE, EXAMPLE_SPARSE, call, element_terms, elements, result_args, stack_args,
+                              stored_at)
 from support.records import Record, read, reserve, runs
 from support.stacks import Stacks
 
@@ -24,8 +24,7 @@ def view(shape, a, b):
 
 
 def expected(op, a, b):
-    """linear index -> (terms, constant) of the symmetric part: the element's terms halved,
-    then its mirror's halved; a diagonal element unchanged."""
+    """linear index -> (terms, constant): own terms halved, then the mirror's; the diagonal unchanged."""
     dim = blocks(op.shape, a, b)
     st = block_strides(dim)
     at = stored_at(op)
@@ -43,40 +42,44 @@ def expected(op, a, b):
 
 
 def sparse_sympart(rng, s, op, a, b, sortidx=MIRROR_ORDER):
-    """The caller's sequence for a sparse operand: mirror indexes, identity permutation,
-    radix sort, count, reserve, build."""
+    """Sparse: mirror indexes, identity, radix sort (a pass per block of more than one entry, in
+    sortidx order), count, build."""
     dim, stride = view(op.shape, a, b)
     n = op.nelem
     w = put(s.w, op, rng)
     tsp, src, dst = s.w.take_i64(n), s.w.take_i32(n), s.w.take_i32(n)
     ncnt = max(int(dim[q]) for q in sortidx) + 1
     cnt = s.w.take_i32(ncnt)
-    snap = s.w.snapshot()
+    wsnap = s.w.snapshot()
     k(409)(dim, n, tsp, w.sp, stride, s.w.i64)
     k(407)(src, n, s.w.i32)
     perm, other = k(408)(src, dim, n, cnt, i32(sortidx), tsp, stride, dst, s.w.i32, s.w.i64)
-    s.w.assert_only_changed(snap, i32=[(src, n), (dst, n), (cnt, ncnt)], i64=[(tsp, n)])
-    assert {perm, other} == {src, dst}
+    s.w.assert_only_changed(wsnap, i32=[(src, n), (dst, n), (cnt, ncnt)], i64=[(tsp, n)])
     mirrors = s.w.i64[tsp:tsp + n]
     assert mirrors.tolist() == mirror(op.sp, blocks(op.shape, a, b), stride.tolist()).tolist()
-    assert s.w.i32[perm:perm + n].tolist() == np.argsort(mirrors, kind="stable").tolist()
+    order, ends = np.arange(n), [src, dst]
+    for q in sortidx:
+        if dim[q] > 1:
+            order = order[np.argsort((mirrors[order] // stride[q]) % dim[q], kind="stable")]
+            ends.reverse()
+    assert (perm, other) == tuple(ends)
+    assert s.w.i32[perm:perm + n].tolist() == order.tolist()
+    if list(sortidx) != list(MIRROR_ORDER):
+        return None
 
     e0, t0 = (int(v) for v in rng.integers(0, 50, size=2))
-    ne, nt = k(410)(perm, n, w.ptr, e0, t0, tsp, w.sp, s.w.i32, s.w.i64)
-    ne, nt = ne - e0, nt - t0
+    a = dict(stack_args(s), **result_args(w, "w"), perm=perm, n=n, tsp=tsp, rnelem=e0, rnnz=t0)
+    ne, nt = (v - d for v, d in zip(call(410, **a), (e0, t0)))
     pad(s.r, rng)
     out = reserve(s.r, 0, ne, nt, sparse=True)
-    rsnap, wsnap = s.r.snapshot(), s.w.snapshot()
-    k(411)(w.bfix, w.cof, perm, n, w.nidxs, w.ptr, out.bfix, out.cof, s.r.f64, s.r.i32, s.r.i64, out.nidxs,
-           out.ptr, out.sp, tsp, w.sp, s.w.f64, s.w.i32, s.w.i64)
-    s.r.assert_only_changed(rsnap, **runs(out, 0, ne, nt))
-    s.w.assert_only_changed(wsnap)
+    snaps = snap(s)
+    call(411, **a, **result_args(out))
+    only_changed(s, snaps, r=runs(out, 0, ne, nt))
     return read(s.r, out, 0, ne, nt, sparse=True, shape=op.shape)
 
 
 def dense_sympart(rng, s, op, a, b):
-    """The caller's sequence for a dense operand placed after `first` elements of another
-    record in one ptr run, appended to a result that already holds elements and terms."""
+    """Dense, after `first` elements of another record in one ptr run, appended to a result."""
     dim, stride = view(op.shape, a, b)
     first, lead = int(rng.integers(0, 4)), int(rng.integers(0, 7))
     ptr = np.concatenate([np.linspace(0, lead, first + 1).astype(np.int32)[:-1], op.ptr + lead])
@@ -93,12 +96,11 @@ def dense_sympart(rng, s, op, a, b):
     e0, t0 = (int(v) for v in rng.integers(0, 5, size=2))
     pad(s.r, rng)
     out = reserve(s.r, 0, e0 + op.nelem, t0 + rnnz)
-    rsnap, wsnap = s.r.snapshot(), s.w.snapshot()
-    got = k(413)(w.bfix + shift, w.cof, dim, start, w.nidxs, w.ptr + shift, e0, out.bfix, out.cof, s.r.f64,
-                 s.r.i32, s.r.i64, out.nidxs, t0, out.ptr, stride, s.w.f64, s.w.i32, s.w.i64)
+    snaps = snap(s)
+    got = call(413, **stack_args(s), **result_args(out), dim=dim, first=start, rnelem=e0, rnnz=t0, stride=stride,
+               wbfix=w.bfix + shift, wcof=w.cof, wnidxs=w.nidxs, wptr=w.ptr + shift)
     assert got == (start + op.nelem, e0 + op.nelem, t0 + rnnz)
-    s.r.assert_only_changed(rsnap, **appended_runs(out, e0, t0, op.nelem, rnnz))
-    s.w.assert_only_changed(wsnap)
+    only_changed(s, snaps, r=appended_runs(out, e0, t0, op.nelem, rnnz))
     return read_appended(s.r, out, e0, t0, op.nelem, rnnz, op.shape)
 
 
@@ -108,6 +110,9 @@ def test_symmetric_part_matches_numpy(seed, sparse):
     rng = np.random.default_rng(1000 * sparse + seed)
     op, a, b = paired_case(rng, sparse)
     s = Stacks(4096, stride=int(rng.choice([1, 2])))
+    if sparse and seed % 3 == 0:  # the radix passes in another order: only the permutation
+        sparse_sympart(rng, s, op, a, b, [int(v) for v in rng.choice(5, size=4, replace=False)])
+        return
     result = (sparse_sympart if sparse else dense_sympart)(rng, s, op, a, b)
     assert elements(result) == expected(op, a, b)
     xs = point(rng)
@@ -136,28 +141,6 @@ def test_examples(op, a, b, want):
     assert lists(r) == (want or lists(op))
 
 
-@pytest.mark.parametrize("seed", range(10))
-def test_radix_passes_run_in_the_given_order(seed):
-    rng = np.random.default_rng(50 + seed)
-    op, a, b = paired_case(rng, True)
-    dim, stride = view(op.shape, a, b)
-    sortidx = [int(v) for v in rng.choice(5, size=4, replace=False)]
-    s = Stacks(1024)
-    n = op.nelem
-    keys = s.w.put_i64(mirror(op.sp, dim.tolist(), stride.tolist()))
-    src, dst = s.w.put_i32(np.arange(n)), s.w.take_i32(n)
-    cnt = s.w.take_i32(max(int(dim[q]) for q in sortidx) + 1)
-    got = k(408)(src, dim, n, cnt, i32(sortidx), keys, stride, dst, s.w.i32, s.w.i64)
-    order, ends = np.arange(n), [src, dst]
-    mirrors = s.w.i64[keys:keys + n]
-    for q in sortidx:
-        if dim[q] > 1:
-            order = order[np.argsort((mirrors[order] // stride[q]) % dim[q], kind="stable")]
-            ends.reverse()
-    assert got == tuple(ends)
-    assert s.w.i32[got[0]:got[0] + n].tolist() == order.tolist()
-
-
 def test_view_strides_wrap_in_64_bits():
     dim = [1 << 20, 1 << 20, 1 << 20, 1 << 20, 3]
     stride = i64([0, 0, 0, 0, 5], stride=2)
@@ -167,7 +150,7 @@ def test_view_strides_wrap_in_64_bits():
 
 def test_empty_operands():
     s = Stacks(64)
-    snap = s.r.snapshot(), s.w.snapshot()
+    snaps = snap(s)
     dim, stride = i32([2, 0, 3, 0, 1]), i64([0, 0, 0, 0, 1])
     k(406)(dim, stride)
     assert k(412)(dim, 3, 9, stride, s.w.i32) == 9
@@ -177,5 +160,4 @@ def test_empty_operands():
     assert k(408)(3, dim, 0, 3, i32(MIRROR_ORDER), 3, stride, 7, s.w.i32, s.w.i64) == (3, 7)
     assert s.w.i32[3:7].tolist() == [0, 0, 0, 0]
     assert k(410)(3, 0, 3, 5, 6, 3, 3, s.w.i32, s.w.i64) == (5, 6)
-    s.r.assert_only_changed(snap[0])
-    s.w.assert_only_changed(snap[1], i32=[(3, 4)])
+    only_changed(s, snaps, w=dict(i32=[(3, 4)]))

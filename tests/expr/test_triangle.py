@@ -1,23 +1,16 @@
-"""Upper and lower triangles of a record over two dimensions of equal size, gathers of
-elements by linear index, and the dense expansion of a sparse record's ptr and bfix,
-against np.triu / np.tril over the two dimensions, fancy indexing and the dense form."""
+"""Triangles of a record over two dimensions of equal size, gathers by linear index and the
+dense expansion of a sparse record, against np.triu / np.tril and the dense form."""
 import numpy as np
 import pytest
 
-from support.buffers import JUNK, i32
+from support.buffers import i32
 from support.fiveaxis import blocks, block_strides, coordinates, paired_case
-from support.layout import k, pad, point, put, some_record, value
-from support.products import EXAMPLE_SPARSE, element_terms, elements, stored_at
-from support.records import Record, dense, read, reserve, runs
+from support.layout import k, only_changed, pad, point, put, snap, some_record, value
+from support.products import EXAMPLE_SPARSE, call, element_terms, elements, result_args, stack_args, stored_at
+from support.records import Record, dense, read, reserve
 from support.stacks import Stacks
 
-# The two signatures of each dim factor: (kernel, call(dim, base, wi32, after, before)).
-LEADING = [(395, lambda f, d, base, w, _, before: f(d, base, w, before)),
-           (403, lambda f, d, base, w, _, before: f(d, before, base, w))]
-MIDDLE = [(396, lambda f, d, base, w, after, before: f(d, base, w, after, before)),
-          (404, lambda f, d, base, w, after, before: f(d, after, before, base, w))]
-TRAILING = [(397, lambda f, d, base, w, after, before: f(d, before, base, w, after)),
-            (405, lambda f, d, base, w, after, before: f(d, after, before, base, w))]
+FACTORS = [(395, 403), (396, 404), (397, 405)]  # the two signatures of each dim factor
 
 
 def wrap32(v):
@@ -25,14 +18,12 @@ def wrap32(v):
 
 
 def view(rng, s, shape, a, b):
-    """The caller's dim and int32 stride arrays for a shape run on the work stack, dim built
-    by a random signature of each factor kernel."""
+    """dim (by a random signature of each factor kernel) and int32 strides of the view."""
     pad(s.w, rng)
     base = s.w.put_i32(shape)
     dim = i32([1, shape[a], 1, shape[b], 1], stride=int(rng.choice([1, 2])))
-    for table, after, before in ((LEADING, -1, a), (MIDDLE, a, b), (TRAILING, b, len(shape))):
-        number, fn = table[int(rng.integers(0, 2))]
-        fn(k(number), dim, base, s.w.i32, after, before)
+    for pair, after, before in zip(FACTORS, (-1, a, b), (a, b, len(shape))):
+        call(int(rng.choice(pair)), dim=dim, base=base, wi32=s.w.i32, after=after, before=before, n=before)
     assert dim.tolist() == blocks(shape, a, b)
     stride = i32([-9, -9, -9, -9, 1])
     k(398)(dim, stride)
@@ -41,8 +32,7 @@ def view(rng, s, shape, a, b):
 
 
 def gather(rng, s, w, op, requested):
-    """401: the operand's elements at the strictly increasing `requested`, checked against
-    the operand's own elements (absent ones empty with constant 0)."""
+    """401: the operand's elements at increasing `requested` (absent ones empty, constant 0)."""
     requested = np.asarray(requested, dtype=np.int64)
     n, at = len(requested), stored_at(op)
     want = {int(L): (element_terms(op, at.get(int(L))), float(op.bfix[at[int(L)]]) if int(L) in at else 0.0)
@@ -52,13 +42,11 @@ def gather(rng, s, w, op, requested):
     out = reserve(s.r, 0, n, nnz, sparse=True)
     s.r.i64[out.sp:out.sp + n] = requested
     s.r.i32[out.ptr] = 0
-    rsnap, wsnap = s.r.snapshot(), s.w.snapshot()
+    snaps = snap(s)
     nelem, wsp = (op.nelem, w.sp) if op.sparse else (int(rng.integers(-3, 9)), int(rng.integers(-3, 9)))
-    k(401)(w.bfix, w.cof, n, int(op.sparse) * int(rng.integers(1, 4)), nelem, w.nidxs, w.ptr, out.bfix, out.cof,
-           s.r.f64, s.r.i32, s.r.i64, out.nidxs, out.ptr, out.sp, wsp, s.w.f64, s.w.i32, s.w.i64)
-    s.r.assert_only_changed(rsnap, i32=[(out.ptr + 1, n)], i64=[(out.nidxs, nnz)], f64=[(out.cof, nnz),
-                                                                                          (out.bfix, n)])
-    s.w.assert_only_changed(wsnap)
+    call(401, **stack_args(s), **result_args(out), **result_args(w, "w") | dict(wsp=wsp), n=n, nelem=nelem,
+         sparse=int(op.sparse) * int(rng.integers(1, 4)))
+    only_changed(s, snaps, r=dict(i32=[(out.ptr + 1, n)], i64=[(out.nidxs, nnz)], f64=[(out.cof, nnz), (out.bfix, n)]))
     result = read(s.r, out, 0, n, nnz, sparse=True, shape=op.shape)
     assert elements(result) == want
     return result
@@ -74,24 +62,21 @@ def test_triangle_matches_numpy(seed, sparse):
     dim, stride = view(rng, s, op.shape, a, b)
     w = put(s.w, op, rng)
     e0, t0 = (int(v) for v in rng.integers(0, 30, size=2))
-    wsnap = s.w.snapshot()
-    count = k(399)(dim, int(sparse) * int(rng.integers(1, 4)), op.nelem, w.ptr, e0, t0,
-                   w.sp if sparse else int(rng.integers(0, 9)), stride, lower, s.w.i32, s.w.i64)
-    s.w.assert_only_changed(wsnap)
+    pad(s.r, rng)
+    args = dict(stack_args(s), dim=dim, stride=stride, lower=lower, sparse=int(sparse) * int(rng.integers(1, 4)),
+             n=op.nelem, wptr=w.ptr, rnelem=e0, rnnz=t0, wsp=w.sp if sparse else int(rng.integers(0, 9)))
     c = coordinates(np.arange(op.size), dim.tolist(), block_strides(dim.tolist()))
     positions = np.nonzero(c[3] <= c[1] if lower else c[1] <= c[3])[0]
+    listed, snaps = s.r.take_i64(len(positions)), snap(s)
+    count = call(399, **args)
+    call(400, **args, rsp=listed)
+    only_changed(s, snaps, r=dict(i64=[(listed, len(positions))]))
+    assert s.r.i64[listed:listed + len(positions)].tolist() == positions.tolist()
     at = stored_at(op)
     stored = [int(L) for L in positions if int(L) in at]
     terms = sum(len(element_terms(op, at[L])) for L in stored)
     # A dense count sets the element count; a sparse one adds the stored selected ones.
     assert count == ((e0 + len(stored), t0 + terms) if sparse else (len(positions), t0 + terms))
-
-    pad(s.r, rng)
-    listed = s.r.take_i64(len(positions))
-    rsnap = s.r.snapshot()
-    k(400)(dim, s.r.i64, listed, stride, lower)
-    s.r.assert_only_changed(rsnap, i64=[(listed, len(positions))])
-    assert s.r.i64[listed:listed + len(positions)].tolist() == positions.tolist()
 
     xs = point(rng)
     E = np.moveaxis(value(op, xs), (a, b), (-2, -1))
@@ -126,31 +111,20 @@ def test_triangle_counts(op, a, b, lower, e0, t0, want):
 def test_dense_expansion(seed):
     rng = np.random.default_rng(5000 + seed)
     shape = tuple(int(v) for v in rng.integers(0, 5, size=int(rng.integers(1, 3))))
-    op = some_record(rng, shape, True)
+    op = some_record(rng, shape, True) if seed else Record((2, 3), [0], [], [], [], sp=[])  # nothing: all zero
     s = Stacks(1024, stride=int(rng.choice([1, 2])))
     pad(s.r, rng)
     sp = s.r.put_i64(op.sp)
     pad(s.x, rng)
     xbfix, xptr = s.x.put_f64(op.bfix), s.x.put_i32(op.ptr)
     rptr, rbfix = s.r.take_i32(op.size + 1), s.r.take_f64(op.size)
-    rsnap, xsnap = s.r.snapshot(), s.x.snapshot()
-    got = k(402)(rbfix, 0, op.nelem, rptr, s.r.f64, s.r.i32, s.r.i64, op.size, sp, xbfix, s.x.f64, s.x.i32, xptr)
-    assert got == op.nelem
-    s.r.assert_only_changed(rsnap, i32=[(rptr + 1, op.size)], f64=[(rbfix, op.size)])
-    s.x.assert_only_changed(xsnap)
+    snaps = snap(s)
+    assert k(402)(rbfix, 0, op.nelem, rptr, s.r.f64, s.r.i32, s.r.i64, op.size, sp, xbfix, s.x.f64, s.x.i32,
+                  xptr) == op.nelem
+    only_changed(s, snaps, r=dict(i32=[(rptr + 1, op.size)], f64=[(rbfix, op.size)]))
     full = dense(op)
     assert s.r.i32[rptr + 1:rptr + op.size + 1].tolist() == full.ptr[1:].tolist()
     assert s.r.f64[rbfix:rbfix + op.size].tolist() == full.bfix.tolist()
-
-
-def test_dense_expansion_of_nothing_is_zero():
-    s = Stacks(64)
-    s.x.i32[10] = 0  # the sparse ptr[0]
-    rsnap = s.r.snapshot()
-    assert k(402)(20, 0, 0, 5, s.r.f64, s.r.i32, s.r.i64, 6, 3, 3, s.x.f64, s.x.i32, 10) == 0
-    s.r.assert_only_changed(rsnap, i32=[(6, 6)], f64=[(20, 6)])
-    assert s.r.i32[5] == JUNK[np.int32] and s.r.i32[6:12].tolist() == [0] * 6
-    assert s.r.f64[20:26].tolist() == [0.0] * 6
 
 
 @pytest.mark.parametrize("number, nd, want", [(393, 3, [4, 5, 6, -1, -1, -1]), (394, 1, [-1, 6, 7, 8, -1, -1]),

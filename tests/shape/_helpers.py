@@ -2,10 +2,20 @@
 import numpy as np
 
 import fragments
+from support.stubs import kernels
+
+PARAMS = {kn.number: [p.name for p in kn.params] for kn in kernels()}
+LAYOUTS = ["C", "F", "strided"]
 
 
 def k(n):
     return getattr(fragments, f"_c_closure_{n}")
+
+
+def call(kernel, /, **args):
+    """A kernel with its arguments by parameter name; arrays left out are passed as None."""
+    assert set(args) <= set(PARAMS[kernel]), set(args) - set(PARAMS[kernel])
+    return k(kernel)(*(args.get(p) for p in PARAMS[kernel]))
 
 
 def wrap32(v):
@@ -24,8 +34,7 @@ def row_major(shape):
 
 
 def random_shape(rng, nd=None, low=0, high=6):
-    if nd is None:
-        nd = int(rng.integers(0, 6))
+    nd = int(rng.integers(0, 6)) if nd is None else nd
     return [int(s) for s in rng.integers(low, high, size=nd)]
 
 

@@ -3,21 +3,18 @@ and NumPy's stable argsort."""
 import numpy as np
 import pytest
 
-from shape._helpers import k, midx_matrix, random_shape, row_major
+from shape._helpers import LAYOUTS, call, k, midx_matrix, random_shape, row_major
 from support.buffers import i32, i64
-
-LAYOUTS = ["C", "F", "strided"]
 
 
 def random_rows(rng, shape, n):
-    """n multi-indexes within shape (none when a dimension is empty), with repeats."""
     if n == 0 or 0 in shape:
         return np.zeros((0, len(shape)), dtype=np.int32)
     pool = np.stack([rng.integers(0, s, size=max(1, n // 2)) for s in shape], axis=1)
     return pool[rng.integers(0, len(pool), size=n)].astype(np.int32)
 
 
-@pytest.mark.parametrize("seed", range(12))
+@pytest.mark.parametrize("seed", range(8))
 def test_conversion(seed):
     rng = np.random.default_rng(seed)
     nd = int(rng.integers(0, 4))
@@ -31,20 +28,20 @@ def test_conversion(seed):
     stride = int(rng.choice([1, 2, -3]))
     out = i64(np.full(n, -5), stride=stride)
     st = i32(row_major(shape), -stride)
-    result = k(38)(0, n, i32(shape, stride), midx_matrix(rows, LAYOUTS[seed % 3]), out, st)
+    assert call(38, flag=0, n=n, shape=i32(shape, stride), sp=midx_matrix(rows, LAYOUTS[seed % 3]), sparsity=out,
+                strides=st) is (bad is not None)
     good = n if bad is None else bad
-    assert result is (bad is not None)
     assert out[:good].tolist() == [int(np.ravel_multi_index(tuple(r), shape)) if nd else 0 for r in rows[:good]]
     assert (out[good:] == -5).all()
     out = i64(np.full(n, -5))
     assert k(38)(1, n, i32(shape), rows, out, st) is True and (out == -5).all()  # an earlier failure passes on
 
 
-@pytest.mark.parametrize("seed", range(12))
+@pytest.mark.parametrize("seed", range(8))
 def test_row_sort(seed):
     rng = np.random.default_rng(100 + seed)
     nd = int(rng.integers(1, 5))
-    shape = random_shape(rng, nd, 0 if seed % 5 == 0 else 1, 6)
+    shape = random_shape(rng, nd, 0 if seed % 4 == 0 else 1, 6)
     n = int(rng.integers(0, 40)) if 0 not in shape else 0
     rows = random_rows(rng, shape, n)
     stride = int(rng.choice([1, 2, -2]))
@@ -78,7 +75,7 @@ def test_identity(n):
 
 
 @pytest.mark.parametrize("steps", [(173, 175, 176, 177, 178), (195, 196, 197, 198, 199)])
-@pytest.mark.parametrize("seed", range(6))
+@pytest.mark.parametrize("seed", range(4))
 def test_linear_sort(steps, seed):
     strides, clear, count, accumulate, scatter = (k(n) for n in steps)
     rng = np.random.default_rng(200 + seed)

@@ -2,7 +2,7 @@
 import numpy as np
 import pytest
 
-from shape._helpers import k
+from shape._helpers import call, k
 from support.buffers import JUNK, f64, i32, i64
 
 J = JUNK[np.int64]
@@ -26,7 +26,7 @@ def test_dense_expansion(n):
 
 
 @pytest.mark.parametrize("counts,build,pattern", [((143, 145), 144, 146), ((153, 155), 154, 156)])
-@pytest.mark.parametrize("seed", range(8))
+@pytest.mark.parametrize("seed", range(5))
 def test_sparse_expansion(counts, build, pattern, seed):
     """Count, build and pattern passes over a sparse lower triangle agree with the full matrix;
     each stored entry comes in order, its mirror straight after it."""
@@ -38,16 +38,15 @@ def test_sparse_expansion(counts, build, pattern, seed):
     full = np.zeros((n, n), dtype=np.int64)
     full.flat[sp] = idxs.astype(np.int64) + 1
     full = full + np.tril(full, -1).T
-    want_sp = np.flatnonzero(full)
+    count = np.count_nonzero(full)
     for c in counts:
-        assert k(c)(n, 5, i64(sp, 2)) - 5 == len(want_sp)
-    count = len(want_sp)
+        assert k(c)(n, 5, i64(sp, 2)) - 5 == count
     ridxs, rsp = junk64(count + 2, 2), junk64(count + 2, -1)
     k(build)(n, i32(idxs, 2), ridxs, rsp, i64(sp))
     assert (ridxs[count:] == J).all() and (rsp[count:] == J).all()
-    got_sp, got_idx = rsp[:count], ridxs[:count]
-    np.testing.assert_array_equal(np.sort(got_sp), want_sp)
-    np.testing.assert_array_equal(got_idx, full.flat[got_sp])
+    got_sp = rsp[:count]
+    np.testing.assert_array_equal(np.sort(got_sp), np.flatnonzero(full))
+    np.testing.assert_array_equal(ridxs[:count], full.flat[got_sp])
     stored = np.isin(got_sp, sp)
     np.testing.assert_array_equal(got_sp[stored], sp)
     mirrors = np.flatnonzero(~stored)
@@ -65,7 +64,7 @@ def test_one_based_native_indexes(n):
     assert r.tolist() == (values.astype(np.int64) + 1).tolist() + [J]
 
 
-@pytest.mark.parametrize("n", [0, 1, 2, 3, 5, 7])
+@pytest.mark.parametrize("n", [0, 1, 4])
 def test_triangle_coordinates_and_diagonal(n):
     count = n * (n + 1) // 2
     si, sj = i32(np.full(count + 1, -9), 2), i32(np.full(count + 1, -9), -1)
@@ -74,28 +73,23 @@ def test_triangle_coordinates_and_diagonal(n):
     np.testing.assert_array_equal(si, np.r_[ti, -9])
     np.testing.assert_array_equal(sj, np.r_[tj, -9])
     want = np.r_[np.where(ti == tj, -1.0, 0.5), 0.5, 0.5]
-    for call in (lambda m: k(62)(n, m), lambda m: k(68)(m, n)):
+    for f in (62, 68):
         matcof = f64(np.full(count + 2, 0.5), 2)
-        call(matcof)
+        call(f, n=n, matcof=matcof)
         np.testing.assert_array_equal(matcof, want)
 
 
 @pytest.mark.parametrize("nouter,msize,nmid,nq,nblock", [
-    (1, 3, 1, 3, 1), (2, 3, 2, 3, 2), (1, 4, 3, 6, 1), (2, 3, 1, 2, 2), (1, 1, 1, 1, 3), (0, 3, 1, 3, 1),
-    (2, 0, 2, 2, 1)])
+    (2, 3, 2, 3, 2), (1, 4, 3, 6, 1), (2, 3, 1, 2, 2), (0, 3, 1, 3, 1), (2, 0, 2, 2, 1)])
 def test_mirror_semidefinite_entries(nouter, msize, nmid, nq, nblock):
     rng = np.random.default_rng(msize + 10 * nmid)
     dims = (nouter, msize, nmid, msize, nblock)
-    # Read order: row-major over (a, column q, r, row i, u), lower part (i >= q) of the first nq columns.
-    a, q, r, i, u = np.indices(dims)
-    read = (i >= q) & (q < nq)
-    count = int(read.sum())
-    values = rng.integers(-50, 50, size=count + 3)
+    _, q, _, i, _ = np.indices(dims)
+    read = (i >= q) & (q < nq)  # read row-major, lower part of the first nq columns
+    values = rng.integers(-50, 50, size=read.sum() + 3)
     expected = np.zeros(dims, dtype=np.int64)
-    expected[read] = -values[:count] - 1
+    expected[read] = -values[:read.sum()] - 1
     expected = expected + np.swapaxes(np.where(read & (i > q), expected, 0), 1, 3)
-    size = int(np.prod(dims))
-    residxs = i64(np.zeros(size + 2), 2)
-    stride = [int(np.prod(dims[j + 1:])) for j in range(4)]
-    k(151)(nouter, msize, nmid, nq, nblock, i64(values, -1), residxs, *stride)
+    residxs = i64(np.zeros(expected.size + 2), 2)
+    k(151)(nouter, msize, nmid, nq, nblock, i64(values, -1), residxs, *[int(np.prod(dims[j + 1:])) for j in range(4)])
     np.testing.assert_array_equal(residxs, np.r_[expected.ravel(), 0, 0])

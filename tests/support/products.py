@@ -32,8 +32,13 @@ def call(number, /, **args):
 
 
 def stack_args(s):
-    return dict(ri32=s.r.i32, ri64=s.r.i64, rf64=s.r.f64, wi32=s.w.i32, wi64=s.w.i64, wf64=s.w.f64,
-                xi32=s.x.i32)
+    """The arrays of the three stacks under the kernels' names (ri32 .. xf64)."""
+    return {f"{w}{t}": getattr(getattr(s, w), t) for w in "rwx" for t in ("i32", "i64", "f64")}
+
+
+def result_args(b, prefix="r"):
+    """The bases of a record under the names rptr, rnidxs, rcof, rbfix, rsp (other prefix: wptr ..)."""
+    return {f"{prefix}{name}": getattr(b, name) for name in ("ptr", "nidxs", "cof", "bfix", "sp")}
 
 
 def bases_args(b, prefix=""):
