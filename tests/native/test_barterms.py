@@ -1,5 +1,4 @@
-"""Solver rows with a constant column and slacks, semidefinite term groups, and the bar
-element positions of lower triangles."""
+"""Solver rows with a constant column and slacks, semidefinite term groups, bar element positions."""
 import itertools
 
 import numpy as np
@@ -23,8 +22,7 @@ def build(model, rec, slack=None, constidx=None, start=0, stride=1):
     snap = st.snapshot()
     size = nscalar + n * (2 if slack is not None else 1)
     subj, cof = i32(np.full(size + 1, NOWHERE), stride), np.full(size + 1, SENTINEL)
-    ptrb = i64(np.full(n + 1, -1), stride)
-    ptrb[0] = start
+    ptrb = i64([start] + [-1] * n, stride)
     F._c_closure_54(b.bfix, constidx, cof, b.cof, n, b.nidxs, b.ptr, ptrb, st.f64, st.i32, st.i64,
                     None if slack is None else i32(slack, stride), subj)
     assert ptrb[n] - start == size and subj[size] == NOWHERE and cof[size] == SENTINEL
@@ -34,8 +32,7 @@ def build(model, rec, slack=None, constidx=None, start=0, stride=1):
     matnnz = i64(np.full(ngroups + 1, -1), stride)
     matsubi, matsubj = (i32(np.full(nbar + 1, NOWHERE), stride) for _ in range(2))
     matcof = np.full(nbar + 1, SENTINEL)
-    ptr = i64(np.full(n + 1, -1), stride)
-    ptr[0] = 0
+    ptr = i64([0] + [-1] * n, stride)
     assert F._c_closure_55(0, 0, barsubj, b.cof, matcof, matdim, matnnz, matsubi, matsubj, model.natbarvar_dim,
                            model.natbarvar_i, model.natbarvar_idx, model.natbarvar_j, b.nidxs, n, ptr, b.ptr,
                            st.f64, st.i32, st.i64) == (nbar, ngroups)

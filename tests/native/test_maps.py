@@ -1,5 +1,4 @@
-"""Native index maps: bar variable layout and listing, map resets, signed index counts
-and compression."""
+"""Native index maps: bar variable layout and listing, map resets, signed index counts, compression."""
 import numpy as np
 import pytest
 
@@ -46,29 +45,21 @@ def test_layout_and_dimensions_at_offset_through_strides(stride):
     F._c_closure_2(4, 3, dims, 2)
     F._c_closure_2(9, 0, dims, 0)
     assert list(dims) == [-1, -1, 4, 4, 4, -1]
-
-
-def test_layout_pointers_advance_without_elements():
     idx, ii, jj = (np.full(3, -9, np.int32) for _ in range(3))
     ptr = np.array([5, 0, 0, 0], np.int64)
     F._c_closure_3(2, 0, 0, 3, ii, idx, jj, ptr, 0)  # dim <= 0: pointers only
     F._c_closure_3(2, 2, 1, 0, ii, idx, jj, ptr, 0)  # n = 0: nothing
-    assert list(ptr) == [5, 7, 9, 11]
-    assert np.all(idx == -9) and np.all(ii == -9) and np.all(jj == -9)
+    assert list(ptr) == [5, 7, 9, 11] and np.all(idx == -9) and np.all(ii == -9) and np.all(jj == -9)
 
 
-@pytest.mark.parametrize("count", [0, -2])
-def test_empty_entry_lists_nothing_and_reads_no_bar_maps(count):
-    res0, res1 = np.full(2, -1, np.int32), np.full(2, -1, np.int64)
-    F._c_closure_0(i32([count]), i32([1 << 30]), res0, 0)
-    F._c_closure_1(i32([7]), i64([0]), i32([count]), i32([1 << 30]), res1, 0)
-    assert list(res0) == [-1, -1] and list(res1) == [-1, -1]
-
-
-def test_element_count_beyond_32_bits():
+def test_empty_entries_read_no_bar_maps_and_element_counts_pass_32_bits():
+    for count in (0, -2):
+        res0, res1 = np.full(2, -1, np.int32), np.full(2, -1, np.int64)
+        F._c_closure_0(i32([count]), i32([1 << 30]), res0, 0)
+        F._c_closure_1(i32([7]), i64([0]), i32([count]), i32([1 << 30]), res1, 0)
+        assert list(res0) == [-1, -1] and list(res1) == [-1, -1]
     # 46341 × 46342 / 2 positions; a zero-stride result keeps only the last one.
-    cell = np.zeros(1, np.int64)
-    d = 46341
+    cell, d = np.zeros(1, np.int64), 46341
     F._c_closure_1(i32([d]), i64([5]), i32([1]), i32([0]), np.lib.stride_tricks.as_strided(cell, (8,), (0,)), 0)
     assert cell[0] == 5 + d * (d + 1) // 2 - 1
 

@@ -1,5 +1,4 @@
-"""Native rows and terms from expression records: compressed rows, slack coefficients,
-dense rows over a variable list, term census and the scalar and bar term lists."""
+"""Native rows and terms: compressed rows, slacks, dense rows, term census, scalar and bar term lists."""
 import numpy as np
 import pytest
 
@@ -19,8 +18,7 @@ def test_compressed_rows_reassemble_the_value(seed):
     start, stride = [0, 0, 3, 7][seed], [1, -1, 2, 1][seed]
     st = Stack(stride=1 + seed % 2)
     b, n = place(st, rec), rec.nelem
-    rptrb = i64(np.zeros(n + 1), stride)
-    rptrb[0] = start
+    rptrb = i64([start] + [0] * n, stride)
     snap = st.snapshot()
     F._c_closure_16(n, b.nidxs, b.ptr, rptrb, st.i32, st.i64)
     counts = np.array(rptrb)

@@ -1,5 +1,4 @@
-"""Solution values gathered through signed indexes and slack codes, and clearing of
-solution ranges."""
+"""Solution values gathered through signed indexes and slack codes; clearing of solution ranges."""
 import numpy as np
 import pytest
 

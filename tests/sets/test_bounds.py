@@ -1,5 +1,4 @@
-"""Unions of lower- and upper-bound lists, dense bound flattening, bound scatters and
-element tables, against plain Python/NumPy oracles."""
+"""Unions of bound lists, dense bound flattening, bound scatters and element tables."""
 import numpy as np
 import pytest
 
@@ -39,11 +38,6 @@ def test_union_matches_a_dictionary_merge(seed, stride):
     assert list(lbv) == [table[k][0] for k in keys] and list(ubv) == [table[k][1] for k in keys]
     if stride != 1:  # only the two chosen columns of the rows after the first were written
         assert np.all(base[0] == -99) and np.all(base[1:, 1::2] == -99)
-
-
-def test_union_of_absent_lists_is_empty():
-    assert F._c_closure_238(None, None, 4, None, None) == 4
-    F._c_closure_239(np.zeros((0, 2), np.int32), None, None, None, None, None, None, None, None)
 
 
 @pytest.mark.parametrize("nrows,ncols,pos", [(0, 3, 2), (3, 0, 5), (1, 1, 0), (3, 4, 2), (2, 5, 7)])
@@ -89,10 +83,12 @@ def test_scatter_positions_beyond_32_bits_are_not_wrapped():
     assert list(x) == [4.0, 9.0]
 
 
-def test_element_table_writes_both_columns():
+def test_element_table_and_union_of_absent_lists():
     inst = np.full((4, 3), -1, dtype=np.int32)
     F._c_closure_243(inst[:, 1:], i32([5, 6, 7], 2), i32([8, 9, 10]))
     assert inst.tolist() == [[-1, 5, 8], [-1, 6, 9], [-1, 7, 10], [-1, -1, -1]]
     inst_t = np.full((2, 3), -1, dtype=np.int32)  # a transposed (column-major) table
     F._c_closure_243(inst_t.T, i32([1, 2]), i32([3, 4]))
     assert inst_t.tolist() == [[1, 2, -1], [3, 4, -1]]
+    assert F._c_closure_238(None, None, 4, None, None) == 4
+    F._c_closure_239(np.zeros((0, 2), np.int32), None, None, None, None, None, None, None, None)

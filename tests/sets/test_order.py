@@ -1,5 +1,4 @@
-"""Order and range checks, distinct variables, index sets and tables, row indexes,
-constant-term runs, term counts of picked elements and interleaved index lists."""
+"""Order and range checks, distinct variables, index sets and tables, constant runs, interleaving."""
 import numpy as np
 import pytest
 
@@ -65,19 +64,18 @@ def test_distinct_variables_match_numpy_unique(seed):
     assert end == pos + len(distinct)
 
 
-def test_index_sets_tables_and_row_indexes():
+def test_index_sets_tables_row_indexes_constant_runs_and_term_counts():
     r = i32([J32] * 6, 2)
     F._c_closure_235(r, i32([3, 1, 4], -2))
     F._c_closure_236(r, i32([3, 1, 4], -2), i32([1, 5], 3))
     assert list(r) == [3, 1, 4, 1, 5, J32]
     F._c_closure_236(r, None, i32([9]))  # no first set: the second goes first
     assert r[0] == 9
-    t = int_table(4, 3, step=2)
+    t, u = int_table(4, 3, step=2), int_table(2, 4, step=2)
     F._c_closure_246(t, i32([5, 6, 7], -1))
+    F._c_closure_247(u, i32([8, 9], 2))
     assert t.tolist() == [[5, J32, J32], [6, J32, J32], [7, J32, J32], [J32] * 3]
-    t = int_table(2, 4, step=2)
-    F._c_closure_247(t, i32([8, 9], 2))
-    assert t.tolist() == [[8, 9, J32, J32], [J32] * 4]
+    assert u.tolist() == [[8, 9, J32, J32], [J32] * 4]
     rng = np.random.default_rng(202)
     for _ in range(3):
         counts = rng.integers(0, 4, size=int(rng.integers(0, 8)))
@@ -85,22 +83,17 @@ def test_index_sets_tables_and_row_indexes():
         out = i32([J32] * (off + int(ptrb[-1]) + 1), 2)
         F._c_closure_202(len(counts), off, i64(ptrb, -1), out)
         assert list(out) == [J32] * off + list(np.repeat(np.arange(len(counts)), counts)) + [J32]
-
-
-def test_constant_runs_and_term_counts():
-    rng = np.random.default_rng(0)
     a, b = rng.normal(size=6), rng.normal(size=6)
     for kernel in (F._c_closure_201, F._c_closure_203):
         bfix = f64(a, -2)
         kernel(bfix, f64(b, 3), 4)
         np.testing.assert_array_equal(bfix, np.concatenate([a[:4] + b[:4], a[4:]]))
-    bfix = f64(a)
+    bfix, res = f64(a), f64([0.0] * 6, 2)
     F._c_closure_203(bfix, None, 6)
-    np.testing.assert_array_equal(bfix, a)
-    res = f64([0.0] * 6, 2)
     F._c_closure_204(f64(a, -1), 5, res)
     F._c_closure_204(f64(b), 5, None)
     F._c_closure_204(None, 5, res)
+    np.testing.assert_array_equal(bfix, a)
     np.testing.assert_array_equal(res, np.concatenate([a[:5], [0.0]]))
     counts = rng.integers(0, 5, size=10)
     wi32 = i32(np.concatenate([[J32] * 3, [0], np.cumsum(counts)]), -2)
@@ -109,16 +102,16 @@ def test_constant_runs_and_term_counts():
     assert F._c_closure_256(i64([]), 3, 4, wi32) == 4
 
 
-@pytest.mark.parametrize("seed", range(3))
-def test_interleaving_matches_a_column_stack(seed):
-    rng = np.random.default_rng(seed)
-    shape = rng.integers(1, 4, size=seed)  # seed 0: a scalar shape, one entry per list
-    P, L = int(np.prod(shape)), int(rng.integers(1, 5))
-    cols = [rng.integers(-50, 50, size=P + 1) for _ in range(L)]
-    nat = i32([J32] * (P * L + 1), 2)
-    F._c_closure_217(L, nat, len(shape), objects([i32(c, int(rng.choice([1, 2, -3]))) for c in cols]),
-                     i32(shape, -1))
-    assert list(nat) == list(np.column_stack(cols)[:P].ravel()) + [J32]
+def test_interleaving_matches_a_column_stack():
+    rng = np.random.default_rng(0)
+    for nd in range(3):
+        shape = rng.integers(1, 4, size=nd)  # nd 0: a scalar shape, one entry per list
+        P, L = int(np.prod(shape)), int(rng.integers(1, 5))
+        cols = [rng.integers(-50, 50, size=P + 1) for _ in range(L)]
+        nat = i32([J32] * (P * L + 1), 2)
+        lists = objects([i32(c, int(rng.choice([1, 2, -3]))) for c in cols])
+        F._c_closure_217(L, nat, nd, lists, i32(shape, -1))
+        assert list(nat) == list(np.column_stack(cols)[:P].ravel()) + [J32]
 
 
 def test_interleaving_missing_lists_and_sizes_not_positive():

@@ -1,6 +1,4 @@
-"""Coordinate lists and dense matrices against NumPy: listing (row-major, np.nonzero order
-once zeros are dropped), scattering back, extents, range checks, row pointers of a
-row-sorted list, block transposes and shifted diagonal patterns."""
+"""Coordinate lists and dense matrices: listing, zero dropping, scatter, extents, pointers, blocks."""
 import numpy as np
 import pytest
 
@@ -51,7 +49,7 @@ def test_dense_round_trip_matches_numpy(how):
         assert np.array_equal(r.reshape(nrows, ncols), dense)
 
 
-def test_drop_zeros_and_count():
+def test_drop_zeros_count_and_row_pointers():
     vals = [0.0, -0.0, np.nan, -1.5, np.inf, 2.0, -np.inf, 0.0]  # zeros and NaN dropped
     keep = [3, 4, 5, 6]
     assert k(475)(0, f64(vals, -2)) == 4
@@ -64,6 +62,11 @@ def test_drop_zeros_and_count():
     r = f64([7.0] * 4, -2)
     k(478)(2, r, i32([1, 1, 0]), i32([0, 0, 1], 2), f64([1.0, 2.0, 3.0]))  # the later of two entries wins
     assert list(r) == [7.0, 3.0, 2.0, 7.0]
+    # An entry of another row stops the advance; `end` bounds it; p starts anywhere.
+    for args, ret, ptrb in [((3, 3, 0), 3, [0, 2, 2]), ((4, 6, 1), 3, [1, 2, 2, 3]), ((2, 1, 0), 1, [0, 1])]:
+        got = i64([J64] * len(ptrb))
+        assert k(477)(*args, got, i32([9, 0, 2, 1, 3, 3] if args[2] else [0, 0, 2])) == ret and list(got) == ptrb
+    assert k(477)(0, 5, 4, i64([]), i32([])) == 4
 
 
 def test_extents_and_range_checks():
@@ -78,14 +81,6 @@ def test_extents_and_range_checks():
         bad = bool(np.any((subi < 0) | (subi >= m) | (subj < 0) | (subj >= nc)))
         assert k(474)(m, nc, n, 0, i32(subi), i32(subj, -1)) == bad
         assert k(474)(m, nc, n, 3, i32(subi), i32(subj)) is True
-
-
-def test_row_pointers_of_row_sorted_lists():
-    # An entry of another row stops the advance; `end` bounds it; p starts anywhere.
-    for args, ret, ptrb in [((3, 3, 0), 3, [0, 2, 2]), ((4, 6, 1), 3, [1, 2, 2, 3]), ((2, 1, 0), 1, [0, 1])]:
-        got = i64([J64] * len(ptrb))
-        assert k(477)(*args, got, i32([9, 0, 2, 1, 3, 3] if args[2] else [0, 0, 2])) == ret and list(got) == ptrb
-    assert k(477)(0, 5, 4, i64([]), i32([])) == 4
 
 
 def test_block_to_column_major():

@@ -1,5 +1,4 @@
-"""Index-linked lists threaded through next/prev arrays, against a model that keeps each
-list as a Python list of node numbers, under random chain, move, walk and copy operations."""
+"""Index-linked lists in next/prev arrays against a model of Python lists of node numbers."""
 import numpy as np
 import pytest
 
@@ -55,7 +54,7 @@ def test_random_pool_operations_match_list_model(stride):
         assert sorted(sum(lists, [])) == list(range(size))
 
 
-def test_chains_write_only_their_links():
+def test_chains_moves_and_walks_worked_examples():
     nxt, prv = i32([J32] * 8), i32([J32] * 8)
     k(485)(2, 6, nxt, prv)
     assert list(nxt) == [J32] * 2 + [3, 4, 5] + [J32] * 3 and list(prv) == [J32] * 3 + [2, 3, 4] + [J32] * 2
@@ -65,9 +64,6 @@ def test_chains_write_only_their_links():
     k(479)(1, nxt, prv)
     k(479)(0, nxt, prv)
     assert list(nxt) == [J32] * 3 and list(prv) == [J32] * 3
-
-
-def test_worked_examples_and_empty_moves():
     assert k(484)(5, i32([]), 1) == 5 and k(484)(5, i32([]), 0) == 5  # no step reads nothing
     assert k(483)(5, 0, i32([]), 1) == (5, 0)
     nxt = i32([2, -1, 1])

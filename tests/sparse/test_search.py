@@ -1,6 +1,4 @@
-"""Search steps against np.searchsorted, the merge step against a Python merge, key
-ranges against NumPy minima and maxima, the fill, and the two odometers against
-itertools.product."""
+"""Search and merge steps, key ranges, the fill and the two odometers against Python references."""
 import itertools
 
 import numpy as np

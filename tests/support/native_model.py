@@ -1,5 +1,4 @@
-"""A small native model: scalar variables and bar variables laid out by the layout kernels,
-random terms naming both, and the symmetric matrices that bar terms stand for."""
+"""A small native model: scalar and bar variables laid out by the layout kernels, random terms."""
 import numpy as np
 
 import fragments as F
