@@ -14,7 +14,7 @@
 // terms of e in order with coefficients times v, and v times e's constant. Terms of
 // different pairs are concatenated: equal variables are not merged, zero products are
 // kept.
-#include "kernels/expr/record.h"
+#include "kernels/expr/matprod.h"
 
 namespace fragments::expr {
 namespace {
@@ -220,23 +220,10 @@ struct Permuted {
 // advances both). Returns whether any pair matched.
 template <class EItem, class EKey, class MItem, class MKey, class Match>
 bool merge(const Side<EItem, EKey>& es, const Side<MItem, MKey>& ms, Match match) {
-  bool matched = false;
-  int64_t a = es.range.first, b = ms.range.first;
-  while (a < es.range.end && b < ms.range.end) {
-    const int64_t e = es.item(a), t = ms.item(b);
-    const int64_t x = es.key(e), y = ms.key(t);
-    if (x < y) {
-      ++a;
-    } else if (y < x) {
-      ++b;
-    } else {
-      match(e, t);
-      matched = true;
-      ++a;
-      ++b;
-    }
-  }
-  return matched;
+  const auto e_key = [&](int64_t a) { return es.key(es.item(a)); };
+  const auto m_key = [&](int64_t b) { return ms.key(ms.item(b)); };
+  const auto pair = [&](int64_t a, int64_t b) { match(es.item(a), ms.item(b)); };
+  return merge_equal_keys(es.range.first, es.range.end, e_key, ms.range.first, ms.range.end, m_key, pair) > 0;
 }
 
 // Sparse E (m × n, stored elements grouped by row through the bucket array erowptr on
