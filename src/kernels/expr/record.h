@@ -65,6 +65,21 @@ inline TermRange terms_of(Vec<const int32_t> i32, int32_t ptrbase, int64_t e) {
   return {i32[at], i32[at + 1]};
 }
 
+// Copies the scalar terms among the given terms (index v > 0 names scalar variable v - 1)
+// in order: subj[p] = v - 1 and cof[p] = its coefficient, p + 1, ... Returns the position
+// after the last one written.
+inline int64_t copy_scalar_terms(Vec<const int64_t> nidxs, Vec<const double> coefficients, TermRange terms,
+                                 Vec<int32_t> subj, Vec<double> cof, int64_t p) {
+  for (int64_t t = terms.first; t < terms.end; ++t) {
+    const int64_t v = nidxs[t];
+    if (v <= 0) continue;
+    subj[p] = static_cast<int32_t>(v - 1);
+    cof[p] = coefficients[t];
+    ++p;
+  }
+  return p;
+}
+
 // init times the sizes shape[from] .. shape[to - 1], in wrapping 32-bit arithmetic.
 inline int32_t size_product(int32_t init, Vec<const int32_t> shape, int32_t from, int32_t to) {
   int32_t product = init;

@@ -34,17 +34,9 @@ int32_t fill_rows(int32_t cofbase, int32_t pos, int32_t n, int32_t nidxsbase, in
                   Vec<int32_t> rsubj, Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
   const Vec<const int64_t> nidxs = wi64.from(nidxsbase);
   const Vec<const double> cof = wf64.from(cofbase);
-  for (int32_t r = 0; r < n; ++r) {
-    const auto row = terms_of(wi32, ptrbase, r);
-    for (int64_t t = row.first; t < row.end; ++t) {
-      const int64_t v = nidxs[t];
-      if (v <= 0) continue;
-      rsubj[pos] = static_cast<int32_t>(v - 1);
-      rcof[pos] = cof[t];
-      pos = add32(pos, 1);
-    }
-  }
-  return pos;
+  int64_t p = pos;
+  for (int32_t r = 0; r < n; ++r) p = expr::copy_scalar_terms(nidxs, cof, terms_of(wi32, ptrbase, r), rsubj, rcof, p);
+  return static_cast<int32_t>(p);  // the running position wraps like a 32-bit count
 }
 
 // init plus the number of rows conidxs[k], k < n, whose slack is a scalar variable.
@@ -136,14 +128,7 @@ void scalar_terms(Vec<double> cof, int32_t rcofbase, int32_t rnidxsbase, int32_t
                   Vec<const int64_t> ri64, Vec<int32_t> subj) {
   const Vec<const int64_t> nidxs = ri64.from(rnidxsbase);
   const Vec<const double> coefficients = rf64.from(rcofbase);
-  int64_t c = 0;
-  for (int32_t k = 0; k < n; ++k) {
-    const int64_t v = nidxs[k];
-    if (v <= 0) continue;
-    subj[c] = static_cast<int32_t>(v - 1);
-    cof[c] = coefficients[k];
-    ++c;
-  }
+  expr::copy_scalar_terms(nidxs, coefficients, {0, n}, subj, cof, 0);
 }
 
 // Bar terms of the n result-stack terms, compactly from 0: for each index v < 0 in

@@ -51,56 +51,38 @@ void values(Vec<const double> barx, int32_t n, Vec<const int64_t> nativeidxs, in
 
 // Clearing: entries start .. end - 1 of each array become 0.0, all arrays of one entry
 // before the next; nothing when end <= start. Those that return an int return end.
+template <class... Arrays>
+static void clear_entries(int32_t start, int32_t end, Arrays... arrays) {
+  for (int32_t k = start; k < end; ++k) ((arrays[k] = 0.0), ...);
+}
+
 int32_t clear_variable_values(int32_t end, Vec<double> slx, int32_t start, Vec<double> sux, Vec<double> xx,
                               Vec<double> yx) {
-  for (int32_t k = start; k < end; ++k) {
-    slx[k] = 0.0;
-    sux[k] = 0.0;
-    xx[k] = 0.0;
-    yx[k] = 0.0;
-  }
+  clear_entries(start, end, slx, sux, xx, yx);
   return end;
 }
 
 void clear_variable_values_except_yx(int32_t end, Vec<double> slx, int32_t start, Vec<double> sux, Vec<double> xx) {
-  for (int32_t k = start; k < end; ++k) {
-    slx[k] = 0.0;
-    sux[k] = 0.0;
-    xx[k] = 0.0;
-  }
-}
-
-static void clear_rows(int32_t end, Vec<double> slc, int32_t start, Vec<double> suc, Vec<double> xc,
-                       Vec<double> y) {
-  for (int32_t k = start; k < end; ++k) {
-    slc[k] = 0.0;
-    suc[k] = 0.0;
-    xc[k] = 0.0;
-    y[k] = 0.0;
-  }
+  clear_entries(start, end, slx, sux, xx);
 }
 
 int32_t clear_constraint_values(int32_t end, Vec<double> slc, int32_t start, Vec<double> suc, Vec<double> xc,
                                 Vec<double> y) {
-  clear_rows(end, slc, start, suc, xc, y);
+  clear_entries(start, end, slc, suc, xc, y);
   return end;
 }
 
 void clear_constraint_values_quietly(int32_t end, Vec<double> slc, int32_t start, Vec<double> suc, Vec<double> xc,
-                           Vec<double> y) {
-  clear_rows(end, slc, start, suc, xc, y);
-}
-
-static void clear_range(int32_t end, Vec<double> a, int32_t start) {
-  for (int32_t k = start; k < end; ++k) a[k] = 0.0;
+                                     Vec<double> y) {
+  clear_entries(start, end, slc, suc, xc, y);
 }
 
 int32_t clear_conic_duals(int32_t end, Vec<double> snx, int32_t start) {
-  clear_range(end, snx, start);
+  clear_entries(start, end, snx);
   return end;
 }
 
-void clear_conic_duals_quietly(int32_t end, Vec<double> snx, int32_t start) { clear_range(end, snx, start); }
+void clear_conic_duals_quietly(int32_t end, Vec<double> snx, int32_t start) { clear_entries(start, end, snx); }
 
 }  // namespace fragments::native
 

@@ -68,14 +68,7 @@ void scalar_rows(int32_t bfix_base, int32_t constidx, Vec<double> cof, int32_t c
     subj[p] = constidx;
     cof[p] = bfix[e];
     ++p;
-    const auto el = terms_of(ri32, ptr_base, e);
-    for (int64_t k = el.first; k < el.end; ++k) {
-      const int64_t nidx = nidxs[k];
-      if (nidx <= 0) continue;
-      subj[p] = static_cast<int32_t>(nidx - 1);
-      cof[p] = coefficients[k];
-      ++p;
-    }
+    p = expr::copy_scalar_terms(nidxs, coefficients, terms_of(ri32, ptr_base, e), subj, cof, p);
     if (slack) {
       subj[p] = slack[e];
       cof[p] = -1.0;
