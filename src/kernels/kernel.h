@@ -4,6 +4,10 @@
 
 #include <cstdint>
 #include <tuple>
+#ifdef FRAGMENTS_CHECKED
+#include <cstdio>
+#include <limits>
+#endif
 
 #include "module/copy.h"
 #include "module/scratch.h"
@@ -32,5 +36,44 @@ inline int64_t add64(int64_t a, int64_t b) {
 inline int64_t sub64(int64_t a, int64_t b) {
   return static_cast<int64_t>(static_cast<uint64_t>(a) - static_cast<uint64_t>(b));
 }
+
+
+// Whether every count is positive, that is whether a loop nest over these counts reaches its
+// body at all. Kernels test it first where an outer count may be huge while an inner one is
+// not positive: the nest would otherwise spin through empty outer iterations.
+template <class... T>
+constexpr bool all_positive(T... counts) {
+  return ((counts > 0) && ...);
+}
+
+// Integer division and remainder (truncating, as in C++) by a divisor that comes from the
+// caller. The checked build raises ZeroDivisionError for a zero divisor and for the one
+// quotient that does not fit (the smallest value divided by -1); the default build trusts
+// the caller.
+#ifndef FRAGMENTS_CHECKED
+inline int32_t div32(int32_t a, int32_t b) { return a / b; }
+inline int32_t rem32(int32_t a, int32_t b) { return a % b; }
+inline int64_t div64(int64_t a, int64_t b) { return a / b; }
+inline int64_t rem64(int64_t a, int64_t b) { return a % b; }
+#else
+namespace detail {
+[[noreturn]] __attribute__((noinline, cold)) inline void division_fault(long long a, long long b) {
+  CheckFault f{CheckFault::division, {}};
+  if (b == 0)
+    std::snprintf(f.message, sizeof f.message, "integer division or modulo by zero");
+  else
+    std::snprintf(f.message, sizeof f.message, "integer division overflow (%lld by %lld)", a, b);
+  throw f;
+}
+template <class T>
+inline void check_divisor(T a, T b) {
+  if (b == 0 || (b == -1 && a == std::numeric_limits<T>::min())) division_fault(a, b);
+}
+}  // namespace detail
+inline int32_t div32(int32_t a, int32_t b) { return detail::check_divisor(a, b), a / b; }
+inline int32_t rem32(int32_t a, int32_t b) { return detail::check_divisor(a, b), a % b; }
+inline int64_t div64(int64_t a, int64_t b) { return detail::check_divisor(a, b), a / b; }
+inline int64_t rem64(int64_t a, int64_t b) { return detail::check_divisor(a, b), a % b; }
+#endif
 
 }  // namespace fragments

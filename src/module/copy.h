@@ -5,7 +5,8 @@
 // position, count) copies element sp + k of the source to element tp + k of the target
 // for k = 0 .. count - 1, through both strides. A count of 0 or less copies nothing.
 // Source and target may be the same array and the two runs may overlap: the result is
-// as if the source run had been read completely before the first write.
+// as if the source run had been read completely before the first write. Kernels reach
+// these through copy_run() below, which takes views.
 #pragma once
 
 #include <cmath>
@@ -84,9 +85,18 @@ inline void norvak_4velmo_4Utils_4Tools_4arraycopy___3DJ_3DJJ(const double* src,
 }
 
 // The same copy between views: source.from(sp)[k] to target.from(tp)[k], k < count.
+// Kernels copy through this one; the checked build checks both runs against their
+// arguments before copying.
 template <class T>
 void copy_run(Vec<const T> source, int64_t sp, Vec<T> target, int64_t tp, int64_t count) {
+#ifdef FRAGMENTS_CHECKED
+  if (count <= 0) return;
+  source.place().check_run(sp, count);
+  target.place().check_run(tp, count);
+  block_copy(&source[sp], source.stride(), 0, &target[tp], target.stride(), 0, count);
+#else
   block_copy(source.data(), source.stride(), sp, target.data(), target.stride(), tp, count);
+#endif
 }
 
 // The correctly rounded square root; negative x gives NaN.

@@ -78,7 +78,8 @@ bool record(const Py_buffer& b, Elem e, int ndim, ViewData* v) {
   const Py_ssize_t s0 = b.strides ? b.strides[0] : (ndim == 2 ? b.shape[1] * size : size);
   const Py_ssize_t s1 = ndim == 2 ? (b.strides ? b.strides[1] : size) : 0;
   if (((s0 | s1) & (size - 1)) != 0) return false;
-  v->ptr = b.buf ? static_cast<char*>(b.buf) : detail::absent_cell;  // empty, but present
+  v->ptr = b.buf ? static_cast<char*>(b.buf) : v->cell;  // empty, but present
+  std::memset(v->cell, 0, sizeof v->cell);
   v->stride = s0 >> shift;  // exact: a whole number of elements, of either sign
   v->stride2 = s1 >> shift;
   v->length = b.len >> shift;
@@ -154,7 +155,8 @@ inline bool record_ndarray(PyObject* o, Elem e, int ndim, bool writable, ViewDat
   const Py_ssize_t s1 = ndim == 2 ? strides[1] : 0;
   if (((s0 | s1) & (size - 1)) != 0) return false;
   if (writable && (PyArray_FLAGS(a) & (NPY_ARRAY_WRITEABLE | kWarnOnWrite)) != NPY_ARRAY_WRITEABLE) return false;
-  v->ptr = data ? data : detail::absent_cell;
+  v->ptr = data ? data : v->cell;
+  std::memset(v->cell, 0, sizeof v->cell);
   v->stride = s0 >> shift;
   v->stride2 = s1 >> shift;
   v->extent0 = dims[0];
@@ -236,6 +238,10 @@ bool take_list(Held& h, const char* name, ListData* out) {
   out->entries = h.desc;
   const char* at = static_cast<const char*>(b.buf);
   for (int64_t j = 0; j < count; ++j) {
+#ifdef FRAGMENTS_CHECKED
+    h.desc[j].name = name;
+    h.desc[j].entry = j;
+#endif
     PyObject* item = *reinterpret_cast<PyObject* const*>(at + j * step);
     if (item == Py_None || item == nullptr) continue;  // empty descriptor
 #ifdef FRAGMENTS_NUMPY
@@ -297,6 +303,22 @@ bool take_views(const KernelDef& k, PyObject* const* obj, Call& c) {
   return true;
 }
 
+#ifdef FRAGMENTS_CHECKED
+// Names every view after its parameter, for the messages of failed checks.
+void name_views(const KernelDef& k, Call& c) {
+  for (int i = 0; i < k.nparams; ++i) {
+    const Param& p = k.params[i];
+    if (p.letter != 'O') continue;
+    if (p.kind == Kind::list) {
+      c.slot[i].l.name = k.names[i];
+    } else {
+      c.slot[i].v.name = k.names[i];
+      c.slot[i].v.entry = -1;
+    }
+  }
+}
+#endif
+
 PyObject* make_item(Res kind, const ResultItem& v) {
   switch (kind) {
 #ifdef FRAGMENTS_PY2
@@ -335,6 +357,13 @@ PyObject* run(const KernelDef& k, Call& c) {
   } catch (const std::bad_alloc&) {
     c.release();
     return PyErr_NoMemory();
+#ifdef FRAGMENTS_CHECKED
+  } catch (const CheckFault& f) {
+    c.release();
+    PyErr_Format(f.kind == CheckFault::division ? PyExc_ZeroDivisionError : PyExc_IndexError, "_c_closure_%d: %s",
+                 k.number, f.message);
+    return nullptr;
+#endif
   } catch (...) {
     c.release();
     PyErr_Format(PyExc_SystemError, "_c_closure_%d failed", k.number);
@@ -403,6 +432,9 @@ PyObject* call(const KernelDef& k, PyObject* args) {
                         dest[26], dest[27], dest[28], dest[29], dest[30], dest[31]))
     return nullptr;
   if (!take_views(k, obj, c)) return nullptr;
+#ifdef FRAGMENTS_CHECKED
+  name_views(k, c);
+#endif
   return run(k, c);
 }
 
@@ -425,6 +457,9 @@ PyObject* call(const KernelDef& k, PyObject* const* args, Py_ssize_t nargs) {
     if (!ok) return nullptr;
   }
   if (!take_views(k, args, c)) return nullptr;
+#ifdef FRAGMENTS_CHECKED
+  name_views(k, c);
+#endif
   return run(k, c);
 }
 

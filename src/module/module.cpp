@@ -31,10 +31,25 @@ static PyMethodDef FragmentsMethods[] = {
 
 static_assert(sizeof(FragmentsMethods) / sizeof(FragmentsMethods[0]) == 487, "486 kernels and the terminator");
 
+// fragments.__checked__: whether this is the checked build (FRAGMENTS_CHECKED), in which an
+// out-of-range access raises IndexError instead of touching memory.
+static int add_build_flags(PyObject* m) {
+#ifdef FRAGMENTS_CHECKED
+  PyObject* checked = Py_True;
+#else
+  PyObject* checked = Py_False;
+#endif
+  Py_INCREF(checked);
+  if (PyModule_AddObject(m, "__checked__", checked) == 0) return 0;
+  Py_DECREF(checked);
+  return -1;
+}
+
 #ifdef FRAGMENTS_PY2
 
 PyMODINIT_FUNC initfragments(void) {
-  Py_InitModule4_64("fragments", FragmentsMethods, nullptr, nullptr, 1013);
+  PyObject* m = Py_InitModule4_64("fragments", FragmentsMethods, nullptr, nullptr, 1013);
+  if (m) add_build_flags(m);
 }
 
 #else
@@ -42,6 +57,10 @@ PyMODINIT_FUNC initfragments(void) {
 static struct PyModuleDef fragments_module = {
     PyModuleDef_HEAD_INIT, "fragments", nullptr, -1, FragmentsMethods, nullptr, nullptr, nullptr, nullptr};
 
-PyMODINIT_FUNC PyInit_fragments(void) { return PyModule_Create(&fragments_module); }
+PyMODINIT_FUNC PyInit_fragments(void) {
+  PyObject* m = PyModule_Create(&fragments_module);
+  if (m && add_build_flags(m) < 0) Py_CLEAR(m);
+  return m;
+}
 
 #endif

@@ -59,7 +59,7 @@ def test_pick_of_unstored_index_is_zero_element():
 
 def test_bisection_midpoint_beyond_32_bits():
     # count near 2**31 overflows a 32-bit lo + hi + 1; a stride-0 sp run holds 5 everywhere.
-    sp = np.lib.stride_tricks.as_strided(np.array([5], dtype=np.int64), shape=(2,), strides=(0,))
+    sp = np.lib.stride_tricks.as_strided(np.array([5], dtype=np.int64), shape=(2**31,), strides=(0,))
     pos = i32([-9, -9, -9])
     assert k(258)(i64([6, 5, 4]), 2**31 - 1, 0, 10, 0, 0, i32([0, 2]), sp, pos) == 12
     assert pos.tolist() == [-1, 0, -1]

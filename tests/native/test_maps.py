@@ -60,7 +60,7 @@ def test_empty_entries_read_no_bar_maps_and_element_counts_pass_32_bits():
         assert list(res0) == [-1, -1] and list(res1) == [-1, -1]
     # 46341 × 46342 / 2 positions; a zero-stride result keeps only the last one.
     cell, d = np.zeros(1, np.int64), 46341
-    F._c_closure_1(i32([d]), i64([5]), i32([1]), i32([0]), np.lib.stride_tricks.as_strided(cell, (8,), (0,)), 0)
+    F._c_closure_1(i32([d]), i64([5]), i32([1]), i32([0]), np.lib.stride_tricks.as_strided(cell, (2**31,), (0,)), 0)
     assert cell[0] == 5 + d * (d + 1) // 2 - 1
 
 

@@ -108,8 +108,7 @@ void outer_with_expression(Vec<const double> a, Vec<double> bfix, Vec<double> co
   } else {
     for (int64_t j = 0; j < na; ++j) {
       const int64_t at = mul64(j, enz);
-      norvak_4velmo_4Utils_4Tools_4arraycopy___3JJ_3JJJ(esubj.data(), esubj.stride(), 0, subj.data(),
-                                                        subj.stride(), at, enz);
+      copy_run(esubj, 0, subj, at, enz);
       for (int64_t u = 0; u < enz; ++u) cof[at + u] = a[j] * ecof[u];
       for (int64_t r = 0; r < ne; ++r) put_row(add64(mul64(j, ne), r), r, j);
     }

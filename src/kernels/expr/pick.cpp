@@ -39,9 +39,9 @@ int32_t pick_element(const RecordIn& w, int64_t e, const RecordOut& r, int64_t k
 // first[d] <= c_d < last[d], tested from dimension 0; coords, when given, receives the
 // coordinates up to the first one outside.
 bool in_box(int64_t L, int32_t nd, Vec<const int64_t> st, Vec<const int32_t> shape, Vec<const int32_t> first,
-            Vec<const int32_t> last, int32_t* coords) {
+            Vec<const int32_t> last, Vec<int32_t> coords) {
   for (int32_t d = 0; d < nd; ++d) {
-    const int64_t c = (L / st[d]) % shape[d];
+    const int64_t c = rem64(div64(L, st[d]), shape[d]);
     if (coords) coords[d] = static_cast<int32_t>(c);
     if (c < first[d] || c >= last[d]) return false;
   }
@@ -125,8 +125,9 @@ std::tuple<int32_t, int32_t> slice_count(Vec<const int32_t> first, int32_t spars
     rnelem = 1;
     for (int32_t d = 0; d < nd; ++d) rnelem = mul32(rnelem, sub32(last[d], first[d]));
   }
+  ptr.expect_size(int64_t{count} + 1);  // read only for the elements in the box
   for (int32_t k = 0; k < count; ++k) {
-    if (!in_box(sparse ? sp[k] : k, nd, st, shape, first, last, nullptr)) continue;
+    if (!in_box(sparse ? sp[k] : k, nd, st, shape, first, last, {})) continue;
     if (sparse) rnelem = add32(rnelem, 1);
     rnnz = add32(rnnz, sub32(ptr[k + 1], ptr[k]));
   }
@@ -152,8 +153,9 @@ std::tuple<int32_t, int32_t> slice_build(int32_t bfixbase, int32_t cofbase, Vec<
   Vec<const int32_t> shape = wi32.from(shapebase);
   Vec<const int64_t> sp = wi64.from(spbase);
   Vec<int64_t> rsp = ri64.from(rspbase);
+  w.ptr.expect_size(int64_t{count} + 1);  // read only for the elements in the box
   for (int32_t k = 0; k < count; ++k) {
-    if (!in_box(sparse ? sp[k] : k, nd, st, shape, first, last, coords.data())) continue;
+    if (!in_box(sparse ? sp[k] : k, nd, st, shape, first, last, coords.view())) continue;
     rnnz = pick_element(w, k, r, rnelem, rnnz);
     if (sparse) {
       int64_t index = 0;

@@ -61,12 +61,12 @@ void shift_back(Vec<int32_t> a, int32_t base, int32_t n) {
 struct RowKey {
   Vec<const int64_t> sp;
   int32_t d;
-  int64_t operator()(int64_t k) const { return sp[k] / d; }
+  int64_t operator()(int64_t k) const { return div64(sp[k], d); }
 };
 struct ColumnKey {
   Vec<const int64_t> sp;
   int32_t d;
-  int64_t operator()(int64_t k) const { return sp[k] % d; }
+  int64_t operator()(int64_t k) const { return rem64(sp[k], d); }
 };
 // Key of a matrix entry: its row or column index.
 struct IndexKey {
@@ -264,11 +264,12 @@ void walk_dense_times_sparse(int32_t m, int32_t n, int32_t p, Vec<const int32_t>
 template <class Match, class Done>
 void walk_times_dense(int32_t m, int32_t n, int32_t p, bool sparse, Vec<const int32_t> a32, int32_t erowptr,
                       Vec<const int64_t> sp, Match match, Done done) {
+  if (!all_positive(m, p)) return;
   for (int32_t i = 0; i < m; ++i)
     for (int32_t c = 0; c < p; ++c) {
       if (sparse) {
         const TermRange row = bucket(a32, erowptr, i);
-        for (int64_t e = row.first; e < row.end; ++e) match(e, add64(mul64(sp[e] % n, p), c));
+        for (int64_t e = row.first; e < row.end; ++e) match(e, add64(mul64(rem64(sp[e], n), p), c));
       } else {
         for (int32_t k = 0; k < n; ++k) match(add64(mul64(i, n), k), add64(mul64(k, p), c));
       }
@@ -559,6 +560,10 @@ std::tuple<int32_t, int32_t> sparse_times_sparse(int32_t bfixbase, int32_t cofba
 int32_t count_dense_times_sparse(int32_t m, int32_t n, int32_t ptrbase, int32_t mcolptr, int32_t p, int32_t mperm,
                                  Vec<const int32_t> msubi, int32_t rnnz, Vec<const int32_t> wi32,
                                  Vec<const int32_t> xi32) {
+  // E without columns meets no entry of M. Otherwise E's ptr run has m × n + 1 entries,
+  // whether or not M's columns reach them all.
+  if (n <= 0) return rnnz;
+  wi32.from(ptrbase).expect_size(add64(mul64(m, n), 1));
   const auto counts = count_pass(row_pointers(wi32, ptrbase), 0, rnnz, [&](auto match, auto done) {
     walk_dense_times_sparse(m, n, p, xi32, mcolptr, mperm, msubi, match, done);
   });

@@ -61,8 +61,8 @@ struct TermRange {
   int64_t first, end;
 };
 inline TermRange terms_of(Vec<const int32_t> i32, int32_t ptrbase, int64_t e) {
-  const int64_t at = int64_t{ptrbase} + e;
-  return {i32[at], i32[at + 1]};
+  const int64_t at = add64(ptrbase, e);
+  return {i32[at], i32[add64(at, 1)]};
 }
 
 // Copies the scalar terms among the given terms (index v > 0 names scalar variable v - 1)
@@ -81,9 +81,9 @@ inline int64_t copy_scalar_terms(Vec<const int64_t> nidxs, Vec<const double> coe
 }
 
 // init times the sizes shape[from] .. shape[to - 1], in wrapping 32-bit arithmetic.
-inline int32_t size_product(int32_t init, Vec<const int32_t> shape, int32_t from, int32_t to) {
+inline int32_t size_product(int32_t init, Vec<const int32_t> shape, int64_t from, int64_t to) {
   int32_t product = init;
-  for (int32_t k = from; k < to; ++k) product = mul32(product, shape[k]);
+  for (int64_t k = from; k < to; ++k) product = mul32(product, shape[k]);
   return product;
 }
 

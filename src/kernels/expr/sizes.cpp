@@ -33,7 +33,7 @@ int32_t size_of_run_count_first(int32_t count, int32_t init, int32_t base, Vec<c
 
 // init × the sizes after dimension dim: wi32[base + k] for dim < k < nd, wrapping in 32 bits.
 int32_t size_after(int32_t init, int32_t dim, int32_t nd, int32_t base, Vec<const int32_t> wi32) {
-  return size_product(init, wi32.from(base), dim + 1, nd);
+  return size_product(init, wi32.from(base), int64_t{dim} + 1, nd);
 }
 
 int32_t size_after_dim_first(int32_t dim, int32_t nd, int32_t init, int32_t base, Vec<const int32_t> wi32) {

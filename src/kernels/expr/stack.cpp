@@ -144,7 +144,7 @@ void stack_dense(Vec<const int32_t> bfix_base, Vec<const int32_t> cof_base, int3
     for (int32_t i = 0; i < n; ++i) {
       const int64_t block = int64_t(d1s[i]) * inner;  // one outer slice of operand i
       int64_t e = 0;
-      for (int64_t o = 0; o < outer; ++o) {
+      for (int64_t o = 0; block > 0 && o < outer; ++o) {  // no slices to visit without a block
         const int64_t start = mul64(add64(mul64(o, total), acc), inner);
         for (int64_t m = 0; m < block; ++m, ++e) visit(i, e, add64(start, m));
       }
@@ -176,12 +176,9 @@ void gather_terms(Vec<const int32_t> bfix_base, Vec<const int32_t> cof_base, int
   int32_t terms = 0;
   int32_t elements = 0;
   for (int32_t i = 0; i < n; ++i) {
-    norvak_4velmo_4Utils_4Tools_4arraycopy___3JI_3JII(wi64.data(), wi64.stride(), nidxs_base[i], xi64.data(),
-                                                      xi64.stride(), add32(xnidxsbase, terms), nnz[i]);
-    norvak_4velmo_4Utils_4Tools_4arraycopy___3DI_3DII(wf64.data(), wf64.stride(), cof_base[i], xf64.data(),
-                                                      xf64.stride(), add32(xcofbase, terms), nnz[i]);
-    norvak_4velmo_4Utils_4Tools_4arraycopy___3DI_3DII(wf64.data(), wf64.stride(), bfix_base[i], xf64.data(),
-                                                      xf64.stride(), add32(xbfixbase, elements), nelem[i]);
+    copy_run(wi64, nidxs_base[i], xi64, add32(xnidxsbase, terms), nnz[i]);
+    copy_run(wf64, cof_base[i], xf64, add32(xcofbase, terms), nnz[i]);
+    copy_run(wf64, bfix_base[i], xf64, add32(xbfixbase, elements), nelem[i]);
     terms = add32(terms, nnz[i]);
     elements = add32(elements, nelem[i]);
   }
@@ -202,8 +199,8 @@ int32_t append_sparse_operand(int32_t size, int32_t inner, int32_t i, int32_t xn
   Vec<const int32_t> ptr = wi32.from(ptr_base[i]);
   for (int32_t k = 0; k < nelem[i]; ++k) {
     const int64_t v = sp[k];
-    const int64_t index =
-        add64(mul64(add64(add64(mul64(total, v / blocksize), (v / innersize) % size), offset[i]), inner), v % inner);
+    const int64_t outer = add64(add64(mul64(total, div64(v, blocksize)), rem64(div64(v, innersize), size)), offset[i]);
+    const int64_t index = add64(mul64(outer, inner), rem64(v, inner));
     append_gathered(xi64.from(xspbase), xi32.from(xptrbase), xnelem, index, add32(termoffset, ptr[k + 1]));
     xnelem = add32(xnelem, 1);
   }
@@ -218,6 +215,7 @@ int32_t append_dense_operand(int32_t outer, int32_t size, int32_t inner, int32_t
                              Vec<const int32_t> offset, Vec<const int32_t> ptr_base, int32_t total, int32_t xptrbase,
                              int32_t xspbase, Vec<const int32_t> wi32, Vec<int32_t> xi32, Vec<int64_t> xi64) {
   Vec<const int32_t> ptr = wi32.from(ptr_base[i]);
+  if (!all_positive(outer, size, inner)) return xnelem;
   int64_t e = 0;
   for (int64_t o = 0; o < outer; ++o)
     for (int64_t j = 0; j < size; ++j)
@@ -246,11 +244,11 @@ std::tuple<int32_t, int32_t> sort_gathered(int32_t perma, int32_t cntbase, int32
   Vec<const int64_t> xsp = xi64.from(xspbase);
   Vec<int32_t> cnt = xi32.from(cntbase);
   for (int32_t k = 0; k < count; ++k) xi32[int64_t(perma) + k] = k;
-  for (int32_t d = nd - 1; d >= 0; --d) {
+  for (int64_t d = int64_t{nd} - 1; d >= 0; --d) {
     const int32_t size = ri32[int64_t(rshapebase) + d];
     Vec<int32_t> from = xi32.from(perma);
     Vec<int32_t> to = xi32.from(permb);
-    auto key = [&](int32_t e) { return (xsp[e] / s[d]) % size; };
+    auto key = [&](int32_t e) { return rem64(div64(xsp[e], s[d]), size); };
     for (int64_t c = 0; c <= size; ++c) cnt[c] = 0;
     for (int32_t k = 0; k < count; ++k) cnt[key(from[k]) + 1] += 1;
     for (int64_t c = 0; c < size; ++c) cnt[c + 1] = add32(cnt[c + 1], cnt[c]);

@@ -29,7 +29,7 @@ struct Operand {
   Vec<const double> bfix;
   double weight;
 
-  int32_t terms(int32_t j) const { return ptr[j + 1] - ptr[j]; }
+  int32_t terms(int32_t j) const { return sub32(ptr[j + 1], ptr[j]); }
   int32_t append(int32_t j, Vec<int64_t> rnidxs, Vec<double> rcof, int32_t t) const {
     return append_terms(nidxs, cof, ptr[j], ptr[j + 1], weight, rnidxs, rcof, t);
   }
@@ -50,9 +50,9 @@ struct DenseScatter {
   Vec<double> rcof;
   Vec<double> rbfix;
 
-  void count(int64_t e, int32_t terms) const { rptr[e + 1] += terms; }
+  void count(int64_t e, int32_t terms) const { rptr[e + 1] = add32(rptr[e + 1], terms); }
   void prefix_sum(int32_t rnelem) const {
-    for (int32_t j = 0; j < rnelem; ++j) rptr[j + 1] += rptr[j];
+    for (int32_t j = 0; j < rnelem; ++j) rptr[j + 1] = add32(rptr[j + 1], rptr[j]);
   }
   // Appends stored element j of op to result element e; adds its constant to rbfix[e].
   void fill(int64_t e, const Operand& op, int32_t j) const {

@@ -36,7 +36,7 @@ struct ReducedKey {
 };
 
 inline ReducedKey reduced_key(int64_t L, int32_t span, int32_t outer, int32_t inner) {
-  return {(L / span) % outer, L % inner};
+  return {rem64(div64(L, span), outer), rem64(L, inner)};
 }
 
 }  // namespace
@@ -92,7 +92,7 @@ std::tuple<int32_t, int32_t> sort_for_reduction(int32_t src, int32_t axis, int32
   for (int32_t pass = 0; pass < passes; ++pass) {
     const int32_t d = dims[pass];
     const int32_t size = s[d];
-    auto key = [&](int32_t e) { return (sp[e] / st[d]) % size; };
+    auto key = [&](int32_t e) { return rem64(div64(sp[e], st[d]), size); };
     for (int32_t j = 0; j <= size; ++j) count[j] = 0;
     for (int32_t e = 0; e < n; ++e) ++count[key(e) + 1];
     for (int32_t j = 0; j < size; ++j) count[j + 1] += count[j];
@@ -203,7 +203,7 @@ std::tuple<int32_t, int32_t> build_reduced_dense(int32_t wbfix, int32_t wcof, in
 // operand shape without dimension axis.
 void copy_trailing_shape(int32_t axis, int32_t nd, Vec<int32_t> ri32, int32_t rbase, int32_t base,
                          Vec<const int32_t> wi32) {
-  for (int32_t j = axis + 1; j < nd; ++j) ri32[int64_t{rbase} + j - 1] = wi32[int64_t{base} + j];
+  for (int64_t j = int64_t{axis} + 1; j < nd; ++j) ri32[int64_t{rbase} + j - 1] = wi32[int64_t{base} + j];
 }
 
 }  // namespace fragments::expr

@@ -31,7 +31,7 @@ int64_t permuted_index(int64_t L, int32_t nd, Vec<const int64_t> stride, Vec<con
   int64_t index = 0;
   for (int32_t d = 0; d < nd; ++d) {
     const int32_t s = a(d);
-    index = add64(index, mul64((L / stride[s]) % shape[s], dstride[b(d)]));
+    index = add64(index, mul64(rem64(div64(L, stride[s]), shape[s]), dstride[b(d)]));
   }
   return index;
 }
@@ -117,10 +117,10 @@ void transpose_sparse(int32_t m, int32_t n, int32_t bfixbase, int32_t cofbase, i
   Vec<int64_t> rsp = ri64.from(rspbase);
 
   for (int64_t c = 0; c <= n; ++c) cnt[c] = 0;
-  for (int32_t e = 0; e < count; ++e) cnt[sp[e] % n + 1] += 1;
+  for (int32_t e = 0; e < count; ++e) cnt[rem64(sp[e], n) + 1] += 1;
   for (int64_t c = 0; c < n; ++c) cnt[c + 1] = add32(cnt[c + 1], cnt[c]);
   for (int32_t e = 0; e < count; ++e) {
-    const int64_t key = sp[e] % n;
+    const int64_t key = rem64(sp[e], n);
     perm[cnt[key]] = e;
     cnt[key] += 1;
   }
@@ -131,7 +131,7 @@ void transpose_sparse(int32_t m, int32_t n, int32_t bfixbase, int32_t cofbase, i
     const int32_t e = perm[k];
     const int64_t v = sp[e];
     rnnz = move_element(w, e, r, k, rnnz);
-    rsp[k] = add64(v / n, mul64(m, v % n));
+    rsp[k] = add64(div64(v, n), mul64(m, rem64(v, n)));
   }
 }
 

@@ -7,6 +7,8 @@
 // of the operand's elements at a list of linear indexes. The file also holds the small
 // kernels that build the view's dim array and a result shape, and the expansion of a
 // sparse record's ptr and bfix to dense form.
+#include <algorithm>
+
 #include "kernels/expr/fiveaxis.h"
 
 namespace fragments::expr {
@@ -17,8 +19,11 @@ bool selected(int64_t c1, int64_t c3, bool lower) { return lower ? c3 <= c1 : c1
 // Calls f(L) for every selected position L, in increasing linear index.
 template <class F>
 void for_each_selected(const FiveAxis& view, bool lower, F f) {
+  // Rows c1 from d[3] on have no upper part.
+  const int64_t rows = lower ? view.d[1] : std::min(view.d[1], view.d[3]);
+  if (!all_positive(view.d[0], rows, view.d[2], view.d[4])) return;
   for (int64_t c0 = 0; c0 < view.d[0]; ++c0)
-    for (int64_t c1 = 0; c1 < view.d[1]; ++c1)
+    for (int64_t c1 = 0; c1 < rows; ++c1)
       for (int64_t c2 = 0; c2 < view.d[2]; ++c2) {
         const int64_t from = lower ? 0 : c1;
         const int64_t to = lower ? c1 + 1 : view.d[3];

@@ -204,6 +204,7 @@ std::tuple<int32_t, int32_t> dense_variable_times_sparse(int32_t rnelem, int32_t
   ResultWriter out(ri32, rptr, ri64, rnidxs, rsp, rf64, rcof, rbfix, rnelem, rnnz);
   auto entry = [&](int64_t q) -> int64_t { return wi32[mperm + q]; };
   auto column = [&](int64_t q) -> int64_t { return msubj[entry(q)]; };
+  if (nnz <= 0) return out.counts();  // no entries: no element in any row
   for (int32_t r = 0; r < m; ++r) {
     const int64_t row = int64_t{xnidxs} + int64_t{r} * xrowstride;
     for_each_run(nnz, column, [&](int64_t first, int64_t end) {

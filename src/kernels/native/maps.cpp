@@ -51,14 +51,15 @@ void lay_out_bar_variables(int32_t barsize, int32_t dim, int32_t first, int32_t 
                            int32_t ptrpos) {
   const int64_t P = natbarvar_ptr[ptrpos];
   int64_t q = 0;
-  for (int32_t j = 0; j < dim; ++j)
-    for (int32_t i = j; i < dim; ++i, ++q)
-      for (int32_t k = 0; k < n; ++k) {
-        const int64_t p = add64(P, add64(q, mul64(k, barsize)));
-        natbarvar_idx[p] = add32(first, k);
-        natbarvar_i[p] = i;
-        natbarvar_j[p] = j;
-      }
+  if (all_positive(dim, n))
+    for (int32_t j = 0; j < dim; ++j)
+      for (int32_t i = j; i < dim; ++i, ++q)
+        for (int32_t k = 0; k < n; ++k) {
+          const int64_t p = add64(P, add64(q, mul64(k, barsize)));
+          natbarvar_idx[p] = add32(first, k);
+          natbarvar_i[p] = i;
+          natbarvar_j[p] = j;
+        }
   for (int32_t k = 1; k <= n; ++k)
     natbarvar_ptr[int64_t{first} + k] = add64(natbarvar_ptr[int64_t{first} + k - 1], barsize);
 }

@@ -72,6 +72,8 @@ void union_with_bounds(Mat<int32_t> inst, Vec<double> lbv, Vec<const int32_t> ls
 // j < ncols, then pos += ncols. Returns the final pos.
 int32_t flatten_bounds(int32_t nrows, int32_t ncols, int32_t pos, Mat<const double> lb, Vec<double> lval,
                        Mat<const double> ub, Vec<double> uval) {
+  // With no columns only pos moves, by ncols per row.
+  if (ncols <= 0) return nrows > 0 ? add32(pos, mul32(nrows, ncols)) : pos;
   for (int32_t i = 0; i < nrows; ++i) {
     for (int32_t j = 0; j < ncols; ++j) {
       lval[int64_t{pos} + j] = lb(i, j);

@@ -208,6 +208,7 @@ int32_t symmetric_expand(Vec<const int32_t> dim, int32_t pos, Vec<const int32_t>
     return add64(p, mul64(a4, stride[4]));
   };
   const int32_t d0 = dim[0], d1 = dim[1], d2 = dim[2], d4 = dim[4];
+  if (!all_positive(d0, d1, d2, d4)) return pos;
   for (int32_t a0 = 0; a0 < d0; ++a0)
     for (int32_t a1 = 0; a1 < d1; ++a1)
       for (int32_t a2 = 0; a2 < d2; ++a2) {

@@ -6,6 +6,8 @@
 // on bar element -nidx - 1, wherever it stands in the element (sums concatenate terms,
 // so bar terms may follow scalar ones); a group is a maximal run of consecutive such
 // terms on one bar variable. Terms with index > 0 are scalar terms; index 0 is nothing.
+#include <algorithm>
+
 #include "kernels/expr/record.h"
 
 namespace fragments::shape {
@@ -84,9 +86,12 @@ void scalar_rows(int32_t bfix_base, int32_t constidx, Vec<double> cof, int32_t c
 // where off + r (off = c(2 msize - 1 - c)/2) is the place of (r, c) within one variable.
 void bar_element_positions(int32_t msize, int32_t nouter, int32_t ncols, int32_t nper,
                            Vec<const int64_t> natbarvar_ptr, Vec<int64_t> nativeidxs) {
+  // Columns from msize on have no rows r >= c.
+  const int32_t cols = std::min(ncols, msize);
+  if (!all_positive(nouter, cols, nper)) return;
   int64_t p = 0;
   for (int32_t o = 0; o < nouter; ++o)
-    for (int32_t c = 0; c < ncols; ++c) {
+    for (int32_t c = 0; c < cols; ++c) {
       const int64_t off = int64_t{c} * (2 * int64_t{msize} - 1 - c) / 2;
       for (int32_t r = c; r < msize; ++r)
         for (int32_t l = 0; l < nper; ++l, ++p)

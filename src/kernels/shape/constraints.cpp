@@ -20,7 +20,7 @@ inline void stamp(Vec<int32_t> map, Vec<const int32_t> index, int32_t n, int32_t
 inline void fill_strides(Scratch<int32_t>& stride, Vec<const int32_t> shape, int32_t nd) {
   if (nd <= 0) return;
   stride[nd - 1] = 1;
-  for (int32_t k = nd - 1; k >= 1; --k) stride[k - 1] = mul32(stride[k], shape[k]);
+  for (int64_t k = int64_t{nd} - 1; k >= 1; --k) stride[k - 1] = mul32(stride[k], shape[k]);
 }
 
 // The linear index of the multi-index in row r of domsp: the sum over k < nd of
@@ -182,15 +182,16 @@ void semidefinite_rows(Vec<int32_t> barsubj, int32_t off, int32_t blockid, int32
                        Vec<int32_t> natconmap_type, Vec<double> natconmap_ub, Vec<const int32_t> nativeidxs,
                        int32_t n, Vec<const double> rf64, int32_t typecode) {
   int64_t pos = 0;
-  for (int32_t b = 0; b < nblocks; ++b)
-    for (int32_t i = 0; i < msize; ++i)
-      for (int32_t j = 0; j <= i; ++j)
-        for (int32_t k = 0; k < nsub; ++k) {
-          barsubj[pos] = add32(mul32(nsub, b), k);
-          matsubi[pos] = i;
-          matsubj[pos] = j;
-          ++pos;
-        }
+  if (all_positive(nblocks, msize, nsub))
+    for (int32_t b = 0; b < nblocks; ++b)
+      for (int32_t i = 0; i < msize; ++i)
+        for (int32_t j = 0; j <= i; ++j)
+          for (int32_t k = 0; k < nsub; ++k) {
+            barsubj[pos] = add32(mul32(nsub, b), k);
+            matsubi[pos] = i;
+            matsubj[pos] = j;
+            ++pos;
+          }
 
   natconmap_type[blockid] = -1 - typecode;
 
@@ -216,13 +217,14 @@ void semidefinite_slacks(Vec<const int32_t> dim, Vec<const int64_t> matidxs, Vec
                          Vec<int64_t> natconmap_slackidx, Vec<const int32_t> nativeidxs, Vec<int32_t> slackbarsubj,
                          Vec<int64_t> slackmat, Vec<const int32_t> slacks, int32_t rowwise) {
   const int64_t d0 = dim[0], n = dim[1], d2 = dim[2], d4 = dim[4];
+  if (!all_positive(d0, n, d2, d4)) return;
   int64_t p = 0;
   auto visit = [&](int64_t a, int64_t i, int64_t m, int64_t j, int64_t k) {
     const int64_t t = i * (i + 1) / 2 + j;
     const int32_t s = slacks[(a * d2 + m) * d4 + k];
     slackmat[p] = matidxs[t];
     slackbarsubj[p] = s;
-    natconmap_slackidx[nativeidxs[p]] = -1 - (natbarvar_ptr[s] + bar_element_offset(i, j, n));
+    natconmap_slackidx[nativeidxs[p]] = sub64(-1, add64(natbarvar_ptr[s], bar_element_offset(i, j, n)));
     ++p;
   };
   for (int64_t a = 0; a < d0; ++a) {

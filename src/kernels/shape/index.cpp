@@ -28,7 +28,7 @@ int32_t between(int32_t init, int32_t after, int32_t before, Vec<const int32_t> 
 // strides[k - 1] = strides[k] × shape[k] for k = nd - 1 down to 1, in 32 bits; the caller
 // sets strides[nd - 1].
 void strides_from_last(int32_t nd, Vec<const int32_t> shape, Vec<int32_t> strides) {
-  for (int32_t k = nd - 1; k >= 1; --k) strides[k - 1] = mul32(strides[k], shape[k]);
+  for (int64_t k = int64_t{nd} - 1; k >= 1; --k) strides[k - 1] = mul32(strides[k], shape[k]);
 }
 
 // init + Σ coords[k] × strides[k] for k < count, in 64 bits.
@@ -150,7 +150,7 @@ void strides_from_innermost(int32_t nd, Vec<const int32_t> shape, Vec<int32_t> s
 
 // The same in 64 bits: strides[k - 1] = strides[k] × shape[k], strides[nd - 1] preset.
 void strides64_from_innermost(int32_t nd, Vec<const int32_t> shape, Vec<int64_t> strides) {
-  for (int32_t k = nd - 1; k >= 1; --k) strides[k - 1] = mul64(strides[k], shape[k]);
+  for (int64_t k = int64_t{nd} - 1; k >= 1; --k) strides[k - 1] = mul64(strides[k], shape[k]);
 }
 
 // ---- Five-axis views -------------------------------------------------------------------

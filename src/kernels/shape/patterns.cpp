@@ -56,7 +56,7 @@ struct LinearDigit {
   Vec<const int64_t> rsp;
   int64_t stride;
   int64_t size;
-  int64_t operator()(int32_t j) const { return (rsp[j] / stride) % size; }
+  int64_t operator()(int32_t j) const { return rem64(div64(rsp[j], stride), size); }
 };
 
 LinearDigit linear_digit(int32_t d, Vec<const int32_t> rshape, Vec<const int64_t> rsp, Vec<const int64_t> s) {
@@ -110,7 +110,7 @@ void linear_indexes_in_order(Vec<const int32_t> curperm, Mat<const int32_t> midx
 // Row-major strides of rshape: s[k-1] = rshape[k] × s[k] for k = nd-1 down to 1 (64-bit).
 // The caller sets s[nd-1] (to 1).
 void strides_of_target_shape(int32_t nd, Vec<const int32_t> rshape, Vec<int64_t> s) {
-  for (int32_t k = nd - 1; k >= 1; --k) s[k - 1] = mul64(rshape[k], s[k]);
+  for (int64_t k = int64_t{nd} - 1; k >= 1; --k) s[k - 1] = mul64(rshape[k], s[k]);
 }
 
 // Sort pass on linear indexes, step 1: ptr[0 .. rshape[d]] = 0.

@@ -139,7 +139,7 @@ int32_t repeat_inner(int32_t d1, int32_t d2, int32_t pos, int32_t rep, int32_t n
   const int64_t copystep = static_cast<int64_t>(d1) * d2;
   for (int32_t i = 0; i < nnz; ++i) {
     const int64_t t = tsp[i];
-    const int64_t q = t / oldblock, m = (t / d2b) % d1, r = t % d2;
+    const int64_t q = div64(t, oldblock), m = rem64(div64(t, d2b), d1), r = rem64(t, d2);
     const int64_t first = add64(add64(mul64(newblock, q), mul64(d2, m)), r);
     for (int32_t k = 0; k < rep; ++k) {
       rsp[pos] = add64(first, mul64(k, copystep));
@@ -155,6 +155,9 @@ int32_t repeat_inner(int32_t d1, int32_t d2, int32_t pos, int32_t rep, int32_t n
 // advances by nblock. Returns the final pos.
 int32_t repeat_dense(int32_t nouter, int32_t nmid, int32_t nblock, int32_t pos, int32_t rep,
                      Vec<int64_t> rnativeidxs, int32_t ostride, int32_t mstride, Vec<const int64_t> tnativeidxs) {
+  // With no copy to make only pos moves, by nblock per block.
+  if (!all_positive(nblock, rep))
+    return all_positive(nouter, nmid) ? add32(pos, mul32(mul32(nouter, nmid), nblock)) : pos;
   const int64_t copystep = static_cast<int64_t>(nmid) * mstride;
   for (int64_t o = 0; o < nouter; ++o)
     for (int64_t m = 0; m < nmid; ++m) {
@@ -183,7 +186,7 @@ int32_t stack_inner(int32_t stacksize, int32_t postsize, int32_t pos, int32_t n,
     const int64_t block = static_cast<int64_t>(postsize) * sdims[j];
     for (int32_t e = 0; e < numnz[j]; ++e) {
       const int64_t v = rsp[pos];
-      const int64_t q = v / block, m = (v / postsize) % sdims[j], r = v % postsize;
+      const int64_t q = div64(v, block), m = rem64(div64(v, postsize), sdims[j]), r = rem64(v, postsize);
       rsp[pos] = add64(mul64(add64(add64(mul64(q, stacksize), offset[j]), m), postsize), r);
       pos = add32(pos, 1);
     }

@@ -17,8 +17,8 @@ bool key_in_box(int64_t v, int32_t nd, Vec<const int32_t> shape, Vec<int32_t> ke
                 Vec<const int32_t> last) {
   if (nd <= 0) return true;
   for (int32_t k = nd - 1; k >= 1; --k) {
-    key[k] = static_cast<int32_t>(v % shape[k]);
-    v /= shape[k];
+    key[k] = static_cast<int32_t>(rem64(v, shape[k]));
+    v = div64(v, shape[k]);
   }
   key[0] = static_cast<int32_t>(v);
   for (int32_t k = 0; k < nd; ++k)

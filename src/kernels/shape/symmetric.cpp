@@ -4,6 +4,8 @@
 // packed lower triangle runs row by row: (0,0), (1,0), (1,1), (2,0), ...; the diagonal
 // entry of row i sits at packed position (i+1)(i+2)/2 - 1. Expanded index lists are
 // one-based (stored index + 1) so that 0 can mean "no variable".
+#include <algorithm>
+
 #include "kernels/kernel.h"
 
 namespace fragments::shape {
@@ -16,7 +18,7 @@ template <class Emit>
 inline void expand_symmetric(int32_t n, Vec<const int64_t> sp, Emit emit) {
   for (int64_t k = 0; k < sp.size(); ++k) {
     const int64_t s = sp[k];
-    const int64_t row = s / n, col = s % n;
+    const int64_t row = div64(s, n), col = rem64(s, n);
     emit(s, k);
     if (row != col) emit(row + col * n, k);
   }
@@ -67,7 +69,7 @@ int32_t expand_dense_symmetric(int32_t n, Vec<const int32_t> idxs, int32_t pos, 
 int32_t count_symmetric(int32_t n, int32_t init, Vec<const int64_t> sp) {
   const int64_t n1 = static_cast<int64_t>(n) + 1;
   int32_t count = init;
-  for (int64_t k = 0; k < sp.size(); ++k) count = add32(count, sp[k] % n1 == 0 ? 1 : 2);
+  for (int64_t k = 0; k < sp.size(); ++k) count = add32(count, rem64(sp[k], n1) == 0 ? 1 : 2);
   return count;
 }
 
@@ -105,11 +107,13 @@ void mirror_semidefinite_entries(int32_t nouter, int32_t msize, int32_t nmid, in
                                  Vec<const int64_t> nativeidxs, Vec<int64_t> residxs, int32_t ostride,
                                  int32_t rowstride, int32_t mstride, int32_t colstride) {
   const int64_t diagstep = static_cast<int64_t>(rowstride) + colstride;
+  // Diagonals from msize on have no entries.
+  const int32_t ndiag = std::min(nq, msize);
+  if (!all_positive(nouter, ndiag, nmid, nblock)) return;
   int64_t rd = 0;
   for (int64_t a = 0; a < nouter; ++a)
-    for (int64_t q = 0; q < nq; ++q)
+    for (int64_t q = 0; q < ndiag; ++q)
       for (int64_t r = 0; r < nmid; ++r) {
-        if (q >= msize) continue;
         const int64_t base = a * ostride + q * diagstep + r * mstride;
         for (int64_t t = 0; t < msize - q; ++t) {
           for (int64_t u = 0; u < nblock; ++u) {

@@ -17,9 +17,9 @@ void for_each_target(int32_t nd, int32_t n, Vec<const int32_t> perm, Vec<const i
                      Vec<const int32_t> shape, Scratch<int32_t>& m, Visit visit) {
   for (int32_t i = 0; i < n; ++i) {
     int32_t v = i;
-    for (int32_t k = nd - 1; k >= 0; --k) {
-      m[k] = v % shape[k];
-      v /= shape[k];
+    for (int64_t k = int64_t{nd} - 1; k >= 0; --k) {
+      m[k] = rem32(v, shape[k]);
+      v = div32(v, shape[k]);
     }
     int32_t target = 0;
     for (int32_t k = 0; k < nd; ++k) target = add32(target, mul32(m[perm[k]], static_cast<int32_t>(pstrides[k])));
@@ -32,7 +32,7 @@ void for_each_target(int32_t nd, int32_t n, Vec<const int32_t> perm, Vec<const i
 // Row-major strides of the permuted shape: pstrides[k-1] = shape[perm[k]] × pstrides[k] for
 // k = nd-1 down to 1 (64-bit). The caller sets pstrides[nd-1] (to 1).
 void permuted_strides(int32_t nd, Vec<const int32_t> perm, Vec<int64_t> pstrides, Vec<const int32_t> shape) {
-  for (int32_t k = nd - 1; k >= 1; --k) pstrides[k - 1] = mul64(shape[perm[k]], pstrides[k]);
+  for (int64_t k = int64_t{nd} - 1; k >= 1; --k) pstrides[k - 1] = mul64(shape[perm[k]], pstrides[k]);
 }
 
 // Dense axis permutation: residxs[target(i)] = nativeidxs[i] for the n elements of the input.
@@ -67,15 +67,15 @@ void transpose_matrix(Vec<int64_t> idxs, Vec<const int64_t> nativeidxs, Vec<cons
   const int64_t nnz = sparsity.size();
   Scratch<int32_t> bucket(c + 1);
   for (int64_t k = 0; k < nnz; ++k) {
-    int64_t j = sparsity[k] % c;
+    int64_t j = rem64(sparsity[k], c);
     bucket[j + 1] = add32(bucket[j + 1], 1);
   }
   for (int64_t j = 0; j < c; ++j) bucket[j + 1] = add32(bucket[j + 1], bucket[j]);
   for (int64_t k = 0; k < nnz; ++k) {
-    int64_t j = sparsity[k] % c;
+    int64_t j = rem64(sparsity[k], c);
     int32_t p = bucket[j];
     idxs[p] = nativeidxs[k];
-    sp[p] = sparsity[k] / c + j * r;
+    sp[p] = div64(sparsity[k], c) + j * r;
     bucket[j] = add32(p, 1);
   }
 }
@@ -85,6 +85,7 @@ void transpose_matrix(Vec<int64_t> idxs, Vec<const int64_t> nativeidxs, Vec<cons
 // middle + j], pos += 1. Returns pos after the last element written.
 int32_t swap_trailing_axes(int32_t inner, int32_t outer, int32_t middle, Vec<const int32_t> nativeidxs, int32_t pos,
                            Vec<int32_t> permidxs) {
+  if (!all_positive(outer, middle, inner)) return pos;
   for (int32_t i = 0; i < outer; ++i)
     for (int32_t j = 0; j < middle; ++j)
       for (int32_t k = 0; k < inner; ++k) {

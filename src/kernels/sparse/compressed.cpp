@@ -45,7 +45,10 @@ void bucket_sort_permutation(int32_t d0, int32_t d1, int32_t d2, Vec<int64_t> pe
 
 // ptrb[sub[k] + 2] += 1 for k < nnz.
 static void count_into(Vec<int64_t> ptrb, int64_t nnz, Vec<const int32_t> sub) {
-  for (int64_t k = 0; k < nnz; ++k) ptrb[int64_t{sub[k]} + 2] += 1;
+  for (int64_t k = 0; k < nnz; ++k) {
+    const int64_t r = int64_t{sub[k]} + 2;
+    ptrb[r] = add64(ptrb[r], 1);
+  }
 }
 
 // Counts the entries of each row into rptrb and of each column into cptrb.
@@ -82,7 +85,8 @@ static void scatter_to_columns(Vec<int64_t> cptrb, int32_t n, Vec<const int64_t>
   for (int32_t r = 0; r < n; ++r)
     for (int64_t t = rptrb[r]; t < rptrb[r + 1]; ++t) {
       const int32_t c = subj[t];
-      const int64_t q = cptrb[c]++;
+      const int64_t q = cptrb[c];
+      cptrb[c] = add64(q, 1);
       tsubi[q] = r;
       tsubj[q] = c;
       tval[q] = val[t];
@@ -101,7 +105,9 @@ void rows_to_columns(Vec<int64_t> cptrb, int32_t n, Vec<const int64_t> rptrb, Ve
 
 // Appends entry k to bucket b: out[cursor[b + 1]] = k, and the cursor advances.
 static void append_to_bucket(Vec<int32_t> out, Vec<int64_t> cursor, int32_t b, int64_t k) {
-  out[cursor[int64_t{b} + 1]++] = static_cast<int32_t>(k);
+  const int64_t at = cursor[int64_t{b} + 1];
+  cursor[int64_t{b} + 1] = add64(at, 1);
+  out[at] = static_cast<int32_t>(k);
 }
 
 // Lists the entry numbers k < nnz by column in cols, each column's in increasing k.

@@ -20,6 +20,7 @@ static void link_chain(int64_t first, int64_t end, Vec<int32_t> next, Vec<int32_
 
 // The node reached by walking n - 1 steps from head (head itself when n <= 1).
 static int32_t walk(int32_t head, Vec<const int32_t> next, int32_t n) {
+  next.expect_size(int64_t{n} - 1);
   int32_t h = head;
   for (int32_t s = 1; s < n; ++s) h = next[h];
   return h;
@@ -50,6 +51,7 @@ int32_t node_after_walk(int32_t head, Vec<const int32_t> next, int32_t n) { retu
 // Walks n - 1 steps from head; after each step maxidx becomes the node reached when
 // that node is >= maxidx (head itself is not compared). Returns (node reached, maxidx).
 std::tuple<int32_t, int32_t> walk_with_largest(int32_t head, int32_t maxidx, Vec<const int32_t> next, int32_t n) {
+  next.expect_size(int64_t{n} - 1);
   int32_t h = head;
   for (int32_t s = 1; s < n; ++s) {
     h = next[h];

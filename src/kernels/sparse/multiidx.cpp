@@ -109,8 +109,7 @@ void store_zero_based(Vec<int64_t> i64, int32_t value, int32_t at) { i64[at] = i
 // target[k] = scale × source[k] for k < n; with scale 1 the n values are copied as they are.
 static void scaled_copy(Vec<double> target, double scale, int32_t n, Vec<const double> source) {
   if (scale == 1.0) {
-    norvak_4velmo_4Utils_4Tools_4arraycopy___3DI_3DII(source.data(), source.stride(), 0, target.data(),
-                                                      target.stride(), 0, n);
+    copy_run(source, 0, target, 0, n);
     return;
   }
   unit_stride([n, scale](auto t, auto s) {

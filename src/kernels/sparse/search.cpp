@@ -41,8 +41,7 @@ void merge_step(int32_t lo, int32_t mid, int32_t hi, Vec<const int32_t> src, Vec
   const int64_t end = std::min<int64_t>(hi, src.size());
   const int64_t split = std::min<int64_t>(mid, end);
   if (split == end) {
-    norvak_4velmo_4Utils_4Tools_4arraycopy___3II_3III(src.data(), src.stride(), lo, tgt.data(), tgt.stride(), lo,
-                                                      static_cast<int32_t>(std::max<int64_t>(end - lo, 0)));
+    copy_run(src, lo, tgt, lo, static_cast<int32_t>(std::max<int64_t>(end - lo, 0)));
     return;
   }
   int64_t i = lo, j = split, out = lo;

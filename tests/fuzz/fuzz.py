@@ -1,0 +1,386 @@
+"""Fuzzer of all kernels, for the checked build (-DFRAGMENTS_CHECKED=ON), best run under the
+address and undefined-behaviour sanitizers with PYTHONMALLOC=malloc.
+
+    python tests/fuzz/fuzz.py [--path DIR] [--calls N] [--seed S] [--kernels 0-485]
+    python tests/fuzz/fuzz.py --path DIR --replay SEED:KERNEL:CALL:WIDTHS
+
+Every kernel is called N times with arguments drawn from its parameter kinds as the stubs
+list them: scalars (small values, 0, ±1, the limits of int32 and int64; the width of an int
+parameter is learnt from the OverflowError of the first values that do not fit) and arrays
+(lengths 0 to 20, contents from valid indexes to negative and huge ones, None, strided and
+reversed views, matrices of either order, array lists). A call must return or raise one of
+ACCEPTED; anything else fails: another exception, a crash or sanitizer report, or a call that
+runs longer than --timeout seconds. The calls run in a worker process; the driver restarts it
+after a crash, so one run reports every failing kernel, each with the call that failed (the
+failure report gives the arguments, and the --replay line that rebuilds and runs that call).
+
+Against the default build the fuzzer is meaningless (its kernels trust the caller), so it
+refuses to run there.
+"""
+import argparse
+import collections
+import faulthandler
+import json
+import math
+import os
+import random
+import subprocess
+import sys
+import tempfile
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.dirname(HERE))
+from support import stubs  # noqa: E402
+
+ACCEPTED = ("IndexError", "ValueError", "TypeError", "OverflowError", "MemoryError", "ZeroDivisionError")
+I32 = (-2**31, 2**31 - 1)
+DTYPES = {"I32": "int32", "I64": "int64", "F64": "float64"}
+
+
+# --- drawing arguments -------------------------------------------------------------------------
+
+class Widths:
+    """What is known of the width of a kernel's int parameters (by position): 32 or 64 bits,
+    learnt from calls given values beyond int32. state() is the knowledge as a string."""
+
+    def __init__(self, state=""):
+        self.known = dict((int(i), int(w)) for i, w in (item.split("=") for item in state.split(",") if item))
+
+    def draw_wide(self, rng, i):
+        return self.known.get(i) != 32 and rng.random() < (0.15 if i not in self.known else 0.08)
+
+    def learn(self, wide, overflowed):
+        if not overflowed:
+            for i in wide:
+                self.known[i] = 64
+        elif len(wide) == 1:
+            self.known[wide[0]] = 32
+
+    def state(self):
+        return ",".join("%d=%d" % kv for kv in sorted(self.known.items()))
+
+
+def draw_int(rng, n, wide):
+    if wide:
+        return rng.choice([2**63 - 1, -2**63, 2**62, -2**62, 2**40, 2**32 + 3, 2**31, -2**31 - 1])
+    r = rng.random()
+    if r < 0.45:
+        return rng.randint(0, n + 1)
+    if r < 0.6:
+        return rng.randint(-3, 24)
+    if r < 0.72:
+        return rng.choice([0, 1, -1])
+    if r < 0.85:
+        return rng.choice([I32[1], I32[0], I32[1] - 1, I32[0] + 1, 2**30, 2**16, 46341, 65535])
+    return rng.randint(-50, 1000)
+
+
+def draw_float(rng):
+    return rng.choice([0.0, 1.0, -1.0, 0.5, 2.0, 1e-12, 1e300, -1e300, math.inf, -math.inf, math.nan,
+                       rng.gauss(0, 3), rng.gauss(0, 3)])
+
+
+def draw_values(rng, elem, n, size):
+    """size values for an array of element type elem, in a mode chosen for the whole array."""
+    if elem == "F64":
+        return [draw_float(rng) if rng.random() < 0.2 else round(rng.gauss(0, 2), 3) for _ in range(size)]
+    mode = rng.random()
+    top = max(n, size, 1)
+    if mode < 0.3:  # valid positions
+        return [rng.randrange(top) for _ in range(size)]
+    if mode < 0.45:  # non-decreasing from 0, as row pointers are
+        out, v = [], 0
+        for _ in range(size):
+            out.append(v)
+            v += rng.choice([0, 1, 1, 2, 3])
+        return out
+    if mode < 0.55:
+        return [0] * size
+    if mode < 0.8:
+        return [rng.randint(-3, top + 4) for _ in range(size)]
+    limits = [I32[1], I32[0], 2**30, -2**30] + ([2**62, -2**62, 2**63 - 1, -2**63] if elem == "I64" else [])
+    return [rng.choice(limits) if rng.random() < 0.3 else rng.randint(-5, top + 5) for _ in range(size)]
+
+
+class Array:
+    """An array argument as drawn: values, element type, layout; build() makes the object
+    and spec() the expression that makes it again."""
+
+    def __init__(self, elem, values, layout, shape=None):
+        self.elem, self.values, self.layout, self.shape = elem, values, layout, shape
+
+    def build(self):
+        import numpy as np
+        dtype = DTYPES[self.elem]
+        if self.shape is not None:  # a matrix: C order, Fortran order or every other row of a taller one
+            rows, cols = self.shape
+            a = np.array(self.values, dtype=dtype).reshape(rows, cols)
+            if self.layout == "F":
+                return np.asfortranarray(a)
+            if self.layout == "skip":
+                b = np.zeros((2 * rows, cols), dtype=dtype)
+                b[::2] = a
+                return b[::2]
+            return a
+        values = np.array(self.values, dtype=dtype)
+        n = len(values)
+        if self.layout == "step2":  # the base ends at the view's last element
+            base = np.zeros(max(2 * n - 1, 0), dtype=dtype)
+            base[::2] = values
+            return base[::2]
+        if self.layout == "reversed":
+            return values[::-1].copy()[::-1]
+        if self.layout == "stride0":  # every element is the same one
+            return np.lib.stride_tricks.as_strided(values[:1], shape=(n,), strides=(0,)) if n else values
+        if self.layout == "memoryview":
+            return memoryview(values)
+        if self.layout == "array":
+            import array
+            return array.array({"I32": "i", "I64": "q", "F64": "d"}[self.elem], values.tolist())
+        return values
+
+    def spec(self):
+        return "make(%r, %r, %r%s)" % (self.elem, self.values, self.layout,
+                                        ", %r" % (self.shape,) if self.shape is not None else "")
+
+
+def make(elem, values, layout, shape=None):
+    return Array(elem, values, layout, shape).build()
+
+
+class ArrayList:
+    def __init__(self, entries):
+        self.entries = entries  # Array or None each
+
+    def build(self):
+        import numpy as np
+        a = np.empty(len(self.entries), dtype=object)
+        for j, e in enumerate(self.entries):
+            a[j] = None if e is None else e.build()
+        return a
+
+    def spec(self):
+        return "objects([%s])" % ", ".join("None" if e is None else e.spec() for e in self.entries)
+
+
+def objects(items):
+    import numpy as np
+    a = np.empty(len(items), dtype=object)
+    a[:] = items
+    return a
+
+
+def draw_array(rng, p, n):
+    if rng.random() < 0.08:
+        return None
+    if p.kind == "list":
+        return ArrayList([None if rng.random() < 0.2 else draw_vector(rng, "I32", n)
+                          for _ in range(rng.choice([0, 1, 2, 3, 4, max(n, 1)]))])
+    if p.kind == "mat":
+        rows, cols = rng.randint(0, 5), rng.choice([0, 1, 2, 3, 4, max(n, 1)])
+        if rng.random() < 0.3:
+            rows = n
+        layout = rng.choice(["C", "C", "C", "F", "skip"])
+        return Array(p.elem, draw_values(rng, p.elem, n, rows * cols), layout, (rows, cols))
+    return draw_vector(rng, p.elem, n)
+
+
+def draw_vector(rng, elem, n):
+    r = rng.random()
+    size = n + rng.choice([0, 0, 0, 1, 1, 2, 3, -1]) if r < 0.7 else rng.randint(0, 20)
+    size = max(size, 0)
+    layout = rng.choice(["plain"] * 12 + ["step2", "step2", "reversed", "reversed", "stride0", "memoryview", "array"])
+    return Array(elem, draw_values(rng, elem, n, size), layout)
+
+
+def draw_call(kernel, seed, index, widths):
+    """The arguments of call `index` of a kernel: a list of scalars, None and Array(List)s,
+    and the positions of the int parameters given values beyond int32."""
+    rng = random.Random("%s:%d:%d" % (seed, kernel.number, index))
+    n = rng.choice([0, 1, 1, 2, 2, 3, 3, 4, 5, 6, 8, 12, 20])
+    args, wide_params = [], []
+    for i, p in enumerate(kernel.params):
+        if p.type == "int":
+            wide = widths.draw_wide(rng, i)
+            if wide:
+                wide_params.append(i)
+            args.append(draw_int(rng, n, wide))
+        elif p.type == "float":
+            args.append(draw_float(rng))
+        else:
+            args.append(draw_array(rng, p, n))
+    return args, wide_params
+
+
+def spec(args):
+    return ", ".join(repr(a) if a is None or isinstance(a, (int, float)) else a.spec() for a in args)
+
+
+def build(args):
+    return [a.build() if isinstance(a, (Array, ArrayList)) else a for a in args]
+
+
+# --- the worker: runs the calls --------------------------------------------------------------------
+
+def worker(opts):
+    import fragments
+    kernels = {k.number: k for k in stubs.kernels()}
+    current = os.open(opts.current, os.O_WRONLY | os.O_CREAT | os.O_TRUNC, 0o644)
+    out = sys.stdout
+    for number in opts.kernel_list:
+        k, f = kernels[number], getattr(fragments, "_c_closure_%d" % number)
+        outcomes = collections.Counter()
+        failure = None
+        widths = Widths()
+        for index in range(opts.calls):
+            state = widths.state()
+            args, wide_params = draw_call(k, opts.seed, index, widths)
+            built = build(args)
+            tag = ("%s:%d:%d:%s" % (opts.seed, number, index, state)).encode()
+            os.pwrite(current, tag, 0)
+            os.ftruncate(current, len(tag))
+            faulthandler.dump_traceback_later(opts.timeout, exit=True)
+            try:
+                f(*built)
+                outcome = "returned"
+            except Exception as e:  # noqa: BLE001 - sorted below
+                outcome = type(e).__name__
+                if outcome not in ACCEPTED:
+                    failure = {"seed": opts.seed, "kernel": number, "call": index, "widths": state,
+                               "what": "%s: %s" % (outcome, e)}
+            widths.learn(wide_params, outcome == "OverflowError")
+            outcomes[outcome] += 1
+            if failure:
+                break
+        faulthandler.cancel_dump_traceback_later()
+        out.write(json.dumps({"kernel": number, "outcomes": outcomes, "failure": failure}) + "\n")
+        out.flush()
+    os.close(current)
+
+
+# --- the driver ------------------------------------------------------------------------------------
+
+def kernel_numbers(text):
+    out = []
+    for part in text.split(","):
+        lo, _, hi = part.partition("-")
+        out.extend(range(int(lo), int(hi or lo) + 1))
+    return out
+
+
+def module_is_checked(path):
+    code = "import fragments; print(getattr(fragments, '__checked__', False))"
+    env = dict(os.environ, PYTHONPATH=os.pathsep.join(filter(None, [path, os.environ.get("PYTHONPATH")])))
+    done = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True, env=env)
+    if done.returncode != 0:
+        sys.exit("cannot import fragments:\n" + done.stderr)
+    return done.stdout.strip() == "True"
+
+
+def report_failure(f, path):
+    args = spec(draw_call(stubs_by_number()[f["kernel"]], f["seed"], f["call"], Widths(f["widths"]))[0])
+    print("FAIL _c_closure_%d call %d: %s" % (f["kernel"], f["call"], f["what"]))
+    if f.get("stderr"):
+        print("  " + "\n  ".join(f["stderr"].rstrip().splitlines()[-25:]))
+    print("  replay: python %s --path %s --replay %s:%d:%d:%s" % (os.path.relpath(__file__), path or ".",
+                                                                 f["seed"], f["kernel"], f["call"], f["widths"]))
+    print("  arguments: %s" % args)
+
+
+_STUBS = {}
+
+
+def stubs_by_number():
+    if not _STUBS:
+        _STUBS.update((k.number, k) for k in stubs.kernels())
+    return _STUBS
+
+
+def replay(opts):
+    seed, number, index, state = opts.replay.rsplit(":", 3)
+    args = draw_call(stubs_by_number()[int(number)], seed, int(index), Widths(state))[0]
+    print("_c_closure_%s(%s)" % (number, spec(args)))
+    sys.stdout.flush()
+    import fragments
+    result = getattr(fragments, "_c_closure_%s" % number)(*build(args))
+    print("returned %r" % (result,))
+
+
+def drive(opts):
+    numbers = kernel_numbers(opts.kernels)
+    if not module_is_checked(opts.path):
+        sys.exit("fuzz.py: the module on the path is the default build, whose kernels trust the caller; "
+                 "build with -DFRAGMENTS_CHECKED=ON")
+    env = dict(os.environ, PYTHONPATH=os.pathsep.join(filter(None, [opts.path, os.environ.get("PYTHONPATH")])))
+    totals, reached, failures, calls = collections.Counter(), set(), [], 0
+    start = time.time()
+    with tempfile.TemporaryDirectory() as tmp:
+        current = os.path.join(tmp, "current")
+        while numbers:
+            cmd = [sys.executable, os.path.abspath(__file__), "--worker", "--current", current,
+                   "--seed", str(opts.seed), "--calls", str(opts.calls), "--timeout", str(opts.timeout),
+                   "--kernels", ",".join(map(str, numbers))]
+            proc = subprocess.Popen(cmd, stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True, env=env)
+            done = set()
+            for line in proc.stdout:
+                r = json.loads(line)
+                done.add(r["kernel"])
+                totals.update(r["outcomes"])
+                calls += sum(r["outcomes"].values())
+                if r["outcomes"].get("returned"):
+                    reached.add(r["kernel"])
+                if r["failure"]:
+                    failures.append(r["failure"])
+                    report_failure(r["failure"], opts.path)
+            err = proc.stderr.read()
+            proc.wait()
+            numbers = [n for n in numbers if n not in done]
+            if proc.returncode == 0:
+                if numbers:
+                    sys.exit("worker ended early:\n" + err)
+                break
+            # The worker died in the middle of a call: which one it was is in `current`.
+            with open(current) as f:
+                seed, number, index, state = f.read().rsplit(":", 3)
+            what = "hung (over %ss)" % opts.timeout if "Timeout (" in err else "crashed (exit status %d)" % proc.returncode
+            failure = {"seed": seed, "kernel": int(number), "call": int(index), "widths": state, "what": what,
+                       "stderr": err}
+            failures.append(failure)
+            report_failure(failure, opts.path)
+            calls += int(index) + 1
+            numbers = [n for n in numbers if n != int(number)]
+    seconds = time.time() - start
+    print("fuzz: seed %s, %d kernels, %d calls in %.0f s; %d kernels returned normally at least once" %
+          (opts.seed, len(kernel_numbers(opts.kernels)), calls, seconds, len(reached)))
+    print("outcomes: " + ", ".join("%s %d" % kv for kv in totals.most_common()))
+    if failures:
+        print("%d failing kernel(s): %s" % (len(failures), " ".join(str(f["kernel"]) for f in failures)))
+        return 1
+    return 0
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    ap.add_argument("--path", default="", help="folder holding the checked module (else the one on sys.path)")
+    ap.add_argument("--calls", type=int, default=300, help="calls per kernel (default 300)")
+    ap.add_argument("--seed", default="1", help="seed of the draws (any string; default 1)")
+    ap.add_argument("--kernels", default="0-485", help="kernel numbers, e.g. 0-485 or 17,240 (default all)")
+    ap.add_argument("--timeout", type=float, default=10.0, help="seconds one call may take (default 10)")
+    ap.add_argument("--replay", help="SEED:KERNEL:CALL:WIDTHS (as a failure report gives it): print and run that call")
+    ap.add_argument("--worker", action="store_true", help=argparse.SUPPRESS)
+    ap.add_argument("--current", help=argparse.SUPPRESS)
+    opts = ap.parse_args()
+    if opts.worker:
+        opts.kernel_list = kernel_numbers(opts.kernels)
+        return worker(opts)
+    if opts.path:
+        sys.path.insert(0, os.path.abspath(opts.path))
+        opts.path = os.path.abspath(opts.path)
+    if opts.replay:
+        return replay(opts)
+    return drive(opts)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
