@@ -66,6 +66,12 @@ void set_invalid(const char* name) {
   PyErr_Format(PyExc_ValueError, "Invalid array shape or type for argument '%s'", name);
 }
 
+// The address of an empty buffer that has none: the view's own cell, zeroed.
+char* zeroed_cell(ViewData* v) {
+  std::memset(v->cell, 0, sizeof v->cell);
+  return v->cell;
+}
+
 // Records an exported buffer as a view of element type `e` with `ndim` dimensions, or
 // returns false when it is not one: wrong dimensions, wrong first format character, an
 // item size other than the element's, or an address or stride that is not a whole
@@ -78,8 +84,7 @@ bool record(const Py_buffer& b, Elem e, int ndim, ViewData* v) {
   const Py_ssize_t s0 = b.strides ? b.strides[0] : (ndim == 2 ? b.shape[1] * size : size);
   const Py_ssize_t s1 = ndim == 2 ? (b.strides ? b.strides[1] : size) : 0;
   if (((s0 | s1) & (size - 1)) != 0) return false;
-  v->ptr = b.buf ? static_cast<char*>(b.buf) : v->cell;  // empty, but present
-  std::memset(v->cell, 0, sizeof v->cell);
+  v->ptr = b.buf ? static_cast<char*>(b.buf) : zeroed_cell(v);  // empty, but present
   v->stride = s0 >> shift;  // exact: a whole number of elements, of either sign
   v->stride2 = s1 >> shift;
   v->length = b.len >> shift;
@@ -155,8 +160,7 @@ inline bool record_ndarray(PyObject* o, Elem e, int ndim, bool writable, ViewDat
   const Py_ssize_t s1 = ndim == 2 ? strides[1] : 0;
   if (((s0 | s1) & (size - 1)) != 0) return false;
   if (writable && (PyArray_FLAGS(a) & (NPY_ARRAY_WRITEABLE | kWarnOnWrite)) != NPY_ARRAY_WRITEABLE) return false;
-  v->ptr = data ? data : v->cell;
-  std::memset(v->cell, 0, sizeof v->cell);
+  v->ptr = data ? data : zeroed_cell(v);
   v->stride = s0 >> shift;
   v->stride2 = s1 >> shift;
   v->extent0 = dims[0];

@@ -181,16 +181,17 @@ class Vec {
   ptrdiff_t stride() const { return s_; }
   bool contiguous() const { return s_ == 1; }
 
-  // States that a valid call gives this view at least `count` elements, before a loop whose
-  // counts come from scalars and that need not touch the view on every pass (a walk along
-  // an index-linked list, which can only go on longer by going round a cycle; a walk over
-  // the elements of a dense operand). The checked build fails at once, at index
-  // count - 1, when the view has fewer; the default build trusts the caller.
+  // States that in a valid call elements 0 .. count - 1 of this view lie in the caller's
+  // array, before a loop whose counts come from scalars and that need not touch the view on
+  // every pass (a walk along an index-linked list, which can only go on longer by going
+  // round a cycle; a walk over the elements of a dense operand). The checked build fails at
+  // once, at the first of those elements outside the array; the default build trusts the
+  // caller.
 #ifndef FRAGMENTS_CHECKED
   void expect_size(int64_t) const {}
 #else
   void expect_size(int64_t count) const {
-    if (count > n_) c_.fault(detail::wrapped_sum(c_.off, count - 1));
+    if (count > 0) c_.check_run(0, count);
   }
 #endif
 

@@ -135,7 +135,7 @@ class Array:
             return np.lib.stride_tricks.as_strided(values[:1], shape=(n,), strides=(0,)) if n else values
         if self.layout == "memoryview":
             return memoryview(values)
-        if self.layout == "array":
+        if self.layout == "array" and n:  # (an empty array.array's buffer is not aligned)
             import array
             return array.array({"I32": "i", "I64": "q", "F64": "d"}[self.elem], values.tolist())
         return values
@@ -354,6 +354,9 @@ def drive(opts):
     print("fuzz: seed %s, %d kernels, %d calls in %.0f s; %d kernels returned normally at least once" %
           (opts.seed, len(kernel_numbers(opts.kernels)), calls, seconds, len(reached)))
     print("outcomes: " + ", ".join("%s %d" % kv for kv in totals.most_common()))
+    never = sorted(set(kernel_numbers(opts.kernels)) - reached)
+    if never:
+        print("kernels that never returned normally: " + " ".join(map(str, never)))
     if failures:
         print("%d failing kernel(s): %s" % (len(failures), " ".join(str(f["kernel"]) for f in failures)))
         return 1

@@ -9,7 +9,8 @@
  *   item size that the format implies; `offset` shifts the data address by that many
  *   bytes (to export a misaligned buffer); `claim` makes a one-dimensional export claim
  *   that many elements (more than it holds: only for tests that fail before reading);
- *   `fortran` lays a two-dimensional export out column by column (values in that order).
+ *   `fortran` lays a two-dimensional export out column by column (values in that order);
+ *   `null` exports an empty buffer at the null address.
  * .exports  buffers currently held by consumers
  * .taken    buffers handed out in all
  * .values() the current values, through the stride
@@ -27,7 +28,7 @@ typedef struct {
     char *data;       /* element 0 */
     char format[16];
     Py_ssize_t itemsize, count, stride, ndim, shape[2], strides[2];
-    int readonly, fail, is_object, claimed;
+    int readonly, fail, is_object, claimed, null;
     Py_ssize_t exports, taken;
 } Exporter;
 
@@ -90,13 +91,13 @@ static PyObject *load(Exporter *self, Py_ssize_t k) {
 
 static int Exporter_init(Exporter *self, PyObject *args, PyObject *kw) {
     static char *names[] = {"format", "values", "stride", "shape", "readonly", "fail", "itemsize", "offset",
-                            "claim", "fortran", NULL};
+                            "claim", "fortran", "null", NULL};
     const char *format;
     PyObject *values, *seq, *shape = Py_None, *itemsize_obj = Py_None;
     Py_ssize_t stride = 1, offset = 0, claim = -1, n, k, span;
-    int readonly = 0, fail = 0, fortran = 0;
-    if (!PyArg_ParseTupleAndKeywords(args, kw, "sO|nOiiOnni", names, &format, &values, &stride, &shape, &readonly,
-                                     &fail, &itemsize_obj, &offset, &claim, &fortran))
+    int readonly = 0, fail = 0, fortran = 0, null = 0;
+    if (!PyArg_ParseTupleAndKeywords(args, kw, "sO|nOiiOnnii", names, &format, &values, &stride, &shape, &readonly,
+                                     &fail, &itemsize_obj, &offset, &claim, &fortran, &null))
         return -1;
     if (strlen(format) >= sizeof self->format) {
         PyErr_SetString(PyExc_ValueError, "format too long");
@@ -121,6 +122,7 @@ static int Exporter_init(Exporter *self, PyObject *args, PyObject *kw) {
     self->stride = stride;
     self->readonly = readonly;
     self->fail = fail;
+    self->null = null && n == 0;
     if (shape != Py_None) {
         if (!PyArg_ParseTuple(shape, "nn", &self->shape[0], &self->shape[1])) { Py_DECREF(seq); return -1; }
         self->ndim = 2;
@@ -166,7 +168,7 @@ static int Exporter_getbuffer(Exporter *self, Py_buffer *view, int flags) {
         PyErr_SetString(PyExc_BufferError, "Exporter is read-only");
         return -1;
     }
-    view->buf = self->data;
+    view->buf = self->null ? NULL : self->data;
     view->obj = (PyObject *)self;
     Py_INCREF(self);
     view->len = (self->claimed ? self->shape[0] : self->count) * self->itemsize;

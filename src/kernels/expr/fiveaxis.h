@@ -43,6 +43,15 @@ struct FiveAxis {
 
   int64_t coordinate(int64_t L, int b) const { return block_coordinate(L, st[b], d[b]); }
 
+  // The number of positions, d[0] × ... × d[4], for blocks of positive sizes (INT64_MAX - 1,
+  // more than any array holds, when the product does not fit).
+  int64_t positions() const {
+    int64_t n = 1;
+    for (int64_t size : d)
+      if (__builtin_mul_overflow(n, size, &n) || n == INT64_MAX) return INT64_MAX - 1;
+    return n;
+  }
+
   // The linear index at block coordinates (c0, ..., c4).
   int64_t at(int64_t c0, int64_t c1, int64_t c2, int64_t c3, int64_t c4) const {
     int64_t L = mul64(c0, st[0]);
@@ -59,7 +68,7 @@ struct FiveAxis {
 };
 
 // The term count of stored element e of a record whose ptr run is ptr.
-inline int32_t term_count(Vec<const int32_t> ptr, int64_t e) { return sub32(ptr[e + 1], ptr[e]); }
+inline int32_t term_count(Vec<const int32_t> ptr, int64_t e) { return sub32(ptr[add64(e, 1)], ptr[e]); }
 
 // Writes result elements one after another from element k and term position c on.
 // Element k gets the terms of operand element a and then those of b (none when b < 0),
@@ -86,7 +95,7 @@ struct ElementWriter {
 
  private:
   void append(int64_t e, double scale) {
-    for (int64_t t = w.ptr[e]; t < w.ptr[e + 1]; ++t, c = add32(c, 1)) {
+    for (int64_t t = w.ptr[e]; t < w.ptr[add64(e, 1)]; ++t, c = add32(c, 1)) {
       r.nidxs[c] = w.nidxs[t];
       r.cof[c] = scale * w.cof[t];
     }

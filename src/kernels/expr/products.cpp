@@ -34,7 +34,7 @@ void zero_buckets(Vec<int32_t> a, int32_t base, int32_t n) {
 // a[base + 1 + key(k)] += 1 for k < count.
 template <class Key>
 void count_keys(Vec<int32_t> a, int32_t base, int32_t count, Key key) {
-  for (int32_t k = 0; k < count; ++k) bump(a, int64_t{base} + 1 + key(k));
+  for (int32_t k = 0; k < count; ++k) bump(a, add64(int64_t{base} + 1, key(k)));
 }
 
 // a[base + j + 1] += a[base + j] for j < n.

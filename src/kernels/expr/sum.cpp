@@ -50,7 +50,10 @@ struct DenseScatter {
   Vec<double> rcof;
   Vec<double> rbfix;
 
-  void count(int64_t e, int32_t terms) const { rptr[e + 1] = add32(rptr[e + 1], terms); }
+  void count(int64_t e, int32_t terms) const {
+    const int64_t at = add64(e, 1);
+    rptr[at] = add32(rptr[at], terms);
+  }
   void prefix_sum(int32_t rnelem) const {
     for (int32_t j = 0; j < rnelem; ++j) rptr[j + 1] = add32(rptr[j + 1], rptr[j]);
   }

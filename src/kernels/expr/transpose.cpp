@@ -117,12 +117,15 @@ void transpose_sparse(int32_t m, int32_t n, int32_t bfixbase, int32_t cofbase, i
   Vec<int64_t> rsp = ri64.from(rspbase);
 
   for (int64_t c = 0; c <= n; ++c) cnt[c] = 0;
-  for (int32_t e = 0; e < count; ++e) cnt[rem64(sp[e], n) + 1] += 1;
+  for (int32_t e = 0; e < count; ++e) {
+    const int64_t c = rem64(sp[e], n) + 1;
+    cnt[c] = add32(cnt[c], 1);
+  }
   for (int64_t c = 0; c < n; ++c) cnt[c + 1] = add32(cnt[c + 1], cnt[c]);
   for (int32_t e = 0; e < count; ++e) {
     const int64_t key = rem64(sp[e], n);
     perm[cnt[key]] = e;
-    cnt[key] += 1;
+    cnt[key] = add32(cnt[key], 1);
   }
 
   r.ptr[0] = 0;

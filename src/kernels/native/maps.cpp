@@ -50,11 +50,13 @@ void lay_out_bar_variables(int32_t barsize, int32_t dim, int32_t first, int32_t 
                            Vec<int32_t> natbarvar_idx, Vec<int32_t> natbarvar_j, Vec<int64_t> natbarvar_ptr,
                            int32_t ptrpos) {
   const int64_t P = natbarvar_ptr[ptrpos];
+  // With barsize 0 every k of a position lands on one place, where the last write stays.
+  const int32_t first_k = barsize == 0 && n > 0 ? n - 1 : 0;
   int64_t q = 0;
   if (all_positive(dim, n))
     for (int32_t j = 0; j < dim; ++j)
       for (int32_t i = j; i < dim; ++i, ++q)
-        for (int32_t k = 0; k < n; ++k) {
+        for (int32_t k = first_k; k < n; ++k) {
           const int64_t p = add64(P, add64(q, mul64(k, barsize)));
           natbarvar_idx[p] = add32(first, k);
           natbarvar_i[p] = i;

@@ -159,11 +159,12 @@ int32_t repeat_dense(int32_t nouter, int32_t nmid, int32_t nblock, int32_t pos, 
   if (!all_positive(nblock, rep))
     return all_positive(nouter, nmid) ? add32(pos, mul32(mul32(nouter, nmid), nblock)) : pos;
   const int64_t copystep = static_cast<int64_t>(nmid) * mstride;
+  const int64_t copies = copystep == 0 ? 1 : rep;  // a zero step puts every copy in one place
   for (int64_t o = 0; o < nouter; ++o)
     for (int64_t m = 0; m < nmid; ++m) {
       const int64_t base = o * ostride + m * mstride;
       for (int64_t l = 0; l < nblock; ++l)
-        for (int64_t k = 0; k < rep; ++k) rnativeidxs[base + l + k * copystep] = tnativeidxs[pos + l];
+        for (int64_t k = 0; k < copies; ++k) rnativeidxs[base + l + k * copystep] = tnativeidxs[pos + l];
       pos = add32(pos, nblock);
     }
   return pos;

@@ -24,14 +24,16 @@ void bucket_sort_permutation(int32_t d0, int32_t d1, int32_t d2, Vec<int64_t> pe
   constexpr int64_t ahead = 16;
   for (int64_t k = 0; k < n; ++k) {
     if (k + ahead < n) __builtin_prefetch(&val[perm[k + ahead]]);
-    ptrb[bucket(val[perm[k]]) + 1] += 1;
+    const int64_t q = add64(bucket(val[perm[k]]), 1);
+    ptrb[q] = add64(ptrb[q], 1);
   }
   for (int64_t q = 1; q <= buckets; ++q) ptrb[q] += ptrb[q - 1];
   for (int64_t k = 0; k < perm.size(); ++k) original[k] = perm[k];
   for (int64_t k = 0; k < n; ++k) {
     if (k + ahead < n) __builtin_prefetch(&val[original[k + ahead]]);
-    const int64_t e = original[k];
-    perm[ptrb[bucket(val[e])]++] = e;
+    const int64_t e = original[k], q = bucket(val[e]);
+    perm[ptrb[q]] = e;
+    ptrb[q] = add64(ptrb[q], 1);
   }
 }
 
