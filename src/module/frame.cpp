@@ -8,7 +8,13 @@
 //   5. build the result object.
 //
 // On any failure before the kernel runs, everything taken so far is released in reverse
-// order and nothing has been written to the caller's arrays.
+// order and nothing has been written to the caller's arrays. An absent view, and an empty
+// buffer without an address, point at a zeroed cell of their own ViewData (view.h): it
+// lives in the call's own storage, so nothing a kernel writes there reaches another call
+// or thread. In the checked build (FRAGMENTS_CHECKED) the views also carry their
+// parameter's name, and a failed check in the kernel (CheckFault) becomes IndexError or
+// ZeroDivisionError naming the kernel, after the views are released; arrays may then be
+// partly written.
 //
 // Views are taken through the buffer protocol, except for exact NumPy arrays when the
 // module is built with NumPy's headers (FRAGMENTS_NUMPY): those are read directly from
@@ -66,10 +72,11 @@ void set_invalid(const char* name) {
   PyErr_Format(PyExc_ValueError, "Invalid array shape or type for argument '%s'", name);
 }
 
-// The address of an empty buffer that has none: the view's own cell, zeroed.
+// The address of an empty buffer that has none: the view's own cell, zeroed (its column
+// stride, which no view of an empty buffer needs). Set after the strides.
 char* zeroed_cell(ViewData* v) {
-  std::memset(v->cell, 0, sizeof v->cell);
-  return v->cell;
+  v->stride2 = 0;
+  return detail::cell_of(*v);
 }
 
 // Records an exported buffer as a view of element type `e` with `ndim` dimensions, or
@@ -84,12 +91,12 @@ bool record(const Py_buffer& b, Elem e, int ndim, ViewData* v) {
   const Py_ssize_t s0 = b.strides ? b.strides[0] : (ndim == 2 ? b.shape[1] * size : size);
   const Py_ssize_t s1 = ndim == 2 ? (b.strides ? b.strides[1] : size) : 0;
   if (((s0 | s1) & (size - 1)) != 0) return false;
-  v->ptr = b.buf ? static_cast<char*>(b.buf) : zeroed_cell(v);  // empty, but present
   v->stride = s0 >> shift;  // exact: a whole number of elements, of either sign
   v->stride2 = s1 >> shift;
   v->length = b.len >> shift;
   v->extent0 = b.shape[0];
   v->extent1 = ndim == 2 ? b.shape[1] : 1;
+  v->ptr = b.buf ? static_cast<char*>(b.buf) : zeroed_cell(v);  // empty, but present
   return true;
 }
 
@@ -160,12 +167,12 @@ inline bool record_ndarray(PyObject* o, Elem e, int ndim, bool writable, ViewDat
   const Py_ssize_t s1 = ndim == 2 ? strides[1] : 0;
   if (((s0 | s1) & (size - 1)) != 0) return false;
   if (writable && (PyArray_FLAGS(a) & (NPY_ARRAY_WRITEABLE | kWarnOnWrite)) != NPY_ARRAY_WRITEABLE) return false;
-  v->ptr = data ? data : zeroed_cell(v);
   v->stride = s0 >> shift;
   v->stride2 = s1 >> shift;
   v->extent0 = dims[0];
   v->extent1 = ndim == 2 ? dims[1] : 1;
   v->length = v->extent0 * v->extent1;  // the buffer's length in elements
+  v->ptr = data ? data : zeroed_cell(v);
   return true;
 }
 #endif

@@ -8,7 +8,8 @@
 // An argument given as None is an absent view: `if (v)` is false, size() is 0, and its
 // address is a zeroed cell of its own ViewData with stride 0, so a kernel that touches
 // an absent view by mistake reads zeros or scribbles on that cell instead of crashing;
-// the cell lives in the call's own storage, so nothing written there outlives the call.
+// the cell lives in the call's own storage, so nothing written there outlives the call
+// (an empty buffer without an address gets the same).
 //
 // The checked build (FRAGMENTS_CHECKED) checks every element access: a view also knows
 // where it lies in its argument (element k of a view is element off + k of the argument,
@@ -31,6 +32,10 @@ namespace fragments {
 
 // One array argument as the frame recorded it. Strides are in elements and signed.
 // ViewData{} is an absent view.
+//
+// stride2 is 0 for one-dimensional views, absent views and empty buffers without an
+// address, and for those last two it doubles as the cell behind the view (cell_of()): the
+// views copy the fields when they are made, before a kernel can write there.
 struct ViewData {
   char* ptr;          // element 0 (or element (0, 0)); null when absent
   ptrdiff_t stride;   // distance between consecutive elements (rows for 2-D)
@@ -38,7 +43,6 @@ struct ViewData {
   int64_t length;     // element count (rows × columns for 2-D)
   int64_t extent0;    // rows (2-D) or length (1-D)
   int64_t extent1;    // columns (2-D) or 1 (1-D)
-  alignas(8) char cell[8];  // zeroed: the element of an absent view and of an empty buffer
 #ifdef FRAGMENTS_CHECKED
   const char* name;   // the parameter's name (an array list's name for its entries)
   int64_t entry;      // the entry of an array list, or -1
@@ -61,9 +65,12 @@ namespace detail {
 // use): read as zeros, never written.
 alignas(16) inline const char unused_cell[16] = {};
 
+// The view's own zeroed cell, for absent views and empty buffers without an address.
+inline char* cell_of(const ViewData& d) { return reinterpret_cast<char*>(const_cast<ptrdiff_t*>(&d.stride2)); }
+
 template <class T>
 inline T* address_of(const ViewData& d) {
-  return reinterpret_cast<T*>(d.ptr ? d.ptr : const_cast<char*>(d.cell));
+  return reinterpret_cast<T*>(d.ptr ? d.ptr : cell_of(d));
 }
 }  // namespace detail
 
