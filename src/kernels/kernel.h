@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <tuple>
 #ifdef FRAGMENTS_CHECKED
 #include <cstdio>
@@ -44,6 +45,17 @@ inline int64_t sub64(int64_t a, int64_t b) {
 template <class... T>
 constexpr bool all_positive(T... counts) {
   return ((counts > 0) && ...);
+}
+
+// The element count of a block of the given positive sizes, or INT64_MAX - 1 (more than any
+// array holds) when the product does not fit: what a dense operand's runs must hold, for
+// Vec::expect_size() before a walk that may read the same elements over and over.
+template <class... T>
+inline int64_t block_size(T... sizes) {
+  int64_t n = 1;
+  for (int64_t size : {int64_t{sizes}...})
+    if (__builtin_mul_overflow(n, size, &n) || n == INT64_MAX) return INT64_MAX - 1;
+  return n;
 }
 
 // Integer division and remainder (truncating, as in C++) by a divisor that comes from the

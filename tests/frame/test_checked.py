@@ -10,14 +10,8 @@ import numpy as np
 import pytest
 
 import fragments as F
-from support.buffers import f64, i32, i64
+from support.buffers import f64, i32, i64, objects
 from support.build import CHECKED, checked_only
-
-
-def objects(items):
-    a = np.empty(len(items), dtype=object)
-    a[:] = items
-    return a
 
 
 def arg(name):

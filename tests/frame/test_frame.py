@@ -7,15 +7,9 @@ import numpy as np
 import pytest
 
 import fragments
-from support.buffers import i32, i64, f64, readonly
+from support.buffers import i32, i64, f64, objects, readonly
 
 INVALID = "Invalid array shape or type for argument '{}'"
-
-
-def objects(items):
-    a = np.empty(len(items), dtype=object)
-    a[:] = items
-    return a
 
 
 @pytest.mark.parametrize("stride", [1, 2, -1, -3])

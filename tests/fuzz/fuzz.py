@@ -29,9 +29,12 @@ import sys
 import tempfile
 import time
 
+import numpy as np
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.dirname(HERE))
 from support import stubs  # noqa: E402
+from support.buffers import objects  # noqa: E402
 
 ACCEPTED = ("IndexError", "ValueError", "TypeError", "OverflowError", "MemoryError", "ZeroDivisionError")
 I32 = (-2**31, 2**31 - 1)
@@ -111,7 +114,6 @@ class Array:
         self.elem, self.values, self.layout, self.shape = elem, values, layout, shape
 
     def build(self):
-        import numpy as np
         dtype = DTYPES[self.elem]
         if self.shape is not None:  # a matrix: C order, Fortran order or every other row of a taller one
             rows, cols = self.shape
@@ -154,21 +156,10 @@ class ArrayList:
         self.entries = entries  # Array or None each
 
     def build(self):
-        import numpy as np
-        a = np.empty(len(self.entries), dtype=object)
-        for j, e in enumerate(self.entries):
-            a[j] = None if e is None else e.build()
-        return a
+        return objects([None if e is None else e.build() for e in self.entries])
 
     def spec(self):
         return "objects([%s])" % ", ".join("None" if e is None else e.spec() for e in self.entries)
-
-
-def objects(items):
-    import numpy as np
-    a = np.empty(len(items), dtype=object)
-    a[:] = items
-    return a
 
 
 def draw_array(rng, p, n):

@@ -37,6 +37,13 @@ def f64(values=(), stride=1):
     return arr(values, np.float64, stride)
 
 
+def objects(items):
+    """An array list: a one-dimensional object array of the given arrays (or Nones)."""
+    a = np.empty(len(items), dtype=object)
+    a[:] = items
+    return a
+
+
 def readonly(a):
     """A read-only view of `a`."""
     v = a.view()

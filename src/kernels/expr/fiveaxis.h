@@ -43,15 +43,6 @@ struct FiveAxis {
 
   int64_t coordinate(int64_t L, int b) const { return block_coordinate(L, st[b], d[b]); }
 
-  // The number of positions, d[0] × ... × d[4], for blocks of positive sizes (INT64_MAX - 1,
-  // more than any array holds, when the product does not fit).
-  int64_t positions() const {
-    int64_t n = 1;
-    for (int64_t size : d)
-      if (__builtin_mul_overflow(n, size, &n) || n == INT64_MAX) return INT64_MAX - 1;
-    return n;
-  }
-
   // The linear index at block coordinates (c0, ..., c4).
   int64_t at(int64_t c0, int64_t c1, int64_t c2, int64_t c3, int64_t c4) const {
     int64_t L = mul64(c0, st[0]);
