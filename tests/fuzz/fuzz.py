@@ -108,7 +108,7 @@ def draw_values(rng, elem, n, size):
 
 class Array:
     """An array argument as drawn: values, element type, layout; build() makes the object
-    and spec() the expression that makes it again."""
+    and code() the expression that makes it again."""
 
     def __init__(self, elem, values, layout, shape=None):
         self.elem, self.values, self.layout, self.shape = elem, values, layout, shape
@@ -142,7 +142,7 @@ class Array:
             return array.array({"I32": "i", "I64": "q", "F64": "d"}[self.elem], values.tolist())
         return values
 
-    def spec(self):
+    def code(self):
         return "make(%r, %r, %r%s)" % (self.elem, self.values, self.layout,
                                         ", %r" % (self.shape,) if self.shape is not None else "")
 
@@ -158,8 +158,8 @@ class ArrayList:
     def build(self):
         return objects([None if e is None else e.build() for e in self.entries])
 
-    def spec(self):
-        return "objects([%s])" % ", ".join("None" if e is None else e.spec() for e in self.entries)
+    def code(self):
+        return "objects([%s])" % ", ".join("None" if e is None else e.code() for e in self.entries)
 
 
 def draw_array(rng, p, n):
@@ -204,8 +204,8 @@ def draw_call(kernel, seed, index, widths):
     return args, wide_params
 
 
-def spec(args):
-    return ", ".join(repr(a) if a is None or isinstance(a, (int, float)) else a.spec() for a in args)
+def code(args):
+    return ", ".join(repr(a) if a is None or isinstance(a, (int, float)) else a.code() for a in args)
 
 
 def build(args):
@@ -270,7 +270,7 @@ def module_is_checked(path):
 
 
 def report_failure(f, path):
-    args = spec(draw_call(stubs_by_number()[f["kernel"]], f["seed"], f["call"], Widths(f["widths"]))[0])
+    args = code(draw_call(stubs_by_number()[f["kernel"]], f["seed"], f["call"], Widths(f["widths"]))[0])
     print("FAIL _c_closure_%d call %d: %s" % (f["kernel"], f["call"], f["what"]))
     if f.get("stderr"):
         print("  " + "\n  ".join(f["stderr"].rstrip().splitlines()[-25:]))
@@ -291,7 +291,7 @@ def stubs_by_number():
 def replay(opts):
     seed, number, index, state = opts.replay.rsplit(":", 3)
     args = draw_call(stubs_by_number()[int(number)], seed, int(index), Widths(state))[0]
-    print("_c_closure_%s(%s)" % (number, spec(args)))
+    print("_c_closure_%s(%s)" % (number, code(args)))
     sys.stdout.flush()
     import fragments
     result = getattr(fragments, "_c_closure_%s" % number)(*build(args))
