@@ -15,7 +15,8 @@ FUZZ = os.path.join(os.path.dirname(os.path.abspath(__file__)), "fuzz.py")
 def test_every_kernel_returns_or_raises_an_accepted_error():
     calls = os.environ.get("FRAGMENTS_FUZZ_CALLS", "200")
     seed = os.environ.get("FRAGMENTS_FUZZ_SEED", "ci")
+    # A hang is a call running for minutes; 30 s leaves room for a machine busy with other work.
     done = subprocess.run([sys.executable, FUZZ, "--path", os.path.dirname(fragments.__file__), "--calls", calls,
-                           "--seed", seed], capture_output=True, text=True)
+                           "--seed", seed, "--timeout", "30"], capture_output=True, text=True)
     print(done.stdout)
     assert done.returncode == 0, done.stdout + done.stderr

@@ -124,6 +124,7 @@ void outer_with_expression(Vec<const double> a, Vec<double> bfix, Vec<double> co
 void outer_rows(Vec<const double> a, Vec<double> cof, int32_t n, Vec<int64_t> inst, Vec<int64_t> ptrb,
                 Vec<const int32_t> sub, Vec<int64_t> subj, int32_t aleft, int32_t m) {
   const int64_t na = a.size();
+  if (!all_positive(m, na)) return;  // every nest below runs over m and na (= n) rows
   int64_t k = 0;
   auto put_row = [&](int64_t variable, double coefficient) {
     subj[k] = variable;

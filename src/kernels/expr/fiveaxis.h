@@ -43,6 +43,11 @@ struct FiveAxis {
 
   int64_t coordinate(int64_t L, int b) const { return block_coordinate(L, st[b], d[b]); }
 
+  // Whether every block size is positive; the number of positions (block_size(): huge when
+  // the product does not fit, not positive when a size is not).
+  bool nonempty() const { return all_positive(d[0], d[1], d[2], d[3], d[4]); }
+  int64_t positions() const { return block_size(d[0], d[1], d[2], d[3], d[4]); }
+
   // The linear index at block coordinates (c0, ..., c4).
   int64_t at(int64_t c0, int64_t c1, int64_t c2, int64_t c3, int64_t c4) const {
     int64_t L = mul64(c0, st[0]);

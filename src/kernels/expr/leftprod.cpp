@@ -79,7 +79,7 @@ void left_product(int32_t bfixbase, int32_t cofbase, int32_t p, int32_t eperm, i
       out.close();
     });
   } else if (msparse == 0) {
-    for (int32_t i = 0; i < m; ++i) {
+    for (int32_t i = 0; p > 0 && i < m; ++i) {  // (no rows to visit without columns)
       for (int32_t c = 0; c < p; ++c) {
         double constant = 0.0;
         const TermRange column = terms_of(xi32, ecolptr, c);

@@ -233,6 +233,7 @@ template <class Match, class Done>
 void walk_sparse_times_sparse(int32_t m, int32_t n, int32_t p, Vec<const int32_t> a32, int32_t erowptr,
                               Vec<const int64_t> sp, int32_t mcolptr, int32_t mperm, Vec<const int32_t> msubi,
                               Match match, Done done) {
+  if (!all_positive(m, p)) return;
   for (int32_t i = 0; i < m; ++i)
     for (int32_t c = 0; c < p; ++c) {
       const bool matched = merge(side(bucket(a32, erowptr, i), Direct{}, ColumnKey{sp, n}),
@@ -247,6 +248,7 @@ void walk_sparse_times_sparse(int32_t m, int32_t n, int32_t p, Vec<const int32_t
 template <class Match, class Done>
 void walk_dense_times_sparse(int32_t m, int32_t n, int32_t p, Vec<const int32_t> a32, int32_t mcolptr, int32_t mperm,
                              Vec<const int32_t> msubi, Match match, Done done) {
+  if (!all_positive(m, p)) return;
   for (int32_t i = 0; i < m; ++i)
     for (int32_t c = 0; c < p; ++c) {
       const TermRange column = bucket(a32, mcolptr, c);

@@ -182,7 +182,8 @@ std::tuple<int32_t, int32_t> build_reduced_dense(int32_t wbfix, int32_t wcof, in
   const Vec<int64_t> out_nidxs = ri64.from(rnidxs);
   const Vec<double> out_cof = rf64.from(rcof), out_bfix = rf64.from(rbfix);
 
-  if (all_positive(outer, size, inner)) in_ptr.expect_size(block_size(outer, size, inner) + 1);
+  if (!all_positive(outer, inner)) return {rnelem, rnnz};
+  if (size > 0) in_ptr.expect_size(block_size(outer, size, inner) + 1);
   int32_t k = rnelem, c = rnnz;
   for (int32_t o = 0; o < outer; ++o)
     for (int32_t p = 0; p < inner; ++p) {

@@ -141,8 +141,7 @@ int32_t dense_symmetric_count(Vec<const int32_t> dim, int32_t wptr, int32_t init
   const FiveAxis view(dim, stride);
   Vec<const int32_t> ptr = wi32.from(wptr);
   if (!all_positive(view.d[0], view.d[2], view.d[4], view.d[1])) return init;
-  // A dense operand, of which only the diagonal is read.
-  ptr.expect_size(block_size(view.d[0], view.d[1], view.d[2], view.d[3], view.d[4]) + 1);
+  ptr.expect_size(view.positions() + 1);  // a dense operand, of which only the diagonal is read
   for (int64_t c0 = 0; c0 < view.d[0]; ++c0)
     for (int64_t c2 = 0; c2 < view.d[2]; ++c2)
       for (int64_t c4 = 0; c4 < view.d[4]; ++c4)
@@ -164,7 +163,7 @@ std::tuple<int32_t, int32_t, int32_t> dense_symmetric_build(
   const FiveAxis view(dim, stride);
   ElementWriter out{operand_runs(wi32, wi64, wf64, wptr, wnidxs, wcof, wbfix),
                     result_runs(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix), rnelem, rnnz};
-  if (!all_positive(view.d[0], view.d[1], view.d[2], view.d[3], view.d[4])) return {first, out.k, out.c};
+  if (!view.nonempty()) return {first, out.k, out.c};
   int64_t e = first;
   for (int64_t c0 = 0; c0 < view.d[0]; ++c0)
     for (int64_t c1 = 0; c1 < view.d[1]; ++c1)

@@ -148,6 +148,7 @@ void transpose_dense(int32_t m, int32_t n, int32_t bfixbase, int32_t cofbase, in
   const RecordIn w = work_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
   const RecordOut r = result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase);
   r.ptr[0] = 0;
+  if (!all_positive(m, n)) return;
   int32_t rnnz = 0;
   int64_t k = 0;
   for (int64_t i = 0; i < n; ++i)

@@ -95,6 +95,7 @@ std::tuple<int32_t, int32_t> triangle_count(Vec<const int32_t> dim, int32_t spar
   if (sparse == 0) {
     const int32_t d1 = dim[1];
     rnelem = mul32(mul32(mul32(dim[0], dim[2]), mul32(d1, add32(d1, 1)) / 2), dim[4]);
+    if (view.nonempty()) ptr.expect_size(view.positions() + 1);  // a dense operand, partly read
     for_each_selected(view, lower != 0, [&](int64_t e) { rnnz = add32(rnnz, term_count(ptr, e)); });
   } else {
     Vec<const int64_t> sp = wi64.from(wsp);

@@ -228,6 +228,7 @@ int32_t symmetric_expand(Vec<const int32_t> dim, int32_t pos, Vec<const int32_t>
 
 // shape(i, j) = 1 for i < nrows, j < ncols.
 void ones_table(int32_t nrows, int32_t ncols, Mat<int32_t> shape) {
+  if (!all_positive(nrows, ncols)) return;
   for (int32_t i = 0; i < nrows; ++i)
     for (int32_t j = 0; j < ncols; ++j) shape(i, j) = 1;
 }

@@ -106,6 +106,7 @@ void add_stacked_sizes(int32_t axis, int32_t n, Vec<int32_t> rshape, VecList<con
 // element count of one copy. Returns the final pos.
 int32_t repeat_leading(int64_t size, int32_t pos, int32_t count, int32_t nnz, Vec<int64_t> rnativeidxs,
                        Vec<int64_t> rsp, Vec<const int64_t> tnativeidxs, Vec<const int64_t> tsp) {
+  if (!all_positive(count, nnz)) return pos;
   for (int32_t r = 0; r < count; ++r)
     for (int32_t i = 0; i < nnz; ++i) {
       rsp[pos] = add64(mul64(size, r), tsp[i]);
@@ -119,6 +120,7 @@ int32_t repeat_leading(int64_t size, int32_t pos, int32_t count, int32_t nnz, Ve
 // rsp[pos] = tsp[i] * rep + k, rnativeidxs[pos] = tnativeidxs[i], pos += 1. Returns the final pos.
 int32_t repeat_trailing(int32_t pos, int32_t rep, int32_t nnz, Vec<int64_t> rnativeidxs, Vec<int64_t> rsp,
                         Vec<const int64_t> tnativeidxs, Vec<const int64_t> tsp) {
+  if (!all_positive(nnz, rep)) return pos;
   for (int32_t i = 0; i < nnz; ++i)
     for (int32_t k = 0; k < rep; ++k) {
       rsp[pos] = add64(mul64(tsp[i], rep), k);

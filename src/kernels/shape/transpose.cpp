@@ -59,6 +59,7 @@ void transpose_matrix(Vec<int64_t> idxs, Vec<const int64_t> nativeidxs, Vec<cons
   const int64_t r = shape[0];
   const int64_t c = shape[1];
   if (!sparsity) {
+    if (!all_positive(r, c)) return;
     int64_t pos = 0;
     for (int64_t j = 0; j < c; ++j)
       for (int64_t i = 0; i < r; ++i) idxs[pos++] = nativeidxs[i * c + j];

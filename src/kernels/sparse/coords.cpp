@@ -19,6 +19,7 @@ static int32_t sum_of_sizes(int32_t init, Vec<const int32_t> dims, int32_t n) {
 // counting up from the given position; returns the position after the last cell.
 template <class Put>
 static int32_t list_cells(int32_t nrows, int32_t ncols, int32_t pos, Put put) {
+  if (!all_positive(nrows, ncols)) return pos;
   for (int32_t i = 0; i < nrows; ++i)
     for (int32_t j = 0; j < ncols; ++j) {
       put(pos, i, j);
@@ -71,9 +72,10 @@ std::tuple<int32_t, int32_t> extents(int32_t maxi, int32_t maxj, int32_t n, Vec<
 // block into column-major order with leading dimension ld. Returns pos + nrows × ncols.
 int32_t row_major_to_column_major(Vec<const double> data, int32_t nrows, int32_t ncols, Vec<double> newdata,
                                   int32_t pos, int32_t ld) {
-  for (int32_t i = 0; i < nrows; ++i)
-    for (int32_t j = 0; j < ncols; ++j)
-      newdata[int64_t{i} + int64_t{j} * ld] = data[int64_t{pos} + int64_t{i} * ncols + j];
+  if (all_positive(nrows, ncols))
+    for (int32_t i = 0; i < nrows; ++i)
+      for (int32_t j = 0; j < ncols; ++j)
+        newdata[int64_t{i} + int64_t{j} * ld] = data[int64_t{pos} + int64_t{i} * ncols + j];
   return add32(pos, mul32(nrows, ncols));
 }
 
