@@ -250,13 +250,16 @@ std::tuple<int32_t, int32_t> sort_gathered(int32_t perma, int32_t cntbase, int32
     Vec<int32_t> to = xi32.from(permb);
     auto key = [&](int32_t e) { return rem64(div64(xsp[e], s[d]), size); };
     for (int64_t c = 0; c <= size; ++c) cnt[c] = 0;
-    for (int32_t k = 0; k < count; ++k) cnt[key(from[k]) + 1] += 1;
+    for (int32_t k = 0; k < count; ++k) {
+      const int64_t c = key(from[k]) + 1;
+      cnt[c] = add32(cnt[c], 1);
+    }
     for (int64_t c = 0; c < size; ++c) cnt[c + 1] = add32(cnt[c + 1], cnt[c]);
     for (int32_t k = 0; k < count; ++k) {
       const int32_t e = from[k];
       const int64_t c = key(e);
       to[cnt[c]] = e;
-      cnt[c] += 1;
+      cnt[c] = add32(cnt[c], 1);
     }
     std::swap(perma, permb);
   }

@@ -93,12 +93,17 @@ std::tuple<int32_t, int32_t> sort_for_reduction(int32_t src, int32_t axis, int32
     const int32_t d = dims[pass];
     const int32_t size = s[d];
     auto key = [&](int32_t e) { return rem64(div64(sp[e], st[d]), size); };
-    for (int32_t j = 0; j <= size; ++j) count[j] = 0;
-    for (int32_t e = 0; e < n; ++e) ++count[key(e) + 1];
+    for (int64_t j = 0; j <= size; ++j) count[j] = 0;
+    for (int32_t e = 0; e < n; ++e) {
+      const int64_t c = key(e) + 1;
+      count[c] = add32(count[c], 1);
+    }
     for (int32_t j = 0; j < size; ++j) count[j + 1] += count[j];
     for (int32_t i = 0; i < n; ++i) {
       const int32_t e = xi32[int64_t{src} + i];
-      xi32[int64_t{dst} + count[key(e)]++] = e;
+      const int64_t c = key(e);
+      xi32[int64_t{dst} + count[c]] = e;
+      count[c] = add32(count[c], 1);
     }
     std::swap(src, dst);
   }

@@ -87,12 +87,17 @@ std::tuple<int32_t, int32_t> sort_by_mirror(int32_t src, Vec<const int32_t> dim,
     const int64_t st = stride[b];
     Vec<int32_t> from = wi32.from(src), to = wi32.from(dst);
     auto key = [&](int32_t e) { return block_coordinate(mirror[e], st, s); };
-    for (int32_t j = 0; j <= s; ++j) count[j] = 0;
-    for (int32_t i = 0; i < n; ++i) count[key(from[i]) + 1] += 1;
+    for (int64_t j = 0; j <= s; ++j) count[j] = 0;
+    for (int32_t i = 0; i < n; ++i) {
+      const int64_t c = key(from[i]) + 1;
+      count[c] = add32(count[c], 1);
+    }
     for (int32_t j = 0; j < s; ++j) count[j + 1] += count[j];
     for (int32_t i = 0; i < n; ++i) {
       const int32_t e = from[i];
-      to[count[key(e)]++] = e;
+      const int64_t c = key(e);
+      to[count[c]] = e;
+      count[c] = add32(count[c], 1);
     }
     std::swap(src, dst);
   }
