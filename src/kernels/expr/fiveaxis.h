@@ -43,10 +43,10 @@ struct FiveAxis {
 
   int64_t coordinate(int64_t L, int b) const { return block_coordinate(L, st[b], d[b]); }
 
-  // Whether every block size is positive; the number of positions (block_size(): huge when
-  // the product does not fit, not positive when a size is not).
+  // Whether every block size is positive; the positions of a dense operand whose square
+  // blocks have the given side (d[1] and d[3] in a valid view), as block_size() counts them.
   bool nonempty() const { return all_positive(d[0], d[1], d[2], d[3], d[4]); }
-  int64_t positions() const { return block_size(d[0], d[1], d[2], d[3], d[4]); }
+  int64_t square_positions(int64_t side) const { return block_size(d[0], side, d[2], side, d[4]); }
 
   // The linear index at block coordinates (c0, ..., c4).
   int64_t at(int64_t c0, int64_t c1, int64_t c2, int64_t c3, int64_t c4) const {

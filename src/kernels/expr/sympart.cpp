@@ -146,7 +146,7 @@ int32_t dense_symmetric_count(Vec<const int32_t> dim, int32_t wptr, int32_t init
   const FiveAxis view(dim, stride);
   Vec<const int32_t> ptr = wi32.from(wptr);
   if (!all_positive(view.d[0], view.d[2], view.d[4], view.d[1])) return init;
-  ptr.expect_size(view.positions() + 1);  // a dense operand, of which only the diagonal is read
+  ptr.expect_size(view.square_positions(view.d[1]) + 1);  // a dense operand, only its diagonal read
   for (int64_t c0 = 0; c0 < view.d[0]; ++c0)
     for (int64_t c2 = 0; c2 < view.d[2]; ++c2)
       for (int64_t c4 = 0; c4 < view.d[4]; ++c4)

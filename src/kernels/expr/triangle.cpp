@@ -95,7 +95,9 @@ std::tuple<int32_t, int32_t> triangle_count(Vec<const int32_t> dim, int32_t spar
   if (sparse == 0) {
     const int32_t d1 = dim[1];
     rnelem = mul32(mul32(mul32(dim[0], dim[2]), mul32(d1, add32(d1, 1)) / 2), dim[4]);
-    if (view.nonempty()) ptr.expect_size(view.positions() + 1);  // a dense operand, partly read
+    // A dense operand, of which only a triangle is read.
+    const int64_t side = std::max(view.d[1], view.d[3]);
+    if (all_positive(view.d[0], side, view.d[2], view.d[4])) ptr.expect_size(view.square_positions(side) + 1);
     for_each_selected(view, lower != 0, [&](int64_t e) { rnnz = add32(rnnz, term_count(ptr, e)); });
   } else {
     Vec<const int64_t> sp = wi64.from(wsp);
