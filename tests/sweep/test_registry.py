@@ -1,5 +1,7 @@
 """Sweeps over every kernel as the committed stubs list it: names, argument counts, the
 type check of every array slot, writability of written arrays, and aliases."""
+import importlib.util
+import inspect
 import os
 
 import numpy as np
@@ -24,10 +26,29 @@ def test_the_committed_stubs_are_those_the_build_generated():
         assert f.read() == g.read(), "fragments.pyi is out of date: copy the build's fragments.pyi over it"
 
 
+def test_every_kernel_explains_itself():
+    """help() and inspect.signature() show every kernel's parameter names, its function and a
+    text of its own (an alias without names of its own shares its primary's)."""
+    for k in KERNELS:
+        f = getattr(fragments, f"_c_closure_{k.number}")
+        assert list(inspect.signature(f).parameters) == [p.name for p in k.params]
+        function, _, text = f.__doc__.partition("\n\n")
+        assert "::" in function and len(text.partition("\nParameters:")[0]) > 40, k.number
+
+
+def test_the_reference_page_is_the_one_the_registry_gives():
+    path = os.path.join(stubs.ROOT, "docs", "build_reference.py")
+    spec = importlib.util.spec_from_file_location("build_reference", path)
+    page = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(page)
+    with open(page.PAGE) as f:
+        assert f.read() == page.render(), "docs/kernels.md is out of date: run docs/build_reference.py"
+
+
 def good(p):
     """A well-typed, writable, empty argument for parameter p."""
     if not p.is_array:
-        return 0 if p.type == "int" else 0.0
+        return 0.0 if p.type == "float" else 0
     if p.kind == "list":
         return np.empty(0, dtype=object)
     if p.kind == "mat":

@@ -157,12 +157,13 @@ void outer_rows(Vec<const double> a, Vec<double> cof, int32_t n, Vec<int64_t> in
 
 }  // namespace fragments::expr
 
+TOPIC("Pattern checks, strides, linear indexes and outer products")
 FRAGMENT(422, expr::check_pattern, "OiiOiiLO", "inst", "instok", "n", "ptrb", "ptrbok", "shapeok", "size", "thisshape")
 FRAGMENT(423, expr::product_of_entries, "iO", "init", "vals")
 FRAGMENT(424, expr::strides_of, "iOO", "nd", "s", "shp")
-SAME_AS(426, 424, "nd", "s", "shp")
+SAME_AS(426, 424)
 FRAGMENT(425, expr::linear_indexes, "iiOOO", "n", "nd", "s", "sp", "sparsity")
-SAME_AS(427, 425, "n", "nd", "s", "sp", "sparsity")
+SAME_AS(427, 425)
 FRAGMENT(428, expr::nontrivial_dimensions, "Oi", "eshape", "init")
 FRAGMENT(429, expr::outer_with_expression, "OOOiOOOiOOOOOi", "a", "bfix", "cof", "asize", "ebfix", "ecof", "einst", "enz", "eptrb", "esubj", "ptrb", "sub", "subj", "amajor")
 FRAGMENT(430, expr::outer_rows, "OOiOOOOii", "a", "cof", "n", "inst", "ptrb", "sub", "subj", "aleft", "m")

@@ -234,6 +234,7 @@ void unit_record(int32_t rbfix, int32_t rcof, int32_t nelem, int32_t nnz, int32_
 
 }  // namespace fragments::expr
 
+TOPIC("Condensing the terms of an expression")
 FRAGMENT(365, expr::unit_record_into, "iiOOiii", "obfix", "ocof", "f64", "i32", "nelem", "nnz", "optr")
 FRAGMENT(414, expr::is_condensed, "idiiiiiOOO", "wcof", "tol", "init", "nelem", "wnidxs", "nnz", "wptr", "wf64", "wi32",
          "wi64")

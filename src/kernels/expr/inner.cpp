@@ -101,6 +101,7 @@ void linear_indexes_of_rows(int32_t nd, Vec<int64_t> res, Vec<const int64_t> s, 
 
 }  // namespace fragments::expr
 
+TOPIC("Inner products of a constant sparse vector with an expression")
 FRAGMENT(289, expr::check_coefficient_pattern, "iiLO", "badrange", "unsorted", "limit", "vsub")
 FRAGMENT(290, expr::inner_product_terms, "iiiiiOOO", "sparse", "count", "ptrbase", "rnnz", "spbase", "vsub", "wi32", "wi64")
 FRAGMENT(291, expr::inner_product, "diiiiiiiiOOiiOOOOO", "constant", "bfixbase", "cofbase", "sparse", "rnnz", "count", "nidxsbase", "ptrbase", "rcofbase", "rf64", "ri64", "rnidxsbase", "spbase", "vcof", "vsub", "wf64", "wi32", "wi64")

@@ -149,6 +149,7 @@ bool triplets_unsorted(int32_t unsorted, Vec<const int32_t> msubi, Vec<const int
 
 }  // namespace fragments::expr
 
+TOPIC("A constant matrix on the left of an expression, and matrix checks")
 FRAGMENT(346, expr::left_product, "iiiiiiiiiiOOOiiiiOOOiiiiOOOO", "bfixbase", "cofbase", "p", "eperm", "ecolptr",
          "sparse", "m", "n", "msparse", "nnz", "msubi", "msubj", "mval", "nidxsbase", "ptrbase", "rbfixbase",
          "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "spbase", "wf64", "wi32", "wi64",

@@ -167,6 +167,7 @@ std::tuple<int32_t, int32_t> slice_build(int32_t bfixbase, int32_t cofbase, Vec<
 
 }  // namespace fragments::expr
 
+TOPIC("Picking and slicing elements of an expression")
 FRAGMENT(257, expr::pick_dense, "iiOiiiiiOOOiiOOO", "bfixbase", "cofbase", "idxs", "rnnz", "nidxsbase", "ptrbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "wf64", "wi32", "wi64")
 FRAGMENT(258, expr::locate_sparse, "OiiiiiOOO", "idxs", "count", "ptrbase", "rnnz", "spbase", "posbase", "wi32", "wi64", "xi32")
 FRAGMENT(259, expr::pick_sparse, "iiOiiiiiOOOiiiOOOO", "bfixbase", "cofbase", "idxs", "rnnz", "nidxsbase", "ptrbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "posbase", "wf64", "wi32", "wi64", "xi32")

@@ -60,6 +60,7 @@ void copy_shape(int32_t count, Vec<int32_t> resshape, Vec<const int32_t> shape) 
 
 }  // namespace fragments::expr
 
+TOPIC("Strides, size products, maxima and shape copies of record shape runs")
 FRAGMENT(260, expr::strides_of_work_shape, "iiOO", "nd", "shapebase", "st", "wi32")
 FRAGMENT(262, expr::strides_of_shape, "iOO", "nd", "rshape", "rst")
 FRAGMENT(272, expr::size_of_run, "iiiO", "init", "count", "base", "wi32")
@@ -72,7 +73,7 @@ FRAGMENT(276, expr::copy_shape_to_result, "iOiiO", "count", "ri32", "rbase", "wb
 SAME_AS(385, 276, "n", "ri32", "rbase", "base", "wi32")
 SAME_AS(390, 276, "n", "ri32", "rbase", "base", "wi32")
 FRAGMENT(278, expr::size_of_run_count_first, "iiiO", "count", "init", "base", "wi32")
-SAME_AS(318, 278, "count", "init", "base", "wi32")
+SAME_AS(318, 278)
 FRAGMENT(279, expr::size_after_dim_first, "iiiiO", "dim", "nd", "init", "base", "wi32")
 FRAGMENT(283, expr::largest_in_run, "iOii", "init", "ri32", "count", "base")
 FRAGMENT(284, expr::strides_of_result_shape, "OiiO", "ri32", "nd", "shapebase", "s")

@@ -287,6 +287,7 @@ void copy_gathered(int32_t rbfixbase, int32_t rcofbase, Vec<double> rf64, Vec<in
 
 }  // namespace fragments::expr
 
+TOPIC("Stacking expressions along a dimension")
 FRAGMENT(269, expr::operand_mismatch, "iiiiOiOO", "dim", "i", "mismatch", "nd", "nds", "shapebase", "shape_bases", "wi32")
 FRAGMENT(270, expr::stacked_size, "iiiiOO", "dim", "n", "nd", "total", "shape_bases", "wi32")
 FRAGMENT(271, expr::stacked_counts, "iOOii", "n", "nelem", "nnz", "totalelem", "totalnnz")

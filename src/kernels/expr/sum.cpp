@@ -282,6 +282,7 @@ void sum_list(int32_t anydense, Vec<const int32_t> bfix_base, Vec<const int32_t>
 
 }  // namespace fragments::expr
 
+TOPIC("Sums and weighted sums of expressions")
 FRAGMENT(367, expr::sum_dense_dense, "iiiiiddiiiiiiOOOiiiOOO", "bfix_a", "bfix_b", "cof_a", "cof_b", "rnnz", "wa", "wb",
          "nidxs_a", "nidxs_b", "ptr_a", "ptr_b", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnelem", "rnidxs", "rptr",
          "wf64", "wi32", "wi64")

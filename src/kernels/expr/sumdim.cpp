@@ -208,8 +208,9 @@ void copy_trailing_shape(int32_t axis, int32_t nd, Vec<int32_t> ri32, int32_t rb
 
 }  // namespace fragments::expr
 
+TOPIC("Sums of an expression along one dimension")
 FRAGMENT(366, expr::copy_leading_shape, "OiiiO", "ri32", "n", "rbase", "base", "wi32")
-SAME_AS(371, 366, "ri32", "n", "rbase", "base", "wi32")
+SAME_AS(371, 366)
 FRAGMENT(369, expr::size_of_run_64, "iiLO", "n", "base", "init", "wi32")
 FRAGMENT(379, expr::largest_size, "iiiO", "init", "n", "base", "wi32")
 FRAGMENT(380, expr::identity_permutation, "iiO", "base", "n", "xi32")
@@ -218,7 +219,7 @@ FRAGMENT(381, expr::sort_for_reduction, "iiiiiiiiOOO", "src", "axis", "nd", "n",
 FRAGMENT(384, expr::count_reduced, "iiiiLLiiiOO", "perm", "outer", "inner", "n", "last_outer", "last_inner", "rnelem",
          "span", "wsp", "wi64", "xi32")
 FRAGMENT(386, expr::copy_trailing_shape, "iiOiiO", "axis", "nd", "ri32", "rbase", "base", "wi32")
-SAME_AS(391, 386, "axis", "nd", "ri32", "rbase", "base", "wi32")
+SAME_AS(391, 386)
 FRAGMENT(387, expr::build_reduced, "iiiiiiiiiiiiiOOOiiiiiOOOO", "wbfix", "wcof", "perm", "outer", "inner", "first",
          "rnelem", "rnnz", "last", "wnidxs", "wptr", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "rsp",
          "span", "wsp", "wf64", "wi32", "wi64", "xi32")

@@ -179,6 +179,7 @@ std::tuple<int32_t, int32_t, int32_t> dense_symmetric_build(
 
 }  // namespace fragments::expr
 
+TOPIC("The symmetric part of an expression over two dimensions of equal size")
 FRAGMENT(406, expr::symmetric_view_strides, "OO", "dim", "stride")
 FRAGMENT(407, expr::work_identity_permutation, "iiO", "base", "n", "wi32")
 FRAGMENT(408, expr::sort_by_mirror, "iOiiOiOiOO", "src", "dim", "n", "cnt", "sortidx", "tsp", "stride", "dst", "wi32",

@@ -153,6 +153,7 @@ void transpose_dense(int32_t m, int32_t n, int32_t bfixbase, int32_t cofbase, in
 
 }  // namespace fragments::expr
 
+TOPIC("Transposing and permuting the dimensions of an expression")
 FRAGMENT(264, expr::permute_sparse_indexes, "OOiiiiOOOO", "dperm", "dstride", "spbase", "nd", "count", "shapebase", "sp", "stride", "wi32", "wi64")
 FRAGMENT(265, expr::permute_sparse_elements, "iiiiiiiOiiOOOiiiOOOO", "bfixbase", "cofbase", "nidxsbase", "ptrbase", "rnelem", "rnnz", "count", "perm", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "sp", "wf64", "wi32", "wi64")
 FRAGMENT(266, expr::permute_dense, "OOiiiiiiiiiiOOOiiiOOOO", "dperm", "dstride", "bfixbase", "cofbase", "nidxsbase", "ptrbase", "rnelem", "rnnz", "nd", "count", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "shapebase", "stride", "wf64", "wi32", "wi64")

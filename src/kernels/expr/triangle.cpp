@@ -180,6 +180,7 @@ int32_t expand_to_dense(int32_t rbfix, int32_t pos, int32_t n, int32_t rptr, Vec
 
 }  // namespace fragments::expr
 
+TOPIC("Triangular parts of an expression, and gathers by index")
 FRAGMENT(393, expr::leading_sizes, "iOO", "n", "r", "shape")
 FRAGMENT(394, expr::sizes_after_skip, "iOO", "skip", "r", "shape")
 FRAGMENT(395, expr::multiply_leading_block, "OiOi", "dim", "base", "wi32", "n")

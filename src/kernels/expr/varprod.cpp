@@ -356,6 +356,7 @@ void matrix_times_scalar_variable(int32_t obfix, int32_t ocof, Vec<double> f64, 
 
 }  // namespace fragments::expr
 
+TOPIC("Products of a constant matrix and a variable")
 FRAGMENT(348, expr::rows_of_sparse_variable, "iiOiii", "n", "xsp", "wi64", "init", "xnd", "ncols")
 FRAGMENT(349, expr::sparse_variable_times_dense, "OiiiiiOOOiiiiOi", "mcof", "p", "xnidxs", "nx", "rbfix", "rcof",
          "rf64", "ri32", "ri64", "rnidxs", "rptr", "rsp", "xsp", "wi64", "n")

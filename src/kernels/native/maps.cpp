@@ -116,6 +116,7 @@ int32_t scalar_variables_into(int32_t pos, Vec<const int64_t> nativeidxs, Vec<in
 
 }  // namespace fragments::native
 
+TOPIC("Native index maps and the layout of bar variables")
 FRAGMENT(0, native::bar_variables_of_entry, "OOOi", "natbarvarmap_num", "natbarvarmap_ptr", "res", "mapidx")
 FRAGMENT(1, native::bar_elements_of_entry, "OOOOOi", "natbarvar_dim", "natbarvar_ptr", "natbarvarmap_num", "natbarvarmap_ptr", "res", "mapidx")
 FRAGMENT(2, native::set_bar_dimensions, "iiOi", "value", "n", "natbarvar_dim", "first")
@@ -123,8 +124,8 @@ FRAGMENT(3, native::lay_out_bar_variables, "iiiiOOOOi", "barsize", "dim", "first
 FRAGMENT(4, native::release_variables, "Oii", "natvarmap_idx", "end", "start")
 FRAGMENT(5, native::release_constraints, "Oii", "natconmap_idx", "end", "start")
 FRAGMENT(6, native::count_scalar_indexes, "iO", "init", "idxs")
-SAME_AS(8, 6, "init", "idxs")
+SAME_AS(8, 6)
 FRAGMENT(7, native::scalar_variables_of, "OiO", "idxs", "pos", "nativeidxs")
-SAME_AS(9, 7, "idxs", "pos", "nativeidxs")
+SAME_AS(9, 7)
 FRAGMENT(14, native::count_non_negative, "Oi", "nativeidxs", "init")
 FRAGMENT(15, native::scalar_variables_into, "iOO", "pos", "nativeidxs", "subj")

@@ -86,6 +86,7 @@ void clear_conic_duals_quietly(int32_t end, Vec<double> snx, int32_t start) { cl
 
 }  // namespace fragments::native
 
+TOPIC("Solution values read back through the native maps, and clearing of solution ranges")
 FRAGMENT(10, native::constraint_levels, "OiOOiOOO", "barx", "n", "natconmap_slackidx", "nativeidxs", "off", "res", "xc", "xx")
 FRAGMENT(11, native::scalar_values, "iOiOO", "n", "nativeidxs", "off", "res", "xx")
 FRAGMENT(12, native::negated_scalar_values, "iOiOO", "n", "nativeidxs", "off", "res", "xx")

@@ -105,6 +105,7 @@ void element_table(Mat<int32_t> inst, Vec<const int32_t> msubi, Vec<const int32_
 
 }  // namespace fragments::sets
 
+TOPIC("Element bound matrices")
 FRAGMENT(238, sets::union_size, "OOLOO", "lsubi", "lsubj", "count", "usubi", "usubj")
 FRAGMENT(239, sets::union_with_bounds, "OOOOOOOOO", "inst", "lbv", "lsubi", "lsubj", "lval", "ubv", "usubi", "usubj", "uval")
 FRAGMENT(240, sets::scatter_lower_bounds, "iOOOO", "ncols", "lval", "subi", "subj", "v")

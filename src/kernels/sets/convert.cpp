@@ -271,6 +271,7 @@ void empty_ptr_onto_stack(int32_t n, Vec<int32_t> ri32, int32_t off) {
 
 }  // namespace fragments::sets
 
+TOPIC("Shape products, index conversions, five-group folds, shape tables and stack fills")
 FRAGMENT(211, sets::ones_table, "iiO", "nrows", "ncols", "shape")
 FRAGMENT(213, sets::set_table_row, "iOO", "row", "shape", "shpi")
 FRAGMENT(214, sets::add_table_column, "iiOO", "col", "n", "resshape", "shape")

@@ -64,6 +64,7 @@ std::tuple<int64_t, int64_t> merge_buffer(Vec<const double> buffer_cof, Vec<cons
 
 }  // namespace fragments::sets
 
+TOPIC("Merging a buffer of coefficient changes into a matrix held as a sorted coordinate list")
 FRAGMENT(206, sets::merge_buffer, "OOOOiLLLLOOOOOOOOO", "buffer_cof", "buffer_subi", "buffer_subj", "cof", "sorted",
          "spare", "nnz", "nb", "logpos", "perm", "r_cof", "r_subi", "r_subj", "rescof", "ressubi", "ressubj", "subi",
          "subj")

@@ -133,6 +133,7 @@ void interleave_lists(int32_t nlists, Vec<int32_t> nativeidxs, int32_t nd, VecLi
 
 }  // namespace fragments::sets
 
+TOPIC("Order checks, index lists and coefficient buffers")
 FRAGMENT(201, sets::add_constants, "OOi", "bfix", "bfix_", "n")
 FRAGMENT(202, sets::rows_of_entries, "iLOO", "n", "off", "ptrb_", "tmp_subi")
 FRAGMENT(203, sets::add_constants_if_given, "OOi", "bfix", "bfix_", "n")

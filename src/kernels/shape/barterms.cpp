@@ -141,6 +141,7 @@ std::tuple<int32_t, int32_t> bar_groups(int32_t m, int32_t g, Vec<int32_t> barsu
 
 }  // namespace fragments::shape
 
+TOPIC("Solver rows and semidefinite term groups from expression records")
 FRAGMENT(46, shape::bar_element_positions, "iiiiOO", "msize", "nouter", "ncols", "nper", "natbarvar_ptr", "nativeidxs")
 FRAGMENT(53, shape::count_bar_groups, "iiOiiiOOi", "ngroups", "nscalar", "natbarvar_idx", "nelem", "nidxs_base", "ptr_base", "ri32", "ri64", "nbar")
 FRAGMENT(54, shape::scalar_rows, "iiOiiiiOOOOOO", "bfix_base", "constidx", "cof", "cof_base", "nelem", "nidxs_base", "ptr_base", "ptrb", "rf64", "ri32", "ri64", "slack", "subj")

@@ -242,8 +242,9 @@ void semidefinite_slacks(Vec<const int32_t> dim, Vec<const int64_t> matidxs, Vec
 
 }  // namespace fragments::shape
 
+TOPIC("Constraint rows, domains and native map registration")
 FRAGMENT(29, shape::stamp_variables, "OOii", "nativeidxs", "natvarmap_idx", "n", "value")
-SAME_AS(43, 29, "nativeidxs", "natvarmap_idx", "n", "value")
+SAME_AS(43, 29)
 FRAGMENT(34, shape::stamp_variables_n_first, "iOOi", "n", "nativeidxs", "natvarmap_idx", "value")
 FRAGMENT(51, shape::stamp_rows, "iOOOi", "value", "natconmap_idx", "natconmap_slackidx", "nativeidxs", "n")
 FRAGMENT(52, shape::ranged_domain, "iOOiOiOOOOiiiOOi", "off", "bl", "bu", "nobounds", "domlb", "isscalar", "domsp", "domub", "efix", "nativeidxs", "nd", "nnz", "n", "rf64", "ri32", "shapeoff")

@@ -199,19 +199,20 @@ void pattern_rows_of_entries(int32_t n, Vec<const int64_t> ptrb_, Vec<int32_t> s
 
 }  // namespace fragments::shape
 
+TOPIC("Result shapes and patterns of reshaping, repeating and stacking")
 FRAGMENT(167, shape::result_shape_from_operand, "iOO", "n", "rshape", "shape")
 FRAGMENT(168, shape::unit_result_dimensions, "iiO", "after", "before", "rshape")
-SAME_AS(185, 168, "after", "before", "rshape")
+SAME_AS(185, 168)
 FRAGMENT(169, shape::repeat_leading, "LiiiOOOO", "size", "pos", "count", "nnz", "rnativeidxs", "rsp", "tnativeidxs", "tsp")
 FRAGMENT(170, shape::repeat_trailing, "iiiOOOO", "pos", "rep", "nnz", "rnativeidxs", "rsp", "tnativeidxs", "tsp")
 FRAGMENT(171, shape::repeat_inner, "iiiiiiOOiiOO", "d1", "d2", "pos", "rep", "nnz", "newblock", "rnativeidxs", "rsp", "oldblock", "d2b", "tnativeidxs", "tsp")
 FRAGMENT(172, shape::largest_result_dimension, "iiO", "init", "n", "rshape")
-SAME_AS(194, 172, "init", "n", "rshape")
+SAME_AS(194, 172)
 FRAGMENT(179, shape::repeat_dense, "iiiiiOiiO", "nouter", "nmid", "nblock", "pos", "rep", "rnativeidxs", "ostride", "mstride", "tnativeidxs")
 FRAGMENT(180, shape::operand_shape_from_sh, "OO", "sh", "shape")
 FRAGMENT(181, shape::pad_operand_shape_with_ones, "iOO", "n", "sh", "shape")
 FRAGMENT(182, shape::total_operand_nonzeros, "iOi", "n", "numnz", "init")
-SAME_AS(212, 182, "n", "numnz", "init")
+SAME_AS(212, 182)
 FRAGMENT(183, shape::most_operand_dimensions, "iOi", "n", "nds", "init")
 FRAGMENT(184, shape::result_shape_from_first_operand, "iOO", "n", "rshape", "shape0")
 FRAGMENT(186, shape::add_stacked_sizes, "iiOO", "axis", "n", "rshape", "shapes")

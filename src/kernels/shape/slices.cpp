@@ -142,6 +142,7 @@ void scatter_present(Vec<int64_t> idxs, Vec<const int64_t> nativeidxs, Vec<const
 
 }  // namespace fragments::shape
 
+TOPIC("Slices and native index lists of variables")
 FRAGMENT(128, shape::strided_pick, "OiOLL", "nativeidxs", "n", "residxs", "start", "step")
 FRAGMENT(129, shape::box_size, "OOii", "first", "last", "n", "init")
 FRAGMENT(130, shape::count_in_box, "OOOiiOO", "first", "key", "last", "nd", "init", "shape", "sparsity")
@@ -153,5 +154,5 @@ FRAGMENT(134, shape::place_at, "OOi", "nativeidxs", "nindex", "off")
 FRAGMENT(136, shape::clear_at, "iOi", "n", "nindex", "off")
 FRAGMENT(137, shape::scatter_at, "OOiO", "nativeidxs", "nindex", "off", "sparsity")
 FRAGMENT(139, shape::scatter_present, "OOO", "idxs", "nativeidxs", "sparsity")
-SAME_AS(140, 139, "idxs", "nativeidxs", "sparsity")
-SAME_AS(141, 139, "idxs", "nativeidxs", "sparsity")
+SAME_AS(140, 139)
+SAME_AS(141, 139)

@@ -104,6 +104,7 @@ void swap_axes_slacks(int32_t axis, int32_t inner, int32_t outer, int32_t middle
 
 }  // namespace fragments::shape
 
+TOPIC("Transposes and axis permutations of variables")
 FRAGMENT(35, shape::swap_trailing_axes, "iiiOiO", "inner", "outer", "middle", "nativeidxs", "pos", "permidxs")
 FRAGMENT(72, shape::swap_axes_slacks, "iiiiOOO", "axis", "inner", "outer", "middle", "permidxs", "shape", "slackidxs")
 FRAGMENT(115, shape::transpose_matrix, "OOOOO", "idxs", "nativeidxs", "shape", "sp", "sparsity")

@@ -158,14 +158,15 @@ int32_t merge_duplicates(int32_t pos, int64_t nnz, Vec<const int32_t> rows, Vec<
 
 }  // namespace fragments::sparse
 
+TOPIC("Compressed sparse matrices and counting sorts")
 FRAGMENT(87, sparse::count_rows_and_columns, "OLOOO", "cptrb", "nnz", "rptrb", "subi", "subj")
-SAME_AS(91, 87, "cptrb", "nnz", "rptrb", "subi", "subj")
+SAME_AS(91, 87)
 FRAGMENT(88, sparse::row_counts_to_starts, "iO", "n", "rptrb")
-SAME_AS(92, 88, "n", "rptrb")
-SAME_AS(99, 88, "n", "rptrb")
+SAME_AS(92, 88)
+SAME_AS(99, 88)
 FRAGMENT(89, sparse::column_counts_to_starts, "Oi", "cptrb", "n")
-SAME_AS(93, 89, "cptrb", "n")
-SAME_AS(96, 89, "cptrb", "n")
+SAME_AS(93, 89)
+SAME_AS(96, 89)
 FRAGMENT(90, sparse::rows_to_columns_wide, "OiOOOOOO", "cptrb", "n", "rptrb", "subj", "tsubi", "tsubj", "tval", "val")
 FRAGMENT(94, sparse::rows_to_columns, "OiOOOOOO", "cptrb", "n", "rptrb", "subj", "tsubi", "tsubj", "tval", "val")
 FRAGMENT(95, sparse::count_columns, "OLO", "cptrb", "nnz", "subj")

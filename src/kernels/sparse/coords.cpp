@@ -137,12 +137,13 @@ void list_to_dense(int32_t ncols, Vec<double> r, Vec<const int32_t> subi, Vec<co
 
 }  // namespace fragments::sparse
 
+TOPIC("Coordinate-list and dense matrix conversions")
 FRAGMENT(466, sparse::shifted_diagonal, "LLOiiOO", "n", "off", "msubi", "ioff", "joff", "subi", "subj")
 FRAGMENT(467, sparse::total_rows, "iOi", "init", "idims", "n")
 FRAGMENT(468, sparse::total_cols, "iOi", "init", "jdims", "n")
 FRAGMENT(469, sparse::dense_to_list, "OiiiOOO", "data", "nrows", "ncols", "pos", "subi", "subj", "val")
 FRAGMENT(470, sparse::extents, "iiiOO", "maxi", "maxj", "n", "subi", "subj")
-SAME_AS(471, 470, "maxi", "maxj", "n", "subi", "subj")
+SAME_AS(471, 470)
 FRAGMENT(472, sparse::row_major_to_column_major, "OiiOii", "data", "nrows", "ncols", "newdata", "pos", "ld")
 FRAGMENT(473, sparse::dense_pattern, "iiiOO", "nrows", "ncols", "pos", "subi", "subj")
 FRAGMENT(474, sparse::out_of_range, "iiLiOO", "m", "n", "nnz", "flag", "subi_", "subj_")

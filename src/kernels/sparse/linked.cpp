@@ -89,6 +89,7 @@ std::tuple<int32_t, int32_t> move_run_to_front(int32_t dsthead, int32_t head, Ve
 
 }  // namespace fragments::sparse
 
+TOPIC("Index-linked lists")
 FRAGMENT(479, sparse::chain_nodes, "iOO", "n", "next", "prev")
 FRAGMENT(480, sparse::move_run_to_front, "iiOiiO", "dsthead", "head", "next", "count", "n", "prev")
 FRAGMENT(481, sparse::list_to_array, "iOiiO", "head", "next", "n", "pos", "target")

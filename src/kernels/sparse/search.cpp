@@ -129,11 +129,12 @@ void advance_in_box(Vec<const int32_t> first, Vec<const int32_t> last, Vec<int32
 
 }  // namespace fragments::sparse
 
+TOPIC("Searches, merges, ranges and index odometers")
 FRAGMENT(78, sparse::key_ranges_wide, "LOLOOO", "first", "idx", "last", "res", "vals1", "vals2")
 FRAGMENT(79, sparse::key_ranges_narrow, "LOLOOO", "first", "idx", "last", "res", "vals1", "vals2")
 FRAGMENT(80, sparse::fill, "iOL", "n", "st", "value")
-SAME_AS(81, 80, "n", "st", "value")
-SAME_AS(83, 80, "n", "st", "value")
+SAME_AS(81, 80)
+SAME_AS(83, 80)
 FRAGMENT(82, sparse::advance_strided, "OOiOO", "dims", "ii", "nd", "st", "strides")
 FRAGMENT(84, sparse::search_last_at_most, "iiLO", "lo", "hi", "key", "values")
 FRAGMENT(85, sparse::search_first_at_least, "iiLO", "lo", "hi", "key", "values")

@@ -89,6 +89,7 @@ void shift_up(Vec<int64_t> ptrb, int32_t n) {
 
 }  // namespace fragments::sparse
 
+TOPIC("Shape tables and one-slot row pointers")
 FRAGMENT(431, sparse::size_extremes, "iiiO", "maxv", "minv", "n", "nds")
 FRAGMENT(432, sparse::copy_whole_shape, "OO", "s", "shape")
 FRAGMENT(433, sparse::pad_shape, "iOO", "n", "s", "shape")
@@ -99,7 +100,7 @@ FRAGMENT(438, sparse::running_starts, "Oi", "ptrb", "n")
 FRAGMENT(439, sparse::scatter_by_row, "OOiOO", "idxs", "ii", "n", "ptrb", "subj")
 FRAGMENT(440, sparse::shift_up, "Oi", "ptrb", "n")
 FRAGMENT(441, sparse::copy_leading_shape, "iOO", "n", "sh", "shape")
-SAME_AS(443, 441, "n", "sh", "shape")
+SAME_AS(443, 441)
 FRAGMENT(442, sparse::ones_between, "iiO", "end", "start", "shape")
-SAME_AS(444, 442, "end", "start", "shape")
+SAME_AS(444, 442)
 FRAGMENT(445, sparse::leading_size64, "iOL", "n", "shape", "init")
