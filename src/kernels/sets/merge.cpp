@@ -68,3 +68,23 @@ TOPIC("Merging a buffer of coefficient changes into a matrix held as a sorted co
 FRAGMENT(206, sets::merge_buffer, "OOOOiLLLLOOOOOOOOO", "buffer_cof", "buffer_subi", "buffer_subj", "cof", "sorted",
          "spare", "nnz", "nb", "logpos", "perm", "r_cof", "r_subi", "r_subj", "rescof", "ressubi", "ressubj", "subi",
          "subj")
+DOC(206, "merged, logpos",
+    "Buffer merge: merges nb buffered changes (buffer_subi, buffer_subj, buffer_cof) into the nnz "
+    "entries (subi, subj, cof) of a matrix held as a coordinate list sorted by row, then column, "
+    "each coordinate once, and logs the entries that change. nnz and nb are the scalars, not the "
+    "arrays' lengths; spare is not read.\n"
+    "The buffer is visited in stored order when sorted != 0 and as perm[0], .., perm[nb - 1] when "
+    "sorted = 0 (perm is then read, nb entries). In visiting order it must be sorted by row, then "
+    "column (_c_closure_205 tells whether it is as stored); it may repeat a coordinate.\n"
+    "The merged list is written to r_subi, r_subj, r_cof from position 0, sorted, again one entry "
+    "per coordinate:\n"
+    "- a coordinate that only the matrix holds is copied;\n"
+    "- a coordinate that the buffer holds gets one entry: its current value (if the matrix holds "
+    "it) plus the values of all its buffer entries, added in visiting order. That entry is also "
+    "logged once to ressubi[logpos], ressubj[logpos], rescof[logpos], and logpos advances. A sum "
+    "of 0.0 stays in both.\n"
+    "r_subi, r_subj and r_cof need nnz plus the number of new distinct coordinates entries (at "
+    "most nnz + nb); the log needs room at logpos .. logpos + nb - 1 at most (one entry per "
+    "distinct buffer coordinate).\n"
+    "Returns (merged, logpos): the number of merged entries written, and logpos after the last "
+    "logged entry. An empty buffer copies the matrix and returns (nnz, logpos).")
