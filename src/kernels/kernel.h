@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "module/copy.h"
+#include "module/errors.h"
 #include "module/scratch.h"
 #include "module/signature.h"
 #include "module/view.h"

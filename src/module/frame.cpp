@@ -29,6 +29,8 @@
 #include <cstring>
 #include <new>
 
+#include "errors.h"
+
 #ifdef FRAGMENTS_NUMPY
 #define NPY_NO_DEPRECATED_API NPY_1_7_API_VERSION
 #if defined(__GNUC__)
@@ -335,6 +337,10 @@ PyObject* run(const KernelDef& k, Call& c) {
   } catch (const std::bad_alloc&) {
     c.release();
     return PyErr_NoMemory();
+  } catch (const InvalidArgument& e) {  // thrown before the kernel wrote anything
+    c.release();
+    set_invalid(e.name);
+    return nullptr;
   } catch (...) {
     c.release();
     PyErr_Format(PyExc_SystemError, "_c_closure_%d failed", k.number);

@@ -168,15 +168,27 @@ def test_outer_product_scratch_failure_writes_nothing():
         import numpy as np, fragments
         eptrb = np.broadcast_to(np.int64(0), (2**27 + 1,))
         out_i = np.full(4, 7, np.int64); out_f = np.full(4, 7.0)
+        einst = np.lib.stride_tricks.as_strided(out_i, shape=(2**27,), strides=(0,), writeable=True)  # room enough
         try:
             cap_address_space()
-            fragments._c_closure_429(np.ones(1), out_f, out_f, 1, np.ones(1), np.ones(1), out_i, 0, eptrb,
+            fragments._c_closure_429(np.ones(1), out_f, out_f, 1, np.ones(1), np.ones(1), einst, 0, eptrb,
                                      np.zeros(1, np.int64), out_i, np.zeros(1, np.int32), out_i, 0)
         except MemoryError:
             assert (out_i == 7).all() and (out_f == 7.0).all()
             print("ok")
     """)
     assert done.stdout.strip() == "ok", done.stderr
+
+
+@pytest.mark.parametrize("amajor", [0, 1])
+def test_outer_product_refuses_an_einst_shorter_than_its_rows_and_writes_nothing(amajor):
+    # E's 2 rows times a's 2 entries make 4 rows; einst holds 3 (a view of 4, to catch a write past it).
+    bfix, cof, room, ptrb, subj = f64([-5.0] * 4), f64([-5.0] * 6), i64([1, 4, -5, -5]), i64([0] * 5), i64([-5] * 6)
+    before = [v.copy() for v in (bfix, cof, room, ptrb, subj)]
+    with pytest.raises(ValueError, match="Invalid array shape or type for argument 'einst'"):
+        k(429)(f64([10.0, -1.0]), bfix, cof, 3, f64([1.0, 2.0]), f64([2.0, 3.0, -1.0]), room[:3], 3, i64([0, 1, 3]),
+               i64([7, 8, 9]), ptrb, i32([0, 2]), subj, amajor)
+    assert all(np.array_equal(v, w) for v, w in zip((bfix, cof, room, ptrb, subj), before))
 
 
 @pytest.mark.parametrize("aleft", [0, 1])

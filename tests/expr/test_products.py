@@ -66,14 +66,15 @@ def em_items(m, n, p):
     return [(i * p + c, [(i * n + k, (k, c)) for k in range(n)]) for i in range(m) for c in range(p)]
 
 
-def e_times_m(c, kind, m, n, p, e0=0, t0=0):
-    """E M: sparse E and M (331/332), dense E (333/334) or dense M (336); count pass == build pass."""
+def e_times_m(c, kind, m, n, p, e0=0, t0=0, road=None):
+    """E M: sparse E and M (331/332), dense E (333/334) or dense M (336); count pass == build pass.
+    road: how M's grouping on the scratch stack is built (entries_by_column)."""
     rng, E = c.rng, c.E
     a = c.args(m=m, n=n, p=p, rnelem=e0, rnnz=t0)
     if kind == "sparse":
         a["erowptr"] = elements_by_row(rng, c.s, "x", m, n, E.nelem, c.eb.sp)
     if kind != "dense M":
-        a["mcolptr"], a["mperm"] = entries_by_column(rng, c.s, "x", i32(c.msubj), p)
+        a["mcolptr"], a["mperm"] = entries_by_column(rng, c.s, "x", i32(c.msubj), p, road)
     if kind == "sparse":
         ne, nt = call(331, **a)
     elif kind == "dense":
@@ -101,6 +102,17 @@ def test_e_times_m_matches_numpy(kind, seed):
     got = e_times_m(c, kind, m, n, p, *offsets(rng))
     c.check(got, (m, p), c.meet(em_items(m, n, p)), c.Ev @ dense_of(c.msubi, c.msubj, c.mval, n, p)
             if kind != "dense M" else c.Ev @ c.mval.reshape(n, p), keep_all=kind != "sparse")
+
+
+@pytest.mark.parametrize("road", ["294", "326"])
+@pytest.mark.parametrize("kind", ["sparse", "dense"])
+def test_mperm_by_either_road_gives_the_numpy_product(kind, road):
+    # mperm on the scratch stack: the one-call sort run there, or the inverse of 326's positions.
+    rng = np.random.default_rng(7)
+    c = Case(rng, some_record(rng, (3, 4), kind == "sparse"), random_triplets(rng, 4, 3, density=0.6))
+    got = e_times_m(c, kind, 3, 4, 3, road=road)
+    c.check(got, (3, 3), c.meet(em_items(3, 4, 3)), c.Ev @ dense_of(c.msubi, c.msubj, c.mval, 4, 3),
+            keep_all=kind == "dense")
 
 
 @pytest.mark.parametrize("seed", SEEDS)

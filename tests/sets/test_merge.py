@@ -8,17 +8,14 @@ from support.buffers import JUNK, f64, i32, i64
 
 def merge_reference(current, buffer):
     """(merged, log): a dictionary of current entries updated by the (sorted) buffer; the log
-    holds every coordinate the buffer touched with its final value, new ones each apart."""
+    holds every coordinate the buffer touched with its final value."""
     table = {(i, j): v for i, j, v in zip(*current)}
-    new, touched = [], {}
+    touched = set()
     for i, j, v in zip(*buffer):
-        if (i, j) in table:
-            table[(i, j)] += v
-            touched[(i, j)] = True
-        else:
-            new.append((i, j, v))
-    merged = sorted([(i, j, v) for (i, j), v in table.items()] + new, key=lambda e: e[:2])
-    log = sorted([(i, j, table[(i, j)]) for i, j in touched] + new, key=lambda e: e[:2])
+        table[(i, j)] = table[(i, j)] + v if (i, j) in table else v
+        touched.add((i, j))
+    merged = sorted((i, j, v) for (i, j), v in table.items())
+    log = sorted((i, j, table[(i, j)]) for i, j in touched)
     return merged, log
 
 
@@ -41,9 +38,18 @@ def test_worked_examples():
     assert run_merge(current, ([1, 1, 2], [1, 1, 0], [0.5, 0.25, 3.0]), logpos=4) == \
         ([(0, 0, 1.0), (1, 1, 2.75), (2, 0, 3.0)], [(1, 1, 2.75), (2, 0, 3.0)])
     assert run_merge(current, ([], [], [])) == ([(0, 0, 1.0), (1, 1, 2.0)], [])
-    new = [(1, 0, 4.0), (1, 0, 5.0), (3, 2, 6.0)]  # repeated new coordinates stay apart
-    assert run_merge(([], [], []), ([1, 1, 3], [0, 0, 2], [4.0, 5.0, 6.0])) == (new, new)
+    assert run_merge(([], [], []), ([3], [2], [6.0])) == ([(3, 2, 6.0)], [(3, 2, 6.0)])
     assert run_merge(current, ([1], [1], [-2.0])) == ([(0, 0, 1.0), (1, 1, 0.0)], [(1, 1, 0.0)])  # zero sums stay
+
+
+@pytest.mark.parametrize("perm", [None, [2, 0, 1, 3]])
+def test_a_new_coordinate_repeated_in_the_buffer_is_merged_and_logged_once(perm):
+    # (0, 1) comes before the current (1, 1), (2, 0) after it; both sums are exact.
+    buffer = [[0, 0, 2, 2], [1, 1, 0, 0], [4.0, 0.5, 5.0, 0.25]]
+    if perm is not None:
+        buffer = [[v[perm.index(k)] for k in range(4)] for v in buffer]
+    new = [(0, 1, 4.5), (2, 0, 5.25)]
+    assert run_merge(([1], [1], [2.0]), buffer, perm) == ([new[0], (1, 1, 2.0), new[1]], new)
 
 
 @pytest.mark.parametrize("seed", range(8))

@@ -114,19 +114,19 @@ def test_interleaving_matches_a_column_stack():
         assert list(nat) == list(np.column_stack(cols)[:P].ravel()) + [J32]
 
 
-def test_interleaving_missing_lists_and_sizes_not_positive():
-    # None entries, lists missing from a shorter list, or no list at all give nothing.
-    nat = i32([J32] * 6)
-    F._c_closure_217(3, nat, 1, objects([i32([1, 2]), None, i32([5, 6], -2)]), i32([2]))
-    assert list(nat) == [1, J32, 5, 2, J32, 6]
+def test_interleaving_refuses_missing_lists_and_writes_nothing():
+    # A list it would read that is None, missing from a shorter nidxlist, or no nidxlist at all.
+    lists = [objects([i32([1, 2]), None, i32([5, 6])]), objects([i32([1, 2]), i32([3, 4])])[:1], None]
+    for nidxlist in lists:
+        nat = i32([J32] * 6)
+        with pytest.raises(ValueError, match="Invalid array shape or type for argument 'nidxlist'"):
+            F._c_closure_217(len(lists[0]), nat, 1, nidxlist, i32([2]))
+        assert list(nat) == [J32] * 6
+    # Lists past nlists are not read; no entries (nlists or the size product not positive) need no list.
     nat = i32([J32] * 4)
-    F._c_closure_217(2, nat, 1, objects([i32([1, 2]), "skipped", i32([3, 4]), "skipped"])[::2], i32([2]))
+    F._c_closure_217(2, nat, 1, objects([i32([1, 2]), "skipped", i32([3, 4]), "skipped", None])[::2], i32([2]))
     assert list(nat) == [1, 3, 2, 4]
-    nat = i32([J32] * 4)
-    F._c_closure_217(2, nat, 1, objects([i32([7, 8])]), i32([2]))
-    F._c_closure_217(2, nat, 1, None, i32([2]))
-    assert list(nat) == [7, J32, 8, J32]
-    for resshape in ([0, 3], [2, -1], [65536, 65536]):  # the last wraps to 0 in 32 bits
+    for nlists, resshape in ((0, [2]), (1, [0, 3]), (1, [2, -1]), (1, [65536, 65536])):  # the last wraps to 0
         nat = i32([J32] * 2)
-        F._c_closure_217(1, nat, 2, objects([i32([1, 2])]), i32(resshape))
+        F._c_closure_217(nlists, nat, len(resshape), None, i32(resshape))
         assert list(nat) == [J32] * 2

@@ -118,6 +118,12 @@ def test_bucket_sort_is_stable_and_leaves_bucket_ends(seed, stride):
     assert list(ptrb) == list(np.cumsum(np.bincount(q, minlength=d0 * d2))) + [n]  # bucket ends
 
 
+def test_bucket_sort_counts_only_what_both_val_and_perm_hold():
+    perm, ptrb = i64([1, 3]), i64([-1] * 9)  # val has 4 entries, perm 2: two are sorted
+    F._c_closure_77(1, 1, 8, perm, ptrb, i64([5, 4, 3, 2]))
+    assert list(perm) == [3, 1] and list(ptrb) == [0, 0, 1, 1, 2, 2, 2, 2, 2]
+
+
 def test_bucket_sort_of_an_empty_block_and_scratch_failure():
     for d1, d2 in [(0, 3), (3, 0), (0, 0)]:  # no division by zero
         perm = np.array([1, 0], dtype=np.int64)

@@ -111,3 +111,9 @@ def test_shifted_diagonal_and_block_totals():
         for kernel in (467, 468):  # 32-bit wrapping
             assert k(kernel)(init, i32(dims, STRIDES[trial % 4]), n) == wrap32(init + dims[:n].sum())
     assert k(466)(1, 0, i32([2**31 - 1]), 1, 0, subi, subj) is None and subi[0] == -2**31
+
+
+def test_shifted_diagonal_takes_both_coordinates_from_msubi_as_passed_when_it_is_subi():
+    d, subj = i32([1, 2]), i32([J32] * 2)
+    k(466)(2, 0, d, 10, 100, d, subj)
+    assert (list(d), list(subj)) == ([11, 12], [101, 102])

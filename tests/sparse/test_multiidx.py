@@ -48,8 +48,8 @@ def test_order_and_range_checks_agree_with_references(seed):
         pairs = list(zip(inst, inst[1:]))
         for flag in (0, 1, 5):
             s, short = int(rng.choice([1, 2, -3])), len(inst) <= 1 or not flag
-            # inst[0] takes part only as the left side of the first comparison
-            increasing = bool(flag) if short else all(a < b and 0 <= b < size for a, b in pairs)
+            increasing = bool(flag) if not inst or not flag else \
+                all(a < b for a, b in pairs) and all(0 <= v < size for v in inst)
             assert F._c_closure_446(i64(inst, s), flag, size) is increasing
             for kernel in (F._c_closure_454, F._c_closure_461):
                 assert kernel(i64(inst, s), flag) is (bool(flag) if short else all(a <= b for a, b in pairs))
@@ -57,7 +57,13 @@ def test_order_and_range_checks_agree_with_references(seed):
             ptrb, n = inst + [0], len(inst)
             assert F._c_closure_447(n, i64(ptrb, s), flag) is \
                 (bool(flag) if n <= 0 or not flag else all(a <= b for a, b in zip(ptrb, ptrb[1:])))
-    assert F._c_closure_446(i64([-5, 0, 3]), 1, 4) is True and F._c_closure_446(i64([0, 4]), 1, 4) is False
+    assert F._c_closure_446(i64([0, 4]), 1, 4) is False
+
+
+def test_446_range_tests_entry_0_too():
+    for inst in ([-1, 3], [12], [-5, 0, 3], [5, 3]):
+        assert F._c_closure_446(i64(inst), 1, 10) is False
+    assert F._c_closure_446(i64([0, 4, 9]), 1, 10) is True and F._c_closure_446(i64([9]), 1, 10) is True
 
 
 @pytest.mark.parametrize("seed", range(6))

@@ -182,18 +182,19 @@ def elements_by_column(rng, s, where, d, count, spbase):
     prefix(rng, s, where, base, d)
     call(311 if where == "w" else 342, **args)
     call(312 if where == "w" else int(rng.choice([327, 343])), **args)
-    stack.i32[base] = 0
     return base, perm
 
 
-def entries_by_column(rng, s, where, msubj, ncols):
-    """(bucket array, permutation) of matrix entries by column. On the work stack through
-    the one-call sort; on the scratch stack through count, prefix sum and the entries'
-    positions in column order, whose inverse is the permutation."""
+def entries_by_column(rng, s, where, msubj, ncols, road=None):
+    """(bucket array, permutation) of matrix entries by column. Road "294": the one-call
+    sort, on the work stack or on the scratch stack's array; road "326" (scratch stack
+    only): count, prefix sum and the entries' positions in column order, whose inverse is
+    the permutation. On the scratch stack the road is drawn at random unless given."""
     nnz = len(msubj)
     stack = getattr(s, where)
+    road = "294" if where == "w" else road or str(rng.choice(["294", "326"]))
     base, perm = stack.take_i32(ncols + 1), stack.take_i32(nnz)
-    if where == "w":
+    if road == "294":
         call(294, ptrbase=base, ncols=ncols, nnz=nnz, permbase=perm, msubj=msubj, wi32=stack.i32)
         return base, perm
     zero(rng, s, "x", base, ncols)
@@ -202,7 +203,6 @@ def entries_by_column(rng, s, where, msubj, ncols):
     pos = stack.take_i32(nnz)
     call(326, cursor=base, nnz=nnz, posbase=pos, msubj=msubj, xi32=stack.i32)
     call(int(rng.choice([327, 343])), base=base, n=ncols, xi32=stack.i32)
-    stack.i32[base] = 0
     stack.i32[perm + stack.i32[pos:pos + nnz]] = np.arange(nnz)
     return base, perm
 

@@ -79,13 +79,15 @@ int32_t nontrivial_dimensions(Vec<const int32_t> eshape, int32_t init) {
 // ptrb[k + 1] = ptrb[k] + the row's term count (ptrb[0] is the caller's); bfix[k], when
 // bfix is given, is the constant. The element index of row k goes to einst[k]: einst has
 // room for nE × len(a) entries, the first nE of which are E's indexes, read as passed
-// (they are copied aside before anything is written).
+// (they are copied aside before anything is written). A shorter einst is refused before
+// anything is written: InvalidArgument naming einst (the caller's ValueError).
 void outer_with_expression(Vec<const double> a, Vec<double> bfix, Vec<double> cof, int32_t asize,
                            Vec<const double> ebfix, Vec<const double> ecof, Vec<int64_t> einst, int32_t enz,
                            Vec<const int64_t> eptrb, Vec<const int64_t> esubj, Vec<int64_t> ptrb,
                            Vec<const int32_t> sub, Vec<int64_t> subj, int32_t amajor) {
   const int64_t na = a.size();
   const int64_t ne = eptrb.size() > 0 ? eptrb.size() - 1 : 0;
+  if (na > 0 && einst.size() / na < ne) throw InvalidArgument{"einst"};  // einst.size() < ne × na
   Scratch<int64_t> inst(na > 0 ? ne : 0);
   for (int64_t r = 0; r < inst.size(); ++r) inst[r] = einst[r];
 

@@ -52,9 +52,12 @@ void scatter_keys(Vec<int32_t> a, int32_t cursor, int32_t permbase, int32_t coun
   }
 }
 
-// a[base + j] = a[base + j - 1] for j = n down to 1; a[base] is left as it is.
+// After a scatter, entry base + j of a bucket array holds the end of bucket j: shifts the
+// ends back by one (a[base + j] = a[base + j - 1] for j = n down to 1) and starts bucket 0
+// at a[base] = 0, so that entry j is again the start of bucket j.
 void shift_back(Vec<int32_t> a, int32_t base, int32_t n) {
   for (int64_t j = int64_t{base} + n; j > base; --j) a[j] = a[j - 1];
+  a[base] = 0;
 }
 
 // Keys of a sparse E's stored elements: row sp / d or column sp mod d.
@@ -384,7 +387,6 @@ void sort_entries_by_column(int32_t ptrbase, int32_t ncols, int32_t nnz, int32_t
   prefix_sum(wi32, ptrbase, ncols);
   scatter_keys(wi32, ptrbase, permbase, nnz, IndexKey{msubj});
   shift_back(wi32, ptrbase, ncols);
-  wi32[ptrbase] = 0;
 }
 
 // Sets the n + 1 entries wi32[base .. base + n] to 0.
@@ -443,7 +445,8 @@ void scatter_elements_by_column_scratch(int32_t d, int32_t permbase, int32_t cur
 }
 
 // For each of M's nnz entries k: xi32[posbase + k] = its position in column order
-// (the cursor of column msubj[k], which then advances).
+// (the cursor of column msubj[k], which then advances). This is the inverse of the
+// permutation mperm that the products read: entry k stands at mperm + xi32[posbase + k].
 void entry_positions_by_column(int32_t cursor, int32_t nnz, int32_t posbase, Vec<const int32_t> msubj,
                                Vec<int32_t> xi32) {
   for (int32_t k = 0; k < nnz; ++k) {
@@ -454,7 +457,8 @@ void entry_positions_by_column(int32_t cursor, int32_t nnz, int32_t posbase, Vec
 }
 
 // Shifts a bucket array back by one after a scatter: entry base + j = entry base + j - 1
-// for j = n down to 1. The caller sets entry base to 0.
+// for j = n down to 1, then entry base = 0. The n + 1 entries from base are then the
+// bucket array again (entry j the start of bucket j), as the whole sort leaves it.
 void shift_back_work(int32_t base, int32_t n, Vec<int32_t> wi32) { shift_back(wi32, base, n); }
 void shift_back_scratch(int32_t base, int32_t n, Vec<int32_t> xi32) { shift_back(xi32, base, n); }
 void shift_back_scratch_count_first(int32_t n, int32_t base, Vec<int32_t> xi32) { shift_back(xi32, base, n); }
@@ -537,6 +541,12 @@ std::tuple<int32_t, int64_t> count_sparse_times_sparse(int32_t m, int32_t n, int
 // xi32[mcolptr], permutation at xi32[mperm]), appended to a sparse result from the
 // running counts rnelem and rnnz: one element per position (i, c) with at least one
 // matched pair, sp = i p + c. ri32[rptrbase] is the caller's. Returns the new counts.
+//
+// mcolptr and mperm come from sort_entries_by_column (_c_closure_294) run on xi32 (ptrbase
+// = mcolptr, permbase = mperm), or from the steps on xi32: zero, count_entries_by_column,
+// prefix sum, entry_positions_by_column (_c_closure_326), shift back. The steps write each
+// entry's position in column order, not mperm: the caller inverts them,
+// xi32[mperm + xi32[posbase + k]] = k for k < nnz.
 std::tuple<int32_t, int32_t> sparse_times_sparse(int32_t bfixbase, int32_t cofbase, int32_t m, int32_t n,
                                                  int32_t nidxsbase, int32_t ptrbase, int32_t erowptr, int32_t spbase,
                                                  int32_t mcolptr, int32_t p, int32_t mperm, Vec<const int32_t> msubi,
@@ -566,8 +576,9 @@ int32_t count_dense_times_sparse(int32_t m, int32_t n, int32_t ptrbase, int32_t 
 }
 
 // Dense E (m × n) times M (n × p; columns grouped at xi32[mcolptr], permutation at
-// xi32[mperm]), appended from the running counts: every (i, c) is written, with
-// sp = i p + c, also when column c of M is empty. ri32[rptrbase] is the caller's.
+// xi32[mperm], built as for sparse_times_sparse), appended from the running counts: every
+// (i, c) is written, with sp = i p + c, also when column c of M is empty. ri32[rptrbase]
+// is the caller's.
 std::tuple<int32_t, int32_t> dense_times_sparse(int32_t bfixbase, int32_t cofbase, int32_t m, int32_t n,
                                                 int32_t nidxsbase, int32_t ptrbase, int32_t mcolptr, int32_t p,
                                                 int32_t mperm, Vec<const int32_t> msubi, Vec<const double> mval,

@@ -166,12 +166,10 @@ void gather_box(Vec<const int32_t> firsta, Vec<const int32_t> lasta, Vec<const i
 // st[k] = shape[k + 1] × st[k + 1] for k = nd - 2 down to 0; st[nd - 1] is the caller's.
 void strides_from_last(int32_t nd, Vec<const int32_t> shape, Vec<int64_t> st) { row_major_strides(nd, shape, st); }
 
-// strides[k] = shape[nd - 1 - k] × strides[k + 1] for k = nd - 2 down to 0: the shape is
-// read from entry 1 upward while the strides fill from the end, so strides[k] =
-// strides[nd - 1] × shape[1] × ... × shape[nd - 1 - k], which differs from the row-major
-// strides whenever the shape is not symmetric. strides[nd - 1] is the caller's.
+// The same row-major strides: strides[k] = shape[k + 1] × strides[k + 1] for k = nd - 2
+// down to 0; strides[nd - 1] is the caller's.
 void strides_from_mirrored_shape(int32_t nd, Vec<const int32_t> shape, Vec<int64_t> strides) {
-  for (int64_t k = int64_t{nd} - 2; k >= 0; --k) strides[k] = mul64(shape[int64_t{nd} - 1 - k], strides[k + 1]);
+  row_major_strides(nd, shape, strides);
 }
 
 // ---- Five-group folds ------------------------------------------------------------------

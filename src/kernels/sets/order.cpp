@@ -19,8 +19,9 @@ bool strictly_increasing(int32_t flag, int32_t n, Vec<const int64_t> varidxs) {
   return true;
 }
 
-// Whether the n buffer entries are in (row, column) order, equal coordinates allowed.
-// An empty buffer is reported as not in order. spare is not read.
+// Whether the n buffer entries are in (row, column) order, equal coordinates allowed (the
+// merge of the buffer sums them into one entry). An empty buffer is reported as not in
+// order. spare is not read.
 bool buffer_in_order(Vec<const int32_t> buffer_subi, Vec<const int32_t> buffer_subj, int32_t, int64_t n) {
   if (n <= 0) return false;
   for (int64_t k = 1; k < n; ++k) {
@@ -118,15 +119,18 @@ int32_t terms_of_elements(Vec<const int64_t> idxs, int32_t ptrbase, int32_t coun
 
 // Interleaves nlists index lists: with P the product of resshape[0 .. nd - 1] (32-bit),
 // nativeidxs[s × nlists + k] = entry s of list k for s < P, k < nlists; nothing when
-// P <= 0. A list that is None, or missing from a shorter nidxlist, has no entries to
-// give: its column is left as it is.
+// P <= 0 or nlists <= 0. Otherwise every list k < nlists must be there: when nidxlist is
+// None, has fewer than nlists entries or one of them is None, nothing is written and
+// InvalidArgument names nidxlist (the caller's ValueError).
 void interleave_lists(int32_t nlists, Vec<int32_t> nativeidxs, int32_t nd, VecList<const int32_t> nidxlist,
                       Vec<const int32_t> resshape) {
   const int32_t P = expr::size_product(1, resshape, 0, nd);
-  if (P <= 0) return;
-  for (int64_t k = 0; k < nlists && k < nidxlist.size(); ++k) {
+  if (P <= 0 || nlists <= 0) return;
+  if (nidxlist.size() < nlists) throw InvalidArgument{"nidxlist"};
+  for (int64_t k = 0; k < nlists; ++k)
+    if (!nidxlist[k]) throw InvalidArgument{"nidxlist"};
+  for (int64_t k = 0; k < nlists; ++k) {
     const Vec<const int32_t> list = nidxlist[k];
-    if (!list) continue;
     for (int64_t s = 0; s < P; ++s) nativeidxs[s * nlists + k] = list[s];
   }
 }

@@ -1,4 +1,6 @@
 // Compressed sparse matrices and counting sorts.
+#include <algorithm>
+
 #include "kernels/kernel.h"
 
 namespace fragments::sparse {
@@ -6,15 +8,15 @@ namespace fragments::sparse {
 // Stable bucket sort of a permutation by a reduced linear index. The entries of val are
 // linear indexes v = a * d1 * d2 + b * d2 + c of a (d0, d1, d2) block; the bucket of v
 // drops the middle axis: q(v) = (v / (d1 * d2)) * d2 + v % d2, one of d0 * d2 buckets.
-// Reads val[perm[k]] for k < N, N the length of val; rewrites perm[0 .. N - 1] grouped by
-// bucket (stable) and ptrb[0 .. d0 * d2] so that ptrb[q] ends bucket q. Takes one scratch
-// copy of perm (its whole length) before writing anything.
+// Reads val[perm[k]] for k < N, N the smaller of the lengths of val and perm; rewrites
+// perm[0 .. N - 1] grouped by bucket (stable) and ptrb[0 .. d0 * d2] so that ptrb[q] ends
+// bucket q. Takes one scratch copy of perm (its whole length) before writing anything.
 void bucket_sort_permutation(int32_t d0, int32_t d1, int32_t d2, Vec<int64_t> perm, Vec<int64_t> ptrb,
                              Vec<const int64_t> val) {
   Scratch<int64_t> original(perm.size());
   const int64_t block = mul64(d1, d2);
   const int64_t buckets = mul64(d0, d2);
-  const int64_t n = val.size();
+  const int64_t n = std::min(val.size(), perm.size());
   // Sizes that leave the block without positions (only contradictory input pairs them
   // with values) reduce to bucket 0 instead of dividing by zero.
   const bool divisible = block > 0 && d2 > 0;

@@ -31,12 +31,14 @@ static int32_t list_cells(int32_t nrows, int32_t ncols, int32_t pos, Put put) {
 static bool nonzero(double v) { return v < 0 || v > 0; }
 
 // subi[off + k] = msubi[k] + ioff and subj[off + k] = msubi[k] + joff for k < n: a
-// diagonal pattern shifted by (ioff, joff).
+// diagonal pattern shifted by (ioff, joff). msubi[k] is read once, before either entry
+// off + k is written: with off = 0, msubi may be the same buffer as subi or subj.
 void shifted_diagonal(int64_t n, int64_t off, Vec<const int32_t> msubi, int32_t ioff, int32_t joff, Vec<int32_t> subi,
                       Vec<int32_t> subj) {
   for (int64_t k = 0; k < n; ++k) {
-    subi[add64(off, k)] = add32(msubi[k], ioff);
-    subj[add64(off, k)] = add32(msubi[k], joff);
+    const int32_t d = msubi[k];
+    subi[add64(off, k)] = add32(d, ioff);
+    subj[add64(off, k)] = add32(d, joff);
   }
 }
 

@@ -33,13 +33,12 @@ bool linear_indexes_out_of_range(int32_t flag, Vec<const int64_t> inst_, int64_t
   return any_outside(flag, inst_, size);
 }
 
-// Validity flag: flag when inst has at most one entry, false when flag is 0; otherwise
-// whether inst[1 ..] are in 0 .. size - 1 and every entry exceeds the one before it.
-// inst[0] takes part only as the left side of the first comparison.
+// Validity flag: flag when inst is empty, false when flag is 0; otherwise whether every
+// entry of inst is in 0 .. size - 1 and exceeds the one before it.
 bool strictly_increasing_in_range(Vec<const int64_t> inst, int32_t flag, int64_t size) {
-  if (inst.size() <= 1 || flag == 0) return flag != 0;
-  for (int64_t k = 1; k < inst.size(); ++k)
-    if (inst[k] < 0 || inst[k] >= size || inst[k] <= inst[k - 1]) return false;
+  if (inst.size() == 0 || flag == 0) return flag != 0;
+  for (int64_t k = 0; k < inst.size(); ++k)
+    if (inst[k] < 0 || inst[k] >= size || (k > 0 && inst[k] <= inst[k - 1])) return false;
   return true;
 }
 
