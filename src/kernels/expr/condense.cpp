@@ -236,17 +236,89 @@ void unit_record(int32_t rbfix, int32_t rcof, int32_t nelem, int32_t nnz, int32_
 
 TOPIC("Condensing the terms of an expression")
 FRAGMENT(365, expr::unit_record_into, "iiOOiii", "obfix", "ocof", "f64", "i32", "nelem", "nnz", "optr")
+DOC(365, "",
+    "Unit record in the caller's arrays: i32[optr + j] = j for j = 0 .. nelem (ptr[0] = 0 "
+    "included), f64[obfix + j] = 0.0 for j < nelem and f64[ocof + u] = 1.0 for u < nnz. With "
+    "nnz = nelem these are the ptr, bfix and cof of a record whose every element has one term "
+    "of coefficient 1.0 and constant 0; its nidxs run is the caller's. i32 needs optr + nelem + "
+    "1 entries, f64 obfix + nelem and ocof + nnz. _c_closure_421 writes the same on the result "
+    "stack.")
 FRAGMENT(414, expr::is_condensed, "idiiiiiOOO", "wcof", "tol", "init", "nelem", "wnidxs", "nnz", "wptr", "wf64", "wi32",
          "wi64")
+DOC(414, "condensed",
+    "Condensed check: False when init = 0; otherwise True unless some element of the work-stack "
+    "record (ptr at wi32[wptr], nidxs at wi64[wnidxs]) has, after its first term, a term of "
+    "index 0 or of an index not greater than the one before it, or some coefficient wf64[wcof + "
+    "u], u < nnz, lies strictly between -tol and tol. True means the record may be moved by the "
+    "plain copy _c_closure_415 instead of being condensed (_c_closure_419, _c_closure_416, "
+    "_c_closure_417).\n"
+    "Two edges differ from condensing: a first term of index 0 is not tested, and a coefficient "
+    "equal to tol or -tol passes here although _c_closure_417 drops it. The coefficient test "
+    "covers the nnz terms from wcof on.")
 FRAGMENT(415, expr::copy_record, "iiiiiiiiiiOOOiiiiOiOOO", "wbfix", "wcof", "sparse", "nd", "nelem", "wnidxs", "nnz",
          "wptr", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "rshape", "rsp", "shape", "wsp", "wf64",
          "wi32", "wi64")
+DOC(415, "",
+    "Plain record copy, for a record that _c_closure_414 finds condensed: copies shape[0 .. nd "
+    "- 1] (an array outside the stacks) to ri32[rshape ..], the nelem + 1 ptr entries (ptr[0] "
+    "included, unchanged) from wi32[wptr ..] to ri32[rptr ..], the nelem constants from "
+    "wf64[wbfix ..] to rf64[rbfix ..], the nnz terms from wi64[wnidxs ..] and wf64[wcof ..] to "
+    "ri64[rnidxs ..] and rf64[rcof ..] and, when sparse != 0, the nelem sp entries from "
+    "wi64[wsp ..] to ri64[rsp ..]. The result runs need those lengths; no count pass.")
 FRAGMENT(416, expr::count_condensed, "idiiiiiOOOO", "wcof", "tol", "nelem", "wnidxs", "perm", "wptr", "rnnz", "wf64",
          "wi32", "wi64", "xi32")
+DOC(416, "rnnz",
+    "Condensed count, the count pass of _c_closure_417: for each element j < nelem of the "
+    "work-stack record (ptr at wi32[wptr], nidxs at wi64[wnidxs], cof at wf64[wcof]), walks its "
+    "term permutation xi32[perm + ptr[j] .. perm + ptr[j + 1] - 1] (from _c_closure_419; after "
+    "_c_closure_420, which leaves it on the work stack, pass wi32 as xi32). Each run of "
+    "consecutive terms with the same variable index v != 0 counts 1 when the sum of its "
+    "coefficients is > tol or < -tol; terms of index 0 never count.\n"
+    "Returns rnnz plus the count (32-bit): with rnnz = 0, the term count of the condensed "
+    "record (whose element count is the operand's).")
 FRAGMENT(417, expr::build_condensed, "iidiiiiiiiiOOOiiiiOOOOO", "wbfix", "wcof", "tol", "sparse", "nd", "nelem",
          "wnidxs", "perm", "wptr", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "rshape", "spbase",
          "shape", "wf64", "wi32", "wi64", "xi32")
+DOC(417, "",
+    "Condensed record, the build pass sized by _c_closure_416: for each element j < nelem, "
+    "walking its term permutation as there, every run of equal variable index v != 0 whose "
+    "coefficients sum (added in permutation order) to > tol or < -tol becomes one term "
+    "ri64[rnidxs + t] = v, rf64[rcof + t] = the sum; runs of index 0 are dropped whatever their "
+    "sum; then ri32[rptr + j + 1] = t. Each element's terms come out strictly increasing in "
+    "index; elements never disappear. Also copies shape[0 .. nd - 1] to ri32[rshape ..], the "
+    "nelem constants from wf64[wbfix ..] to rf64[rbfix ..] and, when sparse != 0, the sp run "
+    "from wi64[spbase ..] to ri64[spbase ..]: the same base on both stacks, so the caller "
+    "reserves that run of ri64.\n"
+    "Builds the whole record, ptr[0] included (ri32[rptr] = 0), terms packed from position 0: "
+    "with T = _c_closure_416(..., rnnz = 0, ...), ri32 needs rptr + nelem + 1 entries, ri64 "
+    "rnidxs + T (and spbase + nelem), rf64 rcof + T and rbfix + nelem. The permutation is read "
+    "from the array passed as xi32 (wi32 after _c_closure_420).")
 FRAGMENT(418, expr::most_terms, "iiiO", "init", "n", "wptr", "wi32")
+DOC(418, "most",
+    "Most terms in an element: the largest of init and wi32[wptr + j + 1] - wi32[wptr + j] for "
+    "j < n. With init = 0 it is M, the largest term count of an element; _c_closure_419 needs 2 "
+    "* M scratch entries.")
 FRAGMENT(419, expr::sort_terms, "iiiiOOiO", "nelem", "wnidxs", "perm", "wptr", "wi32", "wi64", "cnt", "xi32")
+DOC(419, "",
+    "Term sort on the scratch stack, the first step of condensing: for every element j < nelem "
+    "of the work-stack record (ptr at wi32[wptr], nidxs at wi64[wnidxs]) writes its term "
+    "permutation to xi32[perm + ptr[j] .. perm + ptr[j + 1] - 1]: the element's term numbers "
+    "(in that same range) in increasing variable index, equal indexes in increasing term number "
+    "(a stable sort). The run at perm is parallel to the terms, so it needs nnz entries.\n"
+    "Scratch: 2 * M int32 entries at xi32[cnt ..], M = _c_closure_418(0, nelem, wptr, wi32); "
+    "their contents afterwards are unspecified. _c_closure_416 and _c_closure_417 read the "
+    "permutation.")
 FRAGMENT(420, expr::sort_terms_in_place, "iiiiiiOO", "nelem", "wnidxs", "nnz", "perm", "perm2", "wptr", "wi32", "wi64")
+DOC(420, "",
+    "Term sort on the work stack: writes the term permutation (as for _c_closure_419: per "
+    "element, its term numbers in increasing variable index, equal indexes in increasing term "
+    "number) to wi32[perm .. perm + nnz - 1], using wi32[perm2 .. perm2 + nnz - 1] as a second "
+    "buffer, whose contents afterwards are unspecified; the record's ptr covers terms 0 .. nnz "
+    "- 1. Then pass wi32 as the xi32 argument of _c_closure_416 and _c_closure_417.")
 FRAGMENT(421, expr::unit_record, "iiiiiOO", "rbfix", "rcof", "nelem", "nnz", "rptr", "rf64", "ri32")
+DOC(421, "",
+    "Unit record on the result stack: ri32[rptr + j] = j for j = 0 .. nelem (ptr[0] = 0 "
+    "included), rf64[rbfix + j] = 0.0 for j < nelem and rf64[rcof + u] = 1.0 for u < nnz. With "
+    "nnz = nelem every element has one term of coefficient 1.0 and constant 0; the nidxs run is "
+    "the caller's. ri32 needs rptr + nelem + 1 entries, rf64 rbfix + nelem and rcof + nnz. "
+    "_c_closure_365 writes the same into arrays of the caller's choice.")

@@ -286,18 +286,101 @@ TOPIC("Sums and weighted sums of expressions")
 FRAGMENT(367, expr::sum_dense_dense, "iiiiiddiiiiiiOOOiiiOOO", "bfix_a", "bfix_b", "cof_a", "cof_b", "rnnz", "wa", "wb",
          "nidxs_a", "nidxs_b", "ptr_a", "ptr_b", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnelem", "rnidxs", "rptr",
          "wf64", "wi32", "wi64")
+DOC(367, "rnnz",
+    "Dense plus dense, written piecewise: for j = 0 .. rnelem - 1, result element j holds "
+    "operand a's terms of element j with coefficients * wa, then operand b's with coefficients "
+    "* wb (indexes unchanged, nothing merged or dropped), at ri64[rnidxs + t] and rf64[rcof + "
+    "t] with t running from rnnz; then ri32[rptr + j + 1] = t and rf64[rbfix + j] = wa * "
+    "wf64[bfix_a + j] + wb * wf64[bfix_b + j]. Both operands are dense records of rnelem "
+    "elements on the work stack (ptr at wi32[ptr_a], nidxs at wi64[nidxs_a], cof at "
+    "wf64[cof_a], bfix at wf64[bfix_a], likewise for b).\n"
+    "No count pass: the result has nnz_a + nnz_b terms, the operands' term counts "
+    "(_c_closure_374). ri32 needs rptr + rnelem + 1 entries, ri64 rnidxs + rnnz + nnz_a + "
+    "nnz_b, rf64 rcof + rnnz + nnz_a + nnz_b and rbfix + rnelem. ptr[0] (ri32[rptr]) is not "
+    "written: the caller sets it (0 for a fresh record, with rnnz = 0). rnelem <= 0 writes "
+    "nothing.\n"
+    "Returns rnnz plus the terms written.")
 FRAGMENT(368, expr::sum_dense_sparse, "iiiiddiiiiiiiiOOOiiiiiiiOOO", "bfix_a", "bfix_b", "cof_a", "cof_b", "wa", "wb",
          "nelem_a", "nelem_b", "nidxs_a", "nidxs_b", "ptr_a", "ptr_b", "rbfix", "rcof", "rf64", "ri32", "ri64", "nd",
          "rnelem", "rnidxs", "rptr", "rshape", "wshape", "sp_b", "wf64", "wi32", "wi64")
+DOC(368, "",
+    "Dense plus sparse: the dense operand comes first (a, nelem_a = rnelem elements) and the "
+    "sparse one second (b, nelem_b stored elements, sp at wi64[sp_b]); for sparse plus dense, "
+    "swap the operands and their weights. The result is a dense record of rnelem elements: "
+    "element e holds a's terms of e with coefficients * wa, then the terms of b's element "
+    "stored at e (if any) with coefficients * wb, indexes unchanged and nothing merged; "
+    "rf64[rbfix + e] = wa * a's constant, plus wb * b's when b stores e. Also copies the shape: "
+    "ri32[rshape + i] = wi32[wshape + i] for i < nd.\n"
+    "Builds the whole record, ptr[0] included (ri32[rptr] = 0; ptr needs no zero-filling), "
+    "terms packed from position 0. No count pass: with nnz_a and nnz_b the operands' term "
+    "counts, ri32 needs rptr + rnelem + 1 and rshape + nd entries, ri64 rnidxs + nnz_a + nnz_b, "
+    "rf64 rcof + nnz_a + nnz_b and rbfix + rnelem.")
 FRAGMENT(370, expr::count_sparse_union, "iiiiiO", "nelem_a", "nelem_b", "rnelem", "sp_a", "sp_b", "wi64")
+DOC(370, "rnelem",
+    "Union count, the count pass of _c_closure_372: returns rnelem plus the number of distinct "
+    "linear indexes in the union of the strictly increasing sp runs wi64[sp_a ..] (nelem_a "
+    "entries) and wi64[sp_b ..] (nelem_b entries), 32-bit. With rnelem = 0 it is the element "
+    "count of the sum of two sparse records; the term count is nnz_a + nnz_b, the sum of the "
+    "operands' term counts.")
 FRAGMENT(372, expr::sum_sparse_sparse, "iiiiddiiiiiiiiOOOiiiiiOOO", "bfix_a", "bfix_b", "cof_a", "cof_b", "wa", "wb",
          "nelem_a", "nelem_b", "nidxs_a", "nidxs_b", "ptr_a", "ptr_b", "rbfix", "rcof", "rf64", "ri32", "ri64",
          "rnidxs", "rptr", "rsp", "sp_a", "sp_b", "wf64", "wi32", "wi64")
+DOC(372, "",
+    "Sparse plus sparse, the build pass sized by _c_closure_370: merges the strictly increasing "
+    "sp runs wi64[sp_a ..] (nelem_a entries) and wi64[sp_b ..] (nelem_b) into a sparse result; "
+    "for each distinct linear index, in increasing order, result element k gets ri64[rsp + k] = "
+    "the index, the terms of a's element there with coefficients * wa followed by those of b's "
+    "with coefficients * wb (indexes unchanged, nothing merged), rf64[rbfix + k] = wa * a's "
+    "constant, wb * b's, or their sum when both store it, and ri32[rptr + k + 1] = terms so "
+    "far.\n"
+    "Builds the whole record, ptr[0] included (ri32[rptr] = 0), terms packed from position 0: "
+    "with E = _c_closure_370(nelem_a, nelem_b, 0, sp_a, sp_b, wi64) and T = nnz_a + nnz_b, ri32 "
+    "needs rptr + E + 1 entries, ri64 rsp + E and rnidxs + T, rf64 rbfix + E and rcof + T. With "
+    "both empty it writes only ptr[0].")
 FRAGMENT(373, expr::any_dense, "iiO", "init", "n", "sp_base")
+DOC(373, "anydense",
+    "Any dense operand: True when init != 0 or some sp_base[i], i < n, is negative (a dense "
+    "operand of a list); else False. The answer is the anydense argument of _c_closure_378.")
 FRAGMENT(374, expr::total_terms, "iOi", "n", "nnz", "init")
+DOC(374, "nnz",
+    "Term total of a sum: init + nnz[0] + ... + nnz[n - 1] (32-bit, wrapping). Sums concatenate "
+    "terms, so with init = 0 it is the term count of the sum of the n operands: the size of the "
+    "nidxs and cof runs of the dense form of _c_closure_378, and of _c_closure_367, "
+    "_c_closure_368 and _c_closure_372 for two operands.")
 FRAGMENT(375, expr::count_sparse_list, "iOOiiOO", "n", "nelem", "nnz", "rnelem", "rnnz", "sp_base", "wi64")
+DOC(375, "rnelem, rnnz",
+    "List union count, the count pass of the sparse form of _c_closure_378: with all n operands "
+    "sparse (nelem[i] stored elements, sp runs at wi64[sp_base[i] ..]), returns (rnelem + the "
+    "number of distinct linear indexes over all their sp runs, rnnz + nnz[0] + ... + nnz[n - "
+    "1]), 32-bit. n = 0 returns (rnelem, rnnz). Takes n int32 of scratch memory (MemoryError if "
+    "it cannot).")
 FRAGMENT(376, expr::zero_f64_run, "iOi", "base", "rf64", "n")
+DOC(376, "",
+    "Zero a float64 run: rf64[base + k] = 0.0 for k < n. Prepares the rbfix run of "
+    "_c_closure_378, which adds into it.")
 FRAGMENT(377, expr::zero_i32_run, "Oii", "ri32", "n", "base")
+DOC(377, "",
+    "Zero an int32 run: ri32[base + k] = 0 for k = 0 .. n (n + 1 entries). Prepares the rptr "
+    "run of _c_closure_378 (n = the result's element count): the dense form adds counts into it "
+    "and the sparse form takes its ptr[0] from it.")
 FRAGMENT(378, expr::sum_list, "iOOiOOOiiOOOiiiiOOOOO", "anydense", "bfix_base", "cof_base", "n", "nelem",
          "nidxs_base", "ptr_base", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnelem", "rnidxs", "rptr", "rsp",
          "sp_base", "w", "wf64", "wi32", "wi64")
+DOC(378, "",
+    "Weighted sum of a list of n operands, the build pass: result element = sum over i of w[i] "
+    "times operand i's element (operand i's runs at ptr_base[i], nidxs_base[i], cof_base[i], "
+    "bfix_base[i] on the work stack, nelem[i] stored elements). Within an element the terms of "
+    "operand 0 come first, then those of operand 1, and so on, each in stored order with "
+    "coefficients * w[i] (indexes unchanged, nothing merged); the constant is the sum of w[i] * "
+    "the operands' constants.\n"
+    "- anydense = 0 (every operand sparse, sp at wi64[sp_base[i] ..]): a sparse result whose sp "
+    "at ri64[rsp ..] is the union of the operands' sp runs in increasing order, sized by "
+    "_c_closure_375 (E elements, T terms); rnelem is not used. Writes ri32[rptr + k + 1] for k "
+    "< E but not ptr[0], which the caller provides (0), and terms packed from position 0. Takes "
+    "n int32 of scratch memory first (MemoryError before anything is written).\n"
+    "- anydense != 0 (_c_closure_373): a dense result of E = rnelem elements; an operand with "
+    "sp_base[i] < 0 is dense (its element j is element j), the others sparse. Writes ptr[0] = 0 "
+    "itself; T = _c_closure_374(n, nnz, 0).\n"
+    "Both forms add into rbfix and the dense form also into rptr, so the caller zero-fills "
+    "rbfix (E entries, _c_closure_376) and rptr (E + 1 entries, _c_closure_377) first. ri64 "
+    "needs rnidxs + T (and rsp + E) entries, rf64 rcof + T and rbfix + E, ri32 rptr + E + 1.")
