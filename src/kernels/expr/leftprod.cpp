@@ -154,8 +154,57 @@ FRAGMENT(346, expr::left_product, "iiiiiiiiiiOOOiiiiOOOiiiiOOOO", "bfixbase", "c
          "sparse", "m", "n", "msparse", "nnz", "msubi", "msubj", "mval", "nidxsbase", "ptrbase", "rbfixbase",
          "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "spbase", "wf64", "wi32", "wi64",
          "xi32")
+DOC(346, "",
+    "Left product M E, the build pass sized by _c_closure_345 or _c_closure_344: by 345 when "
+    "sparse = 0, by 344 (same msparse) otherwise, counted from 0. M is m x n, E is n x p on the "
+    "work stack (ptr, nidxs, cof, bfix at ptrbase, nidxsbase, cofbase, bfixbase). A sparse E "
+    "has sp at wi64[spbase] and is grouped by column on the scratch stack: column c's elements "
+    "are xi32[eperm + q] for xi32[ecolptr + c] <= q < xi32[ecolptr + c + 1], in increasing row.\n"
+    "Writes a fresh record on the result stack, ri32[rptrbase] = 0 included. Element (i, c) "
+    "holds, for each matched pair (entry M(i, k), E element (k, c)) in merge order, E's terms "
+    "with coefficients times M(i, k), and the sum of M(i, k) times E's constants; equal "
+    "variables are not merged, zero products are kept.\n"
+    "- sparse = 0: M as nnz sorted triplets, E dense (element (k, c) is k*p + c): each row run "
+    "i of M and c < p gives element (i, c) from E(msubj[t], c) * mval[t] over the run, terms or "
+    "not; sp = i*p + c. msparse, m, n, ecolptr, eperm and spbase are not read.\n"
+    "- sparse != 0, msparse = 0: M dense (mval[i*n + k]), E sparse: for i < m and c < p, each "
+    "element e of E's column c in bucket order, row k = sp / p, is taken times mval[i*n + k] "
+    "(zero values included): a dense m x p result, no sp written (rspbase not read). msubi and "
+    "msubj (may be None) and nnz are not read.\n"
+    "- sparse != 0, msparse != 0: M as triplets, E sparse: each row run i of M and c < p merges "
+    "the run (key msubj) with E's column c (key: E's row); element (i, c) with sp = i*p + c "
+    "only where a pair matched (also when the matched elements carry no terms).")
 FRAGMENT(347, expr::check_triplets_early_exit, "iiiiiOO", "badrange", "unsorted", "nrows", "ncols", "nnz", "msubi", "msubj")
+DOC(347, "badrange, unsorted",
+    "Triplet check with early exits: returns (out of range, not increasing) for the first nnz "
+    "triplets. If badrange != 0 or some msubi[k] lies outside [0, nrows) or msubj[k] outside "
+    "[0, ncols) (scanning stops there), returns (True, unsorted != 0) without an order scan. "
+    "Otherwise (False, True) when unsorted != 0, else (False, whether some consecutive pair is "
+    "not strictly increasing in (row, column); a repeated position counts). _c_closure_302 is "
+    "the same test scanning every entry.")
 FRAGMENT(358, expr::left_product_sizes, "iOiii", "nnz", "msubi", "rnelem", "spare", "p")
+DOC(358, "nelem, nnz",
+    "Sizes by the row runs of M's triplets, the count pass of _c_closure_360: 360, a triplet "
+    "matrix times a dense variable, is in the family of products of a matrix and a variable. "
+    "Returns ((rnelem + the number of runs of equal msubi among msubi[0 .. nnz - 1]) * p, nnz * "
+    "p), both wrapping in 32 bits; nnz <= 0 has no runs. rnelem counts rows and is multiplied "
+    "by p too: pass 0 to get 360's element and term counts. spare is not read.\n"
+    "The term count is exact when every element of the right operand holds one term, as a "
+    "variable's do; for _c_closure_346 with a general dense E use _c_closure_345.")
 FRAGMENT(361, expr::triplets_valid, "iiOOi", "nrows", "ncols", "msubi", "msubj", "result")
+DOC(361, "valid",
+    "Triplet validity: returns result != 0 unless some triplet is out of range (msubi outside "
+    "[0, nrows) or msubj outside [0, ncols)) or some consecutive pair is not strictly "
+    "increasing in (row, column) order (a repeated position counts); then False. There is no "
+    "count parameter: the number of triplets is the length of msubi (msubj must hold as many). "
+    "result = 0 gives False for any matrix.")
 FRAGMENT(362, expr::triplets_out_of_range, "iiiOO", "badrange", "nrows", "ncols", "msubi", "msubj")
+DOC(362, "badrange",
+    "Triplet range flag: returns True when badrange != 0 or some triplet has msubi outside [0, "
+    "nrows) or msubj outside [0, ncols), else False. The number of triplets is the length of "
+    "msubi (msubj must hold as many).")
 FRAGMENT(363, expr::triplets_unsorted, "iOO", "unsorted", "msubi", "msubj")
+DOC(363, "unsorted",
+    "Triplet order flag: returns True when unsorted != 0 or some consecutive pair of triplets "
+    "is not strictly increasing in (row, column) order (a repeated position counts), else "
+    "False. The number of triplets is the length of msubi (msubj must hold as many).")

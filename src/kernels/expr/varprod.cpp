@@ -358,28 +358,144 @@ void matrix_times_scalar_variable(int32_t obfix, int32_t ocof, Vec<double> f64, 
 
 TOPIC("Products of a constant matrix and a variable")
 FRAGMENT(348, expr::rows_of_sparse_variable, "iiOiii", "n", "xsp", "wi64", "init", "xnd", "ncols")
+DOC(348, "rows",
+    "Distinct rows of a sparse variable, the count pass of _c_closure_349: it writes rows * p "
+    "elements and n * p terms. X's n stored elements have increasing linear indexes wi64[xsp .. "
+    "xsp + n - 1] in a shape with ncols columns. Returns init when n <= 0; 1 when xnd < 2 (a "
+    "one-dimensional X is one row); otherwise 1 plus the number of k < n - 1 where the row "
+    "wi64[xsp + k] / ncols steps up. init comes back only for n <= 0; ncols <= 0 puts every "
+    "element in row 0.")
 FRAGMENT(349, expr::sparse_variable_times_dense, "OiiiiiOOOiiiiOi", "mcof", "p", "xnidxs", "nx", "rbfix", "rcof",
          "rf64", "ri32", "ri64", "rnidxs", "rptr", "rsp", "xsp", "wi64", "n")
+DOC(349, "",
+    "Sparse variable times dense matrix, the build pass sized by _c_closure_348: rows * p "
+    "elements, nx * p terms. X is sparse with n columns, its nx stored elements having variable "
+    "indexes wi64[xnidxs + e] and increasing linear indexes wi64[xsp + e] on the work stack; M "
+    "is dense n x p, mcof[k*p + c].\n"
+    "Writes a fresh sparse record on the result stack, ri32[rptr] = 0 included: for each run of "
+    "stored elements with the same row i (linear index / n) and each c < p, element (i, c) with "
+    "one term per element e of the run in order: variable wi64[xnidxs + e], coefficient "
+    "mcof[(linear index mod n)*p + c] (zero values kept); constant 0.0, sp = i*p + c. nx = 0 "
+    "writes only ptr[0].")
 FRAGMENT(350, expr::group_triplets_by_column, "iiiOiiO", "ncols", "nbuckets", "mcolptr", "msubj", "nnz", "mperm",
          "wi32")
+DOC(350, "",
+    "Group triplets by column on the work stack: for _c_closure_351, _c_closure_352, "
+    "_c_closure_355 and _c_closure_356, M's bucket array wi32[mcolptr .. mcolptr + ncols] "
+    "(entry j = first position of column j, entry ncols = nnz) and permutation wi32[mperm .. "
+    "mperm + nnz - 1] (the triplet numbers in column order, in triplet order and so increasing "
+    "row within a column). Pass nbuckets = ncols: it is the number of counters prefix-summed. "
+    "With ncols = 1 nothing is sorted: identity permutation, wi32[mcolptr] = 0, wi32[mcolptr + "
+    "1] = nnz.")
 FRAGMENT(351, expr::columns_with_entries, "OiiiO", "msubj", "init", "n", "mperm", "wi32")
+DOC(351, "count",
+    "Columns of M with entries, the count pass of _c_closure_352: returns init plus the number "
+    "of runs of equal msubj[wi32[mperm + q]] for q < n (32-bit); n <= 0 returns init. With n = "
+    "nnz and mperm from _c_closure_350 the runs are the columns of M that have entries; 352 "
+    "then writes m times that many elements and m * nnz terms.")
 FRAGMENT(352, expr::dense_variable_times_sparse, "iiOiOOiiiiiOOOiiiOOii", "rnelem", "rnnz", "mcof", "p", "msubi",
          "msubj", "xnidxs", "nnz", "mperm", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "rsp", "wi32",
          "wi64", "m", "xrowstride")
+DOC(352, "rnelem, rnnz",
+    "Dense variable times sparse matrix, the build pass sized by _c_closure_351: m times its "
+    "column count elements, m * nnz terms. X is dense with m rows, the variable index of X(r, "
+    "k) being wi64[xnidxs + r*xrowstride + k]; M has p columns and nnz sorted triplets (msubi, "
+    "msubj, mcof), listed in column order by wi32[mperm ..] (_c_closure_350; its bucket array "
+    "is not read).\n"
+    "Appends from the running counts rnelem and rnnz: for each r < m and each column c of M "
+    "with entries, in increasing c, element (r, c) with one term per entry t of the column in "
+    "increasing row: variable wi64[xnidxs + r*xrowstride + msubi[t]], coefficient mcof[t]; "
+    "constant 0.0, sp = r*p + c, ri32[rptr + rnelem + 1] = rnnz after it.\n"
+    "Leaves ri32[rptr] to the caller. Returns (rnelem, rnnz) advanced; m = 0 or nnz = 0 returns "
+    "them unchanged and writes nothing.")
 FRAGMENT(353, expr::zero_counters, "iOi", "base", "wi32", "n")
+DOC(353, "",
+    "Zero counters on the work stack: wi32[base .. base + n] = 0 (n + 1 entries; n = -1 writes "
+    "nothing). With n = m it clears X's row counters before _c_closure_354.")
 FRAGMENT(354, expr::sparse_variable_by_rows, "iiiiOOiOii", "xnd", "nx", "xrowptr", "xsp", "wi32", "wi64", "m",
          "xshape", "xrow", "xcol")
+DOC(354, "",
+    "Sparse variable by rows, on the work stack: the layout that _c_closure_355 and "
+    "_c_closure_356 read. X's nx stored elements have increasing linear indexes wi64[xsp + k]. "
+    "Writes each element's row wi32[xrow + k] and column wi32[xcol + k], and the row pointers "
+    "wi32[xrowptr .. xrowptr + m] (row r's elements are positions wi32[xrowptr + r] .. "
+    "wi32[xrowptr + r + 1] - 1; increasing linear index is already row order).\n"
+    "- xnd = 1 (a row vector; pass m = 1): row 0, column = the linear index, wi32[xrowptr] = 0, "
+    "wi32[xrowptr + 1] = nx. xshape is not read.\n"
+    "- otherwise, with q = xshape[1] columns: row = linear / q, column = linear mod q; "
+    "wi32[xrowptr] = 0, each element adds 1 at xrowptr + row + 1, then a prefix sum over m "
+    "entries. The caller zeroes wi32[xrowptr + 1 .. xrowptr + m] first (_c_closure_353).")
 FRAGMENT(355, expr::sparse_variable_times_sparse_sizes, "iiOiiiiOii", "p", "mcolptr", "msubi", "rnelem", "rnnz",
          "mperm", "xrowptr", "wi32", "m", "xcol")
+DOC(355, "rnelem, rnnz",
+    "Sparse variable times sparse matrix, the count pass of _c_closure_356: X (m rows) is laid "
+    "out by _c_closure_354 on wi32 (row pointers xrowptr, columns at xcol); M (p columns, rows "
+    "msubi) is grouped by column by _c_closure_350 (mcolptr, mperm). For each (r, c), r < m, c "
+    "< p, X's row r (key: column) is merged with M's column c (key: row). Returns (rnelem + the "
+    "positions with at least one match, rnnz + the matches), 32-bit; with 0 and 0 the sizes of "
+    "356's fresh result, its element count being the least nbfix to pass.")
 FRAGMENT(356, expr::sparse_variable_times_sparse, "OiiOiiiiiiOOOiiiOOii", "mcof", "p", "mcolptr", "msubi", "nbfix",
          "xnidxs", "mperm", "xrowptr", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "rsp", "wi32", "wi64",
          "m", "xcol")
+DOC(356, "",
+    "Sparse variable times sparse matrix, the build pass sized by _c_closure_355: takes 355's "
+    "layout and grouping arguments; X's variable indexes are wi64[xnidxs + q] for its positions "
+    "q.\n"
+    "Writes a fresh sparse record on the result stack: ri32[rptr] = 0 and rf64[rbfix .. rbfix + "
+    "nbfix - 1] = 0.0, the only constants written (pass nbfix >= the element count; constants "
+    "of elements beyond nbfix are left alone). Then for each (r, c) in row-major order with at "
+    "least one match, one term per matched pair (X position q, entry t) in merge order: "
+    "variable wi64[xnidxs + q], coefficient mcof[t]; sp = r*p + c. Positions without a match "
+    "give no element.")
 FRAGMENT(357, expr::sparse_times_sparse_variable_prepare, "iiOOiiiiiiiiOOii", "m", "mrowptr", "msubi", "msubj", "xnd",
          "nx", "xperm", "xcolptr", "rnelem", "rnnz", "xsp", "p", "xi32", "xi64", "xrow", "xcol")
+DOC(357, "rnelem, rnnz",
+    "Matrix times sparse variable, the preparation and count pass of _c_closure_359: all on the "
+    "scratch stack, it writes\n"
+    "- M's row pointers xi32[mrowptr .. mrowptr + m] from its triplets (as many as msubi holds, "
+    "sorted by row; every msubi in [0, m));\n"
+    "- for each stored element k < nx of X (linear index xi64[xsp + k]): row xi32[xrow + k] and "
+    "column xi32[xcol + k] = (linear / p, linear mod p), or (linear, 0) when xnd = 1 (X a "
+    "column vector; pass p = 1);\n"
+    "- X's column grouping: bucket array xi32[xcolptr ..] (p + 1 entries; 2 for a vector) and "
+    "permutation xi32[xperm ..] (nx entries, increasing row within a column).\n"
+    "Then counts as 359 merges: for each (r, c), r < m, c < p, M's row r (key msubj) against "
+    "X's column c (key: row). Returns (rnelem + the positions with at least one match, rnnz + "
+    "the matches), 32-bit; with 0 and 0 the sizes of 359's fresh result, its element count "
+    "being the least nbfix to pass.")
 FRAGMENT(359, expr::sparse_times_sparse_variable, "OiiOiiiiiOOOiiiiiOOi", "mcof", "m", "mrowptr", "msubj", "xnidxs",
          "xperm", "xcolptr", "rbfix", "rcof", "rf64", "ri32", "ri64", "nbfix", "rnidxs", "rptr", "rsp", "p", "xi32",
          "xi64", "xrow")
+DOC(359, "",
+    "Matrix times sparse variable, the build pass sized and prepared by _c_closure_357: it "
+    "reads 357's scratch runs, M's row pointers xi32[mrowptr ..] (columns msubj, values mcof) "
+    "and X's column grouping xi32[xcolptr ..], xi32[xperm ..] with rows xi32[xrow ..]; X's "
+    "variable indexes are xi64[xnidxs + e].\n"
+    "Writes a fresh sparse record on the result stack: ri32[rptr] = 0 and rf64[rbfix .. rbfix + "
+    "nbfix - 1] = 0.0, the only constants written (pass nbfix >= the element count). Then for "
+    "each (r, c), r < m, c < p, in row-major order with at least one match, one term per "
+    "matched pair (entry t, element e) in merge order: variable xi64[xnidxs + e], coefficient "
+    "mcof[t]; sp = r*p + c.")
 FRAGMENT(360, expr::sparse_times_dense_variable, "OiOOiiiOOOiiiiO", "mcof", "nnz", "msubi", "msubj", "xnidxs", "rbfix",
          "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "rsp", "p", "xi64")
+DOC(360, "",
+    "Matrix times dense variable, the build pass sized by _c_closure_358: 358 is in the family "
+    "of a constant matrix on the left of an expression; with rnelem = 0 it returns this "
+    "kernel's element count, (row runs of msubi) * p, and term count nnz * p. M is nnz sorted "
+    "triplets (msubi, msubj, mcof); X is dense with p columns and its variable indexes lie on "
+    "the scratch stack: X(k, c) is xi64[xnidxs + k*p + c].\n"
+    "Writes a fresh sparse record on the result stack, ri32[rptr] = 0 included: for each row "
+    "run i of M and each c < p, element (i, c) with one term per entry t of the run in order: "
+    "variable xi64[xnidxs + msubj[t]*p + c], coefficient mcof[t] (zero values kept); constant "
+    "0.0, sp = i*p + c. Every column of every row with entries is written.")
 FRAGMENT(364, expr::matrix_times_scalar_variable, "iiOiOOOiOOiiiiiL", "obfix", "ocof", "f64", "sparse", "i32", "i64",
          "mcof", "ncols", "msubi", "msubj", "nelem", "onidxs", "nnz", "optr", "osp", "var")
+DOC(364, "",
+    "Matrix times one variable, into the caller's arrays: at the positions given (any arrays, "
+    "not necessarily stack runs), the record of M * var with one term per element. Writes "
+    "f64[obfix + j] = 0.0 for j < nelem; f64[ocof + u] = mcof[u] and i64[onidxs + u] = var for "
+    "u < nnz; the ptr i32[optr + j] = j for j = 0 .. nelem, ptr[0] = 0 included; and when "
+    "sparse != 0 the linear indexes i64[osp + j] = msubi[j]*ncols + msubj[j] for j < nelem.\n"
+    "Pass nnz = nelem: mcof holds M's values, all of a dense M in row-major order (sparse = 0; "
+    "msubi, msubj, ncols and osp are not read) or the nnz sorted triplets of a sparse M. var is "
+    "a signed native index.")
