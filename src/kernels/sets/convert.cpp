@@ -166,12 +166,6 @@ void gather_box(Vec<const int32_t> firsta, Vec<const int32_t> lasta, Vec<const i
 // st[k] = shape[k + 1] × st[k + 1] for k = nd - 2 down to 0; st[nd - 1] is the caller's.
 void strides_from_last(int32_t nd, Vec<const int32_t> shape, Vec<int64_t> st) { row_major_strides(nd, shape, st); }
 
-// The same row-major strides: strides[k] = shape[k + 1] × strides[k + 1] for k = nd - 2
-// down to 0; strides[nd - 1] is the caller's.
-void strides_from_mirrored_shape(int32_t nd, Vec<const int32_t> shape, Vec<int64_t> strides) {
-  row_major_strides(nd, shape, strides);
-}
-
 // ---- Five-group folds ------------------------------------------------------------------
 // shape = [sizes before the first chosen axis, its size, sizes between, the second chosen
 // axis's size, sizes after]; the caller sets the accumulators shape[0], shape[2], shape[4].
@@ -293,12 +287,6 @@ FRAGMENT(216, sets::size_between, "iiiO", "init", "start", "end", "resshape")
 DOC(216, "size",
     "Size between two axes: returns init * resshape[k] over start < k < end, the axes strictly "
     "between (32-bit, wrapping); init, without reading resshape, when end <= start + 1.")
-FRAGMENT(218, sets::strides_from_mirrored_shape, "iOO", "nd", "shape", "strides")
-DOC(218, "",
-    "Row-major strides: strides[k] = shape[k + 1] * strides[k + 1] for k = nd - 2 down to 0 "
-    "(64-bit, wrapping); strides[nd - 1] is the caller's (1 for plain strides; another value "
-    "scales them all). Shape (2, 3, 4) with strides[2] = 1 gives (12, 4, 1). nd <= 1 writes "
-    "nothing; shape[0] is not read. The same as _c_closure_234.")
 FRAGMENT(219, sets::strided_offset, "OiiO", "idxa", "init", "n", "strides")
 DOC(219, "offset",
     "Strided offset: returns init + the sum over k < n of idxa[k] * (the low 32 bits of "
@@ -381,6 +369,12 @@ DOC(234, "",
     "wrapping); st[nd - 1] is the caller's (1 for plain strides; another value scales them all). "
     "Shape (2, 3, 4) with st[2] = 1 gives (12, 4, 1). nd <= 1 writes nothing; shape[0] is not "
     "read.")
+SAME_AS(218, 234, "nd", "shape", "strides")
+DOC(218, "",
+    "Row-major strides: strides[k] = shape[k + 1] * strides[k + 1] for k = nd - 2 down to 0 "
+    "(64-bit, wrapping); strides[nd - 1] is the caller's (1 for plain strides; another value "
+    "scales them all). Shape (2, 3, 4) with strides[2] = 1 gives (12, 4, 1). nd <= 1 writes "
+    "nothing; shape[0] is not read.")
 FRAGMENT(237, sets::size_of_dims64, "OL", "dims", "init")
 DOC(237, "size",
     "Size of a dimension list: returns init times every entry of dims, over its whole length "
