@@ -239,16 +239,18 @@ constexpr KernelDef make_def(int number, const char* function, const char* topic
   return d;
 }
 
-// Kernel `number` is kernel d under another number: same signature, same entry; with
-// parameter names (and then a text) of its own where they are given.
-constexpr KernelDef renamed(KernelDef d, int number, const char* const* names = nullptr,
-                            const KernelDoc* doc = nullptr) {
+// Kernel `number` is kernel d under another number: same signature, entry, names and text.
+constexpr KernelDef renamed(KernelDef d, int number) {
   d.same_as = d.number;
   d.number = number;
-  if (names) {
-    d.names = names;
-    d.doc = doc;
-  }
+  return d;
+}
+
+// The same, with parameter names and therefore a text of its own.
+constexpr KernelDef renamed(KernelDef d, int number, const char* const* names, const KernelDoc* doc) {
+  d = renamed(d, number);
+  d.names = names;
+  d.doc = doc;
   return d;
 }
 
