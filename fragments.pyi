@@ -4735,7 +4735,8 @@ def _c_closure_256(idxs: I64Array, ptrbase: Int32, count: Int32, wi32: I32Array,
     Term count of picked elements, the count pass of _c_closure_257 (the pick from a dense
     record, in another topic): returns count plus, for each entry e of idxs (its whole
     length), wi32[ptrbase + e + 1] - wi32[ptrbase + e], the number of terms of element e of
-    the work-stack record whose ptr run starts at wi32[ptrbase] (32-bit, wrapping).
+    the work-stack record whose ptr run starts at wi32[ptrbase] (32-bit, wrapping). A
+    negative e counts 0, as _c_closure_257 picks the zero element for it.
 
     With count = 0 it is the number of nidxs and cof entries to reserve on the result stack
     for the pick, whose element count is len(idxs).

@@ -102,6 +102,11 @@ def test_index_sets_tables_row_indexes_constant_runs_and_term_counts():
     assert F._c_closure_256(i64([]), 3, 4, wi32) == 4
 
 
+def test_the_pick_count_gives_a_negative_index_no_terms_as_the_pick_does():
+    wi32 = i32([5, 7])  # element 0 has 2 terms; ptr[-1] would be outside the run
+    assert F._c_closure_256(i64([-1, 0, -3]), 0, 1, wi32) == 1 + 2
+
+
 def test_interleaving_matches_a_column_stack():
     rng = np.random.default_rng(0)
     for nd in range(3):

@@ -108,9 +108,11 @@ void copy_constants(Vec<const double> bfix, int32_t n, Vec<double> resbfix) {
 }
 
 // count plus the term counts of the elements idxs[0], idxs[1], ... of the record whose ptr
-// run starts at wi32[ptrbase] (wrapping in 32 bits).
+// run starts at wi32[ptrbase] (wrapping in 32 bits). A negative index stands for the zero
+// element, as in the pick it sizes: no terms, and nothing read.
 int32_t terms_of_elements(Vec<const int64_t> idxs, int32_t ptrbase, int32_t count, Vec<const int32_t> wi32) {
   for (int64_t k = 0; k < idxs.size(); ++k) {
+    if (idxs[k] < 0) continue;
     const expr::TermRange terms = expr::terms_of(wi32, ptrbase, idxs[k]);
     count = add32(count, static_cast<int32_t>(terms.end - terms.first));
   }
@@ -238,6 +240,7 @@ DOC(256, "count",
     "Term count of picked elements, the count pass of _c_closure_257 (the pick from a dense "
     "record, in another topic): returns count plus, for each entry e of idxs (its whole length), "
     "wi32[ptrbase + e + 1] - wi32[ptrbase + e], the number of terms of element e of the work-stack "
-    "record whose ptr run starts at wi32[ptrbase] (32-bit, wrapping).\n"
+    "record whose ptr run starts at wi32[ptrbase] (32-bit, wrapping). A negative e counts 0, as "
+    "_c_closure_257 picks the zero element for it.\n"
     "With count = 0 it is the number of nidxs and cof entries to reserve on the result stack for "
     "the pick, whose element count is len(idxs).")
