@@ -65,7 +65,8 @@ class Record:
         return len(self.shape)
 
     def runs(self):
-        """Views of the record's runs (for printing and checks): ptr, nidxs, cof, bfix, sp."""
+        """Views of the record's runs, for printing and checks: ptr, nidxs, cof, bfix, sp
+        (until its stack grows or is cleared)."""
         s = self.stack
         return (s.i32[self.ptr:self.ptr + self.nelem + 1], s.i64[self.nidxs:self.nidxs + self.nnz],
                 s.f64[self.cof:self.cof + self.nnz], s.f64[self.bfix:self.bfix + self.nelem],
@@ -188,10 +189,9 @@ def vstack(dst, operands, x):
     """The operands (one stack; equal shapes but in dimension 0) stacked along dimension 0:
     a dense record on dst when every operand is dense, else a sparse one."""
     w, n, first = operands[0].stack, len(operands), operands[0]
-    mismatch = False                              # 269, folded over the operands
-    for i in range(n):
-        mismatch = F._c_closure_269(0, i, int(mismatch), first.nd, _fields(operands, "nd"), first.shape_base,
-                                    _fields(operands, "shape_base"), w.i32)
+    nds, shape_bases, mismatch = _fields(operands, "nd"), _fields(operands, "shape_base"), False
+    for i in range(n):                            # 269, folded over the operands
+        mismatch = F._c_closure_269(0, i, int(mismatch), first.nd, nds, first.shape_base, shape_bases, w.i32)
     if mismatch:
         raise ValueError("operands differ in shape beyond dimension 0")
     nelem, nnz, ptr = _fields(operands, "nelem"), _fields(operands, "nnz"), _fields(operands, "ptr")
