@@ -66,20 +66,27 @@ void unit_record_into(int32_t obfix, int32_t ocof, Vec<double> f64, Vec<int32_t>
 
 // Whether the record on the work stack is already condensed: false when init = 0;
 // otherwise true unless some element has, after its first term, a variable index of 0
-// or one not greater than the index before it (the remaining elements are then not
-// examined), or some coefficient of the nnz terms lies strictly between -tol and tol.
+// or one not greater than the index before it, or some coefficient of the nnz terms lies
+// strictly between -tol and tol. The scans keep going to the end of an element (of a
+// block of coefficients) before they give up, so that their loops have no exit per term.
 bool is_condensed(int32_t wcof, double tol, int32_t init, int32_t nelem, int32_t wnidxs, int32_t nnz, int32_t wptr,
                   Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
   if (init == 0) return false;
-  const Vec<const int32_t> ptr = wi32.from(wptr);
-  const Vec<const int64_t> nidxs = wi64.from(wnidxs);
-  const Vec<const double> cof = wf64.from(wcof);
-  for (int32_t j = 0; j < nelem; ++j)
-    for (int64_t u = int64_t{ptr[j]} + 1; u < ptr[j + 1]; ++u)
-      if (nidxs[u] == 0 || nidxs[u] <= nidxs[u - 1]) return false;
-  for (int32_t u = 0; u < nnz; ++u)
-    if (cof[u] > -tol && cof[u] < tol) return false;
-  return true;
+  return unit_stride([&](auto ptr, auto nidxs, auto cof) {
+    for (int32_t j = 0; j < nelem; ++j) {
+      bool unordered = false;
+      for (int64_t u = int64_t{ptr[j]} + 1; u < ptr[j + 1]; ++u) unordered |= (nidxs[u] == 0) | (nidxs[u] <= nidxs[u - 1]);
+      if (unordered) return false;
+    }
+    constexpr int32_t kBlock = 1024;
+    for (int32_t first = 0; first < nnz; first += std::min(kBlock, nnz - first)) {
+      const int32_t end = first + std::min(kBlock, nnz - first);
+      int small = 0;
+      for (int32_t u = first; u < end; ++u) small |= (cof[u] > -tol) & (cof[u] < tol);
+      if (small) return false;
+    }
+    return true;
+  }, wi32.from(wptr), wi64.from(wnidxs), wf64.from(wcof));
 }
 
 // Copies a record from the work stack to the result stack unchanged: shape (nd entries,
