@@ -7,12 +7,20 @@
 // and keeps the sums that survive the tolerance. Constants, sp and shape are copied;
 // elements never disappear.
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "kernels/expr/record.h"
 
 namespace fragments::expr {
 namespace {
+
+constexpr uint64_t kSignBit = uint64_t{1} << 63;
+inline uint64_t bits_of(double x) {
+  uint64_t bits;
+  std::memcpy(&bits, &x, sizeof bits);
+  return bits;
+}
 
 // One pass of a stable bottom-up merge sort over m entries: merges the adjacent runs of
 // width `width` of from[0 .. m - 1] into to[0 .. m - 1]. The right run's head goes
@@ -55,6 +63,57 @@ void write_unit_record(Vec<int32_t> ptr, Vec<double> bfix, Vec<double> cof, int3
   for (int32_t u = 0; u < nnz; ++u) cof[u] = 1.0;
 }
 
+// 1 when the term at u of a run of variable indexes may not follow the term before it in
+// a condensed element: its index is 0 or not above the one before.
+template <class Nidxs>
+uint64_t out_of_order(Nidxs nidxs, int64_t u) {
+  return zero64(nidxs[u]) | (below64(nidxs[u - 1], nidxs[u]) ^ 1);
+}
+
+// Whether, in every element j < nelem, the terms after the first are out_of_order nowhere.
+// Row pointers that never decrease tile the terms ptr[0] .. ptr[nelem] - 1 with the
+// elements: then one flat scan flags every term after the first, and the flags at the
+// first terms of elements, where any order is allowed, are counted apart.
+template <class Ptr, class Nidxs>
+bool terms_in_order(Ptr ptr, Nidxs nidxs, int32_t nelem, bool tiled) {
+  if (!tiled) {  // not a record's row pointers: element by element
+    for (int32_t j = 0; j < nelem; ++j)
+      for (int64_t u = int64_t{ptr[j]} + 1; u < ptr[j + 1]; ++u)
+        if (out_of_order(nidxs, u)) return false;
+    return true;
+  }
+  const int64_t first = ptr[0], end = ptr[nelem];
+  uint64_t flagged = 0;
+  for (int64_t u = first + 1; u < end; ++u) flagged += out_of_order(nidxs, u);
+  if (flagged == 0) return true;
+  uint64_t at_starts = 0;
+  for (int64_t j = 1, last = first; j < nelem; ++j) {
+    const int64_t start = ptr[j];
+    if (start == last || start == end) continue;  // an empty element, or the ones at the end
+    at_starts += out_of_order(nidxs, start);
+    last = start;
+  }
+  return flagged == at_starts;
+}
+
+// Whether some coefficient c of cof[0 .. n - 1] lies strictly between -tol and tol. Only
+// a positive tol has such values; for it (infinity included) the test is |c| < tol, which
+// on the bits of non-negative doubles (NaN above infinity) is an integer comparison. In
+// blocks, without a branch per coefficient.
+template <class Cof>
+bool any_small(Cof cof, int32_t n, double tol) {
+  if (!(tol > 0.0)) return false;
+  const uint64_t limit = bits_of(tol);
+  constexpr int32_t kBlock = 2048;
+  for (int32_t first = 0; first < n; first += kBlock) {
+    const int32_t end = first + std::min(kBlock, n - first);
+    uint64_t below = 0;
+    for (int32_t u = first; u < end; ++u) below |= (bits_of(cof[u]) & ~kSignBit) - limit;
+    if (below >> 63) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 // The unit record (see write_unit_record) in the caller's arrays: ptr at i32[optr ..],
@@ -67,25 +126,13 @@ void unit_record_into(int32_t obfix, int32_t ocof, Vec<double> f64, Vec<int32_t>
 // Whether the record on the work stack is already condensed: false when init = 0;
 // otherwise true unless some element has, after its first term, a variable index of 0
 // or one not greater than the index before it, or some coefficient of the nnz terms lies
-// strictly between -tol and tol. The scans keep going to the end of an element (of a
-// block of coefficients) before they give up, so that their loops have no exit per term.
+// strictly between -tol and tol.
 bool is_condensed(int32_t wcof, double tol, int32_t init, int32_t nelem, int32_t wnidxs, int32_t nnz, int32_t wptr,
                   Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
   if (init == 0) return false;
+  const bool tiled = !ptr_decreases(wi32.from(wptr), nelem);
   return unit_stride([&](auto ptr, auto nidxs, auto cof) {
-    for (int32_t j = 0; j < nelem; ++j) {
-      bool unordered = false;
-      for (int64_t u = int64_t{ptr[j]} + 1; u < ptr[j + 1]; ++u) unordered |= (nidxs[u] == 0) | (nidxs[u] <= nidxs[u - 1]);
-      if (unordered) return false;
-    }
-    constexpr int32_t kBlock = 1024;
-    for (int32_t first = 0; first < nnz; first += std::min(kBlock, nnz - first)) {
-      const int32_t end = first + std::min(kBlock, nnz - first);
-      int small = 0;
-      for (int32_t u = first; u < end; ++u) small |= (cof[u] > -tol) & (cof[u] < tol);
-      if (small) return false;
-    }
-    return true;
+    return terms_in_order(ptr, nidxs, nelem, tiled) && !any_small(cof, nnz, tol);
   }, wi32.from(wptr), wi64.from(wnidxs), wf64.from(wcof));
 }
 

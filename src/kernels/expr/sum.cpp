@@ -21,6 +21,34 @@ inline int32_t append_terms(Vec<const int64_t> nidxs, Vec<const double> cof, int
   return t;
 }
 
+// rnidxs[u] = nidxs[u] and rcof[u] = weight * cof[u] for u < count, in one loop (the
+// vectorised one for contiguous runs).
+void scale_terms(Vec<const int64_t> nidxs, Vec<const double> cof, int32_t count, double weight, Vec<int64_t> rnidxs,
+                 Vec<double> rcof) {
+  copy_elements(nidxs, rnidxs, count);
+  transform_elements(cof, rcof, count, [weight](double c) { return weight * c; });
+}
+
+// Whether ptr[0] = ptr[1] = ... = ptr[n]: n elements without terms.
+bool no_terms(Vec<const int32_t> ptr, int32_t n) {
+  return unit_stride([n](auto ptr) {
+    int differ = 0;
+    for (int32_t j = 1; j <= n; ++j) differ |= ptr[j] != ptr[0];
+    return differ == 0;
+  }, ptr);
+}
+
+// Whether sp[0 .. n - 1] increases strictly and lies in [0, size).
+bool increasing_within(Vec<const int64_t> sp, int32_t n, int32_t size) {
+  if (n <= 0) return true;
+  if (sp[0] < 0 || sp[int64_t{n} - 1] >= size) return false;
+  return unit_stride([n](auto sp) {
+    uint64_t not_up = 0;
+    for (int32_t j = 1; j < n; ++j) not_up |= below64(sp[j - 1], sp[j]) ^ 1;
+    return not_up == 0;
+  }, sp);
+}
+
 // One operand of a sum as runs on the work stack.
 struct Operand {
   Vec<const int32_t> ptr;
@@ -152,6 +180,28 @@ void sum_dense_sparse(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t cof
   const DenseScatter out{ri32.from(rptr), ri64.from(rnidxs), rf64.from(rcof), rf64.from(rbfix)};
 
   copy_elements(wi32.from(wshape), ri32.from(rshape), nd);
+  if (nelem_a <= rnelem && increasing_within(sp, nelem_b, rnelem)) {
+    // b's elements come in increasing element order: one walk over the result elements.
+    // When a has no terms the result's terms are b's, in order, copied in one loop.
+    const bool b_terms_only = no_terms(a.ptr, nelem_a) && !ptr_decreases(b.ptr, nelem_b);
+    int32_t t = 0;
+    out.rptr[0] = 0;
+    for (int32_t e = 0, j = 0; e < rnelem; ++e) {
+      if (e < nelem_a) {
+        t = b_terms_only ? t + a.terms(e) : a.append(e, out.rnidxs, out.rcof, t);
+        out.rbfix[e] = a.constant(e);
+      }
+      if (j < nelem_b && sp[j] == e) {
+        t = b_terms_only ? t + b.terms(j) : b.append(j, out.rnidxs, out.rcof, t);
+        out.rbfix[e] += b.constant(j);
+        ++j;
+      }
+      out.rptr[int64_t{e} + 1] = t;
+    }
+    if (b_terms_only && nelem_b > 0)
+      scale_terms(b.nidxs.from(b.ptr[0]), b.cof.from(b.ptr[0]), b.ptr[nelem_b] - b.ptr[0], wb, out.rnidxs, out.rcof);
+    return;
+  }
   for (int32_t e = 0; e <= rnelem; ++e) out.rptr[e] = 0;
   for (int32_t j = 0; j < nelem_a; ++j) out.count(j, a.terms(j));
   for (int32_t j = 0; j < nelem_b; ++j) out.count(sp[j], b.terms(j));

@@ -357,33 +357,37 @@ void sparse_times_dense_variable(Vec<const double> mcof, int32_t nnz, Vec<const 
   const Vec<const int64_t> x = xi64.from(xnidxs);
   const ColumnRange columns = column_range(nnz, msubj);
   const bool in_a_row = columns.lowest >= 0 && consecutive(x, (int64_t{columns.highest} + 1) * p);
-  unit_stride([&](auto mcof, auto msubi, auto msubj, auto x, auto ptr, auto nidxs, auto cof, auto bfix, auto sp) {
-    auto rows = [&](auto variable) {  // one walk over the triplets, row run by row run
-      ptr[0] = 0;
-      int32_t k = 0, t = 0;  // elements and terms written (counts that wrap in 32 bits)
-      for (int64_t first = 0; first < nnz;) {
-        const int32_t i = msubi[first];
-        int64_t end = first + 1;
-        while (end < nnz && msubi[end] == i) ++end;
-        for (int32_t c = 0; c < p; ++c) {
-          for (int64_t r = first; r < end; ++r, t = add32(t, 1)) {
-            nidxs[t] = variable(int64_t{msubj[r]} * p + c);
-            cof[t] = mcof[r];
-          }
-          ptr[int64_t{k} + 1] = t;
-          sp[k] = position(i, p, c);
-          bfix[k] = 0.0;
-          k = add32(k, 1);
-        }
-        first = end;
-      }
-    };
+  const Vec<int64_t> nidxs = ri64.from(rnidxs);
+  const Vec<double> cof = rf64.from(rcof);
+  if (p == 1) {  // M times a vector: term r is triplet r, written in flat loops
+    copy_elements(mcof, cof, nnz);
     if (in_a_row)
-      rows([first = x[0]](int64_t at) { return add64(first, at); });
+      transform_elements(msubj, nidxs, nnz, [first = x[0]](int32_t k) { return add64(first, k); });
     else
-      rows([&](int64_t at) { return x[at]; });
-  }, mcof, msubi, msubj, x, ri32.from(rptr), ri64.from(rnidxs), rf64.from(rcof), rf64.from(rbfix),
-     ri64.from(rsp));
+      transform_elements(msubj, nidxs, nnz, [x](int32_t k) { return x[k]; });
+    unit_stride([nnz](auto msubi, auto ptr, auto sp, auto bfix) {
+      ptr[0] = 0;
+      int32_t k = 0;
+      for_each_run(nnz, [&](int64_t r) { return msubi[r]; }, [&](int64_t first, int64_t end) {
+        ptr[int64_t{k} + 1] = static_cast<int32_t>(end);
+        sp[k] = msubi[first];
+        bfix[k] = 0.0;
+        k = add32(k, 1);
+      });
+    }, msubi, ri32.from(rptr), ri64.from(rsp), rf64.from(rbfix));
+    return;
+  }
+  ResultWriter out(ri32, rptr, ri64, rnidxs, rsp, rf64, rcof, rbfix);
+  out.start();
+  for_each_row_run_and_column(nnz, msubi, p, [&](int64_t first, int64_t end, int64_t i, int32_t c) {
+    for (int64_t t = first; t < end; ++t) {
+      const int64_t at = int64_t{msubj[t]} * p + c;
+      out.term(in_a_row ? add64(x[0], at) : x[at], mcof[t]);
+    }
+    out.constant(0.0);
+    out.linear(position(i, p, c));
+    out.close();
+  });
 }
 
 // The record of a constant matrix times the one variable `var`, into the caller's arrays:

@@ -11,15 +11,31 @@ namespace fragments::native {
 
 using expr::terms_of;
 
+namespace {
+
+// The number of terms first .. end - 1 with index > 0 (one branch-free loop).
+int64_t scalar_terms_in(Vec<const int64_t> nidxs, int64_t first, int64_t end) {
+  return unit_stride([first, end](auto nidxs) {
+    uint64_t count = 0;
+    for (int64_t t = first; t < end; ++t) count += not_positive64(nidxs[t]) ^ 1;
+    return static_cast<int64_t>(count);
+  }, nidxs);
+}
+
+}  // namespace
+
 // Row counts: rptrb[r + 1] += the number of terms of row r with index > 0, r < n.
 // rptrb[0] and the starting values are the caller's (zero-filled for a fresh count).
+// Where the rows tile their terms and every term is on a scalar variable (one flat count
+// tells), each row adds its length.
 void count_row_terms(int32_t n, int32_t nidxsbase, int32_t ptrbase, Vec<int64_t> rptrb, Vec<const int32_t> wi32,
                      Vec<const int64_t> wi64) {
   const Vec<const int64_t> nidxs = wi64.from(nidxsbase);
+  const Vec<const int32_t> ptr = wi32.from(ptrbase);
+  const bool all_scalar = n > 0 && !expr::ptr_decreases(ptr, n) && scalar_terms_in(nidxs, ptr[0], ptr[n]) == int64_t{ptr[n]} - ptr[0];
   for (int32_t r = 0; r < n; ++r) {
-    const auto row = terms_of(wi32, ptrbase, r);
-    for (int64_t t = row.first; t < row.end; ++t)
-      if (nidxs[t] > 0) rptrb[int64_t{r} + 1] = add64(rptrb[int64_t{r} + 1], 1);
+    const int64_t count = all_scalar ? int64_t{ptr[r + 1]} - ptr[r] : scalar_terms_in(nidxs, ptr[r], ptr[r + 1]);
+    rptrb[int64_t{r} + 1] = add64(rptrb[int64_t{r} + 1], count);
   }
 }
 
@@ -30,12 +46,17 @@ void running_row_pointers(int32_t n, Vec<int64_t> rptrb) {
 
 // Row fill: for rows r < n in order and each term with index v > 0 in stored order,
 // rsubj[pos] = v - 1 and rcof[pos] = its coefficient, pos += 1. Returns the final pos.
+// Where the rows tile their terms, the terms run as one stretch, block by block.
 int32_t fill_rows(int32_t cofbase, int32_t pos, int32_t n, int32_t nidxsbase, int32_t ptrbase, Vec<double> rcof,
                   Vec<int32_t> rsubj, Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
   const Vec<const int64_t> nidxs = wi64.from(nidxsbase);
   const Vec<const double> cof = wf64.from(cofbase);
+  const Vec<const int32_t> ptr = wi32.from(ptrbase);
   int64_t p = pos;
-  for (int32_t r = 0; r < n; ++r) p = expr::copy_scalar_terms(nidxs, cof, terms_of(wi32, ptrbase, r), rsubj, rcof, p);
+  if (n > 0 && !expr::ptr_decreases(ptr, n))
+    p = expr::copy_scalar_terms(nidxs, cof, {ptr[0], ptr[n]}, rsubj, rcof, p);
+  else
+    for (int32_t r = 0; r < n; ++r) p = expr::copy_scalar_terms(nidxs, cof, terms_of(wi32, ptrbase, r), rsubj, rcof, p);
   return static_cast<int32_t>(p);  // the running position wraps like a 32-bit count
 }
 
