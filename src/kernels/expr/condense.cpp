@@ -55,6 +55,57 @@ void condensed_terms(Vec<const int32_t> order, int32_t p, int32_t q, Vec<const i
   }
 }
 
+// Elements of at least this many terms whose indexes span fewer values than the element has
+// terms are condensed through dense sums over their index range: the terms are then read
+// once in stored order instead of through the permutation, whose jumps miss the cache once
+// an element outgrows it. Smaller elements walk the permutation.
+constexpr int64_t kDenseTerms = 256;
+
+// condensed_terms through dense sums: per index offset v - lo (range + 1 of them), the sum
+// of the coefficients of the element's terms with that index, added in term order, which
+// is the order the permutation (sorted by index, equal indexes in term order) gives them;
+// then every index that has terms, in increasing order. False, with nothing emitted, when
+// a term's index lies outside lo .. lo + range (the permutation did not sort the element).
+template <class Emit>
+bool condensed_terms_dense(int32_t p, int32_t q, int64_t lo, uint64_t range, Vec<const int64_t> nidxs,
+                           Vec<const double> cof, double tol, Emit emit) {
+  const int64_t size = static_cast<int64_t>(range) + 1;
+  Scratch<double> sums(size);
+  Scratch<uint8_t> seen(size);
+  const bool sorted = unit_stride([&](auto nidxs, auto cof) {
+    for (int64_t u = p; u < q; ++u) {
+      const int64_t v = nidxs[u];
+      if (v == 0) continue;
+      const uint64_t at = static_cast<uint64_t>(v) - static_cast<uint64_t>(lo);
+      if (at > range) return false;
+      sums[static_cast<int64_t>(at)] += cof[u];
+      seen[static_cast<int64_t>(at)] = 1;
+    }
+    return true;
+  }, nidxs, cof);
+  if (!sorted) return false;
+  for (int64_t at = 0; at < size; ++at)
+    if (seen[at] && (sums[at] > tol || sums[at] < -tol)) emit(add64(lo, at), sums[at]);
+  return true;
+}
+
+// The condensed terms of the element whose terms are p .. q - 1: emit(v, sum) per
+// surviving index v in increasing order, through dense sums where the element is large
+// and its index range short (the permutation's ends give the range), else by walking the
+// permutation.
+template <class Emit>
+void condense_element(Vec<const int32_t> order, int32_t p, int32_t q, Vec<const int64_t> nidxs,
+                      Vec<const double> cof, double tol, Emit emit) {
+  const int64_t m = int64_t{q} - p;
+  if (m >= kDenseTerms) {
+    const int64_t lo = nidxs[order[p]], hi = nidxs[order[q - 1]];
+    const uint64_t range = static_cast<uint64_t>(hi) - static_cast<uint64_t>(lo);
+    if (hi >= lo && range < static_cast<uint64_t>(m) && condensed_terms_dense(p, q, lo, range, nidxs, cof, tol, emit))
+      return;
+  }
+  condensed_terms(order, p, q, nidxs, cof, tol, emit);
+}
+
 // The record in which every element has one term of coefficient 1.0 and constant 0:
 // ptr[j] = j for j <= nelem, bfix[j] = 0.0 for j < nelem, cof[u] = 1.0 for u < nnz.
 void write_unit_record(Vec<int32_t> ptr, Vec<double> bfix, Vec<double> cof, int32_t nelem, int32_t nnz) {
@@ -71,9 +122,10 @@ uint64_t out_of_order(Nidxs nidxs, int64_t u) {
 }
 
 // Whether, in every element j < nelem, the terms after the first are out_of_order nowhere.
-// Row pointers that never decrease tile the terms ptr[0] .. ptr[nelem] - 1 with the
-// elements: then one flat scan flags every term after the first, and the flags at the
-// first terms of elements, where any order is allowed, are counted apart.
+// Row pointers that never decrease (tiled) lay the elements' terms end to end over
+// ptr[0] .. ptr[nelem] - 1: then a flat scan flags every term after the first, block by
+// block, and the flags at the first terms of elements, where any order is allowed, are
+// counted apart; a block with more flags than that ends the scan.
 template <class Ptr, class Nidxs>
 bool terms_in_order(Ptr ptr, Nidxs nidxs, int32_t nelem, bool tiled) {
   if (!tiled) {  // not a record's row pointers: element by element
@@ -82,18 +134,21 @@ bool terms_in_order(Ptr ptr, Nidxs nidxs, int32_t nelem, bool tiled) {
         if (out_of_order(nidxs, u)) return false;
     return true;
   }
+  constexpr int64_t kBlock = 2048;
   const int64_t first = ptr[0], end = ptr[nelem];
-  uint64_t flagged = 0;
-  for (int64_t u = first + 1; u < end; ++u) flagged += out_of_order(nidxs, u);
-  if (flagged == 0) return true;
-  uint64_t at_starts = 0;
-  for (int64_t j = 1, last = first; j < nelem; ++j) {
-    const int64_t start = ptr[j];
-    if (start == last || start == end) continue;  // an empty element, or the ones at the end
-    at_starts += out_of_order(nidxs, start);
-    last = start;
+  int64_t last_start = first;  // elements that start there are the first ones, or empty
+  for (int64_t from = first + 1, j = 1; from < end; from += kBlock) {
+    const int64_t to = std::min(end, from + kBlock);
+    uint64_t flagged = 0;
+    for (int64_t u = from; u < to; ++u) flagged += out_of_order(nidxs, u);
+    for (; j < nelem && ptr[j] < to; ++j) {
+      if (ptr[j] == last_start) continue;
+      last_start = ptr[j];
+      flagged -= out_of_order(nidxs, last_start);
+    }
+    if (flagged != 0) return false;
   }
-  return flagged == at_starts;
+  return true;
 }
 
 // Whether some coefficient c of cof[0 .. n - 1] lies strictly between -tol and tol. Only
@@ -112,6 +167,29 @@ bool any_small(Cof cof, int32_t n, double tol) {
     if (below >> 63) return true;
   }
   return false;
+}
+
+// The smallest and largest of nidxs[p .. q - 1] (q > p).
+template <class Nidxs>
+std::pair<int64_t, int64_t> index_bounds(Nidxs nidxs, int32_t p, int32_t q) {
+  int64_t lo = nidxs[p], hi = lo;
+  for (int32_t u = p + 1; u < q; ++u) {
+    lo = std::min(lo, nidxs[u]);
+    hi = std::max(hi, nidxs[u]);
+  }
+  return {lo, hi};
+}
+
+// Stable counting sort of the terms p .. q - 1 by index offset v - lo (range + 1 values):
+// count[0 .. range + 1] counts, then places; term numbers go to out[p ..].
+template <class Nidxs, class Out, class Count>
+void counting_sort(Nidxs nidxs, Out out, Count count, int32_t p, int32_t q, int64_t lo, uint64_t range) {
+  auto offset = [&](int32_t u) { return static_cast<int64_t>(static_cast<uint64_t>(nidxs[u]) - static_cast<uint64_t>(lo)); };
+  const int64_t counters = static_cast<int64_t>(range) + 2;
+  for (int64_t c = 0; c < counters; ++c) count[c] = 0;
+  for (int32_t u = p; u < q; ++u) ++count[offset(u) + 1];
+  for (int64_t c = 0; c + 1 < counters; ++c) count[c + 1] += count[c];
+  for (int32_t u = p; u < q; ++u) out[int64_t{p} + count[offset(u)]++] = u;
 }
 
 }  // namespace
@@ -182,20 +260,12 @@ void sort_terms(int32_t nelem, int32_t wnidxs, int32_t perm, int32_t wptr, Vec<c
       out[int64_t{p} + 1] = keep ? p + 1 : p;
       continue;
     }
-    int64_t lo = nidxs[p], hi = nidxs[p];
-    for (int32_t u = p + 1; u < q; ++u) {
-      lo = std::min(lo, nidxs[u]);
-      hi = std::max(hi, nidxs[u]);
-    }
+    const auto [lo, hi] = unit_stride([p, q](auto nidxs) { return index_bounds(nidxs, p, q); }, nidxs);
     // The index range in 64 bits (exact for any pair of int64 indexes, hi >= lo).
     const uint64_t range = static_cast<uint64_t>(hi) - static_cast<uint64_t>(lo);
-    auto offset = [&](int32_t u) { return static_cast<int64_t>(static_cast<uint64_t>(nidxs[u]) - static_cast<uint64_t>(lo)); };
     if (range < static_cast<uint64_t>(m)) {
-      const int64_t counters = static_cast<int64_t>(range) + 2;
-      for (int64_t c = 0; c < counters; ++c) count[c] = 0;
-      for (int32_t u = p; u < q; ++u) ++count[offset(u) + 1];
-      for (int64_t c = 0; c + 1 < counters; ++c) count[c + 1] += count[c];
-      for (int32_t u = p; u < q; ++u) out[int64_t{p} + count[offset(u)]++] = u;
+      unit_stride([&, lo = lo](auto nidxs, auto out, auto count) { counting_sort(nidxs, out, count, p, q, lo, range); },
+                  nidxs, out, count);
       continue;
     }
     Vec<int32_t> from = count, to = count.from(m);
@@ -243,7 +313,7 @@ int32_t count_condensed(int32_t wcof, double tol, int32_t nelem, int32_t wnidxs,
   const Vec<const double> cof = wf64.from(wcof);
   int32_t c = rnnz;
   for (int32_t j = 0; j < nelem; ++j)
-    condensed_terms(order, ptr[j], ptr[j + 1], nidxs, cof, tol, [&](int64_t, double) { c = add32(c, 1); });
+    condense_element(order, ptr[j], ptr[j + 1], nidxs, cof, tol, [&](int64_t, double) { c = add32(c, 1); });
   return c;
 }
 
@@ -270,7 +340,7 @@ void build_condensed(int32_t wbfix, int32_t wcof, double tol, int32_t sparse, in
   out_ptr[0] = 0;
   int32_t t = 0;
   for (int32_t j = 0; j < nelem; ++j) {
-    condensed_terms(order, ptr[j], ptr[j + 1], nidxs, cof, tol, [&](int64_t v, double sum) {
+    condense_element(order, ptr[j], ptr[j + 1], nidxs, cof, tol, [&](int64_t v, double sum) {
       out_nidxs[t] = v;
       out_cof[t] = sum;
       ++t;

@@ -11,9 +11,11 @@ namespace fragments::expr {
 namespace {
 
 // Appends the terms [p, q) of runs nidxs/cof to rnidxs/rcof from position t on, each
-// coefficient times weight. Returns the position after the last term written.
-inline int32_t append_terms(Vec<const int64_t> nidxs, Vec<const double> cof, int32_t p, int32_t q, double weight,
-                            Vec<int64_t> rnidxs, Vec<double> rcof, int32_t t) {
+// coefficient times weight. Returns the position after the last term written. (Views of
+// any kind: strided, or unit-stride ones from unit_stride.)
+template <class Nidxs, class Cof, class RNidxs, class RCof>
+inline int32_t append_terms(Nidxs nidxs, Cof cof, int32_t p, int32_t q, double weight, RNidxs rnidxs, RCof rcof,
+                            int32_t t) {
   for (int32_t u = p; u < q; ++u, ++t) {
     rnidxs[t] = nidxs[u];
     rcof[t] = weight * cof[u];
@@ -149,20 +151,22 @@ int32_t sum_dense_dense(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t c
                         int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnelem,
                         int32_t rnidxs, int32_t rptr, Vec<const double> wf64, Vec<const int32_t> wi32,
                         Vec<const int64_t> wi64) {
-  const Operand a = operand(wi32, wi64, wf64, ptr_a, nidxs_a, cof_a, bfix_a, wa);
-  const Operand b = operand(wi32, wi64, wf64, ptr_b, nidxs_b, cof_b, bfix_b, wb);
-  const Vec<int64_t> out_nidxs = ri64.from(rnidxs);
-  const Vec<double> out_cof = rf64.from(rcof);
-  const Vec<int32_t> out_ptr = ri32.from(rptr);
-  const Vec<double> out_bfix = rf64.from(rbfix);
-  int32_t t = rnnz;
-  for (int32_t j = 0; j < rnelem; ++j) {
-    t = a.append(j, out_nidxs, out_cof, t);
-    t = b.append(j, out_nidxs, out_cof, t);
-    out_ptr[j + 1] = t;
-    out_bfix[j] = a.constant(j) + b.constant(j);
-  }
-  return t;
+  return unit_stride([&](auto wi32, auto wi64, auto wf64, auto ri32, auto ri64, auto rf64) {
+    const auto a_ptr = wi32.from(ptr_a), b_ptr = wi32.from(ptr_b);
+    const auto a_nidxs = wi64.from(nidxs_a), b_nidxs = wi64.from(nidxs_b);
+    const auto a_cof = wf64.from(cof_a), b_cof = wf64.from(cof_b), a_bfix = wf64.from(bfix_a), b_bfix = wf64.from(bfix_b);
+    const auto out_nidxs = ri64.from(rnidxs);
+    const auto out_cof = rf64.from(rcof), out_bfix = rf64.from(rbfix);
+    const auto out_ptr = ri32.from(rptr);
+    int32_t t = rnnz;
+    for (int32_t j = 0; j < rnelem; ++j) {
+      t = append_terms(a_nidxs, a_cof, a_ptr[j], a_ptr[j + 1], wa, out_nidxs, out_cof, t);
+      t = append_terms(b_nidxs, b_cof, b_ptr[j], b_ptr[j + 1], wb, out_nidxs, out_cof, t);
+      out_ptr[j + 1] = t;
+      out_bfix[j] = wa * a_bfix[j] + wb * b_bfix[j];
+    }
+    return t;
+  }, wi32, wi64, wf64, ri32, ri64, rf64);
 }
 
 // Dense a (nelem_a elements) plus sparse b (nelem_b stored elements, sp at sp_b): a fresh
