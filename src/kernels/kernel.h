@@ -1,5 +1,5 @@
-// What every kernel file includes: the views, scratch memory, registration, and the
-// fixed-width arithmetic helpers.
+// What every kernel file includes: the views, scratch memory, registration, the lock
+// release of long calls, and the fixed-width arithmetic helpers.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +8,7 @@
 #include "module/copy.h"
 #include "module/scratch.h"
 #include "module/signature.h"
+#include "module/unlock.h"
 #include "module/view.h"
 
 namespace fragments {

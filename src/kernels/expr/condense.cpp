@@ -198,6 +198,7 @@ void counting_sort(Nidxs nidxs, Out out, Count count, int32_t p, int32_t q, int6
 // bfix at f64[obfix ..], cof at f64[ocof ..].
 void unit_record_into(int32_t obfix, int32_t ocof, Vec<double> f64, Vec<int32_t> i32, int32_t nelem, int32_t nnz,
                       int32_t optr) {
+  const Unlocked unlocked(int64_t{nelem} + nnz);
   write_unit_record(i32.from(optr), f64.from(obfix), f64.from(ocof), nelem, nnz);
 }
 
@@ -221,6 +222,7 @@ void copy_record(int32_t wbfix, int32_t wcof, int32_t sparse, int32_t nd, int32_
                  int32_t wptr, int32_t rbfix, int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64,
                  int32_t rnidxs, int32_t rptr, int32_t rshape, int32_t rsp, Vec<const int32_t> shape, int32_t wsp,
                  Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  const Unlocked unlocked(int64_t{nelem} + nnz);
   copy_elements(shape, ri32.from(rshape), nd);
   copy_elements(wi32.from(wptr), ri32.from(rptr), int64_t{nelem} + 1);
   if (sparse != 0) copy_elements(wi64.from(wsp), ri64.from(rsp), nelem);
@@ -231,6 +233,7 @@ void copy_record(int32_t wbfix, int32_t wcof, int32_t sparse, int32_t nd, int32_
 
 // The largest of init and the term counts wi32[wptr + j + 1] - wi32[wptr + j], j < n.
 int32_t most_terms(int32_t init, int32_t n, int32_t wptr, Vec<const int32_t> wi32) {
+  const Unlocked unlocked(n);
   const Vec<const int32_t> ptr = wi32.from(wptr);
   int32_t most = init;
   for (int32_t j = 0; j < n; ++j) most = std::max(most, sub32(ptr[j + 1], ptr[j]));
@@ -243,6 +246,7 @@ int32_t most_terms(int32_t init, int32_t n, int32_t wptr, Vec<const int32_t> wi3
 // are merge-sorted in cnt[0 .. m - 1] and cnt[m .. 2m - 1].
 void sort_terms(int32_t nelem, int32_t wnidxs, int32_t perm, int32_t wptr, Vec<const int32_t> wi32,
                 Vec<const int64_t> wi64, int32_t cnt, Vec<int32_t> xi32) {
+  const Unlocked unlocked(record_work(wi32.from(wptr), nelem));
   const Vec<const int32_t> ptr = wi32.from(wptr);
   const Vec<const int64_t> nidxs = wi64.from(wnidxs);
   const Vec<int32_t> out = xi32.from(perm), count = xi32.from(cnt);
@@ -284,6 +288,7 @@ void sort_terms(int32_t nelem, int32_t wnidxs, int32_t perm, int32_t wptr, Vec<c
 // the sorted stretches end at perm.
 void sort_terms_in_place(int32_t nelem, int32_t wnidxs, int32_t nnz, int32_t perm, int32_t perm2, int32_t wptr,
                          Vec<int32_t> wi32, Vec<const int64_t> wi64) {
+  const Unlocked unlocked(int64_t{nelem} + nnz);
   const Vec<const int64_t> nidxs = wi64.from(wnidxs);
   const Vec<int32_t> first = wi32.from(perm), second = wi32.from(perm2);
   for (int32_t u = 0; u < nnz; ++u) first[u] = u;
@@ -308,6 +313,7 @@ void sort_terms_in_place(int32_t nelem, int32_t wnidxs, int32_t nnz, int32_t per
 int32_t count_condensed(int32_t wcof, double tol, int32_t nelem, int32_t wnidxs, int32_t perm, int32_t wptr,
                         int32_t rnnz, Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64,
                         Vec<const int32_t> xi32) {
+  const Unlocked unlocked(record_work(wi32.from(wptr), nelem));
   const Vec<const int32_t> ptr = wi32.from(wptr), order = xi32.from(perm);
   const Vec<const int64_t> nidxs = wi64.from(wnidxs);
   const Vec<const double> cof = wf64.from(wcof);
@@ -326,6 +332,7 @@ void build_condensed(int32_t wbfix, int32_t wcof, double tol, int32_t sparse, in
                      Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxs, int32_t rptr, int32_t rshape,
                      int32_t spbase, Vec<const int32_t> shape, Vec<const double> wf64, Vec<const int32_t> wi32,
                      Vec<const int64_t> wi64, Vec<const int32_t> xi32) {
+  const Unlocked unlocked(record_work(wi32.from(wptr), nelem));
   const Vec<const int32_t> ptr = wi32.from(wptr), order = xi32.from(perm);
   const Vec<const int64_t> nidxs = wi64.from(wnidxs);
   const Vec<const double> cof = wf64.from(wcof);
@@ -353,6 +360,7 @@ void build_condensed(int32_t wbfix, int32_t wcof, double tol, int32_t sparse, in
 // cof at rf64[rcof ..]; the nidxs run is the caller's.
 void unit_record(int32_t rbfix, int32_t rcof, int32_t nelem, int32_t nnz, int32_t rptr, Vec<double> rf64,
                  Vec<int32_t> ri32) {
+  const Unlocked unlocked(int64_t{nelem} + nnz);
   write_unit_record(ri32.from(rptr), rf64.from(rbfix), rf64.from(rcof), nelem, nnz);
 }
 

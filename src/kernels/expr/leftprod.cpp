@@ -39,12 +39,9 @@ struct TripletFaults {
 TripletFaults triplet_faults(int64_t count, Vec<const int32_t> msubi, Vec<const int32_t> msubj, int32_t nrows,
                              int32_t ncols, bool range, bool order) {
   TripletFaults found;
-  if (range && count > 0 && (nrows <= 0 || ncols <= 0)) {  // no entry fits an empty shape
-    found.out_of_range = true;
-    range = false;
-  }
-  // With positive extents, i < 0 || i >= nrows is one unsigned comparison.
-  const uint32_t rows = static_cast<uint32_t>(nrows), cols = static_cast<uint32_t>(ncols);
+  // i < 0 || i >= nrows is one unsigned comparison with nrows (0 when negative: then no
+  // i fits, as no i fits an extent of 0).
+  const uint32_t rows = static_cast<uint32_t>(std::max(nrows, 0)), cols = static_cast<uint32_t>(std::max(ncols, 0));
   unit_stride([&](auto subi, auto subj) {
     constexpr int64_t kBlock = 4096;
     for (int64_t first = 0; first < count && (range || order); first += kBlock) {
@@ -86,6 +83,7 @@ void left_product(int32_t bfixbase, int32_t cofbase, int32_t p, int32_t eperm, i
                   int32_t rbfixbase, int32_t rcofbase, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64,
                   int32_t rnidxsbase, int32_t rptrbase, int32_t rspbase, int32_t spbase, Vec<const double> wf64,
                   Vec<const int32_t> wi32, Vec<const int64_t> wi64, Vec<const int32_t> xi32) {
+  const Unlocked unlocked((int64_t{nnz} + m) * p);
   const WorkRecord e{wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase};
   ResultWriter out(ri32, rptrbase, ri64, rnidxsbase, rspbase, rf64, rcofbase, rbfixbase);
   out.start();
@@ -134,6 +132,7 @@ void left_product(int32_t bfixbase, int32_t cofbase, int32_t p, int32_t eperm, i
 // 32 bits. `spare` is not read.
 std::tuple<int32_t, int32_t> left_product_sizes(int32_t nnz, Vec<const int32_t> msubi, int32_t rnelem, int32_t spare,
                                                 int32_t p) {
+  const Unlocked unlocked(nnz);
   (void)spare;
   const int32_t runs = unit_stride([nnz](auto rows) { return count_runs(nnz, [&](int64_t r) { return rows[r]; }); },
                                    msubi);
@@ -145,6 +144,7 @@ std::tuple<int32_t, int32_t> left_product_sizes(int32_t nnz, Vec<const int32_t> 
 // once, as does the first entry out of range; a set unsorted skips the order scan.
 std::tuple<bool, bool> check_triplets_early_exit(int32_t badrange, int32_t unsorted, int32_t nrows, int32_t ncols,
                                                  int32_t nnz, Vec<const int32_t> msubi, Vec<const int32_t> msubj) {
+  const Unlocked unlocked(nnz);
   if (badrange != 0) return {true, unsorted != 0};
   const TripletFaults found = triplet_faults(nnz, msubi, msubj, nrows, ncols, true, unsorted == 0);
   if (found.out_of_range) return {true, unsorted != 0};
@@ -154,6 +154,7 @@ std::tuple<bool, bool> check_triplets_early_exit(int32_t badrange, int32_t unsor
 // result != 0, unless some triplet (as many as msubi holds) is out of range or some
 // consecutive pair is not strictly increasing: then false.
 bool triplets_valid(int32_t nrows, int32_t ncols, Vec<const int32_t> msubi, Vec<const int32_t> msubj, int32_t result) {
+  const Unlocked unlocked(msubi.size());
   if (result == 0) return false;
   const TripletFaults found = triplet_faults(msubi.size(), msubi, msubj, nrows, ncols, true, true);
   return !found.out_of_range && !found.not_increasing;
@@ -162,12 +163,14 @@ bool triplets_valid(int32_t nrows, int32_t ncols, Vec<const int32_t> msubi, Vec<
 // badrange != 0, or some triplet (as many as msubi holds) outside nrows by ncols.
 bool triplets_out_of_range(int32_t badrange, int32_t nrows, int32_t ncols, Vec<const int32_t> msubi,
                            Vec<const int32_t> msubj) {
+  const Unlocked unlocked(msubi.size());
   return badrange != 0 || triplet_faults(msubi.size(), msubi, msubj, nrows, ncols, true, false).out_of_range;
 }
 
 // unsorted != 0, or some consecutive pair of triplets (as many as msubi holds) not
 // strictly increasing in (row, column).
 bool triplets_unsorted(int32_t unsorted, Vec<const int32_t> msubi, Vec<const int32_t> msubj) {
+  const Unlocked unlocked(msubi.size());
   return unsorted != 0 || triplet_faults(msubi.size(), msubi, msubj, 0, 0, false, true).not_increasing;
 }
 

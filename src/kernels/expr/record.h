@@ -67,6 +67,12 @@ inline TermRange terms_of(Vec<const int32_t> i32, int32_t ptrbase, int64_t e) {
   return {i32[at], i32[at + 1]};
 }
 
+// The items that a pass over n elements of a record and their terms visits: n plus the
+// terms ptr[0] .. ptr[n] - 1 (the size of the call, for the lock release of long calls).
+inline int64_t record_work(Vec<const int32_t> ptr, int32_t n) {
+  return n <= 0 ? 0 : int64_t{n} + std::max<int64_t>(0, int64_t{ptr[n]} - ptr[0]);
+}
+
 // Whether ptr[j + 1] < ptr[j] for some j < n. Row pointers that never decrease tile the
 // terms ptr[0] .. ptr[n] - 1 with elements 0 .. n - 1 in order, so that a loop over the
 // elements' terms can run as one flat loop over that range.

@@ -51,6 +51,13 @@ bool increasing_within(Vec<const int64_t> sp, int32_t n, int32_t size) {
   }, sp);
 }
 
+// nelem[0] + ... + nelem[n - 1], in 64 bits.
+int64_t total_elements(int32_t n, Vec<const int32_t> nelem) {
+  int64_t total = 0;
+  for (int32_t i = 0; i < n; ++i) total += nelem[i];
+  return total;
+}
+
 // One operand of a sum as runs on the work stack.
 struct Operand {
   Vec<const int32_t> ptr;
@@ -151,6 +158,7 @@ int32_t sum_dense_dense(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t c
                         int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnelem,
                         int32_t rnidxs, int32_t rptr, Vec<const double> wf64, Vec<const int32_t> wi32,
                         Vec<const int64_t> wi64) {
+  const Unlocked unlocked(record_work(wi32.from(ptr_a), rnelem) + record_work(wi32.from(ptr_b), rnelem));
   return unit_stride([&](auto wi32, auto wi64, auto wf64, auto ri32, auto ri64, auto rf64) {
     const auto a_ptr = wi32.from(ptr_a), b_ptr = wi32.from(ptr_b);
     const auto a_nidxs = wi64.from(nidxs_a), b_nidxs = wi64.from(nidxs_b);
@@ -178,6 +186,7 @@ void sum_dense_sparse(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t cof
                       Vec<int64_t> ri64, int32_t nd, int32_t rnelem, int32_t rnidxs, int32_t rptr, int32_t rshape,
                       int32_t wshape, int32_t sp_b, Vec<const double> wf64, Vec<const int32_t> wi32,
                       Vec<const int64_t> wi64) {
+  const Unlocked unlocked(record_work(wi32.from(ptr_a), nelem_a) + record_work(wi32.from(ptr_b), nelem_b) + rnelem);
   const Operand a = operand(wi32, wi64, wf64, ptr_a, nidxs_a, cof_a, bfix_a, wa);
   const Operand b = operand(wi32, wi64, wf64, ptr_b, nidxs_b, cof_b, bfix_b, wb);
   const Vec<const int64_t> sp = wi64.from(sp_b);
@@ -222,6 +231,7 @@ void sum_dense_sparse(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t cof
 // the union of the sp runs wi64[sp_a ..] (nelem_a entries) and wi64[sp_b ..] (nelem_b).
 int32_t count_sparse_union(int32_t nelem_a, int32_t nelem_b, int32_t rnelem, int32_t sp_a, int32_t sp_b,
                            Vec<const int64_t> wi64) {
+  const Unlocked unlocked(int64_t{nelem_a} + nelem_b);
   const int32_t count = merge_two(wi64.from(sp_a), nelem_a, wi64.from(sp_b), nelem_b, [](int64_t, int32_t, int32_t) {});
   return add32(rnelem, count);
 }
@@ -233,6 +243,7 @@ void sum_sparse_sparse(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t co
                        int32_t ptr_b, int32_t rbfix, int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32,
                        Vec<int64_t> ri64, int32_t rnidxs, int32_t rptr, int32_t rsp, int32_t sp_a, int32_t sp_b,
                        Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  const Unlocked unlocked(record_work(wi32.from(ptr_a), nelem_a) + record_work(wi32.from(ptr_b), nelem_b));
   const Operand a = operand(wi32, wi64, wf64, ptr_a, nidxs_a, cof_a, bfix_a, wa);
   const Operand b = operand(wi32, wi64, wf64, ptr_b, nidxs_b, cof_b, bfix_b, wb);
   const Vec<int64_t> out_nidxs = ri64.from(rnidxs), out_sp = ri64.from(rsp);
@@ -270,7 +281,8 @@ int32_t total_terms(int32_t n, Vec<const int32_t> nnz, int32_t init) {
 std::tuple<int32_t, int32_t> count_sparse_list(int32_t n, Vec<const int32_t> nelem, Vec<const int32_t> nnz,
                                                int32_t rnelem, int32_t rnnz, Vec<const int32_t> sp_base,
                                                Vec<const int64_t> wi64) {
-  Scratch<int32_t> cur(n);
+  Scratch<int32_t> cur(n);  // before reading the operands' counts
+  const Unlocked unlocked(int64_t{n} * total_elements(n, nelem));
   const int32_t terms = total_terms(n, nnz, rnnz);
   const int32_t count = merge_list(
       n, nelem, sp_base, wi64, cur, [](int32_t, int32_t, int32_t) {}, [](int32_t, int64_t) {});
@@ -279,11 +291,13 @@ std::tuple<int32_t, int32_t> count_sparse_list(int32_t n, Vec<const int32_t> nel
 
 // rf64[base .. base + n - 1] = 0.0.
 void zero_f64_run(int32_t base, Vec<double> rf64, int32_t n) {
+  const Unlocked unlocked(n);
   for (int64_t k = 0; k < n; ++k) rf64[base + k] = 0.0;
 }
 
 // ri32[base .. base + n] = 0 (n + 1 entries).
 void zero_i32_run(Vec<int32_t> ri32, int32_t n, int32_t base) {
+  const Unlocked unlocked(n);
   for (int64_t k = 0; k <= n; ++k) ri32[base + k] = 0;
 }
 
@@ -298,7 +312,8 @@ void sum_list(int32_t anydense, Vec<const int32_t> bfix_base, Vec<const int32_t>
               int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnelem, int32_t rnidxs,
               int32_t rptr, int32_t rsp, Vec<const int32_t> sp_base, Vec<const double> w, Vec<const double> wf64,
               Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
-  Scratch<int32_t> cur(anydense == 0 ? n : 0);  // before any write
+  Scratch<int32_t> cur(anydense == 0 ? n : 0);  // before any write or read
+  const Unlocked unlocked(int64_t{n} * total_elements(n, nelem) + rnelem);
   auto op = [&](int32_t i) {
     return operand(wi32, wi64, wf64, ptr_base[i], nidxs_base[i], cof_base[i], bfix_base[i], w[i]);
   };
