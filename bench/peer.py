@@ -29,15 +29,19 @@ Contenders, interleaved (each repeat runs every contender once, in turn):
            anew (a problem caches its canonical form).
 
 Every contender's result at every size is checked against a NumPy reference before it is
-timed (row pointers, column indexes, coefficients and constants). Figures are medians over
-the repeats (--stat min: minima); ratios are of one run; the growth exponent of a contender
-is the least-squares slope of log(time) against log(size) over the sizes it ran at. A peer
-backend whose time, extrapolated from the previous size, exceeds --peer-budget seconds per
-call is skipped at the larger sizes (its estimate is printed instead).
+timed (row pointers, column indexes, coefficients and constants). A sample is the mean time
+of back-to-back calls lasting at least --sample seconds together (one call when a call takes
+longer), as timeit does; each repeat takes one sample of every contender in turn. Figures
+are medians over the repeats (--stat min: minima); ratios are of one run; the growth
+exponent of a contender is the least-squares slope of log(time) against log(size) over the
+sizes it ran at. A peer backend whose time, extrapolated from the previous size, exceeds
+--peer-budget seconds per call is skipped at the larger sizes (its estimate is printed
+instead). BLAS runs one thread (OPENBLAS_NUM_THREADS=1 unless set).
 
 CVXPY and SciPy are optional (`pip install ".[bench]"`): without CVXPY the peer columns are
 left out, without SciPy also the limit. --smoke runs tiny sizes in a few seconds.
 """
+
 import argparse
 import gc
 import glob
@@ -51,7 +55,11 @@ import statistics
 import sys
 import time
 
-import numpy as np
+# One thread of BLAS for everyone: idle BLAS threads that spin would take a core from the
+# contender being timed on a small machine.
+os.environ.setdefault("OPENBLAS_NUM_THREADS", "1")
+
+import numpy as np  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
@@ -442,13 +450,15 @@ FAMILIES = {"affine": (Affine, [10 ** 4, 10 ** 5, 10 ** 6], [2000]),
 
 # --- timing and report -------------------------------------------------------------------------
 
-def timed(fn):
+def timed(fn, number=1):
+    """Mean time of `number` calls back to back, and the last call's result."""
     gc.collect()
     gc.disable()
     try:
         start = time.perf_counter()
-        result = fn()
-        return time.perf_counter() - start, result
+        for _ in range(number):
+            result = fn()
+        return (time.perf_counter() - start) / number, result
     finally:
         gc.enable()
 
@@ -491,10 +501,11 @@ def run_family(F, key, sizes, opts, cp, others):
         family = cls(size, np.random.default_rng(size), others)
         contenders = []
         estimates = {}
+        per_round = 1e-9
         for label, fn, check in family.contenders(F, cp, backends):
             if label in BACKENDS and history[label]:
                 last_size, last_time = history[label][-1]
-                slope = exponent(history["kernels"]) or 1.0
+                slope = exponent(history[label]) or exponent(history["kernels"]) or 1.0
                 estimate = last_time * (size / last_size) ** max(slope, 1.0)
                 if estimate > opts.peer_budget:
                     estimates[label] = estimate
@@ -502,18 +513,18 @@ def run_family(F, key, sizes, opts, cp, others):
             first, result = timed(fn)  # also warms the stacks and caches
             check(result)
             del result
-            contenders.append([label, fn, [first]])
-        per_round = sum(c[2][0] for c in contenders)
+            number = max(1, int(math.ceil(opts.sample / max(first, 1e-9))))
+            contenders.append([label, fn, number, []])
+            per_round += number * first
         repeats = opts.repeats or (1 if opts.smoke else 7)
-        repeats = max(1 if opts.smoke else 3, min(repeats, int(opts.budget / max(per_round, 1e-9))))
+        repeats = max(1 if opts.smoke else 3, min(repeats, int(opts.budget / per_round)))
         for _ in range(repeats):
             for c in contenders:
-                seconds, result = timed(c[1])
+                seconds, result = timed(c[1], c[2])
                 del result
-                c[2].append(seconds)
+                c[3].append(seconds)
         times = {}
-        for label, _, samples in contenders:
-            samples = samples[1:] if len(samples) > 1 else samples
+        for label, _, _, samples in contenders:
             times[label] = stat(samples)
             history[label].append((size, times[label]))
         line = "%-9s" % ("%.0e" % size if size >= 10 ** 4 else size)
@@ -546,12 +557,15 @@ def main():
     ap.add_argument("--size", action="append", type=float, help="sizes to run (default: the family's)")
     ap.add_argument("--repeats", type=int, help="interleaved repeats per size (default 7, fewer for long "
                                                 "cases: see --budget)")
+    ap.add_argument("--sample", type=float, help="least seconds of one sample (default 0.05, smoke 0)")
     ap.add_argument("--budget", type=float, default=60.0, help="seconds of repeats per size (default 60)")
     ap.add_argument("--stat", choices=["median", "min"], default="median")
     ap.add_argument("--no-peer", action="store_true", help="leave CVXPY out")
     ap.add_argument("--peer-budget", type=float, default=30.0,
                     help="skip a peer backend whose estimated time per call exceeds this (default 30 s)")
     opts = ap.parse_args()
+    if opts.sample is None:
+        opts.sample = 0.0 if opts.smoke else 0.05
 
     F = load_fragments(opts.path)
     others = [("k:%s" % os.path.basename(os.path.normpath(d)), load_other_build(d)) for d in opts.compare]
