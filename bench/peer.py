@@ -557,7 +557,7 @@ def main():
     ap.add_argument("--size", action="append", type=float, help="sizes to run (default: the family's)")
     ap.add_argument("--repeats", type=int, help="interleaved repeats per size (default 7, fewer for long "
                                                 "cases: see --budget)")
-    ap.add_argument("--sample", type=float, help="least seconds of one sample (default 0.05, smoke 0)")
+    ap.add_argument("--sample", type=float, help="least seconds of one sample (default 0.2, smoke 0)")
     ap.add_argument("--budget", type=float, default=60.0, help="seconds of repeats per size (default 60)")
     ap.add_argument("--stat", choices=["median", "min"], default="median")
     ap.add_argument("--no-peer", action="store_true", help="leave CVXPY out")
@@ -565,7 +565,7 @@ def main():
                     help="skip a peer backend whose estimated time per call exceeds this (default 30 s)")
     opts = ap.parse_args()
     if opts.sample is None:
-        opts.sample = 0.0 if opts.smoke else 0.05
+        opts.sample = 0.0 if opts.smoke else 0.2
 
     F = load_fragments(opts.path)
     others = [("k:%s" % os.path.basename(os.path.normpath(d)), load_other_build(d)) for d in opts.compare]

@@ -169,15 +169,24 @@ bool any_small(Cof cof, int32_t n, double tol) {
   return false;
 }
 
-// The smallest and largest of nidxs[p .. q - 1] (q > p).
+// The smallest and largest of nidxs[p .. q - 1] (q > p), in four interleaved running
+// bounds, so that the comparisons of neighbouring terms need not wait on each other.
 template <class Nidxs>
 std::pair<int64_t, int64_t> index_bounds(Nidxs nidxs, int32_t p, int32_t q) {
-  int64_t lo = nidxs[p], hi = lo;
-  for (int32_t u = p + 1; u < q; ++u) {
-    lo = std::min(lo, nidxs[u]);
-    hi = std::max(hi, nidxs[u]);
+  int64_t lo[4], hi[4];
+  for (int k = 0; k < 4; ++k) lo[k] = hi[k] = nidxs[p];
+  int64_t u = int64_t{p} + 1;
+  for (; u + 4 <= q; u += 4)
+    for (int k = 0; k < 4; ++k) {
+      lo[k] = std::min(lo[k], nidxs[u + k]);
+      hi[k] = std::max(hi[k], nidxs[u + k]);
+    }
+  for (; u < q; ++u) {
+    lo[0] = std::min(lo[0], nidxs[u]);
+    hi[0] = std::max(hi[0], nidxs[u]);
   }
-  return {lo, hi};
+  return {std::min(std::min(lo[0], lo[1]), std::min(lo[2], lo[3])),
+          std::max(std::max(hi[0], hi[1]), std::max(hi[2], hi[3]))};
 }
 
 // Stable counting sort of the terms p .. q - 1 by index offset v - lo (range + 1 values):
