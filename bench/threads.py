@@ -30,7 +30,9 @@ import threading
 import time
 import timeit
 
-import numpy as np
+os.environ.setdefault("OPENBLAS_NUM_THREADS", "1")  # no idle BLAS threads in the processor time
+
+import numpy as np  # noqa: E402
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from peer import Road, Stack, load_fragments, load_other_build, triplets  # noqa: E402

@@ -159,11 +159,11 @@ template <class Cof>
 bool any_small(Cof cof, int32_t n, double tol) {
   if (!(tol > 0.0)) return false;
   const uint64_t limit = bits_of(tol);
-  constexpr int32_t kBlock = 2048;
-  for (int32_t first = 0; first < n; first += kBlock) {
-    const int32_t end = first + std::min(kBlock, n - first);
+  constexpr int64_t kBlock = 2048;
+  for (int64_t first = 0; first < n; first += kBlock) {
+    const int64_t end = std::min<int64_t>(n, first + kBlock);
     uint64_t below = 0;
-    for (int32_t u = first; u < end; ++u) below |= (bits_of(cof[u]) & ~kSignBit) - limit;
+    for (int64_t u = first; u < end; ++u) below |= (bits_of(cof[u]) & ~kSignBit) - limit;
     if (below >> 63) return true;
   }
   return false;

@@ -367,7 +367,7 @@ void sparse_times_dense_variable(Vec<const double> mcof, int32_t nnz, Vec<const 
   // per term. Checked over the entries that the columns of M reach.
   const Vec<const int64_t> x = xi64.from(xnidxs);
   const ColumnRange columns = column_range(nnz, msubj);
-  const bool in_a_row = columns.lowest >= 0 && consecutive(x, (int64_t{columns.highest} + 1) * p);
+  const bool in_a_row = nnz > 0 && columns.lowest >= 0 && consecutive(x, (int64_t{columns.highest} + 1) * p);
   const Vec<int64_t> nidxs = ri64.from(rnidxs);
   const Vec<double> cof = rf64.from(rcof);
   if (p == 1) {  // M times a vector: term r is triplet r, written in flat loops
