@@ -22,6 +22,7 @@
 // object takes the buffer path. A memoryview is likewise read in place (its export would
 // only copy the view it holds).
 #include "frame.h"
+#include "unlock.h"
 
 #include <climits>
 #include <cstdint>
@@ -329,7 +330,17 @@ PyObject* make_result(const KernelDef& k, const ResultValues& r) {
   return t;
 }
 
-// Runs the kernel on the taken views, releases them and builds the result.
+// The hooks through which a long kernel releases the interpreter's lock while it runs
+// (module/unlock.h): installed when the module is loaded.
+void* release_lock() { return PyEval_SaveThread(); }
+void reacquire_lock(void* state) { PyEval_RestoreThread(static_cast<PyThreadState*>(state)); }
+struct InstallLockHooks {
+  InstallLockHooks() { unlock_hooks = UnlockHooks{&release_lock, &reacquire_lock}; }
+} install_lock_hooks;
+
+// Runs the kernel on the taken views, releases them and builds the result. A kernel with
+// much work releases the interpreter's lock inside invoke and has it back when invoke
+// returns or throws.
 PyObject* run(const KernelDef& k, Call& c) {
   ResultValues r;
   try {

@@ -12,9 +12,10 @@ from support.stacks import Stacks
 BIG = 2**62
 
 
-def operand(rng):
-    shape = rng.integers(0, 4, size=int(rng.integers(0, 3)))
-    rec = random_record(rng, shape, sparse=bool(rng.random() < 0.5), max_terms=int(rng.choice([3, 12])),
+def operand(rng, large=False):
+    """A random record; a large one has elements of hundreds of terms (condensed through dense sums)."""
+    shape = (2,) if large else rng.integers(0, 4, size=int(rng.integers(0, 3)))
+    rec = random_record(rng, shape, sparse=bool(rng.random() < 0.5), max_terms=600 if large else int(rng.choice([3, 12])),
                         nvars=int(rng.choice([3, 40])), bar=int(rng.integers(0, 3)), density=0.7)
     if rec.nnz and rng.random() < 0.3:  # index ranges beyond 32 (or even 63) bits
         far = rng.choice([-BIG, -(2**32), 2**32 + 1, BIG, 2**63 - 1], size=rec.nnz)
@@ -80,7 +81,7 @@ def condensed_check(rec, tol, sorted_=1):
 @pytest.mark.parametrize("seed", range(20))
 def test_condense(seed):
     rng = np.random.default_rng(100 + seed)
-    rec = operand(rng)
+    rec = operand(rng, large=seed % 4 == 3)
     tol = float(rng.choice([0.0, 1e-9, 0.5]))
     if rec.nnz and tol:
         rec.cof[rng.random(rec.nnz) < 0.2] = tol * rng.choice([-1, 1])  # exactly at the tolerance

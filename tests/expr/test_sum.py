@@ -63,13 +63,16 @@ DENSE = Record((2, 2), [0, 1, 2, 2, 4], [1, 2, 1, 3], [1.0, 2.0, 1.0, -1.0], [1.
 SPARSE = Record((2, 2), [0, 1, 2, 4], [1, 2, 1, 3], [1.0, 2.0, 1.0, -1.0], [1.0, 0.0, 0.0], sp=[0, 1, 3])
 EMPTY = Record((3,), [0], [], [], [], sp=[])
 B3 = Record((3,), [0, 2, 3], [4, 4, 1], [1.0, 0.5, 2.0], [1.5, -1.0], sp=[0, 2])
+A3 = Record((3,), [0, 1, 1, 2], [5, 6], [1.0, 1.0], [0.5, 0.0, 1.0])
+BACKWARDS = Record((3,), [0, 1, 3], [7, 8, 9], [2.0, 3.0, 4.0], [1.0, 2.0], sp=[2, 0])  # not in order: scattered
 
 
 @pytest.mark.parametrize("a, b, wa, wb, want", [  # want: sp, ptr, nidxs, cof, bfix
     (DENSE, SPARSE, 1.0, -1.0, (None, [0, 2, 4, 4, 8], [1, 1, 2, 2, 1, 3, 1, 3],
                                 [1.0, -1.0, 2.0, -2.0, 1.0, -1.0, -1.0, 1.0], [0.0] * 4)),
     (EMPTY, B3, 9.0, 2.0, ([0, 2], [0, 2, 3], [4, 4, 1], [2.0, 1.0, 4.0], [3.0, -2.0])),
-    (EMPTY, EMPTY, 1.0, 1.0, ([], [0], [], [], []))])
+    (EMPTY, EMPTY, 1.0, 1.0, ([], [0], [], [], [])),
+    (A3, BACKWARDS, 1.0, 1.0, (None, [0, 3, 3, 5], [5, 8, 9, 6, 7], [1.0, 3.0, 4.0, 1.0, 2.0], [2.5, 0.0, 2.0]))])
 def test_sum_of_two_examples(a, b, wa, wb, want):
     r = pair_sum(np.random.default_rng(0), Stacks(256), a, b, wa, wb)
     got = (None if r.sp is None else r.sp.tolist(), r.ptr.tolist(), r.nidxs.tolist(), r.cof.tolist(),

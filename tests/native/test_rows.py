@@ -40,6 +40,11 @@ def test_compressed_rows_reassemble_the_value(seed):
     rptrb = i64([4, 9])
     F._c_closure_17(0, rptrb)
     assert list(rptrb) == [4, 9]
+    if seed == 0:  # row pointers that go back: each row's own terms, row by row
+        ptr = st.put_i32([2, 4, 0, 4])
+        rsubj, rcof = i32([NOWHERE] * 4), f64([SENTINEL] * 4)
+        assert F._c_closure_18(b.cof, 0, 3, b.nidxs, ptr, rcof, rsubj, st.f64, st.i32, st.i64) == 3
+        assert list(rsubj) == [4, 2, 4, NOWHERE] and list(rcof) == [4.5, 1.5, 4.5, SENTINEL]
 
 
 @pytest.mark.parametrize("seed", range(3))

@@ -11,14 +11,51 @@ namespace fragments::expr {
 namespace {
 
 // Appends the terms [p, q) of runs nidxs/cof to rnidxs/rcof from position t on, each
-// coefficient times weight. Returns the position after the last term written.
-inline int32_t append_terms(Vec<const int64_t> nidxs, Vec<const double> cof, int32_t p, int32_t q, double weight,
-                            Vec<int64_t> rnidxs, Vec<double> rcof, int32_t t) {
+// coefficient times weight. Returns the position after the last term written. (Views of
+// any kind: strided, or unit-stride ones from unit_stride.)
+template <class Nidxs, class Cof, class RNidxs, class RCof>
+inline int32_t append_terms(Nidxs nidxs, Cof cof, int32_t p, int32_t q, double weight, RNidxs rnidxs, RCof rcof,
+                            int32_t t) {
   for (int32_t u = p; u < q; ++u, ++t) {
     rnidxs[t] = nidxs[u];
     rcof[t] = weight * cof[u];
   }
   return t;
+}
+
+// rnidxs[u] = nidxs[u] and rcof[u] = weight * cof[u] for u < count, in one loop (the
+// vectorised one for contiguous runs).
+void scale_terms(Vec<const int64_t> nidxs, Vec<const double> cof, int32_t count, double weight, Vec<int64_t> rnidxs,
+                 Vec<double> rcof) {
+  copy_elements(nidxs, rnidxs, count);
+  transform_elements(cof, rcof, count, [weight](double c) { return weight * c; });
+}
+
+// Whether ptr[0] = ptr[1] = ... = ptr[n]: n elements without terms.
+bool no_terms(Vec<const int32_t> ptr, int32_t n) {
+  return unit_stride([n](auto ptr) {
+    int differ = 0;
+    for (int32_t j = 1; j <= n; ++j) differ |= ptr[j] != ptr[0];
+    return differ == 0;
+  }, ptr);
+}
+
+// Whether sp[0 .. n - 1] increases strictly and lies in [0, size).
+bool increasing_within(Vec<const int64_t> sp, int32_t n, int32_t size) {
+  if (n <= 0) return true;
+  if (sp[0] < 0 || sp[int64_t{n} - 1] >= size) return false;
+  return unit_stride([n](auto sp) {
+    uint64_t not_up = 0;
+    for (int32_t j = 1; j < n; ++j) not_up |= below64(sp[j - 1], sp[j]) ^ 1;
+    return not_up == 0;
+  }, sp);
+}
+
+// nelem[0] + ... + nelem[n - 1], in 64 bits.
+int64_t total_elements(int32_t n, Vec<const int32_t> nelem) {
+  int64_t total = 0;
+  for (int32_t i = 0; i < n; ++i) total += nelem[i];
+  return total;
 }
 
 // One operand of a sum as runs on the work stack.
@@ -121,20 +158,23 @@ int32_t sum_dense_dense(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t c
                         int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnelem,
                         int32_t rnidxs, int32_t rptr, Vec<const double> wf64, Vec<const int32_t> wi32,
                         Vec<const int64_t> wi64) {
-  const Operand a = operand(wi32, wi64, wf64, ptr_a, nidxs_a, cof_a, bfix_a, wa);
-  const Operand b = operand(wi32, wi64, wf64, ptr_b, nidxs_b, cof_b, bfix_b, wb);
-  const Vec<int64_t> out_nidxs = ri64.from(rnidxs);
-  const Vec<double> out_cof = rf64.from(rcof);
-  const Vec<int32_t> out_ptr = ri32.from(rptr);
-  const Vec<double> out_bfix = rf64.from(rbfix);
-  int32_t t = rnnz;
-  for (int32_t j = 0; j < rnelem; ++j) {
-    t = a.append(j, out_nidxs, out_cof, t);
-    t = b.append(j, out_nidxs, out_cof, t);
-    out_ptr[j + 1] = t;
-    out_bfix[j] = a.constant(j) + b.constant(j);
-  }
-  return t;
+  const Unlocked unlocked(record_work(wi32.from(ptr_a), rnelem) + record_work(wi32.from(ptr_b), rnelem));
+  return unit_stride([&](auto wi32, auto wi64, auto wf64, auto ri32, auto ri64, auto rf64) {
+    const auto a_ptr = wi32.from(ptr_a), b_ptr = wi32.from(ptr_b);
+    const auto a_nidxs = wi64.from(nidxs_a), b_nidxs = wi64.from(nidxs_b);
+    const auto a_cof = wf64.from(cof_a), b_cof = wf64.from(cof_b), a_bfix = wf64.from(bfix_a), b_bfix = wf64.from(bfix_b);
+    const auto out_nidxs = ri64.from(rnidxs);
+    const auto out_cof = rf64.from(rcof), out_bfix = rf64.from(rbfix);
+    const auto out_ptr = ri32.from(rptr);
+    int32_t t = rnnz;
+    for (int32_t j = 0; j < rnelem; ++j) {
+      t = append_terms(a_nidxs, a_cof, a_ptr[j], a_ptr[j + 1], wa, out_nidxs, out_cof, t);
+      t = append_terms(b_nidxs, b_cof, b_ptr[j], b_ptr[j + 1], wb, out_nidxs, out_cof, t);
+      out_ptr[j + 1] = t;
+      out_bfix[j] = wa * a_bfix[j] + wb * b_bfix[j];
+    }
+    return t;
+  }, wi32, wi64, wf64, ri32, ri64, rf64);
 }
 
 // Dense a (nelem_a elements) plus sparse b (nelem_b stored elements, sp at sp_b): a fresh
@@ -146,12 +186,35 @@ void sum_dense_sparse(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t cof
                       Vec<int64_t> ri64, int32_t nd, int32_t rnelem, int32_t rnidxs, int32_t rptr, int32_t rshape,
                       int32_t wshape, int32_t sp_b, Vec<const double> wf64, Vec<const int32_t> wi32,
                       Vec<const int64_t> wi64) {
+  const Unlocked unlocked(record_work(wi32.from(ptr_a), nelem_a) + record_work(wi32.from(ptr_b), nelem_b) + rnelem);
   const Operand a = operand(wi32, wi64, wf64, ptr_a, nidxs_a, cof_a, bfix_a, wa);
   const Operand b = operand(wi32, wi64, wf64, ptr_b, nidxs_b, cof_b, bfix_b, wb);
   const Vec<const int64_t> sp = wi64.from(sp_b);
   const DenseScatter out{ri32.from(rptr), ri64.from(rnidxs), rf64.from(rcof), rf64.from(rbfix)};
 
   copy_elements(wi32.from(wshape), ri32.from(rshape), nd);
+  if (nelem_a <= rnelem && increasing_within(sp, nelem_b, rnelem)) {
+    // b's elements come in increasing element order: one walk over the result elements.
+    // When a has no terms the result's terms are b's, in order, copied in one loop.
+    const bool b_terms_only = no_terms(a.ptr, nelem_a) && !ptr_decreases(b.ptr, nelem_b);
+    int32_t t = 0;
+    out.rptr[0] = 0;
+    for (int32_t e = 0, j = 0; e < rnelem; ++e) {
+      if (e < nelem_a) {
+        t = b_terms_only ? t + a.terms(e) : a.append(e, out.rnidxs, out.rcof, t);
+        out.rbfix[e] = a.constant(e);
+      }
+      if (j < nelem_b && sp[j] == e) {
+        t = b_terms_only ? t + b.terms(j) : b.append(j, out.rnidxs, out.rcof, t);
+        out.rbfix[e] += b.constant(j);
+        ++j;
+      }
+      out.rptr[int64_t{e} + 1] = t;
+    }
+    if (b_terms_only && nelem_b > 0)
+      scale_terms(b.nidxs.from(b.ptr[0]), b.cof.from(b.ptr[0]), b.ptr[nelem_b] - b.ptr[0], wb, out.rnidxs, out.rcof);
+    return;
+  }
   for (int32_t e = 0; e <= rnelem; ++e) out.rptr[e] = 0;
   for (int32_t j = 0; j < nelem_a; ++j) out.count(j, a.terms(j));
   for (int32_t j = 0; j < nelem_b; ++j) out.count(sp[j], b.terms(j));
@@ -168,6 +231,7 @@ void sum_dense_sparse(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t cof
 // the union of the sp runs wi64[sp_a ..] (nelem_a entries) and wi64[sp_b ..] (nelem_b).
 int32_t count_sparse_union(int32_t nelem_a, int32_t nelem_b, int32_t rnelem, int32_t sp_a, int32_t sp_b,
                            Vec<const int64_t> wi64) {
+  const Unlocked unlocked(int64_t{nelem_a} + nelem_b);
   const int32_t count = merge_two(wi64.from(sp_a), nelem_a, wi64.from(sp_b), nelem_b, [](int64_t, int32_t, int32_t) {});
   return add32(rnelem, count);
 }
@@ -179,6 +243,7 @@ void sum_sparse_sparse(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t co
                        int32_t ptr_b, int32_t rbfix, int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32,
                        Vec<int64_t> ri64, int32_t rnidxs, int32_t rptr, int32_t rsp, int32_t sp_a, int32_t sp_b,
                        Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  const Unlocked unlocked(record_work(wi32.from(ptr_a), nelem_a) + record_work(wi32.from(ptr_b), nelem_b));
   const Operand a = operand(wi32, wi64, wf64, ptr_a, nidxs_a, cof_a, bfix_a, wa);
   const Operand b = operand(wi32, wi64, wf64, ptr_b, nidxs_b, cof_b, bfix_b, wb);
   const Vec<int64_t> out_nidxs = ri64.from(rnidxs), out_sp = ri64.from(rsp);
@@ -216,7 +281,8 @@ int32_t total_terms(int32_t n, Vec<const int32_t> nnz, int32_t init) {
 std::tuple<int32_t, int32_t> count_sparse_list(int32_t n, Vec<const int32_t> nelem, Vec<const int32_t> nnz,
                                                int32_t rnelem, int32_t rnnz, Vec<const int32_t> sp_base,
                                                Vec<const int64_t> wi64) {
-  Scratch<int32_t> cur(n);
+  Scratch<int32_t> cur(n);  // before reading the operands' counts
+  const Unlocked unlocked(int64_t{n} * total_elements(n, nelem));
   const int32_t terms = total_terms(n, nnz, rnnz);
   const int32_t count = merge_list(
       n, nelem, sp_base, wi64, cur, [](int32_t, int32_t, int32_t) {}, [](int32_t, int64_t) {});
@@ -225,11 +291,13 @@ std::tuple<int32_t, int32_t> count_sparse_list(int32_t n, Vec<const int32_t> nel
 
 // rf64[base .. base + n - 1] = 0.0.
 void zero_f64_run(int32_t base, Vec<double> rf64, int32_t n) {
+  const Unlocked unlocked(n);
   for (int64_t k = 0; k < n; ++k) rf64[base + k] = 0.0;
 }
 
 // ri32[base .. base + n] = 0 (n + 1 entries).
 void zero_i32_run(Vec<int32_t> ri32, int32_t n, int32_t base) {
+  const Unlocked unlocked(n);
   for (int64_t k = 0; k <= n; ++k) ri32[base + k] = 0;
 }
 
@@ -244,7 +312,8 @@ void sum_list(int32_t anydense, Vec<const int32_t> bfix_base, Vec<const int32_t>
               int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnelem, int32_t rnidxs,
               int32_t rptr, int32_t rsp, Vec<const int32_t> sp_base, Vec<const double> w, Vec<const double> wf64,
               Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
-  Scratch<int32_t> cur(anydense == 0 ? n : 0);  // before any write
+  Scratch<int32_t> cur(anydense == 0 ? n : 0);  // before any write or read
+  const Unlocked unlocked(int64_t{n} * total_elements(n, nelem) + rnelem);
   auto op = [&](int32_t i) {
     return operand(wi32, wi64, wf64, ptr_base[i], nidxs_base[i], cof_base[i], bfix_base[i], w[i]);
   };

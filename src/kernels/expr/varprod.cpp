@@ -5,6 +5,7 @@
 // result constant is 0. X's variable indexes (and a sparse X's linear indexes) are int64
 // runs on a stack, one per stored element. Terms are written in merge order; a zero
 // matrix value still gives a term.
+#include <algorithm>
 #include <utility>
 
 #include "kernels/expr/matprod.h"
@@ -133,6 +134,31 @@ void start_with_zero_constants(ResultWriter& out, Vec<double> rf64, int32_t rbfi
   for (int64_t j = 0; j < nbfix; ++j) rf64[rbfix + j] = 0.0;
 }
 
+// The smallest and largest of the first n columns (0 and -1 when n <= 0).
+struct ColumnRange {
+  int32_t lowest, highest;
+};
+ColumnRange column_range(int64_t n, Vec<const int32_t> columns) {
+  return unit_stride([n](auto col) {
+    ColumnRange range{0, -1};
+    if (n > 0) range = {col[0], col[0]};
+    for (int64_t k = 1; k < n; ++k) {
+      range.lowest = std::min(range.lowest, col[k]);
+      range.highest = std::max(range.highest, col[k]);
+    }
+    return range;
+  }, columns);
+}
+
+// Whether x[k] = x[0] + k for every k below n (in wrapping 64-bit arithmetic).
+bool consecutive(Vec<const int64_t> x, int64_t n) {
+  return unit_stride([n](auto x) {
+    int64_t off = 0;
+    for (int64_t k = 1; k < n; ++k) off |= sub64(x[k], x[0]) ^ k;
+    return off == 0;
+  }, x);
+}
+
 }  // namespace
 
 // Distinct rows among the n stored elements of a sparse X with ncols columns (linear
@@ -140,6 +166,7 @@ void start_with_zero_constants(ResultWriter& out, Vec<double> rf64, int32_t rbfi
 // dimensions; otherwise 1 plus the number of k < n - 1 where the row steps up.
 int32_t rows_of_sparse_variable(int32_t n, int32_t xsp, Vec<const int64_t> wi64, int32_t init, int32_t xnd,
                                 int32_t ncols) {
+  const Unlocked unlocked(n);
   if (n <= 0) return init;
   if (xnd < 2) return 1;
   int32_t rows = 1;
@@ -156,6 +183,7 @@ int32_t rows_of_sparse_variable(int32_t n, int32_t xsp, Vec<const int64_t> wi64,
 void sparse_variable_times_dense(Vec<const double> mcof, int32_t p, int32_t xnidxs, int32_t nx, int32_t rbfix,
                                  int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxs,
                                  int32_t rptr, int32_t rsp, int32_t xsp, Vec<const int64_t> wi64, int32_t n) {
+  const Unlocked unlocked(int64_t{nx} * p);
   ResultWriter out(ri32, rptr, ri64, rnidxs, rsp, rf64, rcof, rbfix);
   out.start();
   auto row = [&](int64_t e) { return row_of(wi64[xsp + e], n); };
@@ -176,6 +204,7 @@ void sparse_variable_times_dense(Vec<const double> mcof, int32_t p, int32_t xnid
 // number of counters prefix-summed (the caller passes ncols). One column needs no sort.
 void group_triplets_by_column(int32_t ncols, int32_t nbuckets, int32_t mcolptr, Vec<const int32_t> msubj, int32_t nnz,
                               int32_t mperm, Vec<int32_t> wi32) {
+  const Unlocked unlocked(int64_t{nnz} + ncols);
   if (ncols == 1)
     group_as_one(wi32, mcolptr, mperm, nnz);
   else
@@ -186,6 +215,7 @@ void group_triplets_by_column(int32_t ncols, int32_t nbuckets, int32_t mcolptr, 
 // columns of M with entries when mperm lists them in column order.
 int32_t columns_with_entries(Vec<const int32_t> msubj, int32_t init, int32_t n, int32_t mperm,
                              Vec<const int32_t> wi32) {
+  const Unlocked unlocked(n);
   return add32(init, count_runs(n, [&](int64_t q) { return msubj[wi32[mperm + q]]; }));
 }
 
@@ -201,6 +231,7 @@ std::tuple<int32_t, int32_t> dense_variable_times_sparse(int32_t rnelem, int32_t
                                                          Vec<int64_t> ri64, int32_t rnidxs, int32_t rptr, int32_t rsp,
                                                          Vec<const int32_t> wi32, Vec<const int64_t> wi64, int32_t m,
                                                          int32_t xrowstride) {
+  const Unlocked unlocked(int64_t{m} * nnz);
   ResultWriter out(ri32, rptr, ri64, rnidxs, rsp, rf64, rcof, rbfix, rnelem, rnnz);
   auto entry = [&](int64_t q) -> int64_t { return wi32[mperm + q]; };
   auto column = [&](int64_t q) -> int64_t { return msubj[entry(q)]; };
@@ -226,6 +257,7 @@ void zero_counters(int32_t base, Vec<int32_t> wi32, int32_t n) { zero_buckets(wi
 void sparse_variable_by_rows(int32_t xnd, int32_t nx, int32_t xrowptr, int32_t xsp, Vec<int32_t> wi32,
                              Vec<const int64_t> wi64, int32_t m, Vec<const int32_t> xshape, int32_t xrow,
                              int32_t xcol) {
+  const Unlocked unlocked(int64_t{nx} + m);
   if (xnd == 1) {
     for (int64_t k = 0; k < nx; ++k) {
       wi32[xrow + k] = 0;
@@ -251,6 +283,7 @@ std::tuple<int32_t, int32_t> sparse_variable_times_sparse_sizes(int32_t p, int32
                                                                 int32_t rnelem, int32_t rnnz, int32_t mperm,
                                                                 int32_t xrowptr, Vec<const int32_t> wi32, int32_t m,
                                                                 int32_t xcol) {
+  const Unlocked unlocked(int64_t{m} * p);
   MatchCounts counts{rnelem, rnnz};
   merge_x_rows_with_m_columns(m, p, wi32, xrowptr, xcol, mcolptr, mperm, msubi, counts);
   return counts.counts();
@@ -265,6 +298,7 @@ void sparse_variable_times_sparse(Vec<const double> mcof, int32_t p, int32_t mco
                                   int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxs,
                                   int32_t rptr, int32_t rsp, Vec<const int32_t> wi32, Vec<const int64_t> wi64,
                                   int32_t m, int32_t xcol) {
+  const Unlocked unlocked(int64_t{m} * p);
   ResultWriter out(ri32, rptr, ri64, rnidxs, rsp, rf64, rcof, rbfix);
   start_with_zero_constants(out, rf64, rbfix, nbfix);
   MatchedElements terms{out, p, [&](int64_t q, int64_t t) { return std::pair{wi64[xnidxs + q], mcof[t]}; }};
@@ -283,6 +317,7 @@ std::tuple<int32_t, int32_t> sparse_times_sparse_variable_prepare(int32_t m, int
                                                                   int32_t rnnz, int32_t xsp, int32_t p,
                                                                   Vec<int32_t> xi32, Vec<const int64_t> xi64,
                                                                   int32_t xrow, int32_t xcol) {
+  const Unlocked unlocked(int64_t{m} * p + nx + msubi.size());
   zero_buckets(xi32, mrowptr, m);
   for (int64_t t = 0; t < msubi.size(); ++t) bump(xi32, int64_t{mrowptr} + msubi[t] + 1);
   prefix_sum(xi32, mrowptr, m);
@@ -311,6 +346,7 @@ void sparse_times_sparse_variable(Vec<const double> mcof, int32_t m, int32_t mro
                                   Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t nbfix, int32_t rnidxs,
                                   int32_t rptr, int32_t rsp, int32_t p, Vec<const int32_t> xi32,
                                   Vec<const int64_t> xi64, int32_t xrow) {
+  const Unlocked unlocked(int64_t{m} * p);
   ResultWriter out(ri32, rptr, ri64, rnidxs, rsp, rf64, rcof, rbfix);
   start_with_zero_constants(out, rf64, rbfix, nbfix);
   MatchedElements terms{out, p, [&](int64_t t, int64_t e) { return std::pair{xi64[xnidxs + e], mcof[t]}; }};
@@ -325,10 +361,40 @@ void sparse_times_dense_variable(Vec<const double> mcof, int32_t nnz, Vec<const 
                                  Vec<const int32_t> msubj, int32_t xnidxs, int32_t rbfix, int32_t rcof,
                                  Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxs, int32_t rptr,
                                  int32_t rsp, int32_t p, Vec<const int64_t> xi64) {
+  const Unlocked unlocked(int64_t{nnz} * p);
+  // X's variables are mostly numbered in a row (a variable's elements get consecutive
+  // indexes): then the variable of X(k, c) is x[0] + k * p + c, which spares a gather
+  // per term. Checked over the entries that the columns of M reach.
+  const Vec<const int64_t> x = xi64.from(xnidxs);
+  const ColumnRange columns = column_range(nnz, msubj);
+  const bool in_a_row = nnz > 0 && columns.lowest >= 0 && consecutive(x, (int64_t{columns.highest} + 1) * p);
+  const Vec<int64_t> nidxs = ri64.from(rnidxs);
+  const Vec<double> cof = rf64.from(rcof);
+  if (p == 1) {  // M times a vector: term r is triplet r, written in flat loops
+    copy_elements(mcof, cof, nnz);
+    if (in_a_row)
+      transform_elements(msubj, nidxs, nnz, [first = x[0]](int32_t k) { return add64(first, k); });
+    else
+      transform_elements(msubj, nidxs, nnz, [x](int32_t k) { return x[k]; });
+    unit_stride([nnz](auto msubi, auto ptr, auto sp, auto bfix) {
+      ptr[0] = 0;
+      int32_t k = 0;
+      for_each_run(nnz, [&](int64_t r) { return msubi[r]; }, [&](int64_t first, int64_t end) {
+        ptr[int64_t{k} + 1] = static_cast<int32_t>(end);
+        sp[k] = msubi[first];
+        bfix[k] = 0.0;
+        k = add32(k, 1);
+      });
+    }, msubi, ri32.from(rptr), ri64.from(rsp), rf64.from(rbfix));
+    return;
+  }
   ResultWriter out(ri32, rptr, ri64, rnidxs, rsp, rf64, rcof, rbfix);
   out.start();
   for_each_row_run_and_column(nnz, msubi, p, [&](int64_t first, int64_t end, int64_t i, int32_t c) {
-    for (int64_t t = first; t < end; ++t) out.term(xi64[xnidxs + int64_t{msubj[t]} * p + c], mcof[t]);
+    for (int64_t t = first; t < end; ++t) {
+      const int64_t at = int64_t{msubj[t]} * p + c;
+      out.term(in_a_row ? add64(x[0], at) : x[at], mcof[t]);
+    }
     out.constant(0.0);
     out.linear(position(i, p, c));
     out.close();
@@ -344,6 +410,7 @@ void matrix_times_scalar_variable(int32_t obfix, int32_t ocof, Vec<double> f64, 
                                   Vec<int64_t> i64, Vec<const double> mcof, int32_t ncols, Vec<const int32_t> msubi,
                                   Vec<const int32_t> msubj, int32_t nelem, int32_t onidxs, int32_t nnz, int32_t optr,
                                   int32_t osp, int64_t var) {
+  const Unlocked unlocked(int64_t{nelem} + nnz);
   for (int64_t j = 0; j < nelem; ++j) f64[obfix + j] = 0.0;
   for (int64_t u = 0; u < nnz; ++u) {
     f64[ocof + u] = mcof[u];

@@ -11,31 +11,55 @@ namespace fragments::native {
 
 using expr::terms_of;
 
+namespace {
+
+// The number of terms first .. end - 1 with index > 0 (one branch-free loop).
+int64_t scalar_terms_in(Vec<const int64_t> nidxs, int64_t first, int64_t end) {
+  return unit_stride([first, end](auto nidxs) {
+    uint64_t count = 0;
+    for (int64_t t = first; t < end; ++t) count += not_positive64(nidxs[t]) ^ 1;
+    return static_cast<int64_t>(count);
+  }, nidxs);
+}
+
+}  // namespace
+
 // Row counts: rptrb[r + 1] += the number of terms of row r with index > 0, r < n.
 // rptrb[0] and the starting values are the caller's (zero-filled for a fresh count).
+// Where the rows tile their terms and every term is on a scalar variable (one flat count
+// tells), each row adds its length.
 void count_row_terms(int32_t n, int32_t nidxsbase, int32_t ptrbase, Vec<int64_t> rptrb, Vec<const int32_t> wi32,
                      Vec<const int64_t> wi64) {
+  const Unlocked unlocked(expr::record_work(wi32.from(ptrbase), n));
   const Vec<const int64_t> nidxs = wi64.from(nidxsbase);
+  const Vec<const int32_t> ptr = wi32.from(ptrbase);
+  const bool all_scalar = n > 0 && !expr::ptr_decreases(ptr, n) && scalar_terms_in(nidxs, ptr[0], ptr[n]) == int64_t{ptr[n]} - ptr[0];
   for (int32_t r = 0; r < n; ++r) {
-    const auto row = terms_of(wi32, ptrbase, r);
-    for (int64_t t = row.first; t < row.end; ++t)
-      if (nidxs[t] > 0) rptrb[int64_t{r} + 1] = add64(rptrb[int64_t{r} + 1], 1);
+    const int64_t count = all_scalar ? int64_t{ptr[r + 1]} - ptr[r] : scalar_terms_in(nidxs, ptr[r], ptr[r + 1]);
+    rptrb[int64_t{r} + 1] = add64(rptrb[int64_t{r} + 1], count);
   }
 }
 
 // Row pointers from counts, in place: rptrb[k] += rptrb[k - 1] for k = 1 .. n.
 void running_row_pointers(int32_t n, Vec<int64_t> rptrb) {
+  const Unlocked unlocked(n);
   for (int32_t k = 1; k <= n; ++k) rptrb[k] = add64(rptrb[k], rptrb[k - 1]);
 }
 
 // Row fill: for rows r < n in order and each term with index v > 0 in stored order,
 // rsubj[pos] = v - 1 and rcof[pos] = its coefficient, pos += 1. Returns the final pos.
+// Where the rows tile their terms, the terms run as one stretch, block by block.
 int32_t fill_rows(int32_t cofbase, int32_t pos, int32_t n, int32_t nidxsbase, int32_t ptrbase, Vec<double> rcof,
                   Vec<int32_t> rsubj, Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  const Unlocked unlocked(expr::record_work(wi32.from(ptrbase), n));
   const Vec<const int64_t> nidxs = wi64.from(nidxsbase);
   const Vec<const double> cof = wf64.from(cofbase);
+  const Vec<const int32_t> ptr = wi32.from(ptrbase);
   int64_t p = pos;
-  for (int32_t r = 0; r < n; ++r) p = expr::copy_scalar_terms(nidxs, cof, terms_of(wi32, ptrbase, r), rsubj, rcof, p);
+  if (n > 0 && !expr::ptr_decreases(ptr, n))
+    p = expr::copy_scalar_terms(nidxs, cof, {ptr[0], ptr[n]}, rsubj, rcof, p);
+  else
+    for (int32_t r = 0; r < n; ++r) p = expr::copy_scalar_terms(nidxs, cof, terms_of(wi32, ptrbase, r), rsubj, rcof, p);
   return static_cast<int32_t>(p);  // the running position wraps like a 32-bit count
 }
 
@@ -73,6 +97,7 @@ int32_t slack_coefficients(Vec<double> cc, Vec<const int32_t> conidxs, Vec<int32
 int32_t dense_rows(Vec<double> cof, int32_t cofbase, int32_t pos, int32_t n, int32_t nidxsbase, int32_t ptrbase,
                    Vec<const int32_t> varidxs, Vec<const double> wf64, Vec<const int32_t> wi32,
                    Vec<const int64_t> wi64) {
+  const Unlocked unlocked(expr::record_work(wi32.from(ptrbase), n) + int64_t{n} * varidxs.size());
   const int64_t L = varidxs.size();
   const Vec<const int64_t> nidxs = wi64.from(nidxsbase);
   const Vec<const double> coefficients = wf64.from(cofbase);
@@ -114,6 +139,7 @@ bool strictly_increasing(int32_t n, Vec<const int64_t> varidxs_, int32_t flag) {
 // and of indexes < 0 to nbar; returns (nscalar, nbar).
 std::tuple<int32_t, int32_t> count_terms(int32_t nscalar, int32_t rnidxsbase, int32_t n, int32_t nbar,
                                          Vec<const int64_t> ri64) {
+  const Unlocked unlocked(n);
   const Vec<const int64_t> nidxs = ri64.from(rnidxsbase);
   for (int32_t k = 0; k < n; ++k) {
     if (nidxs[k] > 0) nscalar = add32(nscalar, 1);
@@ -126,6 +152,7 @@ std::tuple<int32_t, int32_t> count_terms(int32_t nscalar, int32_t rnidxsbase, in
 // order, subj[c] = v - 1 and cof[c] = its coefficient, c = 0, 1, ...
 void scalar_terms(Vec<double> cof, int32_t rcofbase, int32_t rnidxsbase, int32_t n, Vec<const double> rf64,
                   Vec<const int64_t> ri64, Vec<int32_t> subj) {
+  const Unlocked unlocked(n);
   const Vec<const int64_t> nidxs = ri64.from(rnidxsbase);
   const Vec<const double> coefficients = rf64.from(rcofbase);
   expr::copy_scalar_terms(nidxs, coefficients, {0, n}, subj, cof, 0);
@@ -138,6 +165,7 @@ void scalar_terms(Vec<double> cof, int32_t rcofbase, int32_t rnidxsbase, int32_t
 void bar_terms(int32_t rcofbase, Vec<const int32_t> natbarvar_i, Vec<const int32_t> natbarvar_idx,
                Vec<const int32_t> natbarvar_j, int32_t rnidxsbase, int32_t n, Vec<const double> rf64,
                Vec<const int64_t> ri64, Vec<int32_t> subj, Vec<int32_t> subk, Vec<int32_t> subl, Vec<double> val) {
+  const Unlocked unlocked(n);
   const Vec<const int64_t> nidxs = ri64.from(rnidxsbase);
   const Vec<const double> coefficients = rf64.from(rcofbase);
   int64_t c = 0;
