@@ -1,21 +1,9 @@
 """Helpers shared by the shape tests."""
 import numpy as np
 
-import fragments
-from support.stubs import kernels
+from support.kernels import call, kernel as k  # noqa: F401
 
-PARAMS = {kn.number: [p.name for p in kn.params] for kn in kernels()}
 LAYOUTS = ["C", "F", "strided"]
-
-
-def k(n):
-    return getattr(fragments, f"_c_closure_{n}")
-
-
-def call(kernel, /, **args):
-    """A kernel with its arguments by parameter name; arrays left out are passed as None."""
-    assert set(args) <= set(PARAMS[kernel]), set(args) - set(PARAMS[kernel])
-    return k(kernel)(*(args.get(p) for p in PARAMS[kernel]))
 
 
 def wrap32(v):

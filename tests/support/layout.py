@@ -5,15 +5,11 @@ import numpy as np
 import fragments
 
 from .alloclimit import run_capped
+from .kernels import kernel as k  # noqa: F401
 from .records import Record, evaluate, place, random_record
 
 NVARS = 6
 NBAR = 2
-
-
-def k(n):
-    """The kernel _c_closure_n."""
-    return getattr(fragments, f"_c_closure_{n}")
 
 
 def random_shape(rng, nd=None, max_nd=3, max_size=3):

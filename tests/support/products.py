@@ -1,34 +1,17 @@
 """Helpers for the tests of the matrix-expression products: calling kernels by parameter
 name, random triplet matrices and variables, bucket groupings (NumPy ones, and ones built
 through the counting-sort kernels), and the elements a product must hold."""
-import functools
-
 import numpy as np
 
-import fragments
 
+from .kernels import call  # noqa: F401 (the products' tests call kernels by parameter name)
 from .records import Record
-from .stubs import kernels
 
 NVARS = 200
 
 # (a + 1, 2b; 0, a - c) with a, b, c the variables 1, 2, 3, held densely and sparsely.
 EXAMPLE_DENSE = Record((2, 2), [0, 1, 2, 2, 4], [1, 2, 1, 3], [1.0, 2.0, 1.0, -1.0], [1.0, 0.0, 0.0, 0.0])
 EXAMPLE_SPARSE = Record((2, 2), [0, 1, 2, 4], [1, 2, 1, 3], [1.0, 2.0, 1.0, -1.0], [1.0, 0.0, 0.0], sp=[0, 1, 3])
-
-
-@functools.lru_cache(maxsize=None)
-def _names():
-    return {kern.number: [p.name for p in kern.params] for kern in kernels()}
-
-
-def call(number, /, **args):
-    """Calls _c_closure_<number> with its arguments given by parameter name (extra names are
-    ignored, so that shared argument dicts can be splatted)."""
-    names = _names()[number]
-    missing = [name for name in names if name not in args]
-    assert not missing, f"_c_closure_{number}: missing {missing}"
-    return getattr(fragments, f"_c_closure_{number}")(*(args[name] for name in names))
 
 
 def stack_args(s):

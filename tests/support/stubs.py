@@ -37,6 +37,7 @@ class Kernel:
     params: List[Param]
     result: str
     same_as: Optional[int]
+    function: str  # the C++ function that implements it, e.g. native::fill_rows
 
 
 _DEF = re.compile(r"^def _c_closure_(\d+)\((.*?)\) -> (.*):$")
@@ -52,5 +53,6 @@ def kernels(path=STUBS):
         params = [Param(*p.split(": ")) for p in m.group(2).split(", ") if p not in ("/", "")]
         doc = lines[i + 1:lines.index('    """', i + 1)]
         same = next((re.search(r"same kernel as _c_closure_(\d+)", d) for d in doc if "same kernel as" in d), None)
-        out.append(Kernel(int(m.group(1)), params, m.group(3), int(same.group(1)) if same else None))
+        function = doc[0].split('"""', 1)[1].split(" ", 1)[0]
+        out.append(Kernel(int(m.group(1)), params, m.group(3), int(same.group(1)) if same else None, function))
     return out

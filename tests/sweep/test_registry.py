@@ -9,6 +9,7 @@ import pytest
 
 import fragments
 from support import stubs
+from support.kernels import label
 
 KERNELS = stubs.kernels()
 BY_NUMBER = {k.number: k for k in KERNELS}
@@ -71,7 +72,7 @@ def array_slots(k):
     return [i for i, p in enumerate(k.params) if p.is_array]
 
 
-@pytest.mark.parametrize("k", KERNELS, ids=lambda k: str(k.number))
+@pytest.mark.parametrize("k", KERNELS, ids=label)
 def test_every_array_slot_rejects_a_wrong_type_with_its_own_name(k):
     """For each array slot in turn: the earlier slots get good arrays (so they must pass),
     the slot itself a wrong one, the later ones None; the error must name the slot."""
@@ -85,7 +86,7 @@ def test_every_array_slot_rejects_a_wrong_type_with_its_own_name(k):
             assert str(e.value) == INVALID.format(k.params[i].name)
 
 
-@pytest.mark.parametrize("k", KERNELS, ids=lambda k: str(k.number))
+@pytest.mark.parametrize("k", KERNELS, ids=label)
 def test_argument_count_and_scalar_types_are_checked_first(k):
     kernel = getattr(fragments, f"_c_closure_{k.number}")
     n = len(k.params)
@@ -102,7 +103,7 @@ def test_argument_count_and_scalar_types_are_checked_first(k):
 
 
 @pytest.mark.parametrize("k", [k for k in KERNELS if any(p.written for p in k.params)],
-                         ids=lambda k: str(k.number))
+                         ids=label)
 def test_written_arrays_must_be_writable(k):
     kernel = getattr(fragments, f"_c_closure_{k.number}")
     for i, p in enumerate(k.params):
@@ -147,7 +148,7 @@ def test_aliases_share_their_primarys_signature():
         assert k.result == primary.result
 
 
-@pytest.mark.parametrize("k", KERNELS, ids=lambda k: str(k.number))
+@pytest.mark.parametrize("k", KERNELS, ids=label)
 def test_every_kernel_runs_on_absent_arrays_and_zero_scalars(k):
     """Every array (and array list) None, every scalar 0: nothing to do, and nothing goes
     wrong (absent views read a dummy cell; loops bounded by zero counts do nothing)."""
