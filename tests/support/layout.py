@@ -2,7 +2,6 @@
 out at random bases with junk around them, guarded kernel calls and the NumPy oracle check."""
 import numpy as np
 
-
 from .alloclimit import run_capped
 from .kernels import kernel as k  # noqa: F401
 from .records import Record, evaluate, place, random_record
