@@ -24,9 +24,8 @@ def result_args(b, prefix="r"):
 
 
 def bases_args(b, prefix=""):
-    """The bases of a record under the kernels' names (prefix "r" for a result)."""
-    return {f"{prefix}{name}base": getattr(b, name) for name in ("ptr", "nidxs", "cof", "bfix", "shape")} | {
-        f"{prefix}spbase": b.sp if b.sp is not None else 0}
+    """The bases of a record under the kernels' names (prefix "r" for a result; an absent run: 0)."""
+    return {f"{prefix}{name}base": getattr(b, name) or 0 for name in ("ptr", "nidxs", "cof", "bfix", "shape", "sp")}
 
 
 def random_triplets(rng, nrows, ncols):
@@ -38,8 +37,7 @@ def random_triplets(rng, nrows, ncols):
 
 def grouping(keys, nkeys):
     """Bucket array (nkeys + 1 entries) and stable permutation of items grouped by key."""
-    counts = np.bincount(np.asarray(keys, dtype=np.int64), minlength=nkeys)
-    return np.concatenate([[0], np.cumsum(counts)]), np.argsort(keys, kind="stable")
+    return np.cumsum([0, *np.bincount(np.asarray(keys, np.int64), minlength=nkeys)]), np.argsort(keys, kind="stable")
 
 
 # ---- Groupings through the counting-sort kernels, each step by one of its kernels ---------
@@ -140,10 +138,3 @@ def met(E, M, items, keep_all=False, constants=True):
                            sum(v * E.bfix[e] for e, v in pairs) if constants else 0.0)
     return out
 
-
-def assert_elements(rec, expected):
-    """rec stores exactly the expected elements, each with the expected terms in order."""
-    got = elements(rec)
-    assert sorted(got) == sorted(expected)
-    for e, (terms, constant) in expected.items():
-        assert got[e][0] == terms and abs(got[e][1] - constant) <= 1e-12, e
