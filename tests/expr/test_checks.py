@@ -55,13 +55,13 @@ def test_pattern_row_pointer_and_shape_checks(seed):
     if len(inst) and seed % 3:  # out of range below or above, repeated or unsorted
         inst[int(rng.integers(len(inst)))] = rng.choice([-1, size, size + 5, inst[0], inst[-1]])
     n = len(inst) - int(rng.integers(0, 2)) if len(inst) else int(rng.integers(-1, 3))  # entries past n not read
-    ptrb = np.cumsum(rng.integers(-(seed % 4 == 0), 3, size=max(n, 0) + 1))
+    ptrb = np.cumsum(rng.integers(-(seed % 4 == 0), 3, size=max(n, 0) + 1))  # given with one entry more, -9
     shape = rng.integers(-(seed % 5 == 0), 4, size=int(rng.integers(0, 4)))
     (instok, ptrbok, shapeok), given, v = rng.choice([0, 1, 5], size=3).tolist(), seed % 10 != 0, inst[:n]
     want = (bool(v[0] >= 0 and v[-1] < size and np.all(np.diff(v) > 0)) if given and len(inst) and n > 0 else
             bool(instok), bool(ptrbok) and (n <= 0 or bool(np.all(np.diff(ptrb) >= 0))),
             bool(shapeok) and bool(np.all(shape >= 0)))
-    assert call(422, inst=i64(inst, 2) if given else None, instok=instok, n=n, ptrb=i64(ptrb, -1), ptrbok=ptrbok,
+    assert call(422, inst=i64(inst, 2) if given else None, instok=instok, n=n, ptrb=i64([*ptrb, -9], -1), ptrbok=ptrbok,
                 shapeok=shapeok, size=size, thisshape=i32(shape, 3)) == want
 
 

@@ -47,6 +47,7 @@ STEPS = {"w": dict(zero=(295, 303, 308), prefix=(297, 305, 310), row=[296], colu
                    shift=(327, 343))}
 
 
+# Runs the steps named (or numbered) on the i32 array of stack `where`, each by one of its kernels.
 def steps(rng, s, where, names, **args):
     arr = getattr(s, where).i32
     for name in names:
@@ -128,8 +129,8 @@ def product_items(m, n, p, left=False, diagonal=False):
 
 
 def met(E, M, items, keep_all=False, constants=True):
-    """linear index -> (terms, constant) of a product: the terms of the E elements that meet M's keys
-    times M's values, in order, and the values times their constants; keep_all: positions without."""
+    """linear index -> (terms, constant) of a product: the terms of the E elements met by M's keys times M's
+    values, in order, and the values times their constants; keep_all keeps the positions nothing meets."""
     at, out = stored_at(E), {}
     for linear, cand in items:
         pairs = [(at[e], M[key]) for e, key in cand if e in at and key in M]
