@@ -10,8 +10,13 @@ from support.products import (bases_args, build, call, elements, entries_by_colu
 from support.records import Record
 from support.stacks import Stacks
 
-# kind: the operand's sparsity (None: either). E is a record, X a variable, x one variable;
-# in a left product the matrix M comes first.
+# kind: the operand's sparsity (None: either). E is a record, X a variable, x one variable; in a left
+# product the matrix M comes first; "vector E" is the inner product with a sparse vector. Kernels:
+#   E M 331/332 (mperm by 294 or from 326's positions), dense E M 333/334, E dense M 336,
+#   diagonal E M 298/299, diagonal dense E M 300/301, diagonal M E 313/314, diagonal M dense E 306/307,
+#   M E and dense M E 344/346, M dense E 345/346, pattern 317/319, vector E 290/291, scalar M 321, x M 364,
+#   X dense M 348/349, dense X M 350/351/352, X M 350/353/354/355/356, M X 357/359, M dense X 358/360;
+#   groupings by the step kernels 295 .. 343 and 304 (support.products).
 KINDS = {"E M, mperm sorted by 294": 1, "E M, mperm inverted from 326": 1, "dense E M": 0, "E dense M": None,
          "diagonal E M": 1, "diagonal dense E M": 0, "M E": 1, "M dense E": 0, "dense M E": 1, "diagonal M E": 1,
          "diagonal M dense E": 0, "pattern": None, "vector E": None, "scalar M": 0, "x M": 0, "X dense M": 1,
