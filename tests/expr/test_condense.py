@@ -1,5 +1,5 @@
-"""Condensing the terms of a record (per-element sorts against a stable argsort, count and build
-against a direct grouping of the terms), the condensed check, the plain copy and the unit record."""
+"""Condensing the terms of a record (the per-element sorts against a stable argsort, count and build
+against the sums of equal indexes), the condensed check, the plain copy and the unit record."""
 import numpy as np
 import pytest
 
@@ -10,17 +10,6 @@ from support.records import Record, random_record, read, reserve, runs
 from support.stacks import Stacks
 
 
-def operand(rng, large=False):
-    """A random record; a large one has elements of hundreds of terms (condensed through dense sums)."""
-    shape = (2,) if large else rng.integers(0, 4, size=int(rng.integers(0, 3)))
-    rec = random_record(rng, shape, sparse=bool(rng.random() < 0.5), max_terms=600 if large else int(rng.choice([3, 12])),
-                        nvars=int(rng.choice([3, 40])), bar=int(rng.integers(0, 3)), density=0.7)
-    if rec.nnz and rng.random() < 0.3:  # index ranges beyond 32 (or even 63) bits
-        far = rng.choice([-2**62, -(2**32), 2**32 + 1, 2**62, 2**63 - 1], size=rec.nnz)
-        rec.nidxs = np.where(rng.random(rec.nnz) < 0.3, far, rec.nidxs).astype(np.int64)
-    return rec
-
-
 def check(rec, tol, init=1):
     """414 on a record given as its own arrays."""
     return call(414, wcof=0, tol=tol, init=init, nelem=rec.nelem, wnidxs=0, nnz=rec.nnz, wptr=0, wf64=rec.cof,
@@ -29,10 +18,14 @@ def check(rec, tol, init=1):
 
 @pytest.mark.parametrize("seed", range(24))
 def test_condense(seed):
-    rng = np.random.default_rng(100 + seed)
-    rec, tol = operand(rng, large=seed % 4 == 3), float(rng.choice([0.0, 1e-9, 0.5]))
-    if rec.nnz and tol:
-        rec.cof[rng.random(rec.nnz) < 0.2] = tol * rng.choice([-1, 1])  # exactly at the tolerance
+    rng, tol = np.random.default_rng(100 + seed), [0.0, 1e-9, 0.5][seed % 3]
+    rec = random_record(rng, (2,) if seed % 4 == 3 else rng.integers(0, 4, size=seed % 3), sparse=seed % 5 < 2,
+                        max_terms=600 if seed % 4 == 3 else 3 + 9 * (seed % 2), nvars=3 + 37 * (seed // 2 % 2), bar=2,
+                        density=0.7)  # large elements of hundreds of terms are condensed through dense sums
+    if rec.nnz and seed % 5 != 2:  # index ranges beyond 32 (or even 63) bits, coefficients at the tolerance
+        far = rng.choice([-2**62, -(2**32), 2**32 + 1, 2**62, 2**63 - 1], size=rec.nnz)
+        rec.nidxs = np.where(rng.random(rec.nnz) < 0.1 * (seed % 5), far, rec.nidxs).astype(np.int64)
+        rec.cof[rng.random(rec.nnz) < 0.2] = tol * rng.choice([-1, 1])
     if seed % 3 == 0:  # sorted now and then, to reach the coefficient test of the check
         rec.nidxs = np.concatenate([np.sort(rec.terms(j)[0]) for j in range(rec.nelem)] + [np.zeros(0, np.int64)])
     s, nelem, nnz, want, in_order = Stacks(4096, stride=1 + seed % 2), rec.nelem, rec.nnz, {}, True
@@ -43,7 +36,7 @@ def test_condense(seed):
         want[L] = ([(v, x) for v, x in sorted(sums.items()) if x > tol or x < -tol], b)
         in_order &= all(u < v and v for (u, _), (v, _) in zip(terms, terms[1:]))
     assert check(rec, tol) is (in_order and not np.any((rec.cof > -tol) & (rec.cof < tol))) and not check(rec, tol, 0)
-    W = dict(names(put(s.w, rec, rng), "w"), nelem=nelem, nnz=nnz, tol=tol, nd=rec.nd, sparse=int(rec.sparse))
+    W = names(put(s.w, rec, rng), "w") | dict(nelem=nelem, nnz=nnz, tol=tol, nd=rec.nd, sparse=int(rec.sparse))
     assert run(s, 418, None, W, init=0, n=nelem) == (most := max([0] + np.diff(rec.ptr).tolist()))
     pad(s.x, rng)
     if seed % 4 < 2:  # the term permutation in scratch (419), or in place on the work stack (420)
@@ -81,13 +74,8 @@ def test_condensed_check_edges(ptr, nidxs, cof, tol, want):
 
 @pytest.mark.parametrize("nelem, nnz", [(0, 0), (1, 1), (3, 7)])
 def test_unit_record(nelem, nnz):
-    s, f, n = Stacks(128, stride=2), np.full(30, 9.0), np.full(20, 9, np.int32)
-    out = reserve(s.r, 0, nelem, nnz)
-    run(s, 421, dict(r=dict(i32=[(out.ptr, nelem + 1)], f64=[(out.cof, nnz), (out.bfix, nelem)])), names(out, "r"),
-        nelem=nelem, nnz=nnz)
-    call(365, obfix=12, ocof=2, f64=f, i32=n, nelem=nelem, nnz=nnz, optr=4)
-    for ptr, cof, bfix in ((s.r.i32[out.ptr:], s.r.f64[out.cof:], s.r.f64[out.bfix:]), (n[4:], f[2:], f[12:])):
-        assert ptr[:nelem + 1].tolist() == list(range(nelem + 1))
-        assert cof[:nnz].tolist() == [1.0] * nnz and bfix[:nelem].tolist() == [0.0] * nelem
-    assert (np.delete(n, range(4, 5 + nelem)) == 9).all()
-    assert (np.delete(f, list(range(2, 2 + nnz)) + list(range(12, 12 + nelem))) == 9.0).all()
+    for number in (421, 365):  # ptr 0 .. nelem, cof 1.0, bfix 0.0; nothing else written
+        f, n, want_f, want_n = np.full(30, 9.0), np.full(20, 9, np.int32), np.full(30, 9.0), np.full(20, 9, np.int32)
+        call(number, rbfix=12, obfix=12, rcof=2, ocof=2, rptr=4, optr=4, nelem=nelem, nnz=nnz, rf64=f, f64=f, ri32=n, i32=n)
+        want_f[2:2 + nnz], want_f[12:12 + nelem], want_n[4:5 + nelem] = 1.0, 0.0, range(nelem + 1)
+        assert f.tolist() == want_f.tolist() and n.tolist() == want_n.tolist()

@@ -1,12 +1,13 @@
-"""Weighted sums of expression records (two operands and lists): per linear index, the weighted
-terms of every operand that stores it, in operand order, and the weighted sum of constants."""
+"""Weighted sums of records (two operands, lists): per linear index the weighted terms of every
+operand that stores it, in operand order, and the weighted sum of their constants."""
 import numpy as np
 import pytest
 
 from support.buffers import f64, i32
-from support.layout import accumulate, assert_memory_error, assert_record, names, pad, put, random_shape, run, some_record
+from support.alloclimit import run_capped
+from support.layout import accumulate, build, names, put, random_shape, run, some_record
 from support.products import elements
-from support.records import Record, read, reserve, runs
+from support.records import Record
 from support.stacks import Stacks
 
 
@@ -19,48 +20,37 @@ def summed(ops, ws, size=0):
                        for L, (terms, b) in elements(op).items()), size)
 
 
-def shuffled(rng, r):
-    """The same elements stored in another order (sp no longer increasing)."""
-    perm = rng.permutation(r.nelem)
-    t = [r.terms(e) for e in perm]
-    return Record(r.shape, np.cumsum([0] + [len(n) for n, _ in t]), np.concatenate([n for n, _ in t] + [np.zeros(0, np.int64)]),
-                  np.concatenate([c for _, c in t] + [[]]), r.bfix[perm], r.sp[perm])
-
-
 @pytest.mark.parametrize("seed", range(30))
 def test_sum_of_two(seed):
     rng = np.random.default_rng(seed)
     shape = random_shape(rng)
     a, b = (some_record(rng, shape, sparse) for sparse in [(0, 0), (0, 1), (1, 1)][seed % 3])
-    if seed % 6 == 1:  # 368 takes a sparse operand in any order too
-        b = shuffled(rng, b)
+    if seed % 6 == 1:  # 368 takes a sparse operand stored in any order too
+        perm = rng.permutation(b.nelem)
+        t = [b.terms(e) for e in perm]
+        b = Record(shape, np.cumsum([0] + [len(n) for n, _ in t]), np.concatenate([n for n, _ in t] + [np.zeros(0, int)]),
+                   np.concatenate([c for _, c in t] + [[]]), b.bfix[perm], b.sp[perm])
     if seed % 9 == 3:  # and a dense one without terms
         a = Record(shape, np.zeros(a.nelem + 1), [], [], a.bfix)
-    ws = weight(rng), weight(rng)
-    s = Stacks(2048, stride=1 + seed % 2)
-    ba, bb = put(s.w, a, rng), put(s.w, b, rng)
-    pad(s.r, rng)
+    ws, s = (weight(rng), weight(rng)), Stacks(2048, stride=1 + seed % 2)
+    ba, bb, want = put(s.w, a, rng), put(s.w, b, rng), summed([a, b], ws, 0 if a.sparse else a.size)
     A = {f"{f}_{t}": getattr(x, f) or 0 for t, x in (("a", ba), ("b", bb)) for f in ("ptr", "nidxs", "cof", "bfix", "sp")}
-    A.update(wa=ws[0], wb=ws[1], nelem_a=a.nelem, nelem_b=b.nelem, nd=a.nd, wshape=ba.shape)
-    n, nnz = a.nelem, a.nnz + b.nnz
+    A.update(wa=ws[0], wb=ws[1], nelem_a=a.nelem, nelem_b=b.nelem, nd=a.nd, wshape=ba.shape, rnelem=a.nelem)
     if a.sparse:
-        n = run(s, 370, None, A, rnelem=5) - 5
-        out = reserve(s.r, a.nd, n, nnz, sparse=True)
-        run(s, 372, dict(r=runs(out, 0, n, nnz)), A, names(out, "r"))
-    elif b.sparse:
-        out = reserve(s.r, a.nd, n, nnz)
-        run(s, 368, dict(r=runs(out, a.nd, n, nnz)), A, names(out, "r"), rnelem=n)
+        assert run(s, 370, None, A, rnelem=5) == 5 + len(want)
+        build(s, want, shape, True, lambda r: run(s, 372, False, A, names(r, "r")), fresh=True)
+    elif b.sparse:  # and copies the shape run
+        assert build(s, want, shape, False, lambda r: (run(s, 368, False, A, names(r, "r")), s.r.i32[r.shape:][:a.nd]
+                                                       .tolist()), fresh=True)[1] == list(shape)
     else:
-        out, t, cut = reserve(s.r, a.nd, n, nnz), 0, int(rng.integers(0, n + 1))
-        s.r.i32[out.ptr] = 0
-        for lo, hi in ((0, cut), (cut, n)):  # in two pieces
-            t = run(s, 367, dict(r=runs(out, 0, n, nnz)), A, rnnz=t, rnelem=hi - lo, rnidxs=out.nidxs, rcof=out.cof,
-                    bfix_a=ba.bfix + lo, bfix_b=bb.bfix + lo, ptr_a=ba.ptr + lo, ptr_b=bb.ptr + lo,
-                    rbfix=out.bfix + lo, rptr=out.ptr + lo)
-        assert t == nnz
-    r = read(s.r, out, a.nd, n, nnz, sparse=a.sparse, shape=None if b.sparse and not a.sparse else shape)
-    assert r.shape == shape  # 368 copies the shape run
-    assert_record(r, summed([a, b], ws, 0 if a.sparse else a.size))
+        cut = int(rng.integers(0, a.nelem + 1))
+
+        def pieces(r, t=0):  # 367 in two pieces
+            for lo, hi in ((0, cut), (cut, a.nelem)):
+                t = run(s, 367, False, A, names(r, "r"), rnnz=t, rnelem=hi - lo, bfix_a=ba.bfix + lo, bfix_b=bb.bfix + lo,
+                        ptr_a=ba.ptr + lo, ptr_b=bb.ptr + lo, rbfix=r.bfix + lo, rptr=r.ptr + lo)
+            return t
+        assert build(s, want, shape, False, pieces) == a.nnz + b.nnz
 
 
 @pytest.mark.parametrize("seed", range(16))
@@ -68,39 +58,40 @@ def test_sum_of_a_list(seed):
     rng = np.random.default_rng(300 + seed)
     shape = random_shape(rng)
     ops = [some_record(rng, shape, bool(sp)) for sp in rng.random(int(rng.integers(0, 5))) < rng.random()]
-    ws, init, stride = [weight(rng) for _ in ops], int(seed % 5 == 0), int(rng.choice([1, -1, 3]))
-    s = Stacks(2048, stride=1 + seed % 2)
-    bases, a = [put(s.w, r, rng) for r in ops], lambda v: i32(v, stride)
+    ws, init, stride, s = [weight(rng) for _ in ops], int(seed % 5 == 0), int(rng.choice([1, -1, 3])), Stacks(2048, stride=1 + seed % 2)
+    bases, a, anydense = [put(s.w, r, rng) for r in ops], lambda v: i32(v, stride), bool(init or not all(r.sparse for r in ops))
     A = {f + "_base": a([getattr(b, f) for b in bases]) for f in ("ptr", "nidxs", "cof", "bfix")}
     A.update(n=len(ops), nelem=a([r.nelem for r in ops]), nnz=a([r.nnz for r in ops]), w=f64(ws, stride), init=init,
-             sp_base=a([b.sp if r.sparse else -1 for r, b in zip(ops, bases)]))
-    anydense = run(s, 373, None, A)
-    assert anydense == bool(init or not all(r.sparse for r in ops))
-    size = int(np.prod(shape))
-    n, nnz = (size, run(s, 374, None, A, init=3) - 3) if anydense else \
-        (v - d for v, d in zip(run(s, 375, None, A, rnelem=3, rnnz=4), (3, 4)))
-    assert nnz == sum(r.nnz for r in ops)
-    pad(s.r, rng)
-    out = reserve(s.r, 0, n, nnz, sparse=not anydense)
-    allowed = dict(r=runs(out, 0, n, nnz))
-    run(s, 377, allowed, n=n, base=out.ptr)
-    run(s, 376, allowed, n=n, base=out.bfix)
-    run(s, 378, allowed, A, names(out, "r"), anydense=int(anydense), rnelem=n)
-    assert_record(read(s.r, out, 0, n, nnz, sparse=not anydense, shape=shape), summed(ops, ws, size * anydense))
+             sp_base=a([b.sp if r.sparse else -1 for r, b in zip(ops, bases)]), anydense=int(anydense))
+    want = summed(ops, ws, np.prod(shape, dtype=int) * anydense)
+    nnz = sum(r.nnz for r in ops)
+    assert run(s, 373, None, A) is anydense
+    assert run(s, 374, None, A, init=3) - 3 == nnz if anydense else run(s, 375, None, A, rnelem=3, rnnz=4) == (
+        3 + len(want), 4 + nnz)
+    A["rnelem"] = len(want)
+    build(s, want, shape, not anydense, lambda r: [run(s, 377, False, n=len(want), base=r.ptr), run(s, 376, False, n=len(want), base=r.bfix),
+                                                   run(s, 378, False, A, names(r, "r"))], fresh=True)
 
 
 def test_scratch_failures_write_nothing():
-    # The list-sum cursors (taken before the operands' counts are read), a sparse slice's
-    # nd = 2**30 coordinates and the radix sort's scratch: each one too large to have.
-    assert_memory_error(
-        "small, n = np.zeros(4, np.int32), 1 << 28\n"
-        "r32, r64, rf = np.full(8, 5, np.int32), np.full(8, 5, np.int64), np.full(8, 5.0)\n"
-        "w32, w64, wf = np.array([0, 1, 3, 0], np.int32), np.array([0, 1, 0, 0], np.int64), np.ones(4)\n"
-        "x, one, st = np.full(16, 5, np.int32), np.ones(1, np.int32), np.ones(1, np.int64)",
-        ["F._c_closure_375(n, small, small, 0, 0, small, w64)",
-         "F._c_closure_378(0, small, small, n, small, small, small, 0, 0, rf, r32, r64, 0, 0, 0, 0, small, "
-         "np.zeros(4), wf, w32, w64)",
-         "F._c_closure_263(0, 1, small[:1], 1, 0, 0, one, 1 << 30, 1, 0, 0, 0, 0, rf, r32, r64, 0, 0, 0, st, 0, "
-         "2, st, wf, w32, w64)",
-         "F._c_closure_381(0, 0, n, 4, 8, 0, 0, 4, np.ones(4, np.int32), np.zeros(4, np.int64), x)"],
-        "r32, r64, rf, x")
+    # The list-sum cursors (taken before the operands' counts are read), a sparse slice's nd = 2**30
+    # coordinates and the radix sort's scratch: each one too large to have, none writes anything.
+    done = run_capped("""import numpy as np, fragments as F
+s, n, o, st = np.zeros(4, np.int32), 1 << 28, np.ones(1, np.int32), np.ones(1, np.int64)
+r32, r64, rf, x = np.full(8, 5, np.int32), np.full(8, 5, np.int64), np.full(8, 5.0), np.full(16, 5, np.int32)
+w32, w64, wf = np.array([0, 1, 3, 0], np.int32), np.array([0, 1, 0, 0], np.int64), np.ones(4)
+kept = [a.copy() for a in (r32, r64, rf, x)]
+cap_address_space()
+for c in (lambda: F._c_closure_375(n, s, s, 0, 0, s, w64),
+          lambda: F._c_closure_378(0, s, s, n, s, s, s, 0, 0, rf, r32, r64, 0, 0, 0, 0, s, wf, wf, w32, w64),
+          lambda: F._c_closure_263(0, 1, s[:1], 1, 0, 0, o, 1 << 30, 1, 0, 0, 0, 0, rf, r32, r64, 0, 0, 0, st, 0, 2, st,
+                                   wf, w32, w64),
+          lambda: F._c_closure_381(0, 0, n, 4, 8, 0, 0, 4, s, w64, x)):
+    try:
+        c()
+        raise SystemExit("no MemoryError")
+    except MemoryError:
+        pass
+assert all((a == b).all() for a, b in zip((r32, r64, rf, x), kept))
+print("ok")""")
+    assert done.stdout.strip() == "ok", done.stderr

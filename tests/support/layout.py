@@ -1,20 +1,17 @@
-"""Helpers for the tests of the element-moving expression kernels: random shapes, records laid
-out at random bases with junk around them, kernel calls by parameter name with the stacks
-checked around them, and the NumPy oracle check."""
+"""Helpers for the tests of the expression kernels: random records laid out at random bases with
+junk around them, kernel calls by parameter name with the stacks checked around them."""
 import numpy as np
 
-from .alloclimit import run_capped
 from .kernels import call, kernel as k  # noqa: F401
 from .products import assert_elements
-from .records import Record, check, evaluate, place, random_record
+from .records import Record, check, evaluate, place, random_record, reserve
 
 NVARS, NBAR = 6, 2
 
 
 def random_shape(rng, nd=None, max_nd=3, max_size=3):
     """A random shape of nd (or 0 .. max_nd) dimensions, sizes 0 .. max_size."""
-    nd = int(rng.integers(0, max_nd + 1)) if nd is None else nd
-    return tuple(int(s) for s in rng.integers(0, max_size + 1, size=nd))
+    return tuple(int(s) for s in rng.integers(0, max_size + 1, size=rng.integers(0, max_nd + 1) if nd is None else nd))
 
 
 def some_record(rng, shape, sparse):
@@ -35,18 +32,14 @@ def put(stack, rec, rng):
 
 
 def names(b, p):
-    """The record bases `b` under every name the kernels give them: p + field (wptr, rsp ..),
-    p + field + "base" (rptrbase, xspbase ..) and, for the work stack, field + "base" (ptrbase)."""
-    out = {}
-    for f in ("ptr", "nidxs", "cof", "bfix", "sp", "shape"):
-        v = getattr(b, f, None)
-        out.update({p + f: v or 0, p + f + "base": v or 0} | ({f + "base": v or 0} if p == "w" else {}))
-    return out
+    """Bases `b` under the kernels' names: wptr, rptrbase .. (p + field [+ "base"]), ptrbase .. (p = "w")."""
+    v = {f: getattr(b, f) or 0 for f in ("ptr", "nidxs", "cof", "bfix", "sp", "shape")}
+    return {p + f: v[f] for f in v} | {p + f + "base": v[f] for f in v} | {f + "base": v[f] for f in v if p == "w"}
 
 
 def strides(shape):
     """Row-major int64 strides of `shape` (last stride 1)."""
-    return np.array([int(np.prod(shape[d + 1:], dtype=np.int64)) for d in range(len(shape))], dtype=np.int64)
+    return np.array([np.prod(shape[d + 1:], dtype=np.int64) for d in range(len(shape))], dtype=np.int64)
 
 
 def point(rng):
@@ -58,10 +51,36 @@ def value(rec, xs):
     return evaluate(rec, *xs)
 
 
-def assert_numpy(rng, out, op, *recs):
-    """evaluate(out) equals op applied to the evaluated recs at a random point."""
-    xs = point(rng)
-    np.testing.assert_allclose(value(out, xs), op(*(value(r, xs) for r in recs)), rtol=1e-12, atol=1e-12)
+def snap(s):
+    """Snapshots of the result, work and scratch stacks of `s`."""
+    return s.r.snapshot(), s.w.snapshot(), s.x.snapshot()
+
+
+def only_changed(s, snaps, r=None, w=None, x=None):
+    """Nothing outside the given ranges (as for Stack.assert_only_changed) changed since `snaps`."""
+    for stack, before, ranges in zip((s.r, s.w, s.x), snaps, (r, w, x)):
+        stack.assert_only_changed(before, **(ranges or {}))
+
+
+def run(s, number, allowed=None, /, *given, **args):
+    """Kernel `number` called with the stacks' arrays (ri32 ..), the dicts `given` and `args` (the
+    later ones win) by parameter name; nothing may change outside allowed (r=.., w=.., x=.. ranges)."""
+    merged = {f"{w}{t}": getattr(getattr(s, w), t) for w in "rwx" for t in ("i32", "i64", "f64")}
+    for d in given + (args,):
+        merged.update(d)
+    before = snap(s)
+    got = call(number, **merged)
+    if allowed is not False:
+        only_changed(s, before, **(allowed or {}))
+    return got
+
+
+def accumulate(pairs, size=0):
+    """Elements from (index, (terms, constant)) pairs: terms in order, constants summed (all below `size`)."""
+    out = {L: ([], 0.0) for L in range(size)}
+    for L, (terms, b) in pairs:
+        out[L] = (out.get(L, ([], 0.0))[0] + terms, out.get(L, ([], 0.0))[1] + b)
+    return out
 
 
 def assert_record(rec, want):
@@ -70,82 +89,41 @@ def assert_record(rec, want):
     assert_elements(rec, want)
 
 
-def accumulate(pairs, size=0):
-    """Elements from (linear index, (terms, constant)) pairs: per index the terms in order and
-    the sum of the constants; every index below `size` is an element (of a dense result)."""
-    out = {L: ([], 0.0) for L in range(size)}
-    for L, (terms, b) in pairs:
-        t, c = out.get(L, ([], 0.0))
-        out[L] = (t + terms, c + b)
-    return out
-
-
-def snap(s):
-    """Snapshots of the result, work and scratch stacks of `s`."""
-    return s.r.snapshot(), s.w.snapshot(), s.x.snapshot()
-
-
-def only_changed(s, snaps, r=None, w=None, x=None):
-    """Asserts that nothing outside the given ranges (as for Stack.assert_only_changed) of
-    each stack changed since `snaps`."""
-    for stack, before, ranges in zip((s.r, s.w, s.x), snaps, (r, w, x)):
-        stack.assert_only_changed(before, **(ranges or {}))
-
-
-def guarded(s, call, r=None, w=None, x=None):
-    """call() with `only_changed` checked around it; returns its result."""
+def build(s, want, shape, sparse, write, e0=0, t0=0, fresh=False, **scratch):
+    """write(bases) fills runs reserved for the elements `want` after e0 elements and t0 terms, ptr[e0]
+    only when `fresh`, nothing else but the `scratch` ranges; checks them, returns write's answer."""
+    nelem, nnz = len(want), sum(len(t) for t, _ in want.values())
+    out = reserve(s.r, len(shape), e0 + nelem, t0 + nnz, sparse)
+    allowed = appended_runs(out, e0, t0, nelem, nnz, sparse)
+    allowed["i32"] += [(out.shape, len(shape)), (out.ptr + e0, int(fresh))]
+    s.r.i32[out.ptr + e0] = -1 if fresh else t0
     before = snap(s)
-    got = call()
-    only_changed(s, before, r, w, x)
+    got = write(out)
+    only_changed(s, before, r=allowed, **scratch)
+    assert s.r.i32[out.ptr + e0] == t0
+    assert_record(read_appended(s.r, out, e0, t0, nelem, nnz, shape, sparse), want)
     return got
 
 
-def run(s, number, allowed=None, /, *given, **args):
-    """Kernel `number` called by parameter name with the stacks' arrays (ri32 .. xf64), the
-    dicts `given` and `args` (the later ones win); nothing may change outside allowed =
-    dict(r=ranges, w=.., x=..) (as for only_changed)."""
-    merged = {f"{w}{t}": getattr(getattr(s, w), t) for w in "rwx" for t in ("i32", "i64", "f64")}
-    for d in given + (args,):
-        merged.update(d)
-    return guarded(s, lambda: call(number, **merged), **(allowed or {}))
-
-
-def assert_memory_error(setup, calls, kept):
-    """In a memory-capped child: after `setup`, every call in `calls` raises MemoryError and
-    the arrays named in `kept` stay as they were."""
-    code = [setup, f"kept = [a.copy() for a in ({kept},)]", "cap_address_space()"]
-    for c in calls:
-        code += ["try:", f"    {c}", f"    raise SystemExit('no MemoryError: {c[:40]}')", "except MemoryError:", "    pass"]
-    code += [f"assert all((a == b).all() for a, b in zip(({kept},), kept))", "print('ok')"]
-    done = run_capped("import numpy as np, fragments as F\n" + "\n".join(code))
-    assert done.stdout.strip() == "ok", done.stderr
-
-
 def read_appended(stack, bases, e0, t0, nelem, nnz, shape, sparse=False):
-    """The record that a build pass appended after e0 elements and t0 terms to the runs at
-    `bases` (ptr entries from e0 + 1, terms from t0, bfix and sp from e0), with its ptr
-    rebased to 0."""
+    """The record appended after e0 elements and t0 terms to the runs at `bases`, ptr rebased to 0."""
     stack.i32[bases.ptr + e0] = t0
-    ptr = stack.i32[bases.ptr + e0:bases.ptr + e0 + nelem + 1] - t0
-    sp = stack.i64[bases.sp + e0:bases.sp + e0 + nelem].copy() if sparse else None
-    return Record(shape, ptr, stack.i64[bases.nidxs + t0:bases.nidxs + t0 + nnz].copy(),
-                  stack.f64[bases.cof + t0:bases.cof + t0 + nnz].copy(),
-                  stack.f64[bases.bfix + e0:bases.bfix + e0 + nelem].copy(), sp)
+    return Record(shape, stack.i32[bases.ptr + e0:][:nelem + 1] - t0, stack.i64[bases.nidxs + t0:][:nnz].copy(),
+                  stack.f64[bases.cof + t0:][:nnz].copy(), stack.f64[bases.bfix + e0:][:nelem].copy(),
+                  stack.i64[bases.sp + e0:][:nelem].copy() if sparse else None)
 
 
 def appended_runs(bases, e0, t0, nelem, nnz, sparse=False):
-    """The ranges that a build pass appending nelem elements and nnz terms after e0 and t0
-    may write (ptr[0] excluded), for Stack.assert_only_changed."""
+    """The ranges that appending nelem elements and nnz terms after e0 and t0 writes (not ptr[e0])."""
     i64 = [(bases.nidxs + t0, nnz)] + ([(bases.sp + e0, nelem)] if sparse else [])
     return dict(i32=[(bases.ptr + e0 + 1, nelem)], i64=i64, f64=[(bases.cof + t0, nnz), (bases.bfix + e0, nelem)])
 
 
-# Records viewed around two chosen dimensions a < b of equal size (symmetric and triangular
-# parts): five blocks dim = (d0, d1, d2, d3, d4) of sizes before a, a, between, b, after b.
+# Records viewed around two dimensions a < b of equal size (symmetric and triangular parts):
+# blocks dim = (d0, .., d4), the sizes before a, of a, between them, of b, after b.
 
 def paired_case(rng, sparse, max_size=3):
-    """A random record of 2 .. 4 dimensions (sizes 1 .. max_size, now and then one of them
-    0) and two dimensions a < b of equal size."""
+    """A random record of 2 .. 4 dimensions (sizes 1 .. max_size, at times one 0), a < b of equal size."""
     nd = int(rng.integers(2, 5))
     shape = [int(s) for s in rng.integers(1, max_size + 1, size=nd)]
     if rng.random() < 0.15:
@@ -156,15 +134,11 @@ def paired_case(rng, sparse, max_size=3):
 
 
 def blocks(shape, a, b):
-    p = lambda part: int(np.prod(part, dtype=np.int64))
-    return [p(shape[:a]), shape[a], p(shape[a + 1:b]), shape[b], p(shape[b + 1:])]
+    return [int(np.prod(p, dtype=np.int64)) for p in (shape[:a], shape[a], shape[a + 1:b], shape[b], shape[b + 1:])]
 
 
 def block_strides(dim, last=1):
-    st = [0, 0, 0, 0, last]
-    for q in range(3, -1, -1):
-        st[q] = dim[q + 1] * st[q + 1]
-    return st
+    return [int(np.prod(dim[q + 1:], dtype=object)) * last for q in range(4)] + [last]
 
 
 def coordinates(L, dim, st):

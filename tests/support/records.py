@@ -1,8 +1,5 @@
-"""Expression records: a Python value, its layout on a stack, and its evaluation.
-
-A record of shape `shape` holds, per stored element k, the terms nidxs[ptr[k]:ptr[k+1]] ×
-cof[ptr[k]:ptr[k+1]] and the constant bfix[k]; a sparse record also lists the linear index
-sp[k] of each stored element (strictly increasing), the others being zero."""
+"""Expression records: stored element k holds the terms nidxs × cof [ptr[k]:ptr[k+1]] and the constant
+bfix[k]; a sparse one lists their strictly increasing linear indexes sp. Layout on a stack, evaluation."""
 from dataclasses import dataclass, make_dataclass
 from typing import Optional, Tuple
 
@@ -11,7 +8,6 @@ import numpy as np
 # Where a record's runs start on a stack (sp None: the run is not there).
 Bases = make_dataclass("Bases", ["shape", "ptr", "nidxs", "cof", "bfix", ("sp", Optional[int], None)])
 KIND = dict(shape="i32", ptr="i32", nidxs="i64", cof="f64", bfix="f64", sp="i64")
-TYPES = dict(ptr=np.int32, nidxs=np.int64, cof=np.float64, bfix=np.float64, sp=np.int64)
 
 
 @dataclass
@@ -25,7 +21,7 @@ class Record:
 
     def __post_init__(self):
         self.shape = tuple(int(s) for s in self.shape)
-        for name, dtype in TYPES.items():
+        for name, dtype in zip(("ptr", "nidxs", "cof", "bfix", "sp"), (np.int32, np.int64, float, float, np.int64)):
             if getattr(self, name) is not None:
                 setattr(self, name, np.asarray(getattr(self, name), dtype=dtype))
 
@@ -45,20 +41,16 @@ class Record:
 
 
 def random_record(rng, shape, sparse=False, max_terms=3, nvars=6, density=0.5, bar=0, zero_index=True):
-    """A random record of `shape`: each element gets 0..max_terms terms on scalar variables
-    1..nvars (and bar elements -1..-bar when bar > 0; index 0 when zero_index), with repeated
-    indexes allowed, random coefficients (some exactly 0) and random constants. A sparse
-    record keeps each element with probability `density`."""
+    """A random record: per element 0..max_terms terms on variables 1..nvars (-1..-bar too; 0 when
+    zero_index), indexes repeated, coefficients some 0; a sparse one keeps elements at `density`."""
     size = int(np.prod(shape, dtype=np.int64))
     sp = np.nonzero(rng.random(size) < density)[0] if sparse else None
-    nelem = len(sp) if sparse else size
-    ptr = np.concatenate([[0], np.cumsum(rng.integers(0, max_terms + 1, size=nelem))])
+    ptr = np.concatenate([[0], np.cumsum(rng.integers(0, max_terms + 1, size=len(sp) if sparse else size))])
     nidxs = rng.integers(-bar if bar else (0 if zero_index else 1), nvars + 1, size=ptr[-1])
-    if not zero_index:
-        nidxs[nidxs == 0] = 1
+    nidxs[nidxs == 0] = 0 if zero_index else 1
     cof = np.round(rng.normal(size=ptr[-1]), 3)
     cof[rng.random(ptr[-1]) < 0.1] = 0.0
-    return Record(shape, ptr, nidxs, cof, np.round(rng.normal(size=nelem), 3), sp)
+    return Record(shape, ptr, nidxs, cof, np.round(rng.normal(size=len(ptr) - 1), 3), sp)
 
 
 def lengths(nd, nelem, nnz, sparse):
@@ -73,16 +65,14 @@ def place(stack, rec):
 
 def reserve(stack, nd, nelem, nnz, sparse=False):
     """Reserves (junk-filled) runs for a record of the given counts and returns the bases."""
-    return Bases(**{f: None if n is None else stack._take(KIND[f], n)
-                    for f, n in lengths(nd, nelem, nnz, sparse).items()})
+    return Bases(**{f: n if n is None else stack._take(KIND[f], n) for f, n in lengths(nd, nelem, nnz, sparse).items()})
 
 
 def runs(bases, nd, nelem, nnz):
     """The (base, n) ranges of a record's runs per array, for Stack.assert_only_changed."""
     out = dict(i32=[], i64=[], f64=[])
     for f, n in lengths(nd, nelem, nnz, bases.sp is not None).items():
-        if n is not None:
-            out[KIND[f]].append((getattr(bases, f), n))
+        out[KIND[f]] += [] if n is None else [(getattr(bases, f), n)]
     return out
 
 
@@ -94,20 +84,16 @@ def read(stack, bases, nd, nelem, nnz, sparse=False, shape=None):
 
 
 def check(rec):
-    """Asserts the record's invariants: ptr starts at 0 and never decreases, sp strictly
-    increases inside the shape, a dense record stores every element."""
+    """Asserts the invariants: ptr from 0 up, sp strictly up inside the shape, a dense record whole."""
     assert len(rec.ptr) == rec.nelem + 1 and rec.ptr[0] == 0 and np.all(np.diff(rec.ptr) >= 0)
     assert len(rec.nidxs) == len(rec.cof) == rec.nnz
-    if rec.sparse:
-        assert np.all(np.diff(rec.sp) > 0) and (rec.nelem == 0 or (rec.sp[0] >= 0 and rec.sp[-1] < rec.size))
-    else:
-        assert rec.nelem == rec.size
+    assert np.all(np.diff(rec.sp) > 0) and np.all((rec.sp >= 0) & (rec.sp < rec.size)) if rec.sparse else \
+        rec.nelem == rec.size
 
 
 def values_of(nidxs, x, xbar=None):
     """The value of each native index: v > 0 is x[v-1], v < 0 is xbar[-v-1], 0 is 0."""
-    nidxs = np.asarray(nidxs, dtype=np.int64)
-    out = np.zeros(len(nidxs))
+    nidxs, out = np.asarray(nidxs, dtype=np.int64), np.zeros(len(nidxs))
     out[nidxs > 0] = np.asarray(x)[nidxs[nidxs > 0] - 1]
     if np.any(nidxs < 0):
         out[nidxs < 0] = np.asarray(xbar)[-nidxs[nidxs < 0] - 1]
@@ -117,16 +103,7 @@ def values_of(nidxs, x, xbar=None):
 def evaluate(rec, x, xbar=None):
     """The record's affine values at the point (x, xbar), as a dense array of its shape."""
     check(rec)
-    owner = np.repeat(np.arange(rec.nelem), np.diff(rec.ptr))
     out = np.zeros(rec.size)
-    out[rec.linear()] = np.bincount(owner, rec.cof * values_of(rec.nidxs, x, xbar), rec.nelem) + rec.bfix
+    out[rec.linear()] = np.bincount(np.repeat(np.arange(rec.nelem), np.diff(rec.ptr)),
+                                    rec.cof * values_of(rec.nidxs, x, xbar), rec.nelem) + rec.bfix
     return out.reshape(rec.shape)
-
-
-def dense(rec):
-    """The same expression as a dense record."""
-    if not rec.sparse:
-        return rec
-    counts, bfix = np.zeros(rec.size, dtype=np.int64), np.zeros(rec.size)
-    counts[rec.sp], bfix[rec.sp] = np.diff(rec.ptr), rec.bfix
-    return Record(rec.shape, np.concatenate([[0], np.cumsum(counts)]), rec.nidxs, rec.cof, bfix)

@@ -1,6 +1,5 @@
-"""The three work stacks: result (r), work (w) and scratch (x), each an int32, an int64 and a
-float64 array. Runs are reserved at increasing bases with junk between them, so that a kernel
-reading or writing outside its runs is caught."""
+"""The result (r), work (w) and scratch (x) stacks, each an int32, an int64 and a float64 array whose
+runs are reserved at increasing bases with junk between them: a kernel going outside them shows."""
 from functools import partialmethod
 
 import numpy as np
@@ -12,8 +11,7 @@ KINDS = {"i32": np.int32, "i64": np.int64, "f64": np.float64}
 
 class Stack:
     def __init__(self, size=4096, gap=3, stride=1):
-        """A `stride` other than 1 makes the arrays strided views (junk between elements; a
-        negative stride runs backwards through memory)."""
+        """Another `stride` makes the arrays strided views (junk between elements; < 0: backwards)."""
         self.gap, self.top = gap, dict.fromkeys(KINDS, gap)
         for name, dtype in KINDS.items():
             setattr(self, name, np.full(size * abs(stride), JUNK[dtype], dtype=dtype)[::stride])
@@ -39,8 +37,7 @@ class Stack:
     def assert_only_changed(self, snapshot, i32=(), i64=(), f64=()):
         """Fails if any entry outside the given (base, n) ranges differs from `snapshot`."""
         for name, ranges in (("i32", i32), ("i64", i64), ("f64", f64)):
-            now, before = getattr(self, name), snapshot[name]
-            mask = np.ones(len(now), dtype=bool)
+            now, before, mask = getattr(self, name), snapshot[name], np.ones(len(snapshot[name]), dtype=bool)
             for base, n in ranges:
                 mask[base:base + n] = False
             changed = np.nonzero(mask & (now != before) & ~(np.isnan(now) & np.isnan(before)))[0]
