@@ -3,11 +3,8 @@ against the sums of equal indexes), the condensed check, the plain copy and the 
 import numpy as np
 import pytest
 
-from support.buffers import i32
-from support.layout import assert_record, call, names, pad, put, run
-from support.products import elements
-from support.records import Record, random_record, read, reserve, runs
-from support.stacks import Stacks
+from support.layout import (Record, Stacks, assert_record, call, elements, i32, names, pad, put, random_record, read,
+                            reserve, run, runs)
 
 
 def check(rec, tol, init=1):

@@ -1,13 +1,10 @@
-"""Picks of elements by linear index and slices by a box of coordinates: the operand's elements at
-the picked indexes (an unstored one empty), or those in the box at their positions within it."""
+"""Picks by linear index and slices by a box: the elements at the indexes (an unstored one empty), or
+those in the box at their positions within it."""
 import numpy as np
 import pytest
 
-from support.buffers import i32, i64
-from support.layout import build, names, put, random_shape, run, some_record, strides
-from support.products import elements
-from support.records import Record
-from support.stacks import Stacks
+from support.layout import (Record, Stacks, build, coords, elements, i32, i64, names, nterms, put, random_shape, run,
+                            some_record, strides)
 
 
 @pytest.mark.parametrize("seed", range(80))
@@ -15,29 +12,26 @@ def test_pick_and_slice(seed):
     rng, sparse, stride = np.random.default_rng(400 + seed), bool(seed % 2), 1 + seed // 2 % 2
     shape = random_shape(rng, max_nd=3 + seed % 4 // 2, max_size=4)
     rec = some_record(rng, shape, sparse) if seed % 20 != 1 else Record(shape, [0], [], [], [], sp=[])
-    s, have, t0 = Stacks(stride=stride), elements(rec), int(rng.integers(0, 3))
-    W = names(put(s.w, rec, rng), "w") | dict(count=rec.nelem, rnnz=t0, nd=rec.nd, sparse=int(sparse), st=strides(shape))
+    s, have, t0, e0 = Stacks(stride=stride), elements(rec), int(rng.integers(0, 3)), int(rng.integers(0, 3))
     idxs = rng.integers(0, max(rec.size, 1), size=int(rng.integers(0, 7)) if rec.size else 0)
     if len(idxs) and rec.nelem:
         idxs[0] = rec.linear()[0]  # the first stored element
     want = {k: have.get(int(L), ([], 0.0)) for k, L in enumerate(idxs)}
-    W |= dict(idxs=i64(idxs, stride=stride), posbase=s.x.take_i32(len(idxs)))
-    if sparse:
-        assert run(s, 258, dict(x=dict(i32=[(W["posbase"], len(idxs))])), W) == t0 + sum(len(t) for t, _ in want.values())
+    W = names(put(s.w, rec, rng), "w") | dict(count=rec.nelem, rnnz=t0, nd=rec.nd, sparse=int(sparse), st=strides(
+        shape), idxs=i64(idxs, stride=stride), posbase=s.x.take_i32(len(idxs)), rnelem=e0)
+    if sparse:  # where each index is stored (-1: nowhere)
+        assert run(s, 258, dict(x=dict(i32=[(W["posbase"], len(idxs))])), W) == t0 + nterms(want)
         assert s.x.i32[W["posbase"]:][:len(idxs)].tolist() == [list(rec.sp).index(L) if L in rec.sp else -1 for L in idxs]
     assert build(s, want, (len(idxs),), False, lambda r: run(s, 259 if sparse else 257, False, W, names(r, "r")),
-                 t0=t0) == t0 + sum(len(t) for t, _ in want.values())
+                 t0=t0) == t0 + nterms(want)
     first = np.array([rng.integers(0, n + 1) for n in shape], dtype=np.int64)
     last = np.array([rng.integers(f, n + 1) for f, n in zip(first, shape)], dtype=np.int64)
-    rshape, want, e0 = tuple(int(v) for v in last - first), {}, int(rng.integers(0, 3)) * (seed % 3 > 0)
-    for L, element in elements(rec).items():
-        c = L // strides(shape) % np.maximum(shape, 1) - first
-        if np.all((c >= 0) & (c < rshape)):
-            want[int(c @ strides(rshape))] = element
-    nnz = t0 + sum(len(t) for t, _ in want.values())
-    W |= dict(first=i32(first, stride), last=i32(last, stride), rnelem=e0, rst=strides(rshape))
-    assert run(s, 261, None, W) == (e0 * sparse + len(want), nnz)  # a dense count does not add rnelem
-    assert build(s, want, rshape, sparse, lambda r: run(s, 263, False, W, names(r, "r")), e0, t0) == (e0 + len(want), nnz)
+    W |= dict(first=i32(first, stride), last=i32(last, stride), rst=strides(last - first))
+    want = {int((coords(L, shape) - first) @ W["rst"]): element for L, element in have.items()
+            if np.all((first <= coords(L, shape)) & (coords(L, shape) < last))}
+    assert run(s, 261, None, W) == (e0 * sparse + len(want), t0 + nterms(want))  # a dense count does not add rnelem
+    assert build(s, want, tuple(last - first), sparse, lambda r: run(s, 263, False, W, names(r, "r")), e0, t0) == (
+        e0 + len(want), t0 + nterms(want))
 
 
 def test_bisection_midpoint_beyond_32_bits():

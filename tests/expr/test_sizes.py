@@ -2,9 +2,7 @@
 import numpy as np
 import pytest
 
-from support.buffers import i32, i64
-from support.layout import block_strides, call, strides
-from support.stacks import Stack
+from support.layout import Stack, block_strides, call, i32, i64, strides
 
 BIG = 2**31 - 1
 
@@ -30,30 +28,27 @@ def test_strides_from_the_innermost_one_in_64_bits(shape, stride):
 def test_products_and_largest_of_runs(seed):
     rng, stack = np.random.default_rng(seed), Stack()
     sizes = rng.integers(-3, 3000, size=8)
-    base = stack.put_i32(sizes)
+    a = dict(base=stack.put_i32(sizes), wi32=stack.i32, ri32=stack.i32)
     for lo in range(-1, 9):
         for hi in range(0, 9):
-            a = dict(init=int(rng.integers(-3000, 3000)), base=base, wi32=stack.i32, ri32=stack.i32,
-                     count=hi, n=hi, dim=lo, after=lo, nd=hi, before=hi)
+            a |= dict(init=int(rng.integers(-3000, 3000)), count=hi, n=hi, dim=lo, after=lo, nd=hi, before=hi)
             prod = lambda first: a["init"] * int(np.prod(sizes[max(first, 0):hi], dtype=object))
-            assert {call(n, **a) for n in (272, 382, 388, 278, 318)} == {wrap(prod(0))} and call(369, **a) == wrap(prod(0), 64)
+            assert {call(n, **a) for n in (272, 382, 388, 278, 318)} == {wrap(prod(0))}
             assert {call(n, **a) for n in (275, 383, 389, 279)} == {wrap(prod(lo + 1))}
+            assert call(369, **a) == wrap(prod(0), 64)
             assert call(283, **a) == call(379, **a) == max([a["init"]] + sizes[:hi].tolist())
 
 
 def test_shape_copies():
     src = [4, 5, 6, 7, 8]
-    for c in range(0, 6):  # entries copied (leading), or the dimension dropped (trailing)
-        lead, trail = (src[:c] + [-1] * 6)[:6], [-1] * 6
-        trail[c:4] = src[c + 1:]
-        for n in (276, 385, 390, 366, 371, 287, 393, 386, 391, 394):
-            w, r, arr = Stack(stride=2), Stack(), i32([-1] * 6)
-            wbase, rbase, snap = w.put_i32(src), r.put_i32([-1] * 6), r.snapshot()
-            call(n, count=c, n=c, axis=c, skip=c, nd=5, ri32=r.i32, rbase=rbase, wbase=wbase, base=wbase, wi32=w.i32,
-                 resshape=arr, r=arr, shape=i32(src, 2))
-            got = arr if n in (287, 393, 394) else r.i32[rbase:rbase + 6]
-            assert got.tolist() == (trail if n in (386, 391, 394) else lead)
-            r.assert_only_changed(snap, i32=[(rbase, 6)])
+    for c, n in ((c, n) for c in range(6) for n in (276, 385, 390, 366, 371, 287, 393, 386, 391, 394)):
+        w, r, arr = Stack(stride=2), Stack(), i32([-1] * 6)  # entries copied, or dimension c dropped
+        wbase, rbase, snap = w.put_i32(src), r.put_i32([-1] * 6), r.snapshot()
+        call(n, count=c, n=c, axis=c, skip=c, nd=5, ri32=r.i32, rbase=rbase, wbase=wbase, base=wbase, wi32=w.i32,
+             resshape=arr, r=arr, shape=i32(src, 2))
+        want = ((src[:c] if n not in (386, 391, 394) else [-1] * c + src[c + 1:]) + [-1] * 6)[:6]
+        assert (arr if n in (287, 393, 394) else r.i32[rbase:rbase + 6]).tolist() == want
+        r.assert_only_changed(snap, i32=[(rbase, 6)])
 
 
 @pytest.mark.parametrize("n, args, want", [

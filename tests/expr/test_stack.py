@@ -3,11 +3,8 @@ or copied when already in order): each operand element at its stacked position."
 import numpy as np
 import pytest
 
-from support.buffers import JUNK, i32
-from support.layout import build, names, put, random_shape, run, some_record, strides
-from support.products import elements
-from support.records import read, reserve, runs
-from support.stacks import Stacks
+from support.layout import (JUNK, Stacks, build, elements, i32, names, put, random_shape, read, reserve, run, runs,
+                            some_record, strides)
 
 
 def listed(arrays):
@@ -32,19 +29,17 @@ def test_stacking(seed):
         shape=a(recs[0].shape), shapes=listed(a(r.shape) for r in recs))
     assert not any(run(s, 269, None, A, i=i) for i in range(n)) and run(s, 269, None, A, i=n - 1, mismatch=1)
     assert run(s, 269, None, A, i=0, nds=a([nd + 1]))  # another number of dimensions does not fit,
-    for k in set(range(nd)) - {dim}:  # nor another size outside dim
-        assert run(s, 269, None, A, i=0, shape_bases=a([s.w.put_i32(np.array(recs[0].shape) + np.eye(nd)[k])]))
+    assert all(run(s, 269, None, A, i=0, shape_bases=a([s.w.put_i32(np.add(recs[0].shape, np.eye(nd)[k]))]))
+               for k in set(range(nd)) - {dim})  # nor another size outside dim
     assert [run(s, k, None, A, total=init) for k in (270, 274, 271)] == [
         n if dim == nd else init + total, init + total, (init + count, 2 * init + nnz)]
     for k in (273, 287, 288):
         run(s, k, None, A)
     rshape = shape[:dim] + (total,) + shape[dim + 1:]
     assert A["offset"].tolist() == (np.cumsum(d1s) - d1s).tolist() and A["resshape"].tolist() == list(rshape[:nd]) + [-1]
-    want = {}
-    for i, r in enumerate(recs):  # operand element (o, j, q) goes to (o, offset + j, q) of the result
-        for L, element in elements(r).items():
-            o, j, q = divmod(L, d1s[i] * A["inner"])[0], L // A["inner"] % d1s[i], L % A["inner"]
-            want[int(((o * total + A["offset"][i] + j) * A["inner"] + q))] = element
+    inner = A["inner"]  # operand element (o, j, q) goes to (o, offset + j, q) of the result
+    want = {int((L // (d1 * inner) * total + off + L // inner % d1) * inner + L % inner): element
+            for r, d1, off in zip(recs, d1s, A["offset"]) for L, element in elements(r).items()}
     if all(not r.sparse for r in recs):
         build(s, want, rshape, False, lambda r: run(s, 277, False, A, names(r, "r"), total=total), fresh=True)
     g = reserve(s.x, 0, count, nnz, sparse=True)  # gathered on the scratch stack, unsorted

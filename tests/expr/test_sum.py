@@ -3,12 +3,9 @@ operand that stores it, in operand order, and the weighted sum of their constant
 import numpy as np
 import pytest
 
-from support.buffers import f64, i32
 from support.alloclimit import run_capped
-from support.layout import accumulate, build, names, put, random_shape, run, some_record
-from support.products import elements
-from support.records import Record
-from support.stacks import Stacks
+from support.layout import (Record, Stacks, accumulate, build, elements, f64, i32, names, nterms, put, random_shape,
+                            run, some_record)
 
 
 def weight(rng):
@@ -26,10 +23,7 @@ def test_sum_of_two(seed):
     shape = random_shape(rng)
     a, b = (some_record(rng, shape, sparse) for sparse in [(0, 0), (0, 1), (1, 1)][seed % 3])
     if seed % 6 == 1:  # 368 takes a sparse operand stored in any order too
-        perm = rng.permutation(b.nelem)
-        t = [b.terms(e) for e in perm]
-        b = Record(shape, np.cumsum([0] + [len(n) for n, _ in t]), np.concatenate([n for n, _ in t] + [np.zeros(0, int)]),
-                   np.concatenate([c for _, c in t] + [[]]), b.bfix[perm], b.sp[perm])
+        b.sp = rng.permutation(b.sp)
     if seed % 9 == 3:  # and a dense one without terms
         a = Record(shape, np.zeros(a.nelem + 1), [], [], a.bfix)
     ws, s = (weight(rng), weight(rng)), Stacks(2048, stride=1 + seed % 2)
@@ -40,24 +34,18 @@ def test_sum_of_two(seed):
         assert run(s, 370, None, A, rnelem=5) == 5 + len(want)
         build(s, want, shape, True, lambda r: run(s, 372, False, A, names(r, "r")), fresh=True)
     elif b.sparse:  # and copies the shape run
-        assert build(s, want, shape, False, lambda r: (run(s, 368, False, A, names(r, "r")), s.r.i32[r.shape:][:a.nd]
-                                                       .tolist()), fresh=True)[1] == list(shape)
-    else:
-        cut = int(rng.integers(0, a.nelem + 1))
-
-        def pieces(r, t=0):  # 367 in two pieces
-            for lo, hi in ((0, cut), (cut, a.nelem)):
-                t = run(s, 367, False, A, names(r, "r"), rnnz=t, rnelem=hi - lo, bfix_a=ba.bfix + lo, bfix_b=bb.bfix + lo,
-                        ptr_a=ba.ptr + lo, ptr_b=bb.ptr + lo, rbfix=r.bfix + lo, rptr=r.ptr + lo)
-            return t
-        assert build(s, want, shape, False, pieces) == a.nnz + b.nnz
+        build(s, want, shape, False, lambda r: run(s, 368, False, A, names(r, "r")), fresh=True, shaped=True)
+    else:  # appended after t0 terms (piece by piece, the caller shifts the bases)
+        t0 = int(rng.integers(0, 5))
+        assert build(s, want, shape, False, lambda r: run(s, 367, False, A, names(r, "r"), rnnz=t0), 0, t0) == t0 + nterms(
+            want)
 
 
 @pytest.mark.parametrize("seed", range(16))
 def test_sum_of_a_list(seed):
     rng = np.random.default_rng(300 + seed)
     shape = random_shape(rng)
-    ops = [some_record(rng, shape, bool(sp)) for sp in rng.random(int(rng.integers(0, 5))) < rng.random()]
+    ops = [some_record(rng, shape, sp or seed % 4 == 1) for sp in rng.random(int(rng.integers(0, 5))) < rng.random()]
     ws, init, stride, s = [weight(rng) for _ in ops], int(seed % 5 == 0), int(rng.choice([1, -1, 3])), Stacks(2048, stride=1 + seed % 2)
     bases, a, anydense = [put(s.w, r, rng) for r in ops], lambda v: i32(v, stride), bool(init or not all(r.sparse for r in ops))
     A = {f + "_base": a([getattr(b, f) for b in bases]) for f in ("ptr", "nidxs", "cof", "bfix")}
@@ -76,22 +64,14 @@ def test_sum_of_a_list(seed):
 def test_scratch_failures_write_nothing():
     # The list-sum cursors (taken before the operands' counts are read), a sparse slice's nd = 2**30
     # coordinates and the radix sort's scratch: each one too large to have, none writes anything.
-    done = run_capped("""import numpy as np, fragments as F
-s, n, o, st = np.zeros(4, np.int32), 1 << 28, np.ones(1, np.int32), np.ones(1, np.int64)
-r32, r64, rf, x = np.full(8, 5, np.int32), np.full(8, 5, np.int64), np.full(8, 5.0), np.full(16, 5, np.int32)
-w32, w64, wf = np.array([0, 1, 3, 0], np.int32), np.array([0, 1, 0, 0], np.int64), np.ones(4)
-kept = [a.copy() for a in (r32, r64, rf, x)]
-cap_address_space()
-for c in (lambda: F._c_closure_375(n, s, s, 0, 0, s, w64),
-          lambda: F._c_closure_378(0, s, s, n, s, s, s, 0, 0, rf, r32, r64, 0, 0, 0, 0, s, wf, wf, w32, w64),
-          lambda: F._c_closure_263(0, 1, s[:1], 1, 0, 0, o, 1 << 30, 1, 0, 0, 0, 0, rf, r32, r64, 0, 0, 0, st, 0, 2, st,
-                                   wf, w32, w64),
-          lambda: F._c_closure_381(0, 0, n, 4, 8, 0, 0, 4, s, w64, x)):
-    try:
-        c()
-        raise SystemExit("no MemoryError")
-    except MemoryError:
-        pass
-assert all((a == b).all() for a, b in zip((r32, r64, rf, x), kept))
-print("ok")""")
+    calls = ["375(n, s, s, 0, 0, s, w64)", "378(0, s, s, n, s, s, s, 0, 0, rf, r32, r64, 0, 0, 0, 0, s, wf, wf, w32, w64)",
+             "263(0, 1, s, 1, 0, 0, s, 1 << 30, 1, 0, 0, 0, 0, rf, r32, r64, 0, 0, 0, w64, 0, 2, w64, wf, w32, w64)",
+             "381(0, 0, n, 4, 8, 0, 0, 4, s, w64, r32)"]
+    done = run_capped("\n".join([
+        "import numpy as np, fragments as F", "s, n = np.zeros(4, np.int32), 1 << 28",
+        "r32, r64, rf = np.full(8, 5, np.int32), np.full(8, 5, np.int64), np.full(8, 5.0)",
+        "w32, w64, wf = np.array([0, 1, 3, 0], np.int32), np.array([1, 1, 0, 0], np.int64), np.ones(4)",
+        "kept = [a.copy() for a in (r32, r64, rf)]", "cap_address_space()"] + [
+        f"try:\n    F._c_closure_{c}\n    raise SystemExit('no MemoryError: {c[:3]}')\nexcept MemoryError:\n    pass"
+        for c in calls] + ["assert all((a == b).all() for a, b in zip((r32, r64, rf), kept))", "print('ok')"]))
     assert done.stdout.strip() == "ok", done.stderr

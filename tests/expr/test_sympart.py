@@ -4,19 +4,16 @@ diagonal unchanged."""
 import numpy as np
 import pytest
 
-from support.buffers import i32, i64
-from support.layout import block_strides, blocks, build, mirror, names, paired_case, put, run
-from support.products import elements
-from support.records import Record
-from support.stacks import Stacks
+from support.layout import (Record, Stacks, block_strides, blocks, build, elements, i32, i64, mirror, names,
+                            paired_case, put, run, some_record)
 
 
 @pytest.mark.parametrize("seed", range(60))
 def test_symmetric_part(seed):
     rng, sparse = np.random.default_rng(seed), bool(seed % 2)
     op, a, b = paired_case(rng, sparse)
-    s, d, (e0, t0), have, want = Stacks(4096, stride=1 + seed // 2 % 2), blocks(op.shape, a, b), map(int, rng.integers(0, 50, 2)), \
-        elements(op), {}
+    s, d, have, want, (e0, t0) = Stacks(stride=1 + seed // 2 % 2), blocks(op.shape, a, b), elements(op), {}, \
+        map(int, rng.integers(0, 50, 2))
     W, st = dict(dim=i32(d), stride=i64([-5, -5, -5, -5, 1]), rnelem=e0, rnnz=t0), block_strides(d)
     run(s, 406, None, W)
     assert W["stride"].tolist() == st
@@ -24,34 +21,33 @@ def test_symmetric_part(seed):
         M = int(mirror(L, d, st))
         parts, scale = [have[x] for x in dict.fromkeys((L, M)) if x in have], 0.5 if M != L else 1.0
         want[L] = ([(n, scale * c) for t, _ in parts for n, c in t], scale * sum(c for _, c in parts))
-    if not sparse:  # after `first` elements of another record, appended after e0 elements and t0 terms
-        first, lead = int(rng.integers(0, 4)), int(rng.integers(0, 7))
-        w = put(s.w, Record((first + op.nelem,), np.concatenate([np.linspace(0, lead, first + 1)[:-1], op.ptr + lead]),
-                            np.concatenate([rng.integers(1, 7, size=lead), op.nidxs]),
-                            np.concatenate([rng.normal(size=lead), op.cof]),
-                            np.concatenate([rng.normal(size=first), op.bfix])), rng)
-        rnnz = run(s, 412, None, W, wptr=w.ptr + first, init=2 * op.nnz)
+    if not sparse:  # after the elements of another record, appended after e0 elements and t0 terms
+        pre = some_record(rng, (int(rng.integers(0, 4)),), False)
+        w = put(s.w, Record((pre.nelem + op.nelem,), np.concatenate([pre.ptr[:-1], op.ptr + pre.nnz]),
+                            *(np.concatenate([getattr(pre, f), getattr(op, f)]) for f in ("nidxs", "cof", "bfix"))), rng)
+        rnnz = run(s, 412, None, W, wptr=w.ptr + pre.nelem, init=2 * op.nnz)
         # Either the operand's runs start at its first element, or the visit starts there.
-        start, shift = (first, 0) if rng.integers(0, 2) else (0, first)
-        assert rnnz == sum(len(t) for t, _ in want.values())
-        assert build(s, want, op.shape, False, lambda r: run(s, 413, False, names(w, "w"), names(r, "r"), W, first=start,
-                     wbfix=w.bfix + shift, wptr=w.ptr + shift), e0, t0) == (start + op.nelem, e0 + op.nelem, t0 + rnnz)
+        start, shift = (pre.nelem, 0) if rng.integers(0, 2) else (0, pre.nelem)
+        assert rnnz == sum(len(t) for t, _ in want.values()) and build(
+            s, want, op.shape, False, lambda r: run(s, 413, False, names(w, "w"), names(r, "r"), W, first=start,
+                                                    wbfix=w.bfix + shift, wptr=w.ptr + shift), e0, t0) == (
+            start + op.nelem, e0 + op.nelem, t0 + rnnz)
         return
     # Sparse: mirror indexes, identity, radix sort (a pass per block of more than one entry, in
     # sortidx order: now and then another order, checked up to the permutation), count, build.
     n, sortidx = op.nelem, (3, 2, 1, 0) if seed % 3 else tuple(int(v) for v in rng.choice(5, size=4, replace=False))
     W |= names(put(s.w, op, rng), "w") | dict(n=n, sortidx=i32(sortidx), tsp=s.w.take_i64(n), src=s.w.take_i32(n),
                                                dst=s.w.take_i32(n), cnt=s.w.take_i32(max(d[q] for q in sortidx) + 1))
-    W["base"] = W["src"]
     work = dict(w=dict(i32=[(W["src"], n), (W["dst"], n), (W["cnt"], max(d[q] for q in sortidx) + 1)],
                        i64=[(W["tsp"], n)]))
     for number in (409, 407, 408):
-        perm = run(s, number, work, W)
-    mirrors, order, ends = s.w.i64[W["tsp"]:][:n], np.arange(n), [W["src"], W["dst"]]
-    assert mirrors.tolist() == mirror(op.sp, d, st).tolist()
-    for q in (q for q in sortidx if d[q] > 1):
-        order, ends = order[np.argsort((mirrors[order] // st[q]) % d[q], kind="stable")], ends[::-1]
-    assert perm == tuple(ends) and s.w.i32[perm[0]:][:n].tolist() == order.tolist()
+        perm = run(s, number, work, W, base=W["src"])
+    mirrors, order, ends, counters = s.w.i64[W["tsp"]:][:n], np.arange(n), [W["src"], W["dst"]], []
+    for q in (q for q in sortidx if d[q] > 1):  # the counters end at each key's bucket end
+        key = (mirrors[order] // st[q]) % d[q]
+        order, ends, counters = order[np.argsort(key, kind="stable")], ends[::-1], [sum(key <= j) for j in range(d[q] + 1)]
+    assert mirrors.tolist() == mirror(op.sp, d, st).tolist() and perm == tuple(ends)
+    assert s.w.i32[perm[0]:][:n].tolist() == order.tolist() and s.w.i32[W["cnt"]:][:len(counters)].tolist() == counters
     if sortidx == (3, 2, 1, 0):
         W["perm"] = perm[0]
         assert run(s, 410, None, W) == (e0 + len(want), t0 + sum(len(t) for t, _ in want.values()))

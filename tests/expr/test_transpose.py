@@ -3,9 +3,7 @@ order, at its coordinates permuted."""
 import numpy as np
 import pytest
 
-from support.layout import build, names, put, random_shape, run, some_record, strides
-from support.products import elements
-from support.stacks import Stacks
+from support.layout import Stacks, build, coords, elements, names, put, random_shape, run, some_record, strides
 
 
 @pytest.mark.parametrize("seed", range(80))
@@ -15,9 +13,8 @@ def test_transposes_and_permutations_move_the_elements(seed):
     axes = (1, 0) if two else tuple(int(a) for a in rng.permutation(len(shape)))
     rec = some_record(rng, shape, seed % 8 == 0 or bool(rng.integers(0, 2)))  # one column ones sparse
     rshape, count, sparse = tuple(shape[a] for a in axes), rec.nelem, rec.sparse
-    want = {int((L // strides(shape) % np.maximum(shape, 1))[list(axes)] @ strides(rshape)): element
-            for L, element in elements(rec).items()}
-    s, e0, t0 = Stacks(stride=1 + seed // 2 % 2), int(rng.integers(0, 3)) * (not two), int(rng.integers(0, 4)) * (not two)
+    want = {int(coords(L, shape)[list(axes)] @ strides(rshape)): element for L, element in elements(rec).items()}
+    s, (e0, t0) = Stacks(stride=1 + seed // 2 % 2), (0, 0) if two else map(int, rng.integers(0, 4, size=2))
     W = names(put(s.w, rec, rng), "w") | dict(nd=rec.nd, count=count, rnelem=e0, rnnz=t0, dperm=np.argsort(axes).astype(
         np.int32), m=shape[0] if two else 0, n=shape[-1] if two else 0, sp=np.full(count, -5, np.int64))
     W |= dict(cntbase=s.x.take_i32(W["n"] + 1), permbase=s.x.take_i32(count))
@@ -30,5 +27,5 @@ def test_transposes_and_permutations_move_the_elements(seed):
                      0, t0) == (e0 + count, t0 + rec.nnz)
     else:
         W |= dict(shapebase=s.w.put_i32(rshape), stride=strides(rshape), dstride=strides(shape).astype(np.int32))
-        assert build(s, want, rshape, False, lambda r: run(s, 266, False, W, names(r, "r")), e0, t0) == (e0 + count,
-                                                                                                        t0 + rec.nnz)
+        assert build(s, want, rshape, False, lambda r: run(s, 266, False, W, names(r, "r")), e0, t0) == (
+            e0 + count, t0 + rec.nnz)

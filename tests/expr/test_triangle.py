@@ -4,10 +4,8 @@ positions (an unstored one empty)."""
 import numpy as np
 import pytest
 
-from support.buffers import i32
-from support.layout import block_strides, blocks, build, coordinates, names, pad, paired_case, put, run
-from support.products import elements
-from support.stacks import Stacks
+from support.layout import (Stacks, block_strides, blocks, build, coordinates, elements, i32, names, pad, paired_case,
+                            put, run)
 
 
 @pytest.mark.parametrize("seed", range(60))

@@ -1,21 +1,22 @@
-"""Helpers for the tests of the expression kernels: random records laid out at random bases with
-junk around them, kernel calls by parameter name with the stacks checked around them."""
+"""Helpers for the tests of the expression kernels (and what they use from the other helpers): random
+records laid out at random bases with junk around them, kernel calls by parameter name with the
+stacks checked around them, results checked element by element."""
 import numpy as np
 
+from .buffers import JUNK, f64, i32, i64  # noqa: F401
 from .kernels import call, kernel as k  # noqa: F401
-from .products import assert_elements
-from .records import Record, check, evaluate, place, random_record, reserve
+from .products import assert_elements, elements  # noqa: F401
+from .records import Record, check, evaluate, place, random_record, read, reserve, runs  # noqa: F401
+from .stacks import Stack, Stacks  # noqa: F401
 
 NVARS, NBAR = 6, 2
 
 
-def random_shape(rng, nd=None, max_nd=3, max_size=3):
-    """A random shape of nd (or 0 .. max_nd) dimensions, sizes 0 .. max_size."""
+def random_shape(rng, nd=None, max_nd=3, max_size=3):  # nd (or 0 .. max_nd) sizes 0 .. max_size
     return tuple(int(s) for s in rng.integers(0, max_size + 1, size=rng.integers(0, max_nd + 1) if nd is None else nd))
 
 
-def some_record(rng, shape, sparse):
-    """A random record with repeated and zero indexes, bar elements and zero coefficients."""
+def some_record(rng, shape, sparse):  # with repeated and zero indexes, bar elements, zero coefficients
     return random_record(rng, shape, sparse=sparse, bar=NBAR, density=rng.uniform(0.2, 0.9))
 
 
@@ -25,8 +26,7 @@ def pad(stack, rng, most=4):
         take(int(rng.integers(0, most + 1)))
 
 
-def put(stack, rec, rng):
-    """Lays `rec` out on `stack` at random bases; returns the bases."""
+def put(stack, rec, rng):  # `rec` laid out at random bases: its bases
     pad(stack, rng)
     return place(stack, rec)
 
@@ -37,13 +37,19 @@ def names(b, p):
     return {p + f: v[f] for f in v} | {p + f + "base": v[f] for f in v} | {f + "base": v[f] for f in v if p == "w"}
 
 
-def strides(shape):
-    """Row-major int64 strides of `shape` (last stride 1)."""
+def strides(shape):  # row-major, the last one 1
     return np.array([np.prod(shape[d + 1:], dtype=np.int64) for d in range(len(shape))], dtype=np.int64)
 
 
-def point(rng):
-    """A random point (x, xbar) for evaluate."""
+def coords(L, shape):  # the coordinates of linear index L
+    return L // strides(shape) % np.maximum(shape, 1)
+
+
+def nterms(want):  # the number of terms of the elements `want`
+    return sum(len(t) for t, _ in want.values())
+
+
+def point(rng):  # (x, xbar) for evaluate
     return rng.normal(size=NVARS), rng.normal(size=NBAR)
 
 
@@ -51,8 +57,7 @@ def value(rec, xs):
     return evaluate(rec, *xs)
 
 
-def snap(s):
-    """Snapshots of the result, work and scratch stacks of `s`."""
+def snap(s):  # of the result, work and scratch stacks
     return s.r.snapshot(), s.w.snapshot(), s.x.snapshot()
 
 
@@ -68,8 +73,7 @@ def run(s, number, allowed=None, /, *given, **args):
     merged = {f"{w}{t}": getattr(getattr(s, w), t) for w in "rwx" for t in ("i32", "i64", "f64")}
     for d in given + (args,):
         merged.update(d)
-    before = snap(s)
-    got = call(number, **merged)
+    before, got = snap(s), call(number, **merged)
     if allowed is not False:
         only_changed(s, before, **(allowed or {}))
     return got
@@ -89,18 +93,17 @@ def assert_record(rec, want):
     assert_elements(rec, want)
 
 
-def build(s, want, shape, sparse, write, e0=0, t0=0, fresh=False, **scratch):
-    """write(bases) fills runs reserved for the elements `want` after e0 elements and t0 terms, ptr[e0]
-    only when `fresh`, nothing else but the `scratch` ranges; checks them, returns write's answer."""
-    nelem, nnz = len(want), sum(len(t) for t, _ in want.values())
+def build(s, want, shape, sparse, write, e0=0, t0=0, fresh=False, shaped=False, **scratch):
+    """write(bases) fills runs reserved for the elements `want` after e0 elements and t0 terms (ptr[e0]
+    when `fresh`, the shape when `shaped`), nothing else but `scratch` ranges; returns its answer."""
+    nelem, nnz = len(want), nterms(want)
     out = reserve(s.r, len(shape), e0 + nelem, t0 + nnz, sparse)
     allowed = appended_runs(out, e0, t0, nelem, nnz, sparse)
     allowed["i32"] += [(out.shape, len(shape)), (out.ptr + e0, int(fresh))]
     s.r.i32[out.ptr + e0] = -1 if fresh else t0
-    before = snap(s)
-    got = write(out)
+    before, got = snap(s), write(out)
     only_changed(s, before, r=allowed, **scratch)
-    assert s.r.i32[out.ptr + e0] == t0
+    assert s.r.i32[out.ptr + e0] == t0 and (not shaped or s.r.i32[out.shape:][:len(shape)].tolist() == list(shape))
     assert_record(read_appended(s.r, out, e0, t0, nelem, nnz, shape, sparse), want)
     return got
 
@@ -141,12 +144,9 @@ def block_strides(dim, last=1):
     return [int(np.prod(dim[q + 1:], dtype=object)) * last for q in range(4)] + [last]
 
 
-def coordinates(L, dim, st):
-    """The five block coordinates of linear indexes L (an int64 array)."""
+def coordinates(L, dim, st):  # the five block coordinates of linear indexes L
     return [(np.asarray(L, dtype=np.int64) // max(s, 1)) % max(d, 1) for d, s in zip(dim, st)]
 
 
-def mirror(L, dim, st):
-    """The linear index of the element with block coordinates c1 and c3 exchanged."""
-    c = coordinates(L, dim, st)
-    return c[0] * st[0] + c[3] * st[1] + c[2] * st[2] + c[1] * st[3] + c[4] * st[4]
+def mirror(L, dim, st):  # the linear index with block coordinates c1 and c3 exchanged
+    return sum(coordinates(L, dim, st)[q] * s for q, s in zip((0, 3, 2, 1, 4), st))

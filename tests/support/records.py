@@ -31,12 +31,10 @@ class Record:
     sparse = property(lambda self: self.sp is not None)
     size = property(lambda self: int(np.prod(self.shape, dtype=np.int64)))
 
-    def terms(self, k):
-        """The (nidxs, cof) of stored element k."""
+    def terms(self, k):  # (nidxs, cof) of stored element k
         return self.nidxs[self.ptr[k]:self.ptr[k + 1]], self.cof[self.ptr[k]:self.ptr[k + 1]]
 
-    def linear(self):
-        """The linear index of every stored element."""
+    def linear(self):  # the linear index of every stored element
         return self.sp if self.sparse else np.arange(self.nelem, dtype=np.int64)
 
 
