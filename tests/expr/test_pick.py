@@ -1,5 +1,4 @@
-"""Picks by linear index and slices by a box: the elements at the indexes (an unstored one empty), or
-those in the box at their positions within it."""
+"""Picks by linear index and slices by a box: the elements picked (unstored ones empty) or in the box."""
 import numpy as np
 import pytest
 
@@ -21,11 +20,11 @@ def test_pick_and_slice(seed):
         shape), idxs=i64(idxs, stride=stride), posbase=s.x.take_i32(len(idxs)), rnelem=e0)
     if sparse:  # where each index is stored (-1: nowhere)
         assert run(s, 258, dict(x=dict(i32=[(W["posbase"], len(idxs))])), W) == t0 + nterms(want)
-        assert s.x.i32[W["posbase"]:][:len(idxs)].tolist() == [list(rec.sp).index(L) if L in rec.sp else -1 for L in idxs]
+        assert s.x.i32[W["posbase"]:][:len(idxs)].tolist() == [np.searchsorted(rec.sp, L) if L in rec.sp else -1
+                                                                for L in idxs]
     assert build(s, want, (len(idxs),), False, lambda r: run(s, 259 if sparse else 257, False, W, names(r, "r")),
                  t0=t0) == t0 + nterms(want)
-    first = np.array([rng.integers(0, n + 1) for n in shape], dtype=np.int64)
-    last = np.array([rng.integers(f, n + 1) for f, n in zip(first, shape)], dtype=np.int64)
+    first, last = np.sort(rng.integers(0, np.add(shape, 1), size=(2, len(shape))), axis=0)
     W |= dict(first=i32(first, stride), last=i32(last, stride), rst=strides(last - first))
     want = {int((coords(L, shape) - first) @ W["rst"]): element for L, element in have.items()
             if np.all((first <= coords(L, shape)) & (coords(L, shape) < last))}
@@ -36,8 +35,7 @@ def test_pick_and_slice(seed):
 
 def test_bisection_midpoint_beyond_32_bits():
     # count near 2**31 overflows a 32-bit lo + hi + 1; a stride-0 sp run holds 5 everywhere.
-    sp = np.lib.stride_tricks.as_strided(np.array([5], dtype=np.int64), shape=(2,), strides=(0,))
-    pos = i32([-9, -9, -9])
+    sp, pos = np.lib.stride_tricks.as_strided(np.array([5], dtype=np.int64), shape=(2,), strides=(0,)), i32([-9] * 3)
     assert run(Stacks(8), 258, None, idxs=i64([6, 5, 4]), count=2**31 - 1, ptrbase=0, rnnz=10, spbase=0, posbase=0,
                wi32=i32([0, 2]), wi64=sp, xi32=pos) == 12
     assert pos.tolist() == [-1, 0, -1]

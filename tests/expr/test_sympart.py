@@ -1,11 +1,9 @@
-"""Symmetric part (E + Eᵀ)/2 of a record over two dimensions of equal size, dense and sparse: per
-element its own terms halved, then its mirror's, and half the sum of the two constants; the
-diagonal unchanged."""
+"""Symmetric part (E + Eᵀ)/2 over two dimensions of equal size: own terms and the mirror's, halved."""
 import numpy as np
 import pytest
 
-from support.layout import (Record, Stacks, block_strides, blocks, build, elements, i32, i64, mirror, names,
-                            paired_case, put, run, some_record)
+from support.layout import (Stacks, block_strides, blocks, build, elements, i32, i64, mirror, names, nterms,
+                            paired_case, put, run)
 
 
 @pytest.mark.parametrize("seed", range(60))
@@ -21,17 +19,12 @@ def test_symmetric_part(seed):
         M = int(mirror(L, d, st))
         parts, scale = [have[x] for x in dict.fromkeys((L, M)) if x in have], 0.5 if M != L else 1.0
         want[L] = ([(n, scale * c) for t, _ in parts for n, c in t], scale * sum(c for _, c in parts))
-    if not sparse:  # after the elements of another record, appended after e0 elements and t0 terms
-        pre = some_record(rng, (int(rng.integers(0, 4)),), False)
-        w = put(s.w, Record((pre.nelem + op.nelem,), np.concatenate([pre.ptr[:-1], op.ptr + pre.nnz]),
-                            *(np.concatenate([getattr(pre, f), getattr(op, f)]) for f in ("nidxs", "cof", "bfix"))), rng)
-        rnnz = run(s, 412, None, W, wptr=w.ptr + pre.nelem, init=2 * op.nnz)
-        # Either the operand's runs start at its first element, or the visit starts there.
-        start, shift = (pre.nelem, 0) if rng.integers(0, 2) else (0, pre.nelem)
-        assert rnnz == sum(len(t) for t, _ in want.values()) and build(
-            s, want, op.shape, False, lambda r: run(s, 413, False, names(w, "w"), names(r, "r"), W, first=start,
-                                                    wbfix=w.bfix + shift, wptr=w.ptr + shift), e0, t0) == (
-            start + op.nelem, e0 + op.nelem, t0 + rnnz)
+    if not sparse:  # visited from element `first` on (ptr and bfix bases shifted back), appended after e0 and t0
+        w, first = put(s.w, op, rng), int(rng.integers(0, 4))
+        rnnz = run(s, 412, None, W, wptr=w.ptr, init=2 * op.nnz)
+        assert rnnz == nterms(want) and build(s, want, op.shape, False, lambda r: run(
+            s, 413, False, names(w, "w"), names(r, "r"), W, first=first, wbfix=w.bfix - first, wptr=w.ptr - first),
+            e0, t0) == (first + op.nelem, e0 + op.nelem, t0 + rnnz)
         return
     # Sparse: mirror indexes, identity, radix sort (a pass per block of more than one entry, in
     # sortidx order: now and then another order, checked up to the permutation), count, build.
@@ -45,10 +38,10 @@ def test_symmetric_part(seed):
     mirrors, order, ends, counters = s.w.i64[W["tsp"]:][:n], np.arange(n), [W["src"], W["dst"]], []
     for q in (q for q in sortidx if d[q] > 1):  # the counters end at each key's bucket end
         key = (mirrors[order] // st[q]) % d[q]
-        order, ends, counters = order[np.argsort(key, kind="stable")], ends[::-1], [sum(key <= j) for j in range(d[q] + 1)]
+        order, ends = order[np.argsort(key, kind="stable")], ends[::-1]
+        counters = [sum(key <= j) for j in range(d[q] + 1)]
     assert mirrors.tolist() == mirror(op.sp, d, st).tolist() and perm == tuple(ends)
     assert s.w.i32[perm[0]:][:n].tolist() == order.tolist() and s.w.i32[W["cnt"]:][:len(counters)].tolist() == counters
     if sortidx == (3, 2, 1, 0):
-        W["perm"] = perm[0]
-        assert run(s, 410, None, W) == (e0 + len(want), t0 + sum(len(t) for t, _ in want.values()))
-        build(s, want, op.shape, True, lambda r: run(s, 411, False, W, names(r, "r")), fresh=True)
+        assert run(s, 410, None, W, perm=perm[0]) == (e0 + len(want), t0 + nterms(want))
+        build(s, want, op.shape, True, lambda r: run(s, 411, False, W, names(r, "r"), perm=perm[0]), fresh=True)

@@ -1,5 +1,4 @@
-"""Transposes and permutations of the dimensions of records: each element, terms unchanged and in
-order, at its coordinates permuted."""
+"""Transposes and permutations of dimensions: each element, terms unchanged, at its permuted coordinates."""
 import numpy as np
 import pytest
 

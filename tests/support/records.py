@@ -1,5 +1,4 @@
-"""Expression records: stored element k holds the terms nidxs × cof [ptr[k]:ptr[k+1]] and the constant
-bfix[k]; a sparse one lists their strictly increasing linear indexes sp. Layout on a stack, evaluation."""
+"""Expression records (terms nidxs × cof [ptr[k]:ptr[k+1]], constants bfix, sp when sparse) on stacks."""
 from dataclasses import dataclass, make_dataclass
 from typing import Optional, Tuple
 
@@ -38,16 +37,15 @@ class Record:
         return self.sp if self.sparse else np.arange(self.nelem, dtype=np.int64)
 
 
+# A random record: per element 0..max_terms terms on variables 1..nvars (-1..-bar too; 0 when zero_index),
+# indexes repeated, coefficients some 0; a sparse one keeps elements at `density`.
 def random_record(rng, shape, sparse=False, max_terms=3, nvars=6, density=0.5, bar=0, zero_index=True):
-    """A random record: per element 0..max_terms terms on variables 1..nvars (-1..-bar too; 0 when
-    zero_index), indexes repeated, coefficients some 0; a sparse one keeps elements at `density`."""
     size = int(np.prod(shape, dtype=np.int64))
     sp = np.nonzero(rng.random(size) < density)[0] if sparse else None
     ptr = np.concatenate([[0], np.cumsum(rng.integers(0, max_terms + 1, size=len(sp) if sparse else size))])
     nidxs = rng.integers(-bar if bar else (0 if zero_index else 1), nvars + 1, size=ptr[-1])
     nidxs[nidxs == 0] = 0 if zero_index else 1
-    cof = np.round(rng.normal(size=ptr[-1]), 3)
-    cof[rng.random(ptr[-1]) < 0.1] = 0.0
+    cof = np.round(rng.normal(size=ptr[-1]), 3) * (rng.random(ptr[-1]) >= 0.1)
     return Record(shape, ptr, nidxs, cof, np.round(rng.normal(size=len(ptr) - 1), 3), sp)
 
 
@@ -55,42 +53,42 @@ def lengths(nd, nelem, nnz, sparse):
     return dict(shape=nd, ptr=nelem + 1, nidxs=nnz, cof=nnz, bfix=nelem, sp=nelem if sparse else None)
 
 
+# Lays `rec` out on `stack` (each run at its own fresh base) and returns the bases.
 def place(stack, rec):
-    """Lays `rec` out on `stack` (each run at its own fresh base) and returns the bases."""
     return Bases(**{f: None if getattr(rec, f) is None else stack._put(KIND[f], np.asarray(getattr(rec, f)))
                     for f in KIND})
 
 
+# Reserves (junk-filled) runs for a record of the given counts and returns the bases.
 def reserve(stack, nd, nelem, nnz, sparse=False):
-    """Reserves (junk-filled) runs for a record of the given counts and returns the bases."""
     return Bases(**{f: n if n is None else stack._take(KIND[f], n) for f, n in lengths(nd, nelem, nnz, sparse).items()})
 
 
+# The (base, n) ranges of a record's runs per array, for Stack.assert_only_changed.
 def runs(bases, nd, nelem, nnz):
-    """The (base, n) ranges of a record's runs per array, for Stack.assert_only_changed."""
     out = dict(i32=[], i64=[], f64=[])
     for f, n in lengths(nd, nelem, nnz, bases.sp is not None).items():
         out[KIND[f]] += [] if n is None else [(getattr(bases, f), n)]
     return out
 
 
+# Reads back the record whose runs start at `bases` (shape from the stack unless given).
 def read(stack, bases, nd, nelem, nnz, sparse=False, shape=None):
-    """Reads back the record whose runs start at `bases` (shape from the stack unless given)."""
     got = {f: getattr(stack, KIND[f])[getattr(bases, f):][:n].copy()
            for f, n in lengths(nd, nelem, nnz, sparse).items() if n is not None}
     return Record(**dict(got, shape=got["shape"] if shape is None else shape))
 
 
+# Asserts the invariants: ptr from 0 up, sp strictly up inside the shape, a dense record whole.
 def check(rec):
-    """Asserts the invariants: ptr from 0 up, sp strictly up inside the shape, a dense record whole."""
-    assert len(rec.ptr) == rec.nelem + 1 and rec.ptr[0] == 0 and np.all(np.diff(rec.ptr) >= 0)
-    assert len(rec.nidxs) == len(rec.cof) == rec.nnz
+    assert len(rec.ptr) == rec.nelem + 1 and rec.ptr[0] == 0 and np.all(np.diff(rec.ptr) >= 0) and len(rec.nidxs) == \
+        len(rec.cof) == rec.nnz
     assert np.all(np.diff(rec.sp) > 0) and np.all((rec.sp >= 0) & (rec.sp < rec.size)) if rec.sparse else \
         rec.nelem == rec.size
 
 
+# The value of each native index: v > 0 is x[v-1], v < 0 is xbar[-v-1], 0 is 0.
 def values_of(nidxs, x, xbar=None):
-    """The value of each native index: v > 0 is x[v-1], v < 0 is xbar[-v-1], 0 is 0."""
     nidxs, out = np.asarray(nidxs, dtype=np.int64), np.zeros(len(nidxs))
     out[nidxs > 0] = np.asarray(x)[nidxs[nidxs > 0] - 1]
     if np.any(nidxs < 0):
@@ -98,8 +96,8 @@ def values_of(nidxs, x, xbar=None):
     return out
 
 
+# The record's affine values at the point (x, xbar), as a dense array of its shape.
 def evaluate(rec, x, xbar=None):
-    """The record's affine values at the point (x, xbar), as a dense array of its shape."""
     check(rec)
     out = np.zeros(rec.size)
     out[rec.linear()] = np.bincount(np.repeat(np.arange(rec.nelem), np.diff(rec.ptr)),

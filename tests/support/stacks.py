@@ -1,5 +1,4 @@
-"""The result (r), work (w) and scratch (x) stacks, each an int32, an int64 and a float64 array whose
-runs are reserved at increasing bases with junk between them: a kernel going outside them shows."""
+"""The result (r), work (w) and scratch (x) stacks: int32, int64, float64 arrays with junk around runs."""
 from functools import partialmethod
 
 import numpy as np
@@ -10,8 +9,8 @@ KINDS = {"i32": np.int32, "i64": np.int64, "f64": np.float64}
 
 
 class Stack:
+    # Another `stride` makes the arrays strided views (junk between elements; < 0: backwards).
     def __init__(self, size=4096, gap=3, stride=1):
-        """Another `stride` makes the arrays strided views (junk between elements; < 0: backwards)."""
         self.gap, self.top = gap, dict.fromkeys(KINDS, gap)
         for name, dtype in KINDS.items():
             setattr(self, name, np.full(size * abs(stride), JUNK[dtype], dtype=dtype)[::stride])
@@ -23,9 +22,8 @@ class Stack:
         return base
 
     def _put(self, kind, values):
-        values = np.asarray(values).ravel()
-        base = self._take(kind, len(values))
-        getattr(self, kind)[base:base + len(values)] = values
+        base = self._take(kind, np.size(values))
+        getattr(self, kind)[base:base + np.size(values)] = np.ravel(values)
         return base
 
     take_i32, take_i64, take_f64 = map(partialmethod, (_take,) * 3, KINDS)
@@ -34,8 +32,8 @@ class Stack:
     def snapshot(self):
         return {name: getattr(self, name).copy() for name in KINDS}
 
+    # Fails if any entry outside the given (base, n) ranges differs from `snapshot`.
     def assert_only_changed(self, snapshot, i32=(), i64=(), f64=()):
-        """Fails if any entry outside the given (base, n) ranges differs from `snapshot`."""
         for name, ranges in (("i32", i32), ("i64", i64), ("f64", f64)):
             now, before, mask = getattr(self, name), snapshot[name], np.ones(len(snapshot[name]), dtype=bool)
             for base, n in ranges:
@@ -44,8 +42,6 @@ class Stack:
             assert len(changed) == 0, f"{name} written outside its runs at {changed[:10].tolist()}"
 
 
-class Stacks:
-    """The result, work and scratch stacks."""
-
+class Stacks:  # the result, work and scratch stacks
     def __init__(self, size=4096, gap=3, stride=1):
         self.r, self.w, self.x = (Stack(size, gap, stride) for _ in "rwx")
