@@ -21,10 +21,10 @@ def test_symmetric_part(seed):
         want[L] = ([(n, scale * c) for t, _ in parts for n, c in t], scale * sum(c for _, c in parts))
     if not sparse:  # visited from element `first` on (ptr and bfix bases shifted back), appended after e0 and t0
         w, first = put(s.w, op, rng), int(rng.integers(0, 4))
-        rnnz = run(s, 412, None, W, wptr=w.ptr, init=2 * op.nnz)
-        assert rnnz == nterms(want) and build(s, want, op.shape, False, lambda r: run(
+        assert run(s, 412, None, W, wptr=w.ptr, init=2 * op.nnz) == nterms(want)
+        assert build(s, want, op.shape, False, lambda r: run(
             s, 413, False, names(w, "w"), names(r, "r"), W, first=first, wbfix=w.bfix - first, wptr=w.ptr - first),
-            e0, t0) == (first + op.nelem, e0 + op.nelem, t0 + rnnz)
+            e0, t0) == (first + op.nelem, e0 + op.nelem, t0 + nterms(want))
         return
     # Sparse: mirror indexes, identity, radix sort (a pass per block of more than one entry, in
     # sortidx order: now and then another order, checked up to the permutation), count, build.
