@@ -6,7 +6,7 @@ import numpy as np
 
 from .kernels import call
 from .layout import appended_runs, only_changed, read_appended, snap
-from .records import Record, reserve, runs
+from .records import Record, element_terms, elements, reserve, runs  # noqa: F401
 
 # (a + 1, 2b; 0, a - c) with a, b, c the variables 1, 2, 3, held densely and sparsely.
 EXAMPLE_DENSE = Record((2, 2), [0, 1, 2, 2, 4], [1, 2, 1, 3], [1.0, 2.0, 1.0, -1.0], [1.0, 0.0, 0.0, 0.0])
@@ -108,16 +108,6 @@ def build(s, number, a, nelem, nnz, e0=0, t0=0, fresh=True, sparse=True, shape=(
 def stored_at(rec):
     """linear index -> stored element."""
     return {int(L): e for e, L in enumerate(rec.linear())}
-
-
-def element_terms(rec, e):
-    """[(nidx, cof), ...] of stored element e (None: no element)."""
-    return [] if e is None else list(zip(*(v.tolist() for v in rec.terms(e))))
-
-
-def elements(rec):
-    """linear index -> (terms, constant) of every stored element of rec."""
-    return {int(L): (element_terms(rec, e), float(rec.bfix[e])) for e, L in enumerate(rec.linear())}
 
 
 def product_items(m, n, p, left=False, diagonal=False):

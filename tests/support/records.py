@@ -103,3 +103,22 @@ def evaluate(rec, x, xbar=None):
     out[rec.linear()] = np.bincount(np.repeat(np.arange(rec.nelem), np.diff(rec.ptr)),
                                     rec.cof * values_of(rec.nidxs, x, xbar), rec.nelem) + rec.bfix
     return out.reshape(rec.shape)
+
+
+def element_terms(rec, e):
+    """[(nidx, cof), ...] of stored element e (None: no element)."""
+    return [] if e is None else list(zip(*(v.tolist() for v in rec.terms(e))))
+
+
+def elements(rec):
+    """linear index -> (terms, constant) of every stored element of rec."""
+    return {int(L): (element_terms(rec, e), float(rec.bfix[e])) for e, L in enumerate(rec.linear())}
+
+
+def assert_elements(rec, expected):  # exactly the expected elements, each with its terms in order
+    got = elements(rec)
+    assert sorted(got) == sorted(expected)
+    for e, (terms, constant) in expected.items():
+        assert [t[0] for t in got[e][0]] == [t[0] for t in terms], e
+        np.testing.assert_allclose([t[1] for t in got[e][0]], [t[1] for t in terms], rtol=1e-15, atol=0)
+        assert abs(got[e][1] - constant) <= 1e-12, e
