@@ -1,49 +1,33 @@
-"""Solver rows with a constant column and slacks, semidefinite term groups, bar element positions."""
+# Solver rows with a constant column and slacks, semidefinite term groups, bar element positions.
 import itertools
 
 import numpy as np
 import pytest
 
-import fragments as F
-from support.buffers import i32, i64
-from support.native_model import NOWHERE, SENTINEL, NativeModel, bar_value
-from support.records import Record, evaluate, place
-from support.stacks import Stack
+from shape._helpers import J, call, run
+from support.native_model import NativeModel, bar_value, record_args
+from support.records import Record, evaluate
 
 
-def build(model, rec, slack=None, constidx=None, start=0, stride=1):
-    """Runs the count, row and group kernels over rec; returns counts, rows and groups
-    as lists: rows[e] = [(subj, cof)], groups = [(b, dim, [(i, j, cof)])], ptr."""
-    st = Stack(stride=stride)
-    b, n = place(st, rec), rec.nelem
-    constidx = model.nscalar if constidx is None else constidx
-    counts = F._c_closure_53(1, 2, model.natbarvar_idx, n, b.nidxs, b.ptr, st.i32, st.i64, 3)
+def build(model, rec, slack=None, constidx=None, start=0):
+    # Runs the count, row and group kernels over rec; returns counts, rows[e] = [(subj, cof)],
+    # groups [(b, dim, [(i, j, cof)])] and both pointer lists.
+    w, n = dict(record_args(rec), **model.maps), rec.nelem
+    counts = run(53, ngroups=1, nscalar=2, nbar=3, nelem=n, **w)[0]
     ngroups, nscalar, nbar = counts[0] - 1, counts[1] - 2, counts[2] - 3
-    snap = st.snapshot()
     size = nscalar + n * (2 if slack is not None else 1)
-    subj, cof = i32(np.full(size + 1, NOWHERE), stride), np.full(size + 1, SENTINEL)
-    ptrb = i64([start] + [-1] * n, stride)
-    F._c_closure_54(b.bfix, constidx, cof, b.cof, n, b.nidxs, b.ptr, ptrb, st.f64, st.i32, st.i64,
-                    None if slack is None else i32(slack, stride), subj)
-    assert ptrb[n] - start == size and subj[size] == NOWHERE and cof[size] == SENTINEL
-    rows = [list(zip(subj[ptrb[e] - start:ptrb[e + 1] - start], cof[ptrb[e] - start:ptrb[e + 1] - start]))
-            for e in range(n)]
-    barsubj, matdim = (i32(np.full(ngroups + 1, NOWHERE), stride) for _ in range(2))
-    matnnz = i64(np.full(ngroups + 1, -1), stride)
-    matsubi, matsubj = (i32(np.full(nbar + 1, NOWHERE), stride) for _ in range(2))
-    matcof = np.full(nbar + 1, SENTINEL)
-    ptr = i64([0] + [-1] * n, stride)
-    assert F._c_closure_55(0, 0, barsubj, b.cof, matcof, matdim, matnnz, matsubi, matsubj, model.natbarvar_dim,
-                           model.natbarvar_i, model.natbarvar_idx, model.natbarvar_j, b.nidxs, n, ptr, b.ptr,
-                           st.f64, st.i32, st.i64) == (nbar, ngroups)
-    assert barsubj[ngroups] == NOWHERE and matnnz[ngroups] == -1 and matsubi[nbar] == NOWHERE
-    st.assert_only_changed(snap)
-    groups, m = [], 0
-    for g in range(ngroups):
-        k = slice(m, m + int(matnnz[g]))
-        groups.append((int(barsubj[g]), int(matdim[g]), list(zip(matsubi[k], matsubj[k], matcof[k]))))
-        m = k.stop
-    return counts, rows, groups, list(ptr), list(ptrb)
+    _, out = run(54, constidx=model.nscalar if constidx is None else constidx, cof=size + 1, nelem=n,
+                 ptrb=[start] + [J] * n, slack=slack, subj=size + 1, **w)
+    ptrb = out["ptrb"]
+    assert ptrb[n] - start == size and out["subj"][size] == out["cof"][size] == J
+    rows = [list(zip(out["subj"][a - start:b - start], out["cof"][a - start:b - start])) for a, b in zip(ptrb, ptrb[1:])]
+    result, out = run(55, m=0, g=0, barsubj=ngroups + 1, matcof=nbar + 1, matdim=ngroups + 1, matnnz=ngroups + 1,
+                      matsubi=nbar + 1, matsubj=nbar + 1, nelem=n, ptr=[0] + [J] * n, **w)
+    assert result == (nbar, ngroups) and all(v[-1] == J for a, v in out.items() if a != "ptr")
+    ends = np.cumsum([0] + out["matnnz"][:ngroups])
+    groups = [(out["barsubj"][g], out["matdim"][g], list(zip(*(out[a][ends[g]:ends[g + 1]] for a in
+                                                                 ("matsubi", "matsubj", "matcof"))))) for g in range(ngroups)]
+    return counts, rows, groups, out["ptr"], ptrb
 
 
 def test_worked_element_with_bar_terms_after_scalar_ones():
@@ -61,29 +45,24 @@ def test_rows_and_groups_reassemble_the_value(seed):
     rng = np.random.default_rng(seed)
     model = NativeModel()
     rec = model.random_record(rng, int(rng.integers(0, 10)))
-    n = rec.nelem
-    slack = rng.integers(0, 5, size=n) + model.nscalar + 1 if seed % 2 else None
-    counts, rows, groups, ptr, _ = build(model, rec, slack=slack, start=5 if seed in (2, 4) else 0,
-                                         stride=1 + seed % 3)
+    slack = rng.integers(0, 5, size=rec.nelem) + model.nscalar + 1 if seed % 2 else None
+    counts, rows, groups, ptr, _ = build(model, rec, slack=slack, start=5 if seed in (2, 4) else 0)
     # Groups: maximal runs of consecutive bar terms on one bar variable.
-    runs = [[(b, len(list(r))) for b, r in itertools.groupby(
-        int(model.natbarvar_idx[-1 - v]) if v < 0 else None for v in rec.terms(e)[0])] for e in range(n)]
-    runs = [[(b, c) for b, c in r if b is not None] for r in runs]
+    runs = [[(b, len(list(r))) for b, r in itertools.groupby(int(model.natbarvar_idx[-1 - v]) if v < 0 else None
+                                                             for v in rec.terms(e)[0]) if b is not None]
+            for e in range(rec.nelem)]
     assert counts == (1 + sum(map(len, runs)), 2 + int(np.sum(rec.nidxs > 0)), 3 + int(np.sum(rec.nidxs < 0)))
-    assert ptr == [0] + list(np.cumsum([len(r) for r in runs]))
+    assert ptr == np.cumsum([0] + [len(r) for r in runs]).tolist()
     assert [(b, d, len(e)) for b, d, e in groups] == [(b, model.natbarvar_dim[b], c) for r in runs for b, c in r]
-
     x, mats, xbar = model.random_point(rng)
-    xs = np.concatenate([x, [1.0], rng.normal(size=6)])  # the constant column holds 1
-    want = evaluate(rec, x, xbar)
-    it = iter(groups)
-    for e in range(n):
+    xs, want, it = np.concatenate([x, [1.0], rng.normal(size=6)]), evaluate(rec, x, xbar), iter(groups)  # 1 at constidx
+    for e in range(rec.nelem):
         v, c = rec.terms(e)
         tail = [(slack[e], -1.0)] if slack is not None else []
         assert rows[e] == [(model.nscalar, rec.bfix[e])] + list(zip(v[v > 0] - 1, c[v > 0])) + tail
         value = sum(cf * xs[j] for j, cf in rows[e]) + (xs[slack[e]] if slack is not None else 0.0)
         for b, dim, ents in (next(it) for _ in runs[e]):
-            value += bar_value(mats, model.natbarvar_dim, [b] * len(ents), *zip(*ents))
+            value += bar_value(mats, [b] * len(ents), *zip(*ents))
         assert np.isclose(value, want[e])
 
 
@@ -92,14 +71,12 @@ def test_rows_and_groups_reassemble_the_value(seed):
 def test_bar_element_positions_follow_the_layout(msize, nouter, nper, ncols):
     # Rows c .. msize - 1 of each of the first ncols columns, of variables laid out from 3.
     nvar, barsize = nouter * nper, msize * (msize + 1) // 2
-    idx, ii, jj = (np.full(3 + nvar * barsize, -1, np.int32) for _ in range(3))
-    ptr = i64(np.full(nvar + 1, 3), 2)
-    F._c_closure_3(barsize, msize, 0, nvar, ii, idx, jj, ptr, 0)
+    lay = dict(natbarvar_idx=np.full(3 + nvar * barsize, -1, np.int32), natbarvar_i=np.full(3 + nvar * barsize, -1, np.int32),
+               natbarvar_j=np.full(3 + nvar * barsize, -1, np.int32), natbarvar_ptr=np.full(nvar + 1, 3))
+    call(3, barsize=barsize, dim=msize, first=0, n=nvar, ptrpos=0, **lay)
     count = nvar * sum(msize - c for c in range(ncols))
-    out = i64(np.full(count + 1, -1), -2)
-    F._c_closure_46(msize, nouter, ncols, nper, ptr, out)
-    got = out[:count]
-    assert out[count] == -1 and len(set(got)) == count
-    assert list(zip(idx[got], ii[got], jj[got])) == [(o * nper + l, r, c) for o in range(nouter)
-                                                      for c in range(ncols) for r in range(c, msize)
-                                                      for l in range(nper)]
+    got = run(46, msize=msize, nouter=nouter, ncols=ncols, nper=nper, natbarvar_ptr=lay["natbarvar_ptr"],
+              nativeidxs=count + 1)[1]["nativeidxs"]
+    assert got[count] == J and len(set(got[:count])) == count
+    assert [(lay["natbarvar_idx"][p], lay["natbarvar_i"][p], lay["natbarvar_j"][p]) for p in got[:count]] == \
+        [(o * nper + l, r, c) for o in range(nouter) for c in range(ncols) for r in range(c, msize) for l in range(nper)]
