@@ -18,17 +18,32 @@ def typed(key, /, **args):
             for a, v in args.items()}
 
 
+def bare(values):
+    # the list without its trailing junk
+    values = list(values)
+    while values and values[-1] == J:
+        values.pop()
+    return values
+
+
 def run(key, /, **args):
-    # the kernel's result and the arrays it writes, as lists
+    # The kernel's result and the arrays it writes, as lists without their trailing junk: give an
+    # array one entry more than the kernel may write, and a write past its end shows.
     args = typed(key, **args)
-    return call(key, **args), {p.name: args[p.name].tolist() for p in info(key).params if p.written and p.name in args}
+    result = call(key, **args)
+    return result, {p.name: bare(args[p.name].tolist()) for p in info(key).params if p.written and p.name in args}
 
 
 def check(table):
-    # rows (kernel, arguments, result, {written array: its whole content after the call})
+    # rows (kernel, arguments, result, {written array: its content after the call})
     for key, args, result, want in table:
         got, out = run(key, **args)
-        assert (got, {a: out[a] for a in want}) == (result, {a: list(v) for a, v in want.items()}), (key, args)
+        assert (got, {a: out[a] for a in want}) == (result, {a: bare(v) for a, v in want.items()}), (key, args)
+
+
+def columns(rows, *names):
+    # {name: the column of rows}, rows being tuples
+    return {a: [r[k] for r in rows] for k, a in enumerate(names)}
 
 
 def wrap32(v):

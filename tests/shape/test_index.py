@@ -4,7 +4,7 @@ from types import SimpleNamespace
 
 import numpy as np
 
-from shape._helpers import J, check, k, prod, random_shape, row_major, run, wrap32
+from shape._helpers import J, bare, check, k, prod, random_shape, row_major, run, wrap32
 from support.buffers import i32
 
 
@@ -27,37 +27,45 @@ SIZES = {
     (182, 188): lambda d: d.init + sum(d.s[:d.n]),
     (189,): lambda d: P(d.s[d.axis + 1:], d.init),
 }
+# What the shape kernels write: (array, its content before, after). 27 sets the innermost
+# stride to 1, 30, 60 and 120 (64-bit) scale the one the caller sets.
+WRITES = {
+    160: lambda d, s: ("realshape", d.nd + 1, [v for v in s[:d.n] if v != 1]),
+    (167, 184): lambda d, s: ("rshape", d.nd + 1, s[:d.n]),
+    110: lambda d, s: ("ri32", d.off + d.nd + 1, [J] * d.off + s[:d.n]),
+    180: lambda d, s: ("shape", d.nd + 1, s[:d.after]),
+    181: lambda d, s: ("shape", d.nd + 1, [J] * d.after + [1] * (d.n - d.after)),
+    168: lambda d, s: ("rshape", s + [J], [1 if d.after <= j < d.before else v for j, v in enumerate(s)]),
+    57: lambda d, s: ("dim", [d.init, J], [P(s[:d.n], d.init)]),
+    58: lambda d, s: ("dim", [J, J, d.init, J], [J, J, P(s[d.after + 1:d.before], d.init)]),
+    59: lambda d, s: ("dim", [J] * 4 + [d.init, J], [J] * 4 + [P(s[d.after + 1:d.before], d.init)]),
+    27: lambda d, s: ("strides", d.strides, [wrap32(v) for v in row_major(s)]),
+    30: lambda d, s: ("strides", d.strides, [wrap32(d.last * v) for v in row_major(s)]),
+    120: lambda d, s: ("strides", d.strides, [d.last * v for v in row_major(s)]),
+    60: lambda d, s: ("stride", d.strides, [wrap32(d.last * v) for v in row_major(s)] if d.nd == 5 else d.strides[:-1]),
+}
 
 
 def test_size_products_shape_copies_and_stride_tables():
     rng = np.random.default_rng(1)
     for trial in range(300):
         s = random_shape(rng, 3, 40000, 90000) if trial % 10 == 0 else random_shape(rng, int(rng.integers(0, 6)), 0, 7)
-        nd, after = len(s), int(rng.integers(0, len(s) + 1))
-        d = SimpleNamespace(s=s, nd=nd, n=int(rng.integers(0, nd + 1)), after=after, off=int(rng.integers(0, 3)),
+        nd, after, last = len(s), int(rng.integers(0, len(s) + 1)), int(rng.integers(1, 4))
+        d = SimpleNamespace(s=s, nd=nd, n=int(rng.integers(after, nd + 1)), after=after, last=last,
                             before=int(rng.integers(after, nd + 1)), axis=int(rng.integers(-1, nd + 1)),
-                            skip=int(rng.integers(-1, nd + 1)), last=int(rng.integers(1, 4)),
+                            skip=int(rng.integers(-1, nd + 1)), off=int(rng.integers(0, 3)),
+                            strides=[J] * (nd - 1) + [last] * (nd > 0) + [J],
                             **{v: int(rng.integers(-3, 4)) for v in ("init", "pre", "post", "total")})
         args = dict(vars(d), ri32=[J] * d.off + s, sh=s[:after], dim=s, **dict.fromkeys(
             ("shape", "shape0", "rshape", "nds", "numnz", "sdims"), s))
-        for keys, want in SIZES.items():
-            for key in keys:
-                assert run(key, **args)[0] == want(d), (key, d)
-        real, head, tail = [v for v in s[:d.n] if v != 1], s[:d.n] + [J] * (nd + 1 - d.n), [J] * (nd + 1)
-        between, pad, strides = P(s[after + 1:d.before], d.init), max(d.n, after), [J] * (nd - 1) + [d.last] * (nd > 0)
-        for key, (name, given, want) in {  # 27 sets the innermost stride to 1, the others scale the caller's
-                160: ("realshape", tail, real + tail[len(real):]), 167: ("rshape", tail, head),
-                184: ("rshape", tail, head), 110: ("ri32", [J] * d.off + tail, [J] * d.off + head),
-                180: ("shape", tail, s[:after] + tail[after:]), 181: ("shape", tail, [J] * after + [1] * (pad - after) + tail[pad:]),
-                168: ("rshape", s + [J], [1 if after <= j < d.before else v for j, v in enumerate(s)] + [J]),
-                57: ("dim", [d.init, J], [P(s[:d.n], d.init), J]), 58: ("dim", [J, J, d.init, J], [J, J, between, J]),
-                59: ("dim", [J] * 4 + [d.init, J], [J] * 4 + [between, J]),
-                27: ("strides", strides + [J], [wrap32(v) for v in row_major(s)] + [J]),
-                30: ("strides", strides + [J], [wrap32(d.last * v) for v in row_major(s)] + [J]),
-                120: ("strides", strides + [J], [d.last * v for v in row_major(s)] + [J]),
-                60: ("stride", strides + [J], [wrap32(d.last * v) for v in row_major(s)] + [J])}.items():
-            if key != 60 or nd == 5:
-                assert run(key, **dict(args, **{name: given}))[1][name] == want, key
+        for table in (SIZES, WRITES):
+            for keys, want in table.items():
+                for key in keys if isinstance(keys, tuple) else (keys,):
+                    if table is SIZES:
+                        assert run(key, **args)[0] == want(d), (key, d)
+                    elif key != 60 or nd == 5:
+                        name, given, after_call = want(d, s)
+                        assert run(key, **dict(args, **{name: given}))[1][name] == bare(after_call), key
     for nd in (0, -1):  # 27 writes nothing, not even before the table
         strides = i32([J] * 3)
         k(27)(nd, i32([]), strides[2:])
@@ -66,22 +74,23 @@ def test_size_products_shape_copies_and_stride_tables():
 
 def test_examples():
     # Empty ranges read no shape; 33 takes every k strictly between after and before.
-    check([(32, dict(n=0, init=4, shape=None), 4, {}), (32, dict(n=-3, init=4, shape=None), 4, {}),
-           (161, dict(n=0, init=4, shape=None), 4, {}), (33, dict(after=2, init=4, before=3, shape=None), 4, {}),
-           (166, dict(init=4, after=5, before=1, shape=None), 4, {}), (50, dict(n=0, init=4, off=9, ri32=None), 4, {}),
-           (33, dict(after=0, init=1, before=3, shape=[2, 3, 4]), 12, {}), (187, dict(init=2, n=4, shape0=[3, 5]), 30, {}),
-           (122, dict(row=0, init=0, midxs=np.array([[69999, 69999, 1]], np.int32), nd=3, strides=[140000, 2, 1]),
-            69999 * 140000 + 139999, {}),
-           (127, dict(step=[3, 1], init=1 << 40, strides=[1 << 33, 1]), (1 << 40) + 3 * (1 << 33) + 1, {}),
-           (116, dict(index=[4, 0, 7], midx=np.full((2, 3), J, np.int32)), None, dict(midx=[[4, 0, 7], [J] * 3])),
-           (117, dict(i0=[1, 2], i1=[3, 4], i2=[5, 6], midxs=np.full((2, 3), J, np.int32, order="F")), None,
-            dict(midxs=[[1, 3, 5], [2, 4, 6]])),
-           (118, dict(i0=[1, 2], i1=[3, 4], midxs=np.full((2, 4), J, np.int32)[:, ::2]), None, dict(midxs=[[1, 3], [2, 4]]))])
+    empty = dict(n=0, init=4, after=2, before=3, off=9, shape=None, ri32=None)
+    check([(key, empty, 4, {}) for key in (32, 50, 161, 33)] + [
+        (32, dict(empty, n=-3), 4, {}), (166, dict(empty, after=5, before=1), 4, {}),
+        (33, dict(after=0, init=1, before=3, shape=[2, 3, 4]), 12, {}), (187, dict(init=2, n=4, shape0=[3, 5]), 30, {}),
+        (122, dict(row=0, init=0, midxs=np.array([[69999, 69999, 1]], np.int32), nd=3, strides=[140000, 2, 1]),
+         69999 * 140000 + 139999, {}),
+        (127, dict(step=[3, 1], init=1 << 40, strides=[1 << 33, 1]), (1 << 40) + 3 * (1 << 33) + 1, {}),
+        (116, dict(index=[4, 0, 7], midx=np.full((2, 3), J, np.int32)), None, dict(midx=[[4, 0, 7], [J] * 3])),
+        (117, dict(i0=[1, 2], i1=[3, 4], i2=[5, 6], midxs=np.full((2, 3), J, np.int32, order="F")), None,
+         dict(midxs=[[1, 3, 5], [2, 4, 6]])),
+        (118, dict(i0=[1, 2], i1=[3, 4], midxs=np.full((2, 4), J, np.int32)[:, ::2]), None,
+         dict(midxs=[[1, 3], [2, 4]]))])
 
 
 def test_linear_indexes_of_midxs_and_range_checks():
     # Range checks: True when flag is set or a coordinate lies outside [0, size); odd trials step
-    # one coordinate out of range.
+    # one coordinate out.
     rng = np.random.default_rng(122)
     for trial in range(40):
         s = random_shape(rng, int(rng.integers(1, 6)), 1, 7)
@@ -94,7 +103,7 @@ def test_linear_indexes_of_midxs_and_range_checks():
         assert run(122, row=0, **dict(d, nd=0))[0] == init
         assert run(126, **d)[0] == init + lin[0] and run(127, **d)[0] == init + lin[-1]
         nat = rng.permutation(prod(s)) - 3
-        assert run(121, idxs=count + 1, nativeidxs=nat, **d)[1]["idxs"] == nat[lin].tolist() + [J]
+        assert run(121, idxs=count + 1, nativeidxs=nat, **d)[1]["idxs"] == nat[lin].tolist()
         r, c = int(rng.integers(0, count)), int(rng.integers(0, len(s)))
         m[r, c] = (-1, s[c])[r % 2] if trial % 2 else m[r, c]
         assert run(119, flag=0, **d)[0] is run(124, idxs=m[:, c], flag=0, shape=s[c:])[0] is bool(trial % 2)
