@@ -12,49 +12,23 @@ from support.records import Record
 EXAMPLE = Record((2,), [0, 4, 4], [3, -1, 0, 5], [1.5, 2.0, 3.0, 4.5], [0.0, 1.0])
 
 
-@pytest.mark.parametrize("seed", range(4))
-def test_compressed_rows_hold_each_rows_scalar_terms_in_order(seed):
-    rng = np.random.default_rng(seed)
-    rec = NativeModel().random_record(rng, int(rng.integers(0, 12))) if seed else EXAMPLE
-    start, n, w = [0, 0, 3, 7][seed], rec.nelem, record_args(rec)
-    terms = [(v - 1, x) for e in range(n) for v, x in zip(*rec.terms(e)) if v > 0]
-    counts = run(16, n=n, rptrb=[start] + [0] * n + [J], **w)[1]["rptrb"]
-    assert counts == [start] + [int(np.sum(rec.terms(e)[0] > 0)) for e in range(n)]
-    assert run(17, n=n, rptrb=counts + [J])[1]["rptrb"] == np.cumsum(counts).tolist()
-    assert run(18, pos=start, n=n, rcof=start + len(terms) + 1, rsubj=start + len(terms) + 1, **w) == (
-        start + len(terms), {a: bare([J] * start + v) for a, v in columns(terms, "rsubj", "rcof").items()})
-
-
 def test_row_and_slack_examples():
     # Row pointers that go back: each row its own terms; n <= 0 writes nothing, even where the entry
     # before ptr would make a run. Row 0 has a slack (scalar variable 2), row 1 none, row 2 a bar element.
+    # Dense rows: terms on one variable add up, variables without a term stay untouched, also when the
+    # next row starts with one.
     w = record_args(Record((3,), [2, 4, 0, 4], EXAMPLE.nidxs, EXAMPLE.cof, [0.0] * 3))
+    dense = record_args(Record((3,), [0, 4, 6, 7], [-3, 1, 1, 3, 2, 2, 3], [9, 1, 2, 4, 0.5, 0.25, 7], [0.0] * 3))
     w0 = dict(cofbase=0, nidxsbase=0, ptrbase=1, wf64=[2.0], wi32=[1, 0], wi64=[5])
     slacks = dict(conidxs=[0, 1, 2, 0], natconmap_slackidx=[3, 0, -2], n=3)  # conidxs past n is ignored
     check([(18, dict(pos=0, n=3, rcof=4, rsubj=4, **w), 3, dict(rsubj=[4, 2, 4], rcof=[4.5, 1.5, 4.5])),
            (18, dict(pos=0, n=-1, rcof=1, rsubj=1, **w0), 0, dict(rsubj=[], rcof=[])),
            (17, dict(n=0, rptrb=[4, 9]), None, dict(rptrb=[4, 9])), (19, dict(init=1, **slacks), 2, {}),
-           (20, dict(cc=3, ii=3, jj=3, pos=1, **slacks), 2, dict(cc=[J, -1.0], ii=[J, 0], jj=[J, 2]))] +
+           (20, dict(cc=3, ii=3, jj=3, pos=1, **slacks), 2, dict(cc=[J, -1.0], ii=[J, 0], jj=[J, 2])),
+           (21, dict(cof=11, pos=1, n=3, varidxs=[0, 1, 2], **dense), 10, {"cof": [J, 3, J, 4, J, 0.75, J, J, J, 7]})] +
           [(22, dict(n=n, varidxs_=v, flag=flag), want, {}) for v, n, flag, want in (  # strict increase
               ([1, 4, 9], 3, 1, True), ([1, 4, 4], 3, 1, False), ([9, 4, 1], 1, 1, True), ([9, 4, 1], 1, 0, False),
               ([], 0, 3, True), ([1, 2, 3], 3, 0, False), ([5, 1, 9], 2, 1, False), ([1, 5, 2], 2, 1, True))])
-
-
-def test_dense_rows_against_numpy():
-    # Terms on one variable add up; variables without a term stay untouched, also when the next row
-    # starts with one.
-    for seed in range(6):
-        rng = np.random.default_rng(seed)
-        rec = NativeModel(nscalar=8).random_record(rng, int(rng.integers(0, 10)))
-        order = np.lexsort((rec.nidxs, np.repeat(np.arange(rec.nelem), np.diff(rec.ptr))))  # by row, then index
-        rec = Record(rec.shape, rec.ptr, rec.nidxs[order], rec.cof[order], rec.bfix)
-        varidxs, pos = np.sort(rng.choice(10, size=rng.integers(0, 8), replace=False)), int(rng.integers(0, 5))
-        if seed < 2:
-            rec, varidxs = [Record((2,), [0, 4, 6], [-3, 1, 1, 3, 2, 2], [9.0, 1.0, 2.0, 4.0, 0.5, 0.25], [0.0, 0.0]),
-                            Record((2,), [0, 1, 2], [1, 3], [1.0, 2.0], [0.0, 0.0])][seed], [[0, 1, 2], [0, 2]][seed]
-        want = [c[v == x + 1].sum() if x + 1 in v else J for v, c in map(rec.terms, range(rec.nelem)) for x in varidxs]
-        end, out = run(21, cof=pos + len(want) + 1, pos=pos, n=rec.nelem, varidxs=varidxs, **record_args(rec))
-        assert (end, out["cof"]) == (pos + len(want), bare([J] * pos + want))
 
 
 def solver_rows(model, rec, slack=None, constidx=6, start=0):
@@ -62,7 +36,9 @@ def solver_rows(model, rec, slack=None, constidx=6, start=0):
     # and groups (b, dim, [(i, j, cof)]) that it returns: a group is a maximal run of consecutive
     # bar terms on one bar variable, wherever it stands in the element, and an entry off the
     # diagonal carries half its coefficient. The term census (24) and the term lists (25, 26) over
-    # all of rec's terms hold its scalar terms and its groups' entries.
+    # all of rec's terms hold its scalar terms and its groups' entries, and so do compressed rows
+    # (16 counts, 17 running pointers, 18 fill) of the scalar terms alone, row by row. Dense rows
+    # (21) of the record with each row's terms in increasing index order sum each variable's terms.
     rows, groups, ptr, (idx, ii, jj) = [], [], [0], (model.natbarvar_idx, model.natbarvar_i, model.natbarvar_j)
     for e in range(rec.nelem):
         v, c = rec.terms(e)
@@ -83,6 +59,16 @@ def solver_rows(model, rec, slack=None, constidx=6, start=0):
         columns([(b, d, len(e)) for b, d, e in groups], "barsubj", "matdim", "matnnz"), ptr=ptr,
         **columns([t[1:] for t in ents], "matsubi", "matsubj", "matcof")))
     assert run(24, nscalar=2, n=rec.nnz, nbar=5, **w)[0] == (2 + len(scalar), 5 + len(ents))
+    order = np.lexsort((rec.nidxs, np.repeat(np.arange(n), np.diff(rec.ptr))))
+    srec, varidxs = Record(rec.shape, rec.ptr, rec.nidxs[order], rec.cof[order], rec.bfix), [0, 2, 3, 5]
+    dense = [c[v == x + 1].sum() if x + 1 in v else J for v, c in map(srec.terms, range(n)) for x in varidxs]
+    assert run(21, cof=start + len(dense) + 1, pos=start, n=n, varidxs=varidxs, **record_args(srec)) == (
+        start + len(dense), dict(cof=bare([J] * start + dense)))
+    counts = [len(r) - 1 - (slack is not None) for r in rows]
+    assert run(16, n=n, rptrb=[start] + [0] * n + [J], **w)[1]["rptrb"] == [start] + counts
+    assert run(17, n=n, rptrb=[start] + counts + [J])[1]["rptrb"] == np.cumsum([start] + counts).tolist()
+    assert run(18, pos=start, n=n, rcof=start + len(scalar) + 1, rsubj=start + len(scalar) + 1, **w) == (
+        start + len(scalar), {a: bare([J] * start + v) for a, v in columns(scalar, "rsubj", "rcof").items()})
     assert run(25, n=rec.nnz, **w)[1] == columns(scalar, "subj", "cof")
     assert run(26, n=rec.nnz, **w)[1] == columns(ents, "subj", "subk", "subl", "val")
     return rows, groups
