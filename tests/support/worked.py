@@ -1,0 +1,31 @@
+# Worked examples as table rows (kernel, arguments, result, arrays after the call): the
+# arguments are plain Python values, typed as the stubs type each parameter, and every row
+# runs twice, on unit-stride arrays and on reversed strided views with junk in the gaps.
+import numpy as np
+import pytest
+
+from .buffers import arr
+from .kernels import call, info, label
+
+DTYPES = {"I32": np.int32, "I64": np.int64, "F64": np.float64}
+
+
+def typed(p, v, stride=1):
+    # A list becomes an array of parameter p's element type (a list of rows, a matrix).
+    if not (p.is_array and isinstance(v, list)):
+        return v
+    return arr(v, DTYPES[p.elem], stride).reshape(np.shape(v)) if p.kind == "mat" else arr(v, DTYPES[p.elem], stride)
+
+
+def run(number, args, result, after, stride=1):
+    args = {p.name: typed(p, args[p.name], stride) for p in info(number).params if p.name in args}
+    assert call(number, **args) == result
+    for name, want in after.items():
+        assert np.asarray(args[name]).tolist() == want, name
+
+
+def table(rows):
+    """Parametrizes a test (number, args, result, after, stride) over the rows, in both layouts."""
+    cases = [(*row, s) for row in rows for s in (1, -2)]
+    return pytest.mark.parametrize("number, args, result, after, stride", cases,
+                                   ids=["%s s%d" % (label(c[0]), c[-1]) for c in cases])
