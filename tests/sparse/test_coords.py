@@ -1,119 +1,72 @@
-"""Coordinate lists and dense matrices: listing, zero dropping, scatter, extents, pointers, blocks."""
+# Coordinate lists and dense matrices: listing, zero dropping, scatter, extents, pointers, blocks.
 import numpy as np
 import pytest
 
-from support.buffers import JUNK, f64, i32, i64
-from support.layout import k
+from support.buffers import f64, i32, i64
+from support.kernels import kernel as k
+from support.worked import run, table
 
-STRIDES = [1, 2, -1, 3]
-J32, J64, JF = JUNK[np.int32], JUNK[np.int64], JUNK[np.float64]
-
-
-def wrap32(v):
-    return (int(v) + 2**31) % 2**32 - 2**31
-
-
-@pytest.mark.parametrize("how", ["C", "F", "strided"])
-def test_dense_round_trip_matches_numpy(how):
-    rng = np.random.default_rng(469)
-    for trial in range(16):
-        nrows, ncols = (int(v) for v in rng.integers(0, 7, size=2))
-        dense = rng.normal(size=(nrows, ncols))
-        mask = rng.random(size=dense.shape) < 0.5
-        dense[mask] = rng.choice([0.0, -0.0], size=int(mask.sum()))
-        data = {"C": dense.copy(), "F": np.asfortranarray(dense)}.get(how)
-        if data is None:  # a strided view with reversed columns into a junk array
-            data = np.full((2 * nrows + 1, 3 * ncols + 1), JF)[1::2, ::-3][:nrows, :ncols]
-            data[...] = dense
-        stride, pos, total = STRIDES[trial % 4], int(rng.integers(0, 4)), nrows * ncols
-        size = pos + total + 2
-        subi, subj, val = i32([J32] * size, stride), i32([J32] * size, stride), f64([JF] * size, stride)
-        assert k(469)(data, nrows, ncols, pos, subi, subj, val) == pos + total  # every cell, zeros included
-        rows, cols = np.divmod(np.arange(total), max(ncols, 1))
-        assert list(subi) == [J32] * pos + list(rows) + [J32] * 2 and list(subj[pos:pos + total]) == list(cols)
-        assert np.array_equal(val[pos:pos + total], dense.ravel()) and list(val[pos + total:]) == [JF] * 2
-        pi, pj = i32([J32] * size, -stride), i32([J32] * size, -stride)
-        assert k(473)(nrows, ncols, pos, pi, pj) == pos + total
-        assert np.array_equal(pi, subi) and np.array_equal(pj, subj)
-        nnz = int(np.count_nonzero(dense))
-        assert k(475)(7, val[pos:pos + total]) == 7 + nnz
-        si, sj, sv = i32([J32] * (nnz + 1)), i32([J32] * (nnz + 1)), f64([JF] * (nnz + 1))
-        assert k(476)(1, si, subi[pos:pos + total], sj, subj[pos:pos + total], sv, val[pos:pos + total]) == 1 + nnz
-        nzi, nzj = np.nonzero(dense)
-        assert np.array_equal(si[1:], nzi) and np.array_equal(sj[1:], nzj) and np.array_equal(sv[1:], dense[nzi, nzj])
-        ptrb = i64([J64] * (nrows + 1), stride)
-        assert k(477)(nrows, nnz, 0, ptrb, si[1:]) == nnz
-        assert np.array_equal(ptrb[:nrows], np.searchsorted(nzi, np.arange(nrows))) and ptrb[nrows] == J64
-        r = f64([0.0] * total, stride)
-        k(478)(ncols, r, si[1:], sj[1:], sv[1:])
-        assert np.array_equal(r.reshape(nrows, ncols), dense)
+INF, NAN, BIG = float("inf"), float("nan"), 2**31 - 1
+ROWS = [
+    # Range checks: 0 and the last index are inside, -1 and the size outside, entries past nnz not read.
+    (474, dict(m=3, n=2, nnz=3, flag=0, subi_=[0, 2, 1, 5], subj_=[1, 0, 1, -1]), False, {}),
+    (474, dict(m=3, n=2, nnz=2, flag=0, subi_=[0, 3], subj_=[1, 0]), True, {}),
+    (474, dict(m=3, n=2, nnz=2, flag=0, subi_=[-1, 2], subj_=[1, 0]), True, {}),
+    (474, dict(m=3, n=2, nnz=2, flag=0, subi_=[2, 2], subj_=[0, 2]), True, {}),
+    (474, dict(m=3, n=2, nnz=2, flag=0, subi_=[2, 0], subj_=[-1, 0]), True, {}),
+    (474, dict(m=3, n=2, nnz=0, flag=5, subi_=[], subj_=[]), True, {}),
+    (470, dict(maxi=-1, maxj=5, n=3, subi=[2, 7, 1, 9], subj=[0, 3, 4, 9]), (7, 5), {}),
+    (471, dict(maxi=3, maxj=-1, n=0, subi=[9], subj=[9]), (3, -1), {}),
+    (467, dict(init=5, idims=[1, 2, BIG, 9], n=3), -2**31 + 7, {}),  # 32-bit wrapping
+    (468, dict(init=5, jdims=[1, 2, 3], n=0), 5, {}),
+    (466, dict(n=2, off=1, msubi=[5, BIG, 7], ioff=1, joff=-3, subi=[0] * 4, subj=[0] * 4), None,
+     dict(subi=[0, 6, -2**31, 0], subj=[0, 2, BIG - 3, 0])),
+    (472, dict(data=[9, 1, 2, 3, 4, 5, 6, 9], nrows=2, ncols=3, newdata=[0] * 9, pos=1, ld=3), 7,
+     dict(newdata=[1, 4, 0, 2, 5, 0, 3, 6, 0])),
+    # Zeros of either sign and NaN dropped, infinities kept; counts wrap.
+    (475, dict(init=0, val_=[0.0, -0.0, NAN, -1.5, INF, 2.0, -INF, 0.0]), 4, {}),
+    (475, dict(init=BIG, val_=[1.0, 0.0]), -2**31, {}),
+    (476, dict(pos=2, subi=[9] * 7, subi_=list(range(8)), subj=[9] * 7, subj_=list(range(10, 18)), val=[9] * 7,
+               val_=[0.0, -0.0, NAN, -1.5, INF, 2.0, -INF, 0.0]), 6,
+     dict(subi=[9, 9, 3, 4, 5, 6, 9], subj=[9, 9, 13, 14, 15, 16, 9], val=[9, 9, -1.5, INF, 2.0, -INF, 9])),
+    (478, dict(ncols=2, r=[7] * 4, subi=[1, 1, 0], subj=[0, 0, 1], val=[1, 2, 3]), None, dict(r=[7, 3, 2, 7])),
+    # Row pointers: an entry of another row stops the advance; `end` bounds it; p starts anywhere.
+    (477, dict(n=3, end=3, p=0, ptrb=[9] * 4, subi=[0, 0, 2]), 3, dict(ptrb=[0, 2, 2, 9])),
+    (477, dict(n=4, end=6, p=1, ptrb=[9] * 4, subi=[9, 0, 2, 1, 3, 3]), 3, dict(ptrb=[1, 2, 2, 3])),
+    (477, dict(n=2, end=1, p=0, ptrb=[9] * 2, subi=[0, 0, 2]), 1, dict(ptrb=[0, 1])),
+]
 
 
-def test_drop_zeros_count_and_row_pointers():
-    vals = [0.0, -0.0, np.nan, -1.5, np.inf, 2.0, -np.inf, 0.0]  # zeros and NaN dropped
-    keep = [3, 4, 5, 6]
-    assert k(475)(0, f64(vals, -2)) == 4
-    assert k(475)(2**31 - 1, f64(vals)) == wrap32(2**31 + 3)
-    si, sj, sv = i32([J32] * 6), i32([J32] * 6), f64([JF] * 6)
-    assert k(476)(2, si, i32(range(8), 2), sj, i32(range(10, 18), -1), sv, f64(vals, 3)) == 6
-    assert list(si) == [J32, J32] + keep and list(sj[2:]) == [10 + j for j in keep]
-    assert list(sv[2:]) == [vals[j] for j in keep]
-    assert k(476)(5, si, i32([]), sj, i32([]), sv, f64([])) == 5
-    r = f64([7.0] * 4, -2)
-    k(478)(2, r, i32([1, 1, 0]), i32([0, 0, 1], 2), f64([1.0, 2.0, 3.0]))  # the later of two entries wins
-    assert list(r) == [7.0, 3.0, 2.0, 7.0]
-    # An entry of another row stops the advance; `end` bounds it; p starts anywhere.
-    for args, ret, ptrb in [((3, 3, 0), 3, [0, 2, 2]), ((4, 6, 1), 3, [1, 2, 2, 3]), ((2, 1, 0), 1, [0, 1])]:
-        got = i64([J64] * len(ptrb))
-        assert k(477)(*args, got, i32([9, 0, 2, 1, 3, 3] if args[2] else [0, 0, 2])) == ret and list(got) == ptrb
-    assert k(477)(0, 5, 4, i64([]), i32([])) == 4
-
-
-def test_extents_and_range_checks():
-    rng = np.random.default_rng(470)
-    for trial in range(30):
-        n = int(rng.integers(0, 12))
-        subi, subj = rng.integers(-3, 9, size=n), rng.integers(-3, 9, size=n)
-        maxi, maxj, m, nc = (int(v) for v in rng.integers(-2, 9, size=4))
-        for kernel in (470, 471):
-            assert k(kernel)(maxi, maxj, n, i32(subi, STRIDES[trial % 4]), i32(subj)) == \
-                (max([maxi, *subi]), max([maxj, *subj]))
-        bad = bool(np.any((subi < 0) | (subi >= m) | (subj < 0) | (subj >= nc)))
-        assert k(474)(m, nc, n, 0, i32(subi), i32(subj, -1)) == bad
-        assert k(474)(m, nc, n, 3, i32(subi), i32(subj)) is True
-
-
-def test_block_to_column_major():
-    rng = np.random.default_rng(472)
-    for trial in range(20):
-        nrows, ncols = (int(v) for v in rng.integers(0, 6, size=2))
-        ld, pos = nrows + int(rng.integers(0, 3)), int(rng.integers(0, 5))
-        data = rng.normal(size=pos + nrows * ncols + 2)
-        newdata = f64([JF] * max(ld * ncols, 1), STRIDES[trial % 4])
-        assert k(472)(f64(data, -STRIDES[trial % 4]), nrows, ncols, newdata, pos, ld) == pos + nrows * ncols
-        expected = np.full(max(ld * ncols, 1), JF)
-        expected[:ld * ncols].reshape(ncols, ld)[:, :nrows] = data[pos:pos + nrows * ncols].reshape(nrows, ncols).T
-        assert np.array_equal(newdata, expected)
-
-
-def test_shifted_diagonal_and_block_totals():
-    rng = np.random.default_rng(466)
-    for trial in range(20):
-        n, off = int(rng.integers(0, 8)), int(rng.integers(0, 4))
-        msubi = rng.integers(0, 50, size=n)
-        ioff, joff = (int(v) for v in rng.integers(-5, 20, size=2))
-        subi, subj = i32([J32] * (n + off + 1), STRIDES[trial % 4]), i32([J32] * (n + off + 1))
-        k(466)(n, off, i32(msubi, -1), ioff, joff, subi, subj)
-        assert list(subi) == [J32] * off + list(msubi + ioff) + [J32]
-        assert list(subj) == [J32] * off + list(msubi + joff) + [J32]
-        dims = rng.integers(0, 2**30, size=int(rng.integers(0, 8)))
-        n, init = int(rng.integers(0, len(dims) + 1)), int(rng.integers(-9, 9))
-        for kernel in (467, 468):  # 32-bit wrapping
-            assert k(kernel)(init, i32(dims, STRIDES[trial % 4]), n) == wrap32(init + dims[:n].sum())
-    assert k(466)(1, 0, i32([2**31 - 1]), 1, 0, subi, subj) is None and subi[0] == -2**31
+@table(ROWS)
+def test_worked_examples(number, args, result, after, stride):
+    run(number, args, result, after, stride)
 
 
 def test_shifted_diagonal_takes_both_coordinates_from_msubi_as_passed_when_it_is_subi():
-    d, subj = i32([1, 2]), i32([J32] * 2)
+    d, subj = i32([1, 2]), i32([-5] * 2)
     k(466)(2, 0, d, 10, 100, d, subj)
     assert (list(d), list(subj)) == ([11, 12], [101, 102])
+
+
+@pytest.mark.parametrize("seed", range(12))
+def test_dense_and_coordinate_lists_round_trip(seed):
+    rng, s = np.random.default_rng(seed), [1, 2, -1, 3][seed % 4]
+    nrows, ncols, pos = (int(v) for v in rng.integers(0, [7, 7, 4]))
+    dense = rng.normal(size=(nrows, ncols)) * (rng.random((nrows, ncols)) < 0.5)  # zeros of either sign
+    total, (nzi, nzj), pad = nrows * ncols, np.nonzero(dense), [-5] * pos
+    subi, subj, val, pi, pj = (a([-5] * (pos + total + 2), s) for a in (i32, i32, f64, i32, i32))
+    assert k(469)([dense, np.asfortranarray(dense)][seed % 2], nrows, ncols, pos, subi, subj, val) == pos + total
+    assert k(473)(nrows, ncols, pos, pi, pj) == pos + total
+    rows, cols = np.divmod(np.arange(total), max(ncols, 1))
+    for a, want in ((subi, rows), (subj, cols), (val, dense.ravel()), (pi, rows), (pj, cols)):
+        assert list(a) == pad + list(want) + [-5] * 2
+    subi, subj, val, nnz = subi[pos:pos + total], subj[pos:pos + total], val[pos:pos + total], len(nzi)
+    assert k(475)(7, val) == 7 + nnz
+    si, sj, sv = (a([-5] * (nnz + 1), -s) for a in (i32, i32, f64))
+    assert k(476)(1, si, subi, sj, subj, sv, val) == 1 + nnz
+    assert (list(si), list(sj), list(sv)) == ([-5, *nzi], [-5, *nzj], [-5, *dense[nzi, nzj]])
+    ptrb, r = i64([-5] * (nrows + 1), s), f64([0.0] * total, s)
+    assert k(477)(nrows, nnz, 0, ptrb, si[1:]) == nnz
+    assert list(ptrb) == list(np.searchsorted(nzi, np.arange(nrows))) + [-5]
+    k(478)(ncols, r, si[1:], sj[1:], sv[1:])
+    assert np.array_equal(r.reshape(nrows, ncols), dense)
