@@ -1,0 +1,298 @@
+# Set and bound kernels against NumPy and Python models: bound unions and scatters, shape
+# products and index conversions, five-group folds, stack fills, the buffer merge, order and
+# range checks, index sets, interleaving; worked examples as table rows.
+from math import prod
+
+import numpy as np
+import pytest
+
+from support.buffers import f64, i32, i64
+from support.kernels import call, kernel as k
+from support.worked import run, table
+
+SHAPE, ONES = [2, 3, 4], [1] * 5
+
+
+def objects(items):
+    a = np.empty(len(items), dtype=object)
+    a[:] = items
+    return a
+
+
+ROWS = [
+    (238, dict(count=4), 4, {}),  # absent bound lists are empty
+    (239, dict(inst=np.zeros((0, 2), np.int32)), None, {}),
+    (242, dict(nrows=2, ncols=3, pos=1, lb=[[1, 2, 3], [4, 5, 6]], lval=[9] * 8, ub=[[7, 8, 9], [0, 1, 2]],
+               uval=[9] * 8), 7, dict(lval=[9, 1, 2, 3, 4, 5, 6, 9], uval=[9, 7, 8, 9, 0, 1, 2, 9])),
+    (242, dict(nrows=0, ncols=3, pos=5, lb=[[1, 2, 3]], ub=[[1, 2, 3]]), 5, {}),
+    (240, dict(ncols=3, lval=[9] * 7, subi=[1, 0, 1], subj=[2, 0, 0], v=[5, 6, 7]), None,
+     dict(lval=[6, 9, 9, 7, 9, 5, 9])),
+    (241, dict(ncols=2, subi=[2, 0], subj=[1, 1], uval=[9] * 6, v=[5, 6]), None, dict(uval=[9, 6, 9, 9, 9, 5])),
+    (243, dict(inst=[[9, 9]] * 3, msubi=[5, 6], msubj=[8, 7]), None, dict(inst=[[5, 8], [6, 7], [9, 9]])),
+    # Products over leading axes, axes strictly between two, a box's sides; 32 bits wrap, 64 bits for int64 results.
+    (215, dict(init=7, n=2, resshape=SHAPE), 42, {}),
+    (216, dict(init=2, start=0, end=3, resshape=SHAPE), 24, {}),
+    (216, dict(init=7, start=2**31 - 1, end=-2**31), 7, {}),  # start + 1 does not wrap
+    (216, dict(init=7, start=1, end=2, resshape=[9]), 7, {}),
+    (220, dict(firsta=[1, 0, 5], lasta=[3, 3, 9], n=2, init=-1), -6, {}),
+    (220, dict(firsta=[0, 0], lasta=[65536, 65537], n=2, init=1), 65536, {}),
+    (219, dict(idxa=[1, 2, 3], init=5, n=2, strides=[2**32 + 3, -1, 7]), 6, {}),  # low 32 bits of the strides
+    (219, dict(idxa=[65536], init=1, n=1, strides=[65536]), 1, {}),
+    (237, dict(dims=[70000, 70000], init=3), 3 * 4_900_000_000, {}),
+    (244, dict(dim=[3, -2], init=5), -30, {}),
+    (451, dict(dims_=[2**31 - 1] * 3, init=5), (5 * (2**31 - 1) ** 3 + 2**63) % 2**64 - 2**63, {}),
+    # Index conversions; linear indexes are row-major.
+    (230, dict(key=[1, 2, 3], init=1, shape=SHAPE), 23, {}),
+    (231, dict(dest=[0] * 3, lin=77, shape=SHAPE), None, dict(dest=[6, 1, 1])),  # outermost axis not reduced
+    (233, dict(lin=-5, res=[0] * 3, shape=SHAPE), None, dict(res=[0, -1, -1])),  # division truncates
+    (232, dict(k=[-1] * 3, n=1, lin=23, shape=SHAPE), 23, dict(k=[-1] * 3)),
+    (232, dict(k=[-1] * 3, n=-4, lin=23, shape=SHAPE), 23, dict(k=[-1] * 3)),
+    (231, dict(dest=[7], lin=5, shape=[]), None, dict(dest=[7])),  # no axes: nothing to write
+    (231, dict(dest=[7] * 3, lin=17, shape=[2, 0, 4]), None, dict(dest=[4, 0, 1])),  # size 0 divides as 1
+    (231, dict(dest=[7] * 3, lin=-2**63, shape=[1, -1, -1]), None, dict(dest=[0, 0, 0])),  # quotient wraps
+    (232, dict(k=[0, 0], n=2, lin=-2**63, shape=[1, -1]), -2**63, {}),
+    (221, dict(firsta=[1, 1], lasta=[3, 3], nativeidxs=list(range(100, 112)), nd=2, shape=[3, 4],
+               sliceidxs=[0] * 5, n=4), None, dict(sliceidxs=[105, 106, 109, 110, 0])),
+    # Five-group folds multiply shape[0], [2] or [4] by the sizes before, between or after two axes.
+    (224, dict(n=2, dim=[2, 3, 5], shape=ONES), None, dict(shape=[6, 1, 1, 1, 1])),
+    (225, dict(start=0, end=3, dim=[2, 3, 5, 7], shape=ONES), None, dict(shape=[1, 1, 15, 1, 1])),
+    (225, dict(start=2, end=3, dim=[2, 3, 5, 7], shape=ONES), None, dict(shape=ONES)),
+    (226, dict(start=1, dim=[2, 3, 5, 7], end=4, shape=ONES), None, dict(shape=[1, 1, 1, 1, 35])),
+    (228, dict(dim=[1, 2, 1, 2, 1], pos=1, nativeidxs=[9, 10, 11, 12], nidxs=[0] * 5, stride=[0, 2, 0, 1, 0], upper=0),
+     4, dict(nidxs=[10, 11, 11, 12, 0])),
+    (211, dict(nrows=2, ncols=1, shape=[[5, 5]] * 3), None, dict(shape=[[1, 5], [1, 5], [5, 5]])),
+    (213, dict(row=1, shape=[[5] * 3] * 2, shpi=[7, 8]), None, dict(shape=[[5] * 3, [7, 8, 5]])),
+    (214, dict(col=1, n=2, resshape=[1, 2, 3], shape=[[1, 2], [3, 4], [5, 6]]), None, dict(resshape=[1, 8, 3])),
+    # Stack fills of n entries (n + 1 zeros for an empty ptr run); n <= 0 or flag 0 writes nothing.
+    (248, dict(n=3, ri32=[9] * 6, off=2, shape=[1, 2, 3, 4]), None, dict(ri32=[9, 9, 1, 2, 3, 9])),
+    (249, dict(flag=-2, ri64=[9] * 4, off=1, sparsity=[7, 8]), None, dict(ri64=[9, 7, 8, 9])),
+    (250, dict(bfix=[1.5, 2.5, 3.5], n=2, off=1, rf64=[9] * 4), None, dict(rf64=[9, 1.5, 2.5, 9])),
+    (251, dict(n=2, ri32=[9] * 5, off=1), None, dict(ri32=[9, 0, 0, 0, 9])),
+    (251, dict(n=-1, ri32=[5] * 4, off=0), None, dict(ri32=[5] * 4)),
+    (248, dict(n=0, ri32=[5] * 4, off=1), None, dict(ri32=[5] * 4)),
+    (249, dict(flag=0, ri64=[3], off=0, sparsity=[4]), None, dict(ri64=[3])),
+    # Index sets, first rows and columns, row indexes of entries, constant runs, term counts.
+    (235, dict(r=[9] * 4, set1=[3, 1, 4]), None, dict(r=[3, 1, 4, 9])),
+    (236, dict(r=[9] * 6, set1=[3, 1, 4], set2=[1, 5]), None, dict(r=[9, 9, 9, 1, 5, 9])),
+    (236, dict(r=[9] * 2, set2=[7]), None, dict(r=[7, 9])),  # no first set: the second goes first
+    (246, dict(idxs=[[0] * 2] * 4, indexes=[5, 6, 7]), None, dict(idxs=[[5, 0], [6, 0], [7, 0], [0, 0]])),
+    (247, dict(idxs=[[0] * 4] * 2, indexes=[8, 9]), None, dict(idxs=[[8, 9, 0, 0], [0] * 4])),
+    (202, dict(n=3, off=1, ptrb_=[0, 2, 2, 3, 9], tmp_subi=[9] * 5), None, dict(tmp_subi=[9, 0, 0, 2, 9])),
+    (201, dict(bfix=[1, 2, 3], bfix_=[10, 20, 30], n=2), None, dict(bfix=[11, 22, 3])),
+    (203, dict(bfix=[1, 2, 3], bfix_=[10, 20, 30], n=2), None, dict(bfix=[11, 22, 3])),
+    (203, dict(bfix=[1, 2], n=2), None, dict(bfix=[1, 2])),  # nothing to add
+    (204, dict(bfix=[1, 2, 3], n=2, resbfix=[9] * 3), None, dict(resbfix=[1, 2, 9])),
+    (204, dict(n=2, resbfix=[9] * 2), None, dict(resbfix=[9] * 2)),
+    (256, dict(idxs=[2, 0, 2], ptrbase=1, count=4, wi32=[9, 0, 3, 3, 7]), 15, {}),  # terms of 2, 0 and 2 again
+    # Interleaving: entry s of list k at s * nlists + k for s below the size product (1 without axes).
+    (217, dict(nlists=2, nativeidxs=[9] * 7, nd=1, nidxlist=objects([i32([1, 2, 3, 0]), i32([4, 5, 6, 0], -2)]),
+               resshape=[3]), None, dict(nativeidxs=[1, 4, 2, 5, 3, 6, 9])),
+    (217, dict(nlists=3, nativeidxs=[9] * 4, nd=0, nidxlist=objects([i32([1, 2])] * 3), resshape=[]), None,
+     dict(nativeidxs=[1, 1, 1, 9])),
+]
+
+
+@table(ROWS)
+def test_worked_examples(number, args, result, after, stride):
+    run(number, args, result, after, stride)
+
+
+# ---- Bound lists ---------------------------------------------------------------------------
+
+@pytest.mark.parametrize("seed", range(8))
+def test_union_of_bound_lists_matches_a_dictionary_merge(seed):
+    rng, s = np.random.default_rng(seed), [1, 2, -1, -2][seed % 4]
+    rows, cols = (int(v) for v in rng.integers(1, 6, size=2))
+    lin = [np.sort(rng.choice(rows * cols, size=int(rng.integers(0, rows * cols + 1)) * (seed != j), replace=False))
+           for j in (0, 1)]  # seeds 0 and 1: one list empty
+    keys = np.union1d(*lin)
+    (li, lj), (ui, uj), (ki, kj) = (np.divmod(a, cols) for a in (*lin, keys))
+    lval, uval, (lb, ub), n = rng.normal(size=len(li)), rng.normal(size=len(ui)), np.zeros((2, rows * cols)), len(keys)
+    lb[lin[0]], ub[lin[1]] = lval, uval
+    assert k(238)(i32(li, s), i32(lj, -s), 10, i32(ui, s), i32(uj, s)) == 10 + n
+    base = np.full((n, 3), -9, np.int32)  # inst is its columns 2 and 0
+    lbv, ubv = f64([-5] * n, s), f64([-5] * n, -s)
+    k(239)(base[:, ::-2], lbv, i32(li, s), i32(lj), f64(lval, s), ubv, i32(ui, -s), i32(uj, s), f64(uval, s))
+    assert base.tolist() == np.stack([kj, [-9] * n, ki], 1).tolist()
+    assert list(lbv) == list(lb[keys]) and list(ubv) == list(ub[keys])
+
+
+def test_scatter_positions_beyond_32_bits_are_not_wrapped():
+    x, first = np.zeros(2), 70000 * 70000  # row 70000 of a 70000-column matrix lands in x
+    window = np.asarray(type("Window", (), dict(__array_interface__=dict(
+        data=(x.ctypes.data - first * 8, False), shape=(first + 2,), typestr="<f8", version=3)))())
+    k(240)(70000, window, i32([70000]), i32([1]), f64([9.0]))
+    k(241)(70000, i32([70000]), i32([0]), window, f64([4.0]))
+    assert list(x) == [4.0, 9.0]
+
+
+# ---- Index conversions, strides, box gathers, symmetric expansion, stack copies ----------
+
+def row_major(shape):
+    return [prod(shape[d + 1:]) for d in range(len(shape))]
+
+
+def test_indexes_strides_and_box_gathers_match_numpy():
+    rng = np.random.default_rng(3)
+    for trial in range(150):
+        st, shape = [1, 2, -1, 3][trial % 4], [int(s) for s in rng.integers(1, 5, size=int(rng.integers(1, 5)))]
+        lin, sh, nd = int(rng.integers(0, prod(shape))), i32(shape, st), len(shape)
+        key = np.unravel_index(lin, shape)
+        assert k(230)(i32(key, st), int(key[0]), sh) == lin
+        for num in (231, 233):
+            dest = i32([-9] * nd, -st)
+            call(num, dest=dest, res=dest, lin=lin, shape=sh)
+            assert list(dest) == list(key), num
+        n, digits = int(rng.integers(0, nd + 1)), i32([-9] * nd, st)  # axes 1 .. n - 1; lin not reduced by the others
+        assert k(232)(digits, n, lin, sh) == lin // prod(shape[1:n])
+        assert list(digits) == ([-9] + [lin // prod(shape[t + 1:n]) % shape[t] for t in range(1, n)] + [-9] * nd)[:nd]
+        for num in (234, 218):  # the last stride is the caller's
+            out = i64([-9] * (nd - 1) + [3, -8], st)
+            call(num, nd=nd, shape=i32(shape, -1), st=out, strides=out)
+            assert list(out) == [3 * s for s in row_major(shape)] + [-8], num
+        idxs = rng.integers(0, shape, size=(int(rng.integers(0, 6)), nd)).astype(np.int32)
+        out = i64([-9] * (len(idxs) + 2), st)
+        k(254)(np.asfortranarray(idxs) if trial % 2 else idxs, nd, i32(shape, -1), out)
+        assert list(out) == [int(np.dot(r, row_major(shape))) for r in idxs.astype(np.int64)] + [-9, -9]
+        first = [int(rng.integers(0, s)) for s in shape]  # boxes of several elements
+        last = [int(rng.integers(f + 1, s + 1)) for f, s in zip(first, shape)]
+        native = rng.integers(0, 1000, size=prod(shape)).astype(np.int32)
+        box = native.reshape(shape)[tuple(slice(f, e) for f, e in zip(first, last))].ravel()
+        n, out = int(rng.integers(0, box.size + 1)), i32([-9] * (box.size + 2), st)
+        k(221)(i32(first, st), i32(last), i32(native, -st), nd, i32(shape), out, n)
+        assert list(out) == list(box[:n]) + [-9] * (box.size + 2 - n)
+
+
+def test_218_strides_are_row_major_so_elements_keep_distinct_offsets():
+    strides = i64([0, 0, 1])
+    k(218)(3, i32(SHAPE), strides)
+    assert list(strides) == [12, 4, 1]  # (0, 1, 0) at 4, (0, 0, 3) at 3
+
+
+@pytest.mark.parametrize("upper", [0, 1, -3])
+def test_symmetric_expansion_matches_a_mirrored_triangle(upper):
+    rng = np.random.default_rng(8 + upper)
+    for trial in range(30):
+        d0, d1, d2, d4 = (int(v) for v in rng.integers(0, 4, size=4))
+        dim, st = [d0, d1, d2, d1, d4], [1, 2, -1, 3][trial % 4]
+        count, pos = d0 * d2 * d4 * d1 * (d1 + 1) // 2, int(rng.integers(0, 4))
+        native, nidxs = rng.integers(1, 1000, size=pos + count + 2).astype(np.int32), i32([-9] * (prod(dim) + 2), st)
+        dims = i32(dim[:3] + [-5] + dim[4:], -st)  # dim[3] is not read
+        assert k(228)(dims, pos, i32(native, st), nidxs, i32(row_major(dim)), upper) == pos + count
+        a1, a3 = np.meshgrid(np.arange(d1), np.arange(d1), indexing="ij")
+        mask = np.broadcast_to(((a3 >= a1) if upper else (a3 <= a1))[None, :, None, :, None], dim)
+        full = np.full(dim, -9, dtype=np.int64)
+        full[mask] = native[pos:pos + count]
+        assert list(nidxs) == list(np.where(mask, full, full.transpose(0, 3, 2, 1, 4)).ravel()) + [-9, -9]
+
+
+def test_overlapping_copy_on_one_stack_is_a_forward_element_copy():
+    a = np.zeros(60, dtype=np.int32)[::3]
+    a[:10] = np.arange(10)
+    k(248)(8, a, 2, a)  # a[2 + k] = a[k], k < 8, reading what it wrote
+    assert list(a[:10]) == [0, 1, 0, 1, 0, 1, 0, 1, 0, 1]
+
+
+# ---- The buffer merge ----------------------------------------------------------------------
+
+def reference(current, buffer):
+    # (merged, log): the current entries updated by the sorted buffer; the log holds every
+    # coordinate the buffer touched, with its final value.
+    table, touched = {(i, j): v for i, j, v in zip(*current)}, set()
+    for i, j, v in zip(*buffer):
+        table[(i, j)] = table.get((i, j), 0.0) + v
+        touched.add((i, j))
+    return sorted((i, j, v) for (i, j), v in table.items()), sorted((i, j, table[(i, j)]) for i, j in touched)
+
+
+def merge(current, buffer, perm=None, logpos=3, step=1, spare=0):
+    (si, sj, sc), (bi, bj, bc), room = current, buffer, len(current[0]) + len(buffer[0]) + 1
+    r = [a([-5] * room, st) for a, st in ((i32, step), (i32, -step), (f64, step))]
+    res = [a([-5] * (logpos + room), st) for a, st in ((i32, 1), (i32, step), (f64, -step))]
+    out, end = k(206)(f64(bc, step), i32(bi, -step), i32(bj), f64(sc, -step), int(perm is None), spare, len(si),
+                      len(bi), logpos, i64([] if perm is None else perm, step), r[2], r[0], r[1], res[2], res[0],
+                      res[1], i32(si, step), i32(sj, -step))
+    for a, b in zip(r, res):  # only the runs are written
+        assert set(a[out:]) | set(b[:logpos]) | set(b[end:]) <= {-5}
+    return list(zip(*(a[:out].tolist() for a in r))), list(zip(*(a[logpos:end].tolist() for a in res)))
+
+
+@pytest.mark.parametrize("perm", [None, [2, 0, 1, 3]])
+def test_a_new_coordinate_repeated_in_the_buffer_is_merged_and_logged_once(perm):
+    # (0, 1) comes before the current (1, 1), (2, 0) after it; both sums are exact.
+    buffer = [[0, 0, 2, 2], [1, 1, 0, 0], [4.0, 0.5, 5.0, 0.25]]
+    if perm is not None:
+        buffer = [[v[perm.index(k)] for k in range(4)] for v in buffer]
+    new = [(0, 1, 4.5), (2, 0, 5.25)]
+    assert merge(([1], [1], [2.0]), buffer, perm) == ([new[0], (1, 1, 2.0), new[1]], new)
+
+
+@pytest.mark.parametrize("seed", range(8))
+def test_random_merges_match_the_reference(seed):
+    rng = np.random.default_rng(seed)
+    lin, nb = np.sort(rng.choice(16, size=int(rng.integers(0, 10)), replace=False)), int(rng.integers(0, 12))
+    # odd seeds: buffer coordinates only update present ones, often repeatedly
+    bl = rng.choice(lin, size=nb) if seed % 2 and len(lin) else rng.integers(0, 16, size=nb)
+    current, (bi, bj), bv = (lin // 4, lin % 4, rng.normal(size=len(lin))), np.divmod(bl, 4), rng.normal(size=nb)
+    order, perm = np.lexsort((bj, bi)), seed % 4 >= 2
+    buffer = (bi, bj, bv) if perm else (bi[order], bj[order], bv[order])
+    assert merge(current, buffer, order if perm else None, int(rng.integers(0, 4)), 1 + seed % 3, seed) == \
+        reference(current, (bi[order], bj[order], bv[order]))
+
+
+# ---- Order and range checks, distinct variables, interleaving ------------------------------
+
+def test_the_pick_count_gives_a_negative_index_no_terms_as_the_pick_does():
+    wi32 = i32([5, 7])  # element 0 has 2 terms; ptr[-1] would be outside the run
+    assert k(256)(i64([-1, 0, -3]), 0, 1, wi32) == 1 + 2
+
+
+@pytest.mark.parametrize("seed", range(3))
+def test_order_and_range_checks_agree_with_numpy(seed):
+    rng = np.random.default_rng(seed)
+    for _ in range(40):
+        n, size = int(rng.integers(0, 7)), int(rng.integers(1, 10))
+        v, keys = rng.integers(0, 5, size=n), [tuple(c) for c in rng.integers(0, 3, size=(n, 2)).tolist()]
+        v, keys = (np.sort(v), sorted(keys)) if rng.random() < 0.5 else (v, keys)
+        assert k(205)(i32([i for i, _ in keys], 3), i32([j for _, j in keys]), 7, n) is (n > 0 and keys == sorted(keys))
+        w, shape = rng.integers(-1, size + 1, size=n), rng.integers(1, 4, size=int(rng.integers(1, 4)))
+        idxs = rng.integers(-1, shape + 1, size=(n, len(shape)))
+        m = int(rng.integers(0, len(shape) + 1))  # only the first m columns are checked
+        bad = bool(np.any((idxs[:, :m] < 0) | (idxs[:, :m] >= shape[:m])))
+        for flag in (0, 1):
+            assert k(207)(flag, n, i64(v, -2)) is (bool(flag) and (n <= 1 or bool(np.all(np.diff(v) > 0))))
+            out = bool(flag) or bool(np.any((w < 0) | (w >= size)))
+            assert k(252)(flag, i64(w, 2), size) is out and k(255)(i64(w, -1), size, flag) is out
+            assert k(253)(i32(idxs.ravel(), 2).reshape(idxs.shape), m, i32(shape), flag) is (bool(flag) or bad)
+
+
+@pytest.mark.parametrize("seed", range(4))
+def test_distinct_variables_match_numpy_unique(seed):
+    rng = np.random.default_rng(seed)
+    n, pos = int(rng.integers(1, 30)), int(rng.integers(0, 5))
+    varidxs = rng.integers(1, 12, size=n)
+    perm, distinct = np.argsort(varidxs, kind="stable" if seed % 2 else "quicksort"), np.unique(varidxs)
+    assert k(208)(n, 1, i64(perm, 2), i64(varidxs, -3)) == len(distinct)
+    assert k(208)(n, 0, i64(perm), i64(varidxs)) == len(distinct) - 1
+    out = i32([-5] * (pos + n + 2), -2)
+    out[pos] = varidxs[perm[0]] - 1  # the caller writes the first one
+    assert k(209)(pos + 1, n, i64(perm, -1), i64(varidxs, 2), out) == pos + len(distinct)
+    assert list(out) == [-5] * pos + list(distinct - 1) + [-5] * (n + 2 - len(distinct))
+
+
+def test_interleaving_refuses_missing_lists_and_writes_nothing():
+    # A list it would read that is None, missing from a shorter nidxlist, or no nidxlist at all.
+    lists = [objects([i32([1, 2]), None, i32([5, 6])]), objects([i32([1, 2]), i32([3, 4])])[:1], None]
+    for nidxlist in lists:
+        nat = i32([-5] * 6)
+        with pytest.raises(ValueError, match="Invalid array shape or type for argument 'nidxlist'"):
+            k(217)(len(lists[0]), nat, 1, nidxlist, i32([2]))
+        assert list(nat) == [-5] * 6
+    # Lists past nlists are not read; no entries (nlists or the size product not positive) need no list.
+    nat = i32([-5] * 4)
+    k(217)(2, nat, 1, objects([i32([1, 2]), "skipped", i32([3, 4]), "skipped", None])[::2], i32([2]))
+    assert list(nat) == [1, 3, 2, 4]
+    for nlists, resshape in ((0, [2]), (1, [0, 3]), (1, [2, -1]), (1, [65536, 65536])):  # the last wraps to 0
+        nat = i32([-5] * 2)
+        k(217)(nlists, nat, len(resshape), None, i32(resshape))
+        assert list(nat) == [-5] * 2

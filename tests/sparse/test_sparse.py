@@ -1,0 +1,377 @@
+# Sparse kernels against NumPy and Python models: counting sorts and merges of coordinate
+# lists, dense conversions, linked lists, multi-index lists, searches and odometers, shape
+# tables; worked examples as table rows.
+import itertools
+
+import numpy as np
+import pytest
+
+from support.alloclimit import run_capped
+from support.buffers import arr, f64, i32, i64
+from support.kernels import call, kernel as k
+from support.worked import run, table
+
+INF, NAN, BIG, UP = float("inf"), float("nan"), 2**31 - 1, 1 + 2**-52
+ZEROS = np.broadcast_to(np.int64(0), (2**31,))  # costs nothing
+ROWS = [
+    # Prefix sums from entry 2 (entries 0, 1 and past n kept); an empty block puts all in bucket 0.
+    (88, dict(n=4, rptrb=[5, 1, 2, 3, 4, 9]), None, dict(rptrb=[5, 1, 3, 6, 10, 9])),
+    (89, dict(cptrb=[5, 1, 2], n=1), None, dict(cptrb=[5, 1, 2])),
+    (77, dict(d0=3, d1=0, d2=3, perm=[1, 0], ptrb=[9] * 10, val=[5, 4]), None, dict(perm=[1, 0], ptrb=[2] * 10)),
+    (77, dict(d0=3, d1=3, d2=0, perm=[1, 0], ptrb=[9] * 2, val=[5, 4]), None, dict(perm=[1, 0])),
+    # Range checks: 0 and the last index inside, -1 and the size outside, entries past nnz not read.
+    (474, dict(m=3, n=2, nnz=3, flag=0, subi_=[0, 2, 1, 5], subj_=[1, 0, 1, -1]), False, {}),
+    *[(474, dict(m=3, n=2, nnz=2, flag=0, subi_=i, subj_=j), True, {})
+      for i, j in (([0, 3], [1, 0]), ([-1, 2], [1, 0]), ([2, 2], [0, 2]), ([2, 0], [-1, 0]))],
+    (474, dict(m=3, n=2, nnz=0, flag=5, subi_=[], subj_=[]), True, {}),
+    (470, dict(maxi=-1, maxj=5, n=3, subi=[2, 7, 1, 9], subj=[0, 3, 4, 9]), (7, 5), {}),
+    (471, dict(maxi=3, maxj=-1, n=0, subi=[9], subj=[9]), (3, -1), {}),
+    (467, dict(init=5, idims=[1, 2, BIG, 9], n=3), -2**31 + 7, {}),  # 32-bit wrapping
+    (468, dict(init=5, jdims=[1, 2, 3], n=0), 5, {}),
+    (466, dict(n=2, off=1, msubi=[5, BIG, 7], ioff=1, joff=-3, subi=[0] * 4, subj=[0] * 4), None,
+     dict(subi=[0, 6, -2**31, 0], subj=[0, 2, BIG - 3, 0])),
+    (472, dict(data=[9, 1, 2, 3, 4, 5, 6, 9], nrows=2, ncols=3, newdata=[0] * 9, pos=1, ld=3), 7,
+     dict(newdata=[1, 4, 0, 2, 5, 0, 3, 6, 0])),
+    # Zeros of either sign and NaN dropped, infinities kept; counts wrap.
+    (475, dict(init=0, val_=[0.0, -0.0, NAN, -1.5, INF, 2.0, -INF, 0.0]), 4, {}),
+    (475, dict(init=BIG, val_=[1.0, 0.0]), -2**31, {}),
+    (476, dict(pos=2, subi=[9] * 7, subi_=list(range(8)), subj=[9] * 7, subj_=list(range(10, 18)), val=[9] * 7,
+               val_=[0.0, -0.0, NAN, -1.5, INF, 2.0, -INF, 0.0]), 6,
+     dict(subi=[9, 9, 3, 4, 5, 6, 9], subj=[9, 9, 13, 14, 15, 16, 9], val=[9, 9, -1.5, INF, 2.0, -INF, 9])),
+    (478, dict(ncols=2, r=[7] * 4, subi=[1, 1, 0], subj=[0, 0, 1], val=[1, 2, 3]), None, dict(r=[7, 3, 2, 7])),
+    # Row pointers: an entry of another row stops the advance; `end` bounds it; p starts anywhere.
+    (477, dict(n=3, end=3, p=0, ptrb=[9] * 4, subi=[0, 0, 2]), 3, dict(ptrb=[0, 2, 2, 9])),
+    (477, dict(n=4, end=6, p=1, ptrb=[9] * 4, subi=[9, 0, 2, 1, 3, 3]), 3, dict(ptrb=[1, 2, 2, 3])),
+    (477, dict(n=2, end=1, p=0, ptrb=[9] * 2, subi=[0, 0, 2]), 1, dict(ptrb=[0, 1])),
+    # Linked lists: a part of a list copied returns the next node; moving n <= 0 nodes changes nothing.
+    (481, dict(head=0, next=[2, -1, 1], n=2, pos=1, target=[0] * 3), 1, dict(target=[0, 0, 2])),
+    (480, dict(dsthead=2, head=0, next=[1, -1, 3, -1], count=2, n=0, prev=[-1, 0, -1, 2]), (2, 2),
+     dict(next=[1, -1, 3, -1], prev=[-1, 0, -1, 2])),
+    (448, dict(i64=[7, 7, 7], value=10, at=1), None, dict(i64=[7, 9, 7])),
+    (448, dict(i64=[7, 7], value=-2**31, at=0), None, dict(i64=[-2**31 - 1, 7])),  # 64-bit
+    (453, dict(dims_=[100000] * 3, inst_=[0], sub=[[99999] * 3]), None, dict(inst_=[100000**3 - 1])),
+    # Scaled copies of the first n; scale 1 copies as it is.
+    (449, dict(new_uval=[9] * 4, scale=0.0, n=3, uval=[1, 2, 3, 4]), None, dict(new_uval=[0, 0, 0, 9])),
+    (450, dict(new_vval=[9] * 4, scale=1.0, n=3, vval=[1, 2, 3, 4]), None, dict(new_vval=[1, 2, 3, 9])),
+    (449, dict(new_uval=[9] * 3, scale=UP, n=2, uval=[3, 5, 7]), None, dict(new_uval=[3 * UP, 5 * UP, 9])),
+    (450, dict(new_vval=[9], scale=-2.0, n=0, vval=[1]), None, dict(new_vval=[9])),
+    # Searches: nothing to narrow reads nothing; midpoints of positions near 2**31 do not overflow.
+    (84, dict(lo=4, hi=5, key=0, values=[]), (4, 5), {}),
+    (85, dict(lo=7, hi=2, key=0, values=[]), (7, 2), {}),
+    (84, dict(lo=BIG - 39, hi=BIG, key=0, values=ZEROS), (BIG - 1, BIG), {}),
+    (85, dict(lo=BIG - 39, hi=BIG, key=0, values=ZEROS), (BIG - 39, BIG - 38), {}),
+    # Key ranges over idx[first:last] (vals2 optional); an empty slice writes nothing.
+    (78, dict(first=1, idx=[0, 2, 1, 3, 0], last=4, res=[9] * 5, vals1=[99, -7, 8, 6], vals2=[-99, 2**40, -3, 4]),
+     None, dict(res=[-7, 8, -3, 2**40, 9])),
+    (79, dict(first=1, idx=[0, 2, 1, 3, 0], last=4, res=[9] * 5, vals1=[99, -7, 8, 6]), None, dict(res=[-7, 8, 9, 9, 9])),
+    (78, dict(first=3, idx=[0, 1, 2], last=3, res=[9] * 4, vals1=[5, 6, 7], vals2=[1, 2, 3]), None, dict(res=[9] * 4)),
+    (80, dict(n=4, st=[0] * 6, value=-2**40), None, dict(st=[-2**40] * 4 + [0, 0])),
+    (83, dict(n=0, st=[3], value=1), None, dict(st=[3])),
+    # Odometers without axes leave everything alone; with one axis only the increment.
+    (82, dict(dims=[5], ii=[9], nd=0, st=[9], strides=[1]), None, dict(ii=[9], st=[9])),
+    (86, dict(first=[], last=[], ndidx=[]), None, {}),
+    (86, dict(first=[0], last=[2], ndidx=[7]), None, dict(ndidx=[8])),
+    # Shape copies and padding; extremes of nds[1 .. n - 1] (entry 0 is the caller's seed).
+    (431, dict(maxv=3, minv=3, n=4, nds=[-9, 5, 1, 4, -9]), (5, 1), {}),
+    (431, dict(maxv=3, minv=3, n=1, nds=[9, 9]), (3, 3), {}),
+    (432, dict(s=[2, 3], shape=[9] * 3), None, dict(shape=[2, 3, 9])),
+    (433, dict(n=4, s=[2, 3], shape=[9] * 5), None, dict(shape=[9, 9, 1, 1, 9])),
+    (433, dict(n=1, s=[2, 3], shape=[9] * 3), None, dict(shape=[9] * 3)),
+    (434, dict(row=1, shapes=[[9] * 3] * 3, shp=[2, 3]), None, dict(shapes=[[9] * 3, [2, 3, 9], [9] * 3])),
+    (435, dict(row=1, n=3, shapes=[[9] * 4] * 3, shp=[2]), None, dict(shapes=[[9] * 4, [9, 1, 1, 9], [9] * 4])),
+    (441, dict(n=2, sh=[2, 3, 4], shape=[9] * 3), None, dict(shape=[2, 3, 9])),
+    (444, dict(end=4, start=1, shape=[9] * 5), None, dict(shape=[9, 1, 1, 1, 9])),
+    (445, dict(n=2, shape=[70000, 70000, 5], init=1), 4_900_000_000, {}),  # 64-bit
+    (445, dict(n=0, shape=[5], init=7), 7, {}),
+]
+
+
+@table(ROWS)
+def test_worked_examples(number, args, result, after, stride):
+    run(number, args, result, after, stride)
+
+
+# ---- Counting sorts, duplicate merging, bucket sort ----------------------------------------
+
+def starts(subs, n):
+    return np.concatenate([[0], np.cumsum(np.bincount(subs, minlength=n))]).astype(np.int64)
+
+
+@pytest.mark.parametrize("seed", range(8))
+def test_coordinate_sorts_merges_and_column_scatter_match_numpy(seed):
+    rng, s = np.random.default_rng(seed), [1, 2, -1, 3][seed % 4]
+    nrows, ncols, nnz = (int(x) for x in rng.integers(1, [7, 7, 40]))
+    subi, subj = (rng.integers(0, m, size=nnz).astype(np.int32) for m in (nrows, ncols))
+    val, si, sj = rng.integers(-4, 5, size=nnz).astype(float), i32(subi, s), i32(subj, -s)  # exact sums
+    # Two-slot counts (87 counts both), starts from entry 2, entries by column, then by row within.
+    cptrb, rptrb, both = i64([0] * (ncols + 2), s), i64([0] * (nrows + 2), -s), i64([0] * (ncols + 2))
+    cols, rows = i32([0] * nnz, s), i32([0] * nnz, -s)
+    k(95)(cptrb, nnz, sj)
+    k(98)(nnz, rptrb, si)
+    k([87, 91][seed % 2])(both, nnz, rptrb, si, sj)  # the rows counted twice
+    assert list(both) == list(cptrb) == list(np.bincount(subj + 2, minlength=ncols + 2))
+    assert list(rptrb) == list(2 * np.bincount(subi + 2, minlength=nrows + 2))
+    rptrb[2:] //= 2
+    k([89, 93, 96][seed % 3])(cptrb, ncols)
+    k(97)(cols, cptrb, nnz, sj)
+    k([88, 92, 99][seed % 3])(nrows, rptrb)
+    k(100)(cols, cptrb, ncols, rows, rptrb, si)
+    assert list(cols) == list(np.argsort(subj, kind="stable")) and list(rows) == list(np.lexsort((subj, subi)))
+    assert list(cptrb[:-1]) == list(starts(subj, ncols)) and list(rptrb[:-1]) == list(starts(subi, nrows))
+    # Duplicates merged after entries already on the targets; the caller writes the first.
+    coords, inv = np.unique(np.stack([subi, subj], axis=1), axis=0, return_inverse=True)
+    init, pos = (int(v) for v in rng.integers([-3, 0], [4, 4]))
+    assert k(101)(nnz, init, rows, i32(subi), i32(subj, -s)) == init + len(coords) - 1
+    t = [a([-5] * (pos + len(coords) + 2), st) for a, st in ((i32, s), (i32, -s), (f64, 1))]
+    for a, v in zip(t, (subi, subj, val)):
+        a[pos] = v[rows[0]]
+    assert k(102)(pos + 1, nnz, rows, i32(subi, s), i32(subj), *t, f64(val, -s)) == pos + len(coords)
+    for a, want in zip(t, (*coords.T, np.bincount(inv.ravel(), weights=val))):  # zero sums stay
+        assert list(a) == [-5] * pos + list(want) + [-5] * 2
+    # The row-sorted list into column order, each column's entries by row.
+    itype, order, cursor = [np.int64, np.int32][seed % 2], np.argsort(subj[rows], kind="stable"), i64(starts(subj, ncols))
+    t = [arr([-5] * (nnz + 1), itype, s), arr([-5] * (nnz + 1), itype), f64([-5] * (nnz + 1), -s)]
+    k([90, 94][seed % 2])(cursor, nrows, i64(starts(subi, nrows), s), i32(subj[rows], -s), *t, f64(val[rows], s))
+    for a, v in zip(t, (subi, subj, val)):
+        assert list(a) == list(v[rows][order]) + [-5]
+    assert list(cursor) == list(starts(subj, ncols)[1:]) + [nnz]
+
+
+@pytest.mark.parametrize("seed", range(10))
+def test_bucket_sort_is_stable_and_leaves_bucket_ends(seed):
+    rng, stride = np.random.default_rng(seed), [1, -2][seed % 2]
+    d0, d1, d2 = (int(x) for x in rng.integers(1, 5, size=3))
+    n = int(rng.integers(0, 40))
+    val = rng.integers(0, d0 * d1 * d2, size=n)
+    perm = np.concatenate([rng.permutation(n), np.arange(n, n + int(rng.integers(0, 3)))])  # the tail stays
+    q = (val[perm[:n]] // (d1 * d2)) * d2 + val[perm[:n]] % d2
+    p, ptrb = i64(perm, stride), i64(rng.integers(-9, 9, size=d0 * d2 + 1), stride)
+    k(77)(d0, d1, d2, p, ptrb, i64(val, -stride))
+    assert list(p) == list(perm[:n][np.argsort(q, kind="stable")]) + list(perm[n:])
+    assert list(ptrb) == list(np.cumsum(np.bincount(q, minlength=d0 * d2))) + [n]  # bucket ends
+
+
+def test_bucket_sort_counts_only_what_both_val_and_perm_hold():
+    perm, ptrb = i64([1, 3]), i64([-1] * 9)  # val has 4 entries, perm 2: two are sorted
+    k(77)(1, 1, 8, perm, ptrb, i64([5, 4, 3, 2]))
+    assert list(perm) == [3, 1] and list(ptrb) == [0, 0, 1, 1, 2, 2, 2, 2, 2]
+
+
+def test_scratch_failure_raises_memory_error_and_writes_nothing():
+    # Zero-stride arrays cost no memory: the bucket sort's copy of a perm of 2**27 entries needs
+    # 1 GiB, 2**28 axes ask 2 GiB of strides (1 GiB for each int32 array of the box gather).
+    done = run_capped("""
+        import numpy as np, fragments as F
+        cell, nd, out = np.full(1, 3, np.int64), 2**28, [np.full(2, 7, t) for t in (np.int64, np.int32, np.int64)]
+        perm, ones = np.lib.stride_tricks.as_strided(cell, (2**27,), (0,), writeable=True), np.broadcast_to(np.int32(1), (nd,))
+        cap_address_space()
+        for call in (lambda: F._c_closure_77(1, 1, 1, perm, out[2], np.zeros(0, np.int64)),
+                     lambda: F._c_closure_254(np.zeros((2, 1), np.int32), nd, ones, out[0]),
+                     lambda: F._c_closure_221(ones, ones, ones, nd, ones, out[1], 2)):
+            try:
+                call()
+                raise SystemExit("no MemoryError")
+            except MemoryError:
+                pass
+        print("ok" if all((a == 7).all() for a in out) and cell[0] == 3 else "written")
+    """)
+    assert done.stdout.strip() == "ok", done.stderr
+
+
+# ---- Coordinate lists and dense matrices ---------------------------------------------------
+
+def test_shifted_diagonal_takes_both_coordinates_from_msubi_as_passed_when_it_is_subi():
+    d, subj = i32([1, 2]), i32([-5] * 2)
+    k(466)(2, 0, d, 10, 100, d, subj)
+    assert (list(d), list(subj)) == ([11, 12], [101, 102])
+
+
+@pytest.mark.parametrize("seed", range(12))
+def test_dense_and_coordinate_lists_round_trip(seed):
+    rng, s = np.random.default_rng(seed), [1, 2, -1, 3][seed % 4]
+    nrows, ncols, pos = (int(v) for v in rng.integers(0, [7, 7, 4]))
+    dense = rng.normal(size=(nrows, ncols)) * (rng.random((nrows, ncols)) < 0.5)  # zeros of either sign
+    total, (nzi, nzj), pad = nrows * ncols, np.nonzero(dense), [-5] * pos
+    subi, subj, val, pi, pj = (a([-5] * (pos + total + 2), s) for a in (i32, i32, f64, i32, i32))
+    assert k(469)([dense, np.asfortranarray(dense)][seed % 2], nrows, ncols, pos, subi, subj, val) == pos + total
+    assert k(473)(nrows, ncols, pos, pi, pj) == pos + total
+    rows, cols = np.divmod(np.arange(total), max(ncols, 1))
+    for a, want in ((subi, rows), (subj, cols), (val, dense.ravel()), (pi, rows), (pj, cols)):
+        assert list(a) == pad + list(want) + [-5] * 2
+    subi, subj, val, nnz = subi[pos:pos + total], subj[pos:pos + total], val[pos:pos + total], len(nzi)
+    assert k(475)(7, val) == 7 + nnz
+    si, sj, sv = (a([-5] * (nnz + 1), -s) for a in (i32, i32, f64))
+    assert k(476)(1, si, subi, sj, subj, sv, val) == 1 + nnz
+    assert (list(si), list(sj), list(sv)) == ([-5, *nzi], [-5, *nzj], [-5, *dense[nzi, nzj]])
+    ptrb, r = i64([-5] * (nrows + 1), s), f64([0.0] * total, s)
+    assert k(477)(nrows, nnz, 0, ptrb, si[1:]) == nnz
+    assert list(ptrb) == list(np.searchsorted(nzi, np.arange(nrows))) + [-5]
+    k(478)(ncols, r, si[1:], sj[1:], sv[1:])
+    assert np.array_equal(r.reshape(nrows, ncols), dense)
+
+
+# ---- Linked lists --------------------------------------------------------------------------
+
+@pytest.mark.parametrize("stride", [1, 2, -1])
+def test_random_pool_operations_match_list_model(stride):
+    rng = np.random.default_rng(480 + stride)
+    for trial in range(12):
+        size = int(rng.integers(1, 40))
+        nxt, prv = i32([-5] * size, stride), i32([-5] * size, stride)
+        cuts = sorted({0, size, *(int(c) for c in rng.integers(0, size, size=3))})  # one list per range
+        lists = [list(range(first, end)) for first, end in zip(cuts, cuts[1:])]
+        for nodes in lists:
+            call(479 if nodes[0] == 0 and trial % 2 else 485, first=nodes[0], end=nodes[-1] + 1, n=nodes[-1] + 1,
+                 next=nxt, prev=prv)
+            nxt[nodes[-1]], prv[nodes[0]] = -1, -1
+        for _ in range(30):
+            src, dst = (int(v) for v in rng.integers(0, len(lists), size=2))
+            if lists[src] and src != dst:
+                nodes = lists[src]
+                at = int(rng.integers(0, len(nodes)))
+                moved = nodes[at:at + int(rng.integers(1, len(nodes) - at + 1))]
+                assert k(484)(moved[0], nxt, len(moved)) == moved[-1]
+                seed = int(rng.integers(-2, size))
+                assert k(483)(moved[0], seed, nxt, len(moved)) == (moved[-1], max([seed] + moved[1:]))  # not the head
+                head, count = (lists[dst] or [-1])[0], len(lists[dst])
+                assert k(480)(head, moved[0], nxt, count, len(moved), prv) == (moved[0], count + len(moved))
+                lists[src], lists[dst] = [v for v in nodes if v not in moved], moved + lists[dst]
+            for ns in filter(None, lists):  # the links hold the model's lists
+                assert [nxt[v] for v in ns] == ns[1:] + [-1] and [prv[v] for v in ns] == [-1] + ns[:-1]
+        for nodes in filter(None, lists):
+            for number, returns in ((481, -1), (482, None)):
+                target = i32([-5] * (len(nodes) + 4), stride)
+                assert k(number)(nodes[0], nxt, len(nodes), 2, target) == returns
+                assert list(target) == [-5] * 2 + nodes + [-5] * 2
+
+
+# ---- Multi-index lists ---------------------------------------------------------------------
+
+@pytest.mark.parametrize("seed", range(6))
+def test_multi_index_checks_and_linear_indexes_match_numpy(seed):
+    rng, step = np.random.default_rng(seed), 1 + seed % 3
+    dims = rng.integers(1, 6, size=int(rng.integers(1, 5)))
+    values = rng.integers(0, dims, size=(int(rng.integers(0, 12)), len(dims)))
+    inst, mat = i64([-1] * len(values), -step), lambda: i32(values.ravel(), step).reshape(values.shape)
+    k(453)(i32(dims, step), inst, mat())
+    assert list(inst) == list(np.ravel_multi_index(values.T, dims) if len(values) else [])
+    assert k(452)(i32(dims), 0, mat()) is False and k(452)(i32(dims), 1, mat()) is True
+    if len(values):  # one entry just outside its axis
+        r, c = (int(rng.integers(0, n)) for n in values.shape)
+        for bad in (-1, dims[c]):
+            values[r, c] = bad
+            assert k(452)(i32(dims, -1), 0, mat()) is True
+
+
+@pytest.mark.parametrize("seed", range(3))
+def test_order_and_range_checks_agree_with_references(seed):
+    rng = np.random.default_rng(seed)
+    for _ in range(60):
+        size = int(rng.integers(1, 12))
+        inst = [int(v) for v in rng.integers(-1, size + 1, size=int(rng.integers(0, 7)))]
+        inst = sorted(set(inst)) if rng.random() < 0.4 else inst
+        pairs, ptrb, s = list(zip(inst, inst[1:])), inst + [0], int(rng.choice([1, 2, -3]))
+        inside = all(0 <= v < size for v in inst)
+        for flag in (0, 1, 5):
+            on = bool(flag)
+            assert k(446)(i64(inst, s), flag, size) is (on and (not inst or inside and all(a < b for a, b in pairs)))
+            assert k([454, 461][flag % 2])(i64(inst, s), flag) is (on and all(a <= b for a, b in pairs))
+            assert k(460)(flag, i64(inst, s), size) is (on or not inside)
+            assert k(447)(len(inst), i64(ptrb, s), flag) is (on and all(a <= b for a, b in zip(ptrb, ptrb[1:])))
+
+
+def test_446_range_tests_entry_0_too():
+    for inst in ([-1, 3], [12], [-5, 0, 3], [5, 3]):
+        assert k(446)(i64(inst), 1, 10) is False
+    assert k(446)(i64([0, 4, 9]), 1, 10) is True and k(446)(i64([9]), 1, 10) is True
+
+
+@pytest.mark.parametrize("seed", range(6))
+def test_distinct_counts_and_merges_match_numpy(seed):
+    rng, s = np.random.default_rng(seed), 1 + seed % 3
+    n, pos = (int(v) for v in rng.integers([1, 0], [40, 4]))
+    raw, cof_ = rng.integers(0, 15, size=n), rng.normal(size=n)
+    perm = np.argsort(raw, kind="stable")
+    distinct, inverse = np.unique(raw, return_inverse=True)
+    sums, m = list(np.bincount(inverse, weights=cof_)), len(distinct)
+    assert k([455, 462][seed % 2])(i64(raw[perm], -s), 1) == m and k(455)(i64(raw[perm]), 10) == 9 + m
+    assert k([457, 464][seed % 2])(i64(raw, s), 1, i64(perm, -s)) == m
+    for number, through in ((456, False), (463, False), (458, True), (465, True)):
+        src, src_cof, args = (raw, cof_, (i64(perm, s),)) if through else (raw[perm], cof_[perm], ())
+        inst, cof = i64([-9] * (pos + n), s), f64([-9.0] * (pos + n), -s)
+        inst[pos], cof[pos] = raw[perm[0]], cof_[perm[0]]  # the caller writes the first entry
+        assert k(number)(cof, f64(src_cof, -s), inst, i64(src, s), pos, *args) == pos + m - 1
+        assert list(inst) == [-9] * pos + list(distinct) + [-9] * (n - m)
+        np.testing.assert_allclose(cof, [-9.0] * pos + sums + [-9.0] * (n - m))
+
+
+def test_merge_runs_in_place_from_position_0():
+    raw, values = np.array([1, 1, 2, 5, 5, 5, 8], np.int64), np.arange(1.0, 8.0)
+    assert k(456)(values, values, raw, raw, 0) == 3
+    assert list(raw[:4]) == [1, 2, 5, 8] and list(values[:4]) == [3.0, 3.0, 15.0, 7.0]
+
+
+# ---- Searches, the merge step, odometers, grouping by row ----------------------------------
+
+@pytest.mark.parametrize("seed", range(4))
+def test_search_steps_match_searchsorted(seed):
+    rng = np.random.default_rng(seed)
+    values = np.sort(rng.integers(-20, 20, size=int(rng.integers(2, 30))))
+    v = i64(values, [1, -1, 3, 1][seed])
+    for _ in range(40):
+        lo, hi = sorted(int(x) for x in rng.choice(len(values), size=2, replace=False))
+        key = int(rng.integers(values[lo] - 1, values[hi] + 2))
+        if values[lo] <= key < values[hi]:  # lo ends at the last entry <= key
+            assert k(84)(lo, hi, key, v) == tuple(np.searchsorted(values, key, "right") + np.array([-1, 0]))
+        if values[lo] < key <= values[hi]:  # hi ends at the first entry >= key
+            assert k(85)(lo, hi, key, v) == tuple(np.searchsorted(values, key, "left") + np.array([-1, 0]))
+
+
+@pytest.mark.parametrize("seed", range(8))
+def test_merge_step_against_a_python_merge(seed):
+    rng, stride = np.random.default_rng(50 + seed), [1, 2, -1, -3][seed % 4]
+    vals = rng.integers(0, 6, size=int(rng.integers(1, 30)))  # equal keys: the second run's entry first
+    src = rng.integers(0, len(vals), size=int(rng.integers(0, 25)))
+    lo = int(rng.integers(0, len(src) + 1))
+    mid = int(rng.integers(lo, len(src) + 3))
+    hi = int(rng.integers(mid, len(src) + 4))  # may lie past the end of src: clamped
+    n = len(src)
+    end, split = min(hi, n), min(mid, hi, n)
+    first, second = sorted(src[lo:split], key=lambda e: vals[e]), sorted(src[split:end], key=lambda e: vals[e])
+    src[lo:split], src[split:end], tgt, want = first, second, i32([-5] * n, -stride), []
+    k(103)(lo, mid, hi, i32(src, stride), tgt, i32(vals, stride))
+    while first and second:
+        want.append((first if vals[first[0]] < vals[second[0]] else second).pop(0))
+    assert list(tgt) == [-5] * lo + want + first + second + [-5] * (n - end)
+
+
+@pytest.mark.parametrize("seed", range(6))
+def test_odometers_walk_like_itertools_product(seed):
+    rng = np.random.default_rng(90 + seed)
+    nd = int(rng.integers(1, 5))
+    dims, first, strides = (rng.integers(a, b, size=nd) for a, b in ((1, 4), (-3, 3), (-9**10, 9**10)))
+    ii, st, d, s, ndidx = i32([0] * nd, 2), i64([0] * nd, -1), i32(dims, -1), i64(strides, 3), i32(first, 2 - seed % 2)
+    for step, index in enumerate(itertools.product(*(range(x) for x in dims))):
+        if step:
+            k(82)(d, ii, nd, st, s)
+            k(86)(i32(first, 2), i32(first + dims, -1), ndidx)
+        assert list(ii)[::-1] == list(index) and st[0] == int(np.dot(index, strides))
+        assert list(ndidx) == list(first + index)
+    k(82)(d, ii, nd, st, s)  # one past the end: the first axis reaches its size
+    k(86)(i32(first, 2), i32(first + dims, -1), ndidx)
+    assert ii[nd - 1] == dims[0] and list(ndidx) == [first[0] + dims[0]] + list(first[1:])
+
+
+def test_grouping_by_row_matches_stable_sort():
+    rng = np.random.default_rng(439)
+    for trial in range(20):
+        m, n, stride = int(rng.integers(1, 8)), int(rng.integers(0, 30)), [1, 2, -1, 3][trial % 4]
+        rows, values = rng.integers(0, m, size=n), rng.integers(-2**40, 2**40, size=n)
+        ii, ptrb, subj = i64(rows, stride), i64([0] * (m + 1) + [-5], stride), i64([-5] * n, -stride)
+        k(437)(ii, n, ptrb)
+        k(438)(ptrb, m)
+        k(439)(i64(values, -stride), ii, n, ptrb, subj)
+        k(440)(ptrb, m)
+        ptrb[0] = 0
+        assert list(ptrb) == [0, *np.cumsum(np.bincount(rows, minlength=m)), -5]
+        assert list(subj) == list(values[np.argsort(rows, kind="stable")])
