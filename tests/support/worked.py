@@ -1,6 +1,7 @@
 # Worked examples as table rows (kernel, arguments, result, arrays after the call): the
-# arguments are plain Python values, typed as the stubs type each parameter, and every row
-# runs twice, on unit-stride arrays and on reversed strided views with junk in the gaps.
+# arguments are plain Python values, typed as the stubs type each parameter (a list of rows is
+# a matrix), and every row runs twice: on unit-stride arrays and on reversed strided views
+# with junk in the gaps.
 import numpy as np
 import pytest
 
@@ -10,15 +11,9 @@ from .kernels import call, info, label
 DTYPES = {"I32": np.int32, "I64": np.int64, "F64": np.float64}
 
 
-def typed(p, v, stride=1):
-    # A list becomes an array of parameter p's element type (a list of rows, a matrix).
-    if not (p.is_array and isinstance(v, list)):
-        return v
-    return arr(v, DTYPES[p.elem], stride).reshape(np.shape(v)) if p.kind == "mat" else arr(v, DTYPES[p.elem], stride)
-
-
 def run(number, args, result, after, stride=1):
-    args = {p.name: typed(p, args[p.name], stride) for p in info(number).params if p.name in args}
+    args = {p.name: arr(v, DTYPES[p.elem], stride).reshape(np.shape(v)) if p.is_array and isinstance(v, list) else v
+            for p in info(number).params if p.name in args for v in [args[p.name]]}
     assert call(number, **args) == result
     for name, want in after.items():
         assert np.asarray(args[name]).tolist() == want, name
