@@ -107,7 +107,7 @@ def test_worked_examples(number, args, result, after, stride):
     run(number, args, result, after, stride)
 
 
-# ---- Bound lists ---------------------------------------------------------------------------
+# ---- Bound scatters --------------------------------------------------------------------------
 
 def test_scatter_positions_beyond_32_bits_are_not_wrapped():
     x, first = np.zeros(2), 70000 * 70000  # row 70000 of a 70000-column matrix lands in x
@@ -118,7 +118,7 @@ def test_scatter_positions_beyond_32_bits_are_not_wrapped():
     assert list(x) == [4.0, 9.0]
 
 
-# ---- Index conversions, strides, box gathers, symmetric expansion, stack copies ----------
+# ---- Index conversions, box gathers, stack copies --------------------------------------------
 
 def test_indexes_strides_and_box_gathers_match_numpy():
     rng = np.random.default_rng(3)
@@ -155,7 +155,7 @@ def test_overlapping_copy_on_one_stack_is_a_forward_element_copy():
     assert list(a[:10]) == [0, 1, 0, 1, 0, 1, 0, 1, 0, 1]
 
 
-# ---- The buffer merge ----------------------------------------------------------------------
+# ---- The buffer merge ------------------------------------------------------------------------
 
 def reference(current, buffer):
     # (merged, log): the current entries updated by the sorted buffer; the log holds every
@@ -184,7 +184,7 @@ def test_a_new_coordinate_repeated_in_the_buffer_is_merged_and_logged_once(perm)
     # (0, 1) comes before the current (1, 1), (2, 0) after it; both sums are exact.
     buffer = [[0, 0, 2, 2], [1, 1, 0, 0], [4.0, 0.5, 5.0, 0.25]]
     if perm is not None:
-        buffer = [[v[perm.index(k)] for k in range(4)] for v in buffer]
+        buffer = [[v[perm.index(j)] for j in range(4)] for v in buffer]
     new = [(0, 1, 4.5), (2, 0, 5.25)]
     assert merge(([1], [1], [2.0]), buffer, perm) == ([new[0], (1, 1, 2.0), new[1]], new)
 
@@ -202,7 +202,7 @@ def test_random_merges_match_the_reference(seed):
         reference(current, (bi[order], bj[order], bv[order]))
 
 
-# ---- Order and range checks, distinct variables, interleaving ------------------------------
+# ---- Term counts, order and range checks, interleaving ---------------------------------------
 
 def test_the_pick_count_gives_a_negative_index_no_terms_as_the_pick_does():
     wi32 = i32([5, 7])  # element 0 has 2 terms; ptr[-1] would be outside the run

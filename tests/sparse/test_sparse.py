@@ -125,7 +125,7 @@ def test_worked_examples(number, args, result, after, stride):
     run(number, args, result, after, stride)
 
 
-# ---- Counting sorts, duplicate merging, bucket sort ----------------------------------------
+# ---- Counting sorts, duplicate merging, bucket sort ------------------------------------------
 
 def starts(subs, n):
     return np.concatenate([[0], np.cumsum(np.bincount(subs, minlength=n))]).astype(np.int64)
@@ -195,7 +195,7 @@ def test_scratch_failure_raises_memory_error_and_writes_nothing():
     assert done.stdout.strip() == "True", done.stdout + done.stderr
 
 
-# ---- Coordinate lists and dense matrices ---------------------------------------------------
+# ---- Coordinate lists and dense matrices -----------------------------------------------------
 
 def test_shifted_diagonal_takes_both_coordinates_from_msubi_as_passed_when_it_is_subi():
     d, subj = i32([1, 2]), i32([-5] * 2)
@@ -203,7 +203,7 @@ def test_shifted_diagonal_takes_both_coordinates_from_msubi_as_passed_when_it_is
     assert (list(d), list(subj)) == ([11, 12], [101, 102])
 
 
-# ---- Linked lists --------------------------------------------------------------------------
+# ---- Linked lists ----------------------------------------------------------------------------
 
 @pytest.mark.parametrize("stride", [1, 2, -1])
 def test_random_pool_operations_match_list_model(stride):
@@ -232,7 +232,7 @@ def test_random_pool_operations_match_list_model(stride):
                 assert [nxt[v] for v in ns] == ns[1:] + [-1] and [prv[v] for v in ns] == [-1] + ns[:-1]
 
 
-# ---- Multi-index lists ---------------------------------------------------------------------
+# ---- Multi-index lists -----------------------------------------------------------------------
 
 def test_446_range_tests_entry_0_too():
     lists = ([-1, 3], [12], [-5, 0, 3], [5, 3], [0, 4, 9], [9])
@@ -264,7 +264,7 @@ def test_merge_runs_in_place_from_position_0():
     assert list(raw[:4]) == [1, 2, 5, 8] and list(values[:4]) == [3.0, 3.0, 15.0, 7.0]
 
 
-# ---- Odometers ----------------------------------------------------------------------------
+# ---- Odometers -------------------------------------------------------------------------------
 
 @pytest.mark.parametrize("seed", range(6))
 def test_odometers_walk_like_itertools_product(seed):
