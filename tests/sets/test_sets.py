@@ -8,7 +8,7 @@ import pytest
 
 from support.buffers import f64, i32, i64
 from support.kernels import call, kernel as k
-from support.worked import run, table
+from support.worked import table
 
 SHAPE, ONES = [2, 3, 4], [1] * 5
 
@@ -21,10 +21,10 @@ ROWS = [
     # Unions of sorted bound lists, one row per coordinate of either (a missing bound is 0.0);
     # absent lists are empty.
     (238, dict(lsubi=[0, 0, 1, 3], lsubj=[0, 1, 1, 0], count=10, usubi=[0, 1, 2], usubj=[1, 0, 2]), 16, {}),
-    (239, dict(inst=[[9, 9]] * 7, lbv=[9] * 7, lsubi=[0, 1, 2], lsubj=[1, 0, 2], lval=[1.5, 2.5, 3.5], ubv=[9] * 7,
-               usubi=[0, 0, 1, 3], usubj=[0, 1, 1, 0], uval=[4.5, 5.5, 6.5, 7.5]), None,
-     dict(inst=[[0, 0], [0, 1], [1, 0], [1, 1], [2, 2], [3, 0], [9, 9]], lbv=[0, 1.5, 2.5, 0, 3.5, 0, 9],
-          ubv=[4.5, 5.5, 0, 6.5, 0, 7.5, 9])),
+    (239, dict(inst=[[9, 9]] * 6, lbv=[9] * 6, lsubi=[0, 0, 2], lsubj=[0, 1, 2], lval=[1.5, 2.5, 3.5], ubv=[9] * 6,
+               usubi=[0, 1, 3], usubj=[1, 1, 0], uval=[4.5, 5.5, 6.5]), None,
+     dict(inst=[[0, 0], [0, 1], [1, 1], [2, 2], [3, 0], [9, 9]], lbv=[1.5, 2.5, 0, 3.5, 0, 9],
+          ubv=[0, 4.5, 5.5, 0, 6.5, 9])),
     (238, dict(count=4), 4, {}),
     (239, dict(inst=np.zeros((0, 2), np.int32)), None, {}),
     (242, dict(nrows=2, ncols=3, pos=1, lb=[[1, 2, 3], [4, 5, 6]], lval=[9] * 8, ub=[[7, 8, 9], [0, 1, 2]],
@@ -75,6 +75,7 @@ ROWS = [
     # Stack fills of n entries (n + 1 zeros for an empty ptr run; the sparsity only with a flag).
     (248, dict(n=3, ri32=[9] * 6, off=2, shape=[1, 2, 3, 4]), None, dict(ri32=[9, 9, 1, 2, 3, 9])),
     (249, dict(flag=-2, ri64=[9] * 4, off=1, sparsity=[7, 8]), None, dict(ri64=[9, 7, 8, 9])),
+    (249, dict(flag=0, ri64=[9] * 4, off=1, sparsity=[7, 8]), None, dict(ri64=[9] * 4)),
     (250, dict(bfix=[1.5, 2.5, 3.5], n=2, off=1, rf64=[9] * 4), None, dict(rf64=[9, 1.5, 2.5, 9])),
     (251, dict(n=2, ri32=[9] * 5, off=1), None, dict(ri32=[9, 0, 0, 0, 9])),
     # Index sets, first rows and columns, row indexes of entries, constant runs, term counts.
@@ -102,9 +103,7 @@ ROWS = [
 ]
 
 
-@table(ROWS)
-def test_worked_examples(number, args, result, after, stride):
-    run(number, args, result, after, stride)
+test_worked_examples = table(ROWS)
 
 
 # ---- Bound scatters --------------------------------------------------------------------------
@@ -167,13 +166,15 @@ def reference(current, buffer):
     return sorted((i, j, v) for (i, j), v in table.items()), sorted((i, j, table[(i, j)]) for i, j in touched)
 
 
-def merge(current, buffer, perm=None, logpos=3, step=1, spare=0):
-    (si, sj, sc), (bi, bj, bc), room = current, buffer, len(current[0]) + len(buffer[0]) + 1
+def merge(current, buffer, perm=None, logpos=3, step=1, spare=0, tail=(-1, -1, 0.0)):
+    # The buffer (and perm) are views of arrays holding one more entry, `tail`, which must not be read.
+    (si, sj, sc), nb, room = current, len(buffer[0]), len(current[0]) + len(buffer[0]) + 1
+    bi, bj, bc = ([*v, t] for v, t in zip(buffer, tail))
     r = [a([-5] * room, st) for a, st in ((i32, step), (i32, -step), (f64, step))]
     res = [a([-5] * (logpos + room), st) for a, st in ((i32, 1), (i32, step), (f64, -step))]
-    out, end = k(206)(f64(bc, step), i32(bi, -step), i32(bj), f64(sc, -step), int(perm is None), spare, len(si),
-                      len(bi), logpos, i64([] if perm is None else perm, step), r[2], r[0], r[1], res[2], res[0],
-                      res[1], i32(si, step), i32(sj, -step))
+    out, end = k(206)(f64(bc, step)[:nb], i32(bi, -step)[:nb], i32(bj)[:nb], f64(sc, -step), int(perm is None), spare,
+                      len(si), nb, logpos, i64([*(perm if perm is not None else []), nb], step)[:nb], r[2], r[0], r[1],
+                      res[2], res[0], res[1], i32(si, step), i32(sj, -step))
     for a, b in zip(r, res):  # only the runs are written
         assert set(a[out:]) | set(b[:logpos]) | set(b[end:]) <= {-5}
     return list(zip(*(a[:out].tolist() for a in r))), list(zip(*(a[logpos:end].tolist() for a in res)))
@@ -198,7 +199,8 @@ def test_random_merges_match_the_reference(seed):
     current, (bi, bj), bv = (lin // 4, lin % 4, rng.normal(size=len(lin))), np.divmod(bl, 4), rng.normal(size=nb)
     order, perm = np.lexsort((bj, bi)), seed % 4 >= 2
     buffer = (bi, bj, bv) if perm else (bi[order], bj[order], bv[order])
-    assert merge(current, buffer, order if perm else None, int(rng.integers(0, 4)), 1 + seed % 3, seed) == \
+    tail = (bi[order[-1]], bj[order[-1]], 9.0) if nb and seed % 2 else (-1, -1, 9.0)  # the last coordinate again
+    assert merge(current, buffer, order if perm else None, int(rng.integers(0, 4)), 1 + seed % 3, seed, tail) == \
         reference(current, (bi[order], bj[order], bv[order]))
 
 

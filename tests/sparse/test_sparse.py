@@ -9,7 +9,7 @@ import pytest
 from support.alloclimit import run_capped
 from support.buffers import f64, i32, i64
 from support.kernels import kernel as k
-from support.worked import run, table
+from support.worked import table
 
 INF, NAN, BIG, UP = float("inf"), float("nan"), 2**31 - 1, 1 + 2**-52
 ZEROS = np.broadcast_to(np.int64(0), (2**31,))  # costs nothing
@@ -40,9 +40,10 @@ ROWS = [
      dict(subi=[0, 6, -2**31, 0], subj=[0, 2, BIG - 3, 0])),
     (472, dict(data=[9, 1, 2, 3, 4, 5, 6, 9], nrows=2, ncols=3, newdata=[0] * 9, pos=1, ld=3), 7,
      dict(newdata=[1, 4, 0, 2, 5, 0, 3, 6, 0])),
-    # Zeros of either sign and NaN dropped, infinities kept; counts wrap.
+    # Dense blocks listed row by row, zeros included; zeros of either sign and NaN dropped from a
+    # list, infinities kept; counts wrap.
     (469, dict(data=[[1.5, 0.0, 9], [-2.5, 3.5, 9]], nrows=2, ncols=2, pos=1, subi=[9] * 6, subj=[9] * 6, val=[9] * 6),
-     5, dict(subi=[9, 0, 0, 1, 1, 9], subj=[9, 0, 1, 0, 1, 9], val=[9, 1.5, 0.0, -2.5, 3.5, 9])),  # zeros included
+     5, dict(subi=[9, 0, 0, 1, 1, 9], subj=[9, 0, 1, 0, 1, 9], val=[9, 1.5, 0.0, -2.5, 3.5, 9])),
     (473, dict(nrows=2, ncols=3, pos=1, subi=[9] * 8, subj=[9] * 8), 7,
      dict(subi=[9, 0, 0, 0, 1, 1, 1, 9], subj=[9, 0, 1, 2, 0, 1, 2, 9])),
     (475, dict(init=BIG, val_=[1.0, 0.0]), -2**31, {}),
@@ -62,9 +63,10 @@ ROWS = [
     (482, dict(head=2, next=[2, -1, 1], n=2, pos=1, target=[0] * 4), None, dict(target=[0, 2, 1, 0])),
     (480, dict(dsthead=2, head=0, next=[1, -1, 3, -1], count=2, n=0, prev=[-1, 0, -1, 2]), (2, 2),
      dict(next=[1, -1, 3, -1], prev=[-1, 0, -1, 2])),
+    # Multi-indexes: linear indexes (64-bit); range checks of each column against its axis; one-based
+    # indexes stored zero-based.
     (448, dict(i64=[7, 7, 7], value=10, at=1), None, dict(i64=[7, 9, 7])),
     (448, dict(i64=[7, 7], value=-2**31, at=0), None, dict(i64=[-2**31 - 1, 7])),  # 64-bit
-    # Multi-indexes: linear indexes (64-bit); range checks of each column against its axis.
     (453, dict(dims_=[2, 3, 4], inst_=[9] * 3, sub=[[1, 2, 3], [0, 1, 0]]), None, dict(inst_=[23, 4, 9])),
     (453, dict(dims_=[100000] * 3, inst_=[0], sub=[[99999] * 3]), None, dict(inst_=[100000**3 - 1])),
     (452, dict(dims_=[2, 3, 4], flag=0, sub=[[1, 2, 3], [0, 0, 0]]), False, {}),
@@ -96,7 +98,7 @@ ROWS = [
      dict(tgt=[9, 4, 1, 2, 0, 3, 9])),
     (103, dict(lo=0, mid=1, hi=3, src=[1, 4, 2], tgt=[9] * 3, vals=[4, 1, 4, 9, 0]), None, dict(tgt=[4, 1, 2])),
     (103, dict(lo=0, mid=1, hi=9, src=[0, 1], tgt=[9] * 2, vals=[4, 1]), None, dict(tgt=[1, 0])),
-    (103, dict(lo=1, mid=5, hi=9, src=[3, 2, 1, 0], tgt=[9] * 4, vals=[0] * 4), None, dict(tgt=[9, 2, 1, 0])),
+    (103, dict(lo=1, mid=5, hi=9, src=[3, 2, 1, 0], tgt=[9] * 6, vals=[0] * 4), None, dict(tgt=[9, 2, 1, 0, 9, 9])),
     (81, dict(n=4, st=[0] * 6, value=-2**40), None, dict(st=[-2**40] * 4 + [0, 0])),
     # Odometers without axes leave everything alone; with one axis only the increment.
     (82, dict(dims=[5], ii=[9], nd=0, st=[9], strides=[1]), None, dict(ii=[9], st=[9])),
@@ -120,9 +122,7 @@ ROWS = [
 ]
 
 
-@table(ROWS)
-def test_worked_examples(number, args, result, after, stride):
-    run(number, args, result, after, stride)
+test_worked_examples = table(ROWS)
 
 
 # ---- Counting sorts, duplicate merging, bucket sort ------------------------------------------

@@ -15,12 +15,13 @@ def run(number, args, result, after, stride=1):
     args = {p.name: arr(v, DTYPES[p.elem], stride).reshape(np.shape(v)) if p.is_array and isinstance(v, list) else v
             for p in info(number).params if p.name in args for v in [args[p.name]]}
     assert call(number, **args) == result
-    for name, want in after.items():
-        assert np.asarray(args[name]).tolist() == want, name
+    assert {name: np.asarray(args[name]).tolist() for name in after} == after
 
 
 def table(rows):
-    """Parametrizes a test (number, args, result, after, stride) over the rows, in both layouts."""
+    """A test of the rows (kernel, args, result, after), each on unit-stride arrays and on reversed strided views."""
+    def test(number, args, result, after, stride):
+        run(number, args, result, after, stride)
     cases = [(*row, s) for row in rows for s in (1, -2)]
     return pytest.mark.parametrize("number, args, result, after, stride", cases,
-                                   ids=["%s s%d" % (label(c[0]), c[-1]) for c in cases])
+                                   ids=["%s s%d" % (label(c[0]), c[-1]) for c in cases])(test)
