@@ -100,6 +100,9 @@ ROWS = [
                resshape=[3]), None, dict(nativeidxs=[1, 4, 2, 5, 3, 6, 9])),
     (217, dict(nlists=3, nativeidxs=[9] * 4, nd=0, nidxlist=objects([i32([1, 2])] * 3), resshape=[]), None,
      dict(nativeidxs=[1, 1, 1, 9])),
+    (217, dict(nlists=2, nativeidxs=[9] * 4, nd=1, nidxlist=objects([i32([1, 2]), "skipped", i32([3, 4]), "skipped",
+                                                                       None])[::2], resshape=[2]), None,
+     dict(nativeidxs=[1, 3, 2, 4])),  # lists past nlists are not read
 ]
 
 
@@ -148,8 +151,7 @@ def test_218_strides_are_row_major_so_elements_keep_distinct_offsets():
 
 
 def test_overlapping_copy_on_one_stack_is_a_forward_element_copy():
-    a = np.zeros(60, dtype=np.int32)[::3]
-    a[:10] = np.arange(10)
+    a = np.repeat(np.arange(20, dtype=np.int32), 3)[::3]  # a[k] = k, strided
     k(248)(8, a, 2, a)  # a[2 + k] = a[k], k < 8, reading what it wrote
     assert list(a[:10]) == [0, 1, 0, 1, 0, 1, 0, 1, 0, 1]
 
@@ -167,14 +169,15 @@ def reference(current, buffer):
 
 
 def merge(current, buffer, perm=None, logpos=3, step=1, spare=0, tail=(-1, -1, 0.0)):
-    # The buffer (and perm) are views of arrays holding one more entry, `tail`, which must not be read.
-    (si, sj, sc), nb, room = current, len(buffer[0]), len(current[0]) + len(buffer[0]) + 1
-    bi, bj, bc = ([*v, t] for v, t in zip(buffer, tail))
+    # The inputs are views of arrays holding one more entry, which must not be read: -5 after the
+    # current matrix, `tail` after the buffer (and perm pointing at it).
+    nnz, nb, room = len(current[0]), len(buffer[0]), len(current[0]) + len(buffer[0]) + 1
+    si, sj, sc = (a([*v, -5], st)[:nnz] for a, v, st in zip((i32, i32, f64), current, (step, -step, -step)))
+    bi, bj, bc = (a([*v, t], st)[:nb] for a, v, t, st in zip((i32, i32, f64), buffer, tail, (-step, 1, step)))
     r = [a([-5] * room, st) for a, st in ((i32, step), (i32, -step), (f64, step))]
     res = [a([-5] * (logpos + room), st) for a, st in ((i32, 1), (i32, step), (f64, -step))]
-    out, end = k(206)(f64(bc, step)[:nb], i32(bi, -step)[:nb], i32(bj)[:nb], f64(sc, -step), int(perm is None), spare,
-                      len(si), nb, logpos, i64([*(perm if perm is not None else []), nb], step)[:nb], r[2], r[0], r[1],
-                      res[2], res[0], res[1], i32(si, step), i32(sj, -step))
+    out, end = k(206)(bc, bi, bj, sc, int(perm is None), spare, nnz, nb, logpos,
+                      i64([*(perm if perm is not None else []), nb], step)[:nb], r[2], *r[:2], res[2], *res[:2], si, sj)
     for a, b in zip(r, res):  # only the runs are written
         assert set(a[out:]) | set(b[:logpos]) | set(b[end:]) <= {-5}
     return list(zip(*(a[:out].tolist() for a in r))), list(zip(*(a[logpos:end].tolist() for a in res)))
@@ -223,8 +226,7 @@ def test_order_and_range_checks_agree_with_references(seed):
         inside, rising = all(0 <= v < size for v in inst), all(a < b for a, b in pairs)
         idxs, shape, m = np.array([inst, inst[::-1]], np.int32).T.reshape(-1, 2), [size, 3], int(rng.integers(0, 3))
         bad = any(not 0 <= v < shape[c] for row in idxs for c, v in enumerate(row[:m]))  # the first m columns
-        for flag in (0, 1, 5):
-            on = bool(flag)
+        for flag, on in ((0, False), (1, True), (5, True)):
             assert k(446)(i64(inst, s), flag, size) is (on and (not inst or inside and rising))
             assert k(207)(flag, n, i64(inst, -s)) is (on and rising)
             assert k([454, 461][flag % 2])(i64(inst, s), flag) is (on and all(a <= b for a, b in pairs))
@@ -243,10 +245,7 @@ def test_interleaving_refuses_missing_lists_and_writes_nothing():
         with pytest.raises(ValueError, match="Invalid array shape or type for argument 'nidxlist'"):
             k(217)(len(lists[0]), nat, 1, nidxlist, i32([2]))
         assert list(nat) == [-5] * 6
-    # Lists past nlists are not read; no entries (nlists or the size product not positive) need no list.
-    nat = i32([-5] * 4)
-    k(217)(2, nat, 1, objects([i32([1, 2]), "skipped", i32([3, 4]), "skipped", None])[::2], i32([2]))
-    assert list(nat) == [1, 3, 2, 4]
+    # No entries (nlists or the size product not positive) need no list.
     for nlists, resshape in ((0, [2]), (1, [0, 3]), (1, [2, -1]), (1, [65536, 65536])):  # the last wraps to 0
         nat = i32([-5] * 2)
         k(217)(nlists, nat, len(resshape), None, i32(resshape))

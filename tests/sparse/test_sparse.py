@@ -99,6 +99,7 @@ ROWS = [
     (103, dict(lo=0, mid=1, hi=3, src=[1, 4, 2], tgt=[9] * 3, vals=[4, 1, 4, 9, 0]), None, dict(tgt=[4, 1, 2])),
     (103, dict(lo=0, mid=1, hi=9, src=[0, 1], tgt=[9] * 2, vals=[4, 1]), None, dict(tgt=[1, 0])),
     (103, dict(lo=1, mid=5, hi=9, src=[3, 2, 1, 0], tgt=[9] * 6, vals=[0] * 4), None, dict(tgt=[9, 2, 1, 0, 9, 9])),
+    (103, dict(lo=2, mid=2, hi=2, src=[1, 0], tgt=[9] * 3, vals=[0] * 2), None, dict(tgt=[9] * 3)),
     (81, dict(n=4, st=[0] * 6, value=-2**40), None, dict(st=[-2**40] * 4 + [0, 0])),
     # Odometers without axes leave everything alone; with one axis only the increment.
     (82, dict(dims=[5], ii=[9], nd=0, st=[9], strides=[1]), None, dict(ii=[9], st=[9])),
@@ -157,8 +158,7 @@ def test_coordinate_counting_sorts_match_numpy(seed):
 @pytest.mark.parametrize("seed", range(10))
 def test_bucket_sort_is_stable_and_leaves_bucket_ends(seed):
     rng, stride = np.random.default_rng(seed), [1, -2][seed % 2]
-    d0, d1, d2 = (int(x) for x in rng.integers(1, 5, size=3))
-    n = int(rng.integers(0, 40))
+    d0, d1, d2, n = (int(x) for x in rng.integers([1, 1, 1, 0], [5, 5, 5, 40]))
     val = rng.integers(0, d0 * d1 * d2, size=n)
     perm = np.concatenate([rng.permutation(n), np.arange(n, n + int(rng.integers(0, 3)))])  # the tail stays
     q = (val[perm[:n]] // (d1 * d2)) * d2 + val[perm[:n]] % d2
@@ -180,12 +180,11 @@ def test_scratch_failure_raises_memory_error_and_writes_nothing():
     done = run_capped("""
         import numpy as np, fragments as F
         cell, nd, out = np.full(1, 3, np.int64), 2**28, [np.full(2, 7, t) for t in (np.int64, np.int32, np.int64)]
-        perm = np.lib.stride_tricks.as_strided(cell, (2**27,), (0,), writeable=True)
-        ones, zero = np.broadcast_to(np.int32(1), (nd,)), np.zeros(0, np.int64)
+        perm, ones = np.lib.stride_tricks.as_strided(cell, (2**27,), (0,)), np.broadcast_to(np.int32(1), (nd,))
         cap_address_space()
         for call in (lambda: F._c_closure_254(np.zeros((2, 1), np.int32), nd, ones, out[0]),
                      lambda: F._c_closure_221(ones, ones, ones, nd, ones, out[1], 2),
-                     lambda: F._c_closure_77(1, 1, 1, perm, out[2], zero)):
+                     lambda: F._c_closure_77(1, 1, 1, perm, out[2], np.zeros(0, np.int64))):
             try:
                 print(call())
             except MemoryError:
@@ -198,8 +197,7 @@ def test_scratch_failure_raises_memory_error_and_writes_nothing():
 # ---- Coordinate lists and dense matrices -----------------------------------------------------
 
 def test_shifted_diagonal_takes_both_coordinates_from_msubi_as_passed_when_it_is_subi():
-    d, subj = i32([1, 2]), i32([-5] * 2)
-    k(466)(2, 0, d, 10, 100, d, subj)
+    k(466)(2, 0, d := i32([1, 2]), 10, 100, d, subj := i32([-5] * 2))
     assert (list(d), list(subj)) == ([11, 12], [101, 102])
 
 
