@@ -126,7 +126,7 @@ ROWS = [
 test_worked_examples = table(ROWS)
 
 
-# ---- Counting sorts, duplicate merging, bucket sort ------------------------------------------
+# ---- Counting sorts and the bucket sort ------------------------------------------------------
 
 def starts(subs, n):
     return np.concatenate([[0], np.cumsum(np.bincount(subs, minlength=n))]).astype(np.int64)
@@ -194,7 +194,7 @@ def test_scratch_failure_raises_memory_error_and_writes_nothing():
     assert done.stdout.strip() == "True", done.stdout + done.stderr
 
 
-# ---- Coordinate lists and dense matrices -----------------------------------------------------
+# ---- Coordinate lists ------------------------------------------------------------------------
 
 def test_shifted_diagonal_takes_both_coordinates_from_msubi_as_passed_when_it_is_subi():
     k(466)(2, 0, d := i32([1, 2]), 10, 100, d, subj := i32([-5] * 2))
