@@ -34,7 +34,7 @@ ROWS = [
     *[(474, dict(m=3, n=2, nnz=2, flag=0, subi_=i, subj_=j), True, {})
       for i, j in (([0, 3], [1, 0]), ([-1, 2], [1, 0]), ([2, 2], [0, 2]), ([2, 0], [-1, 0]))],
     (474, dict(m=3, n=2, nnz=0, flag=5, subi_=[], subj_=[]), True, {}),
-    (470, dict(maxi=-1, maxj=5, n=3, subi=[2, 7, 1, 9], subj=[0, 3, 4, 9]), (7, 5), {}),
+    (470, dict(maxi=-1, maxj=5, n=3, subi=[7, 2, 1, 9], subj=[0, 3, 4, 9]), (7, 5), {}),
     (467, dict(init=5, idims=[1, 2, BIG, 9], n=3), -2**31 + 7, {}),  # 32-bit wrapping
     (466, dict(n=2, off=1, msubi=[5, BIG, 7], ioff=1, joff=-3, subi=[0] * 4, subj=[0] * 4), None,
      dict(subi=[0, 6, -2**31, 0], subj=[0, 2, BIG - 3, 0])),
