@@ -28,12 +28,15 @@
 // object takes the buffer path. A memoryview is likewise read in place (its export would
 // only copy the view it holds).
 #include "frame.h"
+#include "unlock.h"
 
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <new>
+
+#include "errors.h"
 
 #ifdef FRAGMENTS_NUMPY
 #define NPY_NO_DEPRECATED_API NPY_1_7_API_VERSION
@@ -360,7 +363,17 @@ PyObject* make_result(const KernelDef& k, const ResultValues& r) {
   return t;
 }
 
-// Runs the kernel on the taken views, releases them and builds the result.
+// The hooks through which a long kernel releases the interpreter's lock while it runs
+// (module/unlock.h): installed when the module is loaded.
+void* release_lock() { return PyEval_SaveThread(); }
+void reacquire_lock(void* state) { PyEval_RestoreThread(static_cast<PyThreadState*>(state)); }
+struct InstallLockHooks {
+  InstallLockHooks() { unlock_hooks = UnlockHooks{&release_lock, &reacquire_lock}; }
+} install_lock_hooks;
+
+// Runs the kernel on the taken views, releases them and builds the result. A kernel with
+// much work releases the interpreter's lock inside invoke and has it back when invoke
+// returns or throws.
 PyObject* run(const KernelDef& k, Call& c) {
   ResultValues r;
   try {
@@ -375,6 +388,10 @@ PyObject* run(const KernelDef& k, Call& c) {
                  k.number, f.message);
     return nullptr;
 #endif
+  } catch (const InvalidArgument& e) {  // thrown before the kernel wrote anything
+    c.release();
+    set_invalid(e.name);
+    return nullptr;
   } catch (...) {
     c.release();
     PyErr_Format(PyExc_SystemError, "_c_closure_%d failed", k.number);

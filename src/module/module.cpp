@@ -1,6 +1,11 @@
 // The module: one entry point per kernel, the method table and the module's init.
 #include "frame.h"
 #include "registry.h"
+#ifndef FRAGMENTS_PY2
+#include <string>
+
+#include "docs.h"
+#endif
 
 namespace fragments::registry {
 
@@ -22,14 +27,16 @@ FRAGMENTS_EACH_KERNEL(FRAGMENTS_ENTRY)
 
 }  // namespace fragments::registry
 
-// The method table: kernels 485 down to 0, each documented by "", then the terminator.
+// The method table: kernels 485 down to 0, then the terminator. On 2.7 every kernel is
+// documented by ""; on 3 the init puts each kernel's docstring in its row.
 static PyMethodDef FragmentsMethods[] = {
 #define FRAGMENTS_ROW(n) {"_c_closure_" #n, FRAGMENTS_METHOD(n), FRAGMENTS_FLAGS, ""},
     FRAGMENTS_EACH_KERNEL(FRAGMENTS_ROW)
 #undef FRAGMENTS_ROW
     {nullptr, nullptr, 0, nullptr}};
 
-static_assert(sizeof(FragmentsMethods) / sizeof(FragmentsMethods[0]) == 487, "486 kernels and the terminator");
+constexpr int kKernels = sizeof(fragments::registry::all) / sizeof(fragments::registry::all[0]);
+static_assert(sizeof(FragmentsMethods) / sizeof(FragmentsMethods[0]) == kKernels + 1, "the kernels and the terminator");
 
 // fragments.__checked__: whether this is the checked build (FRAGMENTS_CHECKED), in which an
 // out-of-range access raises IndexError instead of touching memory.
@@ -58,6 +65,12 @@ static struct PyModuleDef fragments_module = {
     PyModuleDef_HEAD_INIT, "fragments", nullptr, -1, FragmentsMethods, nullptr, nullptr, nullptr, nullptr};
 
 PyMODINIT_FUNC PyInit_fragments(void) {
+  // Built once per process; the rows keep pointing into these strings.
+  static std::string docs[kKernels];
+  for (int i = 0; i < kKernels; ++i) {
+    if (docs[i].empty()) docs[i] = fragments::docs::docstring(*fragments::registry::all[i]);
+    FragmentsMethods[i].ml_doc = docs[i].c_str();
+  }
   PyObject* m = PyModule_Create(&fragments_module);
   if (m && add_build_flags(m) < 0) Py_CLEAR(m);
   return m;

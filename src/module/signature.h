@@ -15,10 +15,18 @@
 // module's table refers to all of them, so a missing or doubled number fails the link
 // with the symbol `fragments::registry::kernel_N` in the message.
 //
-//   SAME_AS(98, 97, "ptrb", "subi", "count")
-//                        another name for kernel 97: the same signature and entry,
-//                        with its own parameter names; stands in the same file as
-//                        kernel 97's registration.
+//   DOC(97, "", "Row index of every entry of a compressed matrix: ...")
+//                        the kernel's contract for its callers (see KernelDoc);
+//                        stands after the registration, anywhere in the module.
+//   SAME_AS(98, 97)      another number for kernel 97: the same signature, entry,
+//                        parameter names and text.
+//   SAME_AS(99, 97, "ptrb", "subi", "count")
+//                        the same, with parameter names of its own, and therefore a
+//                        DOC(99, ...) of its own that speaks of them.
+//
+// Every kernel file names its topic once, before its registrations:
+//
+//   TOPIC("Compressed sparse matrices and counting sorts")
 #pragma once
 
 #include <cstddef>
@@ -63,11 +71,27 @@ struct ResultValues {
 
 using Invoke = void (*)(const Slot*, ResultValues*);
 
+// A kernel's contract as its callers read it (docstring, stubs, reference page).
+struct KernelDoc {
+  // The names of the result values, comma-separated ("pos", "nscalar, nbar"); "" for None.
+  const char* results;
+  // What the kernel computes; whether it is a count pass (for which build pass) or a build
+  // pass (sized by which count pass); how large every written array or run must be and
+  // what the caller prepares; what the results mean. Paragraphs are separated by "\n",
+  // list items start with "- ". The parameters' element types, widths and whether they
+  // are written are added from the signature.
+  const char* text;
+};
+
 constexpr int kMaxParams = 32;
 
 struct KernelDef {
   int number;
   int same_as;  // the kernel whose implementation this is (its own number if none)
+  const char* function;  // the C++ function, as registered ("native::fill_rows")
+  const char* topic;     // the topic of its source file
+  const char* file;      // its source file
+  const KernelDoc* doc;
   int nparams;
   const char* format;
   const char* const* names;
@@ -205,19 +229,28 @@ void invoke(const Slot* s, ResultValues* out) {
 }
 
 template <class F, size_t N>
-constexpr KernelDef make_def(int number, const char* format, const char* const (&names)[N], Invoke entry) {
+constexpr KernelDef make_def(int number, const char* function, const char* topic, const char* file,
+                             const KernelDoc* doc, const char* format, const char* const (&names)[N], Invoke entry) {
   using f = fn<F>;
   using r = result_of<typename f::result>;
-  KernelDef d{number, number, f::arity, format, names, {}, r::count, r::tuple, {r::kinds[0], r::kinds[1], r::kinds[2]}, entry};
+  KernelDef d{number, number, function, topic, file, doc, f::arity, format, names, {},
+              r::count, r::tuple, {r::kinds[0], r::kinds[1], r::kinds[2]}, entry};
   for (int k = 0; k < f::arity; ++k) d.params[k] = f::params[k];
   return d;
 }
 
-// Kernel `number` is kernel d under another name: same signature, same entry.
-constexpr KernelDef renamed(KernelDef d, int number, const char* const* names) {
+// Kernel `number` is kernel d under another number: same signature, entry, names and text.
+constexpr KernelDef renamed(KernelDef d, int number) {
   d.same_as = d.number;
   d.number = number;
+  return d;
+}
+
+// The same, with parameter names and therefore a text of its own.
+constexpr KernelDef renamed(KernelDef d, int number, const char* const* names, const KernelDoc* doc) {
+  d = renamed(d, number);
   d.names = names;
+  d.doc = doc;
   return d;
 }
 
@@ -235,8 +268,24 @@ constexpr bool arrays_ascending(const KernelDef& d, const char* const (&names)[N
 }  // namespace sig
 }  // namespace fragments
 
-#define FRAGMENTS_CHECKED_DEF(N, F, ENTRY, FORMAT, ...)                                                 \
+// The topic of the kernels registered in this file.
+#define TOPIC(TITLE)                                           \
+  namespace fragments::registry {                              \
+  namespace {                                                  \
+  [[maybe_unused]] constexpr const char* file_topic = TITLE;   \
+  }                                                            \
+  }
+
+#define DOC(N, RESULTS, TEXT)                                                            \
+  namespace fragments::registry {                                                        \
+  extern const ::fragments::KernelDoc doc_##N;                                           \
+  const ::fragments::KernelDoc doc_##N = {RESULTS, TEXT};                                \
+  static_assert(kernel_##N.number == N, "_c_closure_" #N ": documented before it is registered"); \
+  }
+
+#define FRAGMENTS_CHECKED_DEF(N, F, FNAME, ENTRY, FORMAT, ...)                                        \
   namespace fragments::registry {                                                                     \
+  extern const ::fragments::KernelDoc doc_##N;                                                        \
   inline constexpr const char* names_##N[] = {__VA_ARGS__};                                           \
   static_assert(::fragments::sig::fn<F>::arity <= ::fragments::kMaxParams,                            \
                 "_c_closure_" #N ": too many parameters");                                           \
@@ -246,16 +295,43 @@ constexpr bool arrays_ascending(const KernelDef& d, const char* const (&names)[N
                 "_c_closure_" #N ": there must be exactly one name per parameter");                  \
   static_assert(::fragments::sig::names_unique_and_nonempty(names_##N),                               \
                 "_c_closure_" #N ": parameter names must be distinct and non-empty");                \
-  extern constexpr ::fragments::KernelDef kernel_##N = ::fragments::sig::make_def<F>(N, FORMAT, names_##N, ENTRY); \
+  extern constexpr ::fragments::KernelDef kernel_##N =                                                \
+      ::fragments::sig::make_def<F>(N, FNAME, file_topic, __FILE__, &doc_##N, FORMAT, names_##N, ENTRY); \
   static_assert(::fragments::sig::arrays_ascending(kernel_##N, names_##N),                            \
                 "_c_closure_" #N ": array parameters must stand in ascending byte order of names");  \
   }
 
 #define FRAGMENT(N, FN, FORMAT, ...) \
-  FRAGMENTS_CHECKED_DEF(N, decltype(FN), &::fragments::sig::invoke<&FN>, FORMAT, __VA_ARGS__)
+  FRAGMENTS_CHECKED_DEF(N, decltype(FN), #FN, &::fragments::sig::invoke<&FN>, FORMAT, __VA_ARGS__)
 
-#define SAME_AS(N, PRIMARY, ...)                                                                  \
+// SAME_AS(N, PRIMARY) or SAME_AS(N, PRIMARY, names...): the argument count picks the form.
+#define SAME_AS(...)                                                                               \
+  FRAGMENTS_PICK_SAME_AS(__VA_ARGS__, FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED,            \
+                         FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, \
+                         FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, \
+                         FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, \
+                         FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, \
+                         FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, \
+                         FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, \
+                         FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, \
+                         FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, \
+                         FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, \
+                         FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, FRAGMENTS_SAME_AS_NAMED, \
+                         FRAGMENTS_SAME_AS_PLAIN, unused)                                          \
+  (__VA_ARGS__)
+#define FRAGMENTS_PICK_SAME_AS(_1, _2, _3, _4, _5, _6, _7, _8, _9, _10, _11, _12, _13, _14, _15, _16, _17,  \
+                               _18, _19, _20, _21, _22, _23, _24, _25, _26, _27, _28, _29, _30, _31, _32, \
+                               _33, _34, MACRO, ...)                                                     \
+  MACRO
+
+#define FRAGMENTS_SAME_AS_PLAIN(N, PRIMARY)                                                         \
+  namespace fragments::registry {                                                                  \
+  extern constexpr ::fragments::KernelDef kernel_##N = ::fragments::sig::renamed(kernel_##PRIMARY, N); \
+  }
+
+#define FRAGMENTS_SAME_AS_NAMED(N, PRIMARY, ...)                                                  \
   namespace fragments::registry {                                                                 \
+  extern const ::fragments::KernelDoc doc_##N;                                                    \
   inline constexpr const char* names_##N[] = {__VA_ARGS__};                                       \
   static_assert(sizeof(names_##N) / sizeof(names_##N[0]) == kernel_##PRIMARY.nparams,             \
                 "_c_closure_" #N ": there must be exactly one name per parameter");              \
@@ -263,5 +339,6 @@ constexpr bool arrays_ascending(const KernelDef& d, const char* const (&names)[N
                 "_c_closure_" #N ": parameter names must be distinct and non-empty");                \
   static_assert(::fragments::sig::arrays_ascending(kernel_##PRIMARY, names_##N),                  \
                 "_c_closure_" #N ": array parameters must stand in ascending byte order of names");  \
-  extern constexpr ::fragments::KernelDef kernel_##N = ::fragments::sig::renamed(kernel_##PRIMARY, N, names_##N); \
+  extern constexpr ::fragments::KernelDef kernel_##N =                                            \
+      ::fragments::sig::renamed(kernel_##PRIMARY, N, names_##N, &doc_##N);                        \
   }

@@ -1,5 +1,9 @@
-"""The scripts under examples/ run against the built module and finish cleanly."""
+"""The scripts under examples/ run against the built module and finish cleanly, and
+docs/recipes.md names only kernels and layer functions that exist."""
+import importlib.util
+import inspect
 import os
+import re
 import subprocess
 import sys
 from pathlib import Path
@@ -8,14 +12,18 @@ import pytest
 
 import fragments
 
-EXAMPLES = Path(__file__).resolve().parents[2] / "examples"
+ROOT = Path(__file__).resolve().parents[2]
+EXAMPLES = ROOT / "examples"
 
 
-@pytest.mark.parametrize("script, last_line", [
-    ("smoke.py", "result stack shape run: [2, 3, 4]"),  # smoke.py ends on its own assert
-    ("constraint.py", "ok"),
+@pytest.mark.parametrize("script, last_line, needs", [
+    ("smoke.py", "result stack shape run: [2, 3, 4]", None),  # smoke.py ends on its own assert
+    ("constraint.py", "ok", None),
+    ("linear_program.py", "ok: the kernels' rows equal the scipy.sparse reference", "scipy"),
 ])
-def test_example_runs(script, last_line):
+def test_example_runs(script, last_line, needs):
+    if needs:
+        pytest.importorskip(needs)
     # The child loads the same built module as this run: its folder goes ahead of PYTHONPATH.
     here = str(Path(fragments.__file__).parent)
     env = dict(os.environ, PYTHONPATH=os.pathsep.join(filter(None, [here, os.environ.get("PYTHONPATH")])))
@@ -23,3 +31,23 @@ def test_example_runs(script, last_line):
                           capture_output=True, text=True, timeout=120)
     assert done.returncode == 0, done.stderr
     assert done.stdout.splitlines()[-1] == last_line, done.stdout
+
+
+def test_recipes_name_what_exists():
+    # Each recipe links its function in examples/layer.py; every kernel that function calls
+    # is named in its recipe, and every kernel the page names exists.
+    spec = importlib.util.spec_from_file_location("layer", EXAMPLES / "layer.py")
+    layer = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(layer)
+    text = (ROOT / "docs" / "recipes.md").read_text()
+    for n in re.findall(r"_c_closure_(\d+)", text):
+        assert hasattr(fragments, "_c_closure_" + n), n
+    linked = 0
+    for section in text.split("\n## "):
+        for name in re.findall(r"\[`(\w+)(?:\(\))?`\]\(\.\./examples/layer\.py\)", section):
+            assert hasattr(layer, name), name
+            if inspect.isfunction(getattr(layer, name)):
+                linked += 1
+                called = set(re.findall(r"_c_closure_(\d+)", inspect.getsource(getattr(layer, name))))
+                assert called <= set(re.findall(r"\d+", section)), (name, called)
+    assert linked >= 10

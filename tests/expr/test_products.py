@@ -1,223 +1,185 @@
-"""Products of a constant matrix (triplets, dense, pattern) and a 2-D record and their diagonals,
-against NumPy on the evaluated operands and the terms of each element in merge order."""
+"""Products of a constant matrix (triplets, dense, a pattern) or a sparse vector and a record or a variable (one term
+per element), their diagonals, counts and groupings, against one oracle (the terms in merge order) and NumPy."""
 import numpy as np
 import pytest
 
 from support.buffers import f64, i32, i64
-from support.layout import appended_runs, only_changed, pad, point, put, read_appended, snap, some_record, value
-from support.products import (EXAMPLE_DENSE, EXAMPLE_SPARSE, assert_elements, bases_args, call, dense_of,
-                              elements_by_column, elements_by_row, entries_by_column, entry_row_pointers,
-                              met_elements, random_triplets, stack_args, stored_at)
-from support.records import Record, evaluate, read, reserve, runs
+from support.layout import only_changed, pad, put, random_shape, snap, some_record, value
+from support.products import (bases_args, build, call, elements, entries_by_column, entry_row_pointers, group_elements,
+                              grouping, met, product_items, random_triplets, stack_args)
+from support.records import Record
 from support.stacks import Stacks
 
-SEEDS = range(20)
+# kind: the operand's sparsity (None: either). E is a record, X a variable, x one variable; in a left
+# product the matrix M comes first; "vector E" is the inner product with a sparse vector. Kernels:
+#   E M 331/332 (mperm by 294 or from 326's positions), dense E M 333/334, E dense M 336,
+#   diagonal E M 298/299, diagonal dense E M 300/301, diagonal M E 313/314, diagonal M dense E 306/307,
+#   M E and dense M E 344/346, M dense E 345/346, pattern 317/319, vector E 290/291, scalar M 321, x M 364,
+#   X dense M 348/349, dense X M 350/351/352, X M 350/353/354/355/356, M X 357/359, M dense X 358/360;
+#   groupings by the step kernels 295 .. 343 and 304 (support.products).
+KINDS = {"E M, mperm sorted by 294": 1, "E M, mperm inverted from 326": 1, "dense E M": 0, "E dense M": None,
+         "diagonal E M": 1, "diagonal dense E M": 0, "M E": 1, "M dense E": 0, "dense M E": 1, "diagonal M E": 1,
+         "diagonal M dense E": 0, "pattern": None, "vector E": None, "scalar M": 0, "x M": 0, "X dense M": 1,
+         "dense X M": 0, "X M": 1, "M X": 1, "M dense X": 0}
+ELEMENTWISE = ("pattern", "vector E", "scalar M", "x M")
 
 
-def sizes(rng, count=3):
-    return [int(v) for v in rng.integers(0, 5, size=count)]
+def holds(arr, *runs):
+    """arr holds each run (base, values)."""
+    return all(arr[base:base + len(v)].tolist() == list(v) for base, v in runs)
 
 
-class Case:
-    """An operand E on the work stack, triplets M, and the stacks."""
-
-    def __init__(self, rng, E, triplets=((), (), ())):
-        self.rng, self.E, self.s = rng, E, Stacks(4096, stride=int(rng.choice([1, 2])))
-        self.eb = put(self.s.w, E, rng)
-        pad(self.s.r, rng)
-        pad(self.s.x, rng)
-        self.msubi, self.msubj, self.mval = (np.asarray(v) for v in triplets)
-        self.M = {(a, b): v for a, b, v in zip(self.msubi.tolist(), self.msubj.tolist(), self.mval)}
-        self.xs = point(rng)
-        self.Ev = value(E, self.xs)
-
-    def args(self, **more):
-        st = int(self.rng.choice([1, 2]))
-        return dict(stack_args(self.s), **bases_args(self.eb), msubi=i32(self.msubi, st), msubj=i32(self.msubj, st),
-                    mval=f64(self.mval, st)) | more
-
-    def meet(self, items):
-        """(linear, pairs) per position from candidate (E linear index, M position) pairs met in both."""
-        at = stored_at(self.E)
-        return [(lin, [(at[el], self.M[mp]) for el, mp in cand if el in at and mp in self.M]) for lin, cand in items]
-
-    def build(self, number, a, nelem, nnz, sparse=True, e0=0, t0=0, x_written=(), fresh=False, nd=0):
-        """Runs the build kernel on a reserved result, checks what it wrote; returns (its result, record)."""
-        r, out = self.s.r, reserve(self.s.r, nd, e0 + nelem, t0 + nnz, sparse=sparse)
-        snaps = snap(self.s)
-        ret = call(number, **a, **bases_args(out, "r"))
-        assert not fresh or r.i32[out.ptr] == 0
-        only_changed(self.s, snaps, r=runs(out, nd, nelem, nnz) if fresh else appended_runs(
-            out, e0, t0, nelem, nnz, sparse), x=dict(i32=list(x_written)))
-        return ret, read(r, out, nd, nelem, nnz, sparse=True) if fresh else read_appended(
-            r, out, e0, t0, nelem, nnz, (), sparse)
-
-    def check(self, got, shape, positions, want_value, keep_all=False, constants=True):
-        got.shape = shape
-        assert_elements(got, met_elements(self.E, positions, keep_all, constants))
-        np.testing.assert_allclose(evaluate(got, *self.xs), want_value, atol=1e-9)
-
-
-def offsets(rng):
-    return int(rng.integers(0, 4)), int(rng.integers(0, 6))
-
-
-def em_items(m, n, p):
-    return [(i * p + c, [(i * n + k, (k, c)) for k in range(n)]) for i in range(m) for c in range(p)]
-
-
-def e_times_m(c, kind, m, n, p, e0=0, t0=0):
-    """E M: sparse E and M (331/332), dense E (333/334) or dense M (336); count pass == build pass."""
-    rng, E = c.rng, c.E
-    a = c.args(m=m, n=n, p=p, rnelem=e0, rnnz=t0)
-    if kind == "sparse":
-        a["erowptr"] = elements_by_row(rng, c.s, "x", m, n, E.nelem, c.eb.sp)
-    if kind != "dense M":
-        a["mcolptr"], a["mperm"] = entries_by_column(rng, c.s, "x", i32(c.msubj), p)
-    if kind == "sparse":
-        ne, nt = call(331, **a)
-    elif kind == "dense":
-        ne, nt = e0 + m * p, call(333, **a)
+@pytest.mark.parametrize("seed", range(12))
+@pytest.mark.parametrize("kind", KINDS)
+def test_products_hold_the_matched_pairs_in_merge_order(kind, seed):
+    rng = np.random.default_rng(seed)
+    m, n, p = (int(v) for v in rng.integers(0, 5, size=3))
+    left, diagonal = kind.replace("diagonal ", "").startswith(("M", "dense M")), kind.startswith("diagonal")
+    sparse = bool(seed % 2 if KINDS[kind] is None else KINDS[kind])
+    vector = "X" in kind and sparse and seed % 4 == 0  # a one-dimensional X: a row, or a column on the right
+    m, p = ((m, 1) if left else (1, p)) if vector else (m, m if diagonal else p)
+    grid = {"pattern": random_shape(rng, max_size=4), "vector E": random_shape(rng, max_size=4), "scalar M": (),
+            "x M": ()}.get(kind, (n, p) if left else (m, n))
+    mshape = (m, n) if left or kind in ELEMENTWISE else (n, p)
+    s, E = Stacks(4096, stride=int(rng.choice([1, 2]))), some_record(rng, (n,) if vector else grid, sparse)
+    if "X" in kind or kind == "x M":  # distinct variables, numbered in a row or not; x may be any index
+        nidxs = 9 + np.arange(E.nelem) if seed % 3 == 0 else 1 + rng.permutation(64)[:E.nelem]
+        E = Record(E.shape, np.arange(E.nelem + 1), [seed % 9 - 2] if kind == "x M" else nidxs, np.ones(E.nelem),
+                   np.zeros(E.nelem), E.sp)
+    eb = put(s.w, E, rng)
+    pad(s.r, rng)
+    pad(s.x, rng)
+    subi, subj, val = random_triplets(rng, *mshape)
+    if "dense M" in kind or kind == "x M" and seed % 2:  # every position, some values 0
+        subi, subj = np.indices(mshape).reshape(2, -1)
+        val = np.round(rng.normal(size=len(subi)), 3) * (rng.random(len(subi)) >= 0.2)
+    M, Md = dict(zip(zip(subi.tolist(), subj.tolist()), val)), np.zeros(mshape)
+    Md[subi, subj] = val
+    if kind in ("pattern", "vector E"):  # linear indexes into E's shape
+        msp = np.sort(rng.choice(E.size, size=int(rng.integers(0, E.size + 1)), replace=False))
+        M = dict(zip(msp.tolist(), np.round(rng.normal(size=len(msp)), 3)))
+        Md = np.bincount(msp, list(M.values()), E.size).reshape(grid)
+    st, (e0, t0) = int(rng.choice([1, 2])), (int(v) for v in rng.integers(0, 5, size=2))
+    a = dict(stack_args(s), **bases_args(eb), m=m, n=n, p=p, q=p, msubi=i32(subi, st), msubj=i32(subj, st),
+             mval=f64(val, st), mcof=f64(list(M.values()), st), nnz=len(val), rnelem=e0, rnnz=t0, eterms=E.nnz,
+             count=E.nelem, sparse=int(sparse), xnidxs=eb.nidxs, xsp=eb.sp or 0, nx=E.nelem, xnd=E.nd,
+             xshape=i32(E.shape, st))
+    items = {"pattern": [(L, [(L, L)]) for L in range(E.size)], "vector E": [(0, [(L, L) for L in M])]}.get(kind, [
+        (i * n + j, [(0, (i, j))]) for i in range(m) for j in range(n)] if kind in ELEMENTWISE else product_items(
+        m, n, p, left, diagonal))
+    constants = kind != "diagonal M dense E"  # whose product takes no constants
+    want = met(E, M, items, kind in ("dense E M", "E dense M", "dense M E", "vector E"), constants)
+    nelem, nterms = len(want), sum(len(terms) for terms, _ in want.values())
+    ne, nt = e0 + nelem, t0 + nterms
+    if kind in ("M E", "M dense E", "M dense X"):  # row runs end at nnz: the arrays hold the last entry once more
+        a.update(msubi=i32(np.append(subi, subi[-1:]), st), msubj=i32(np.append(subj, subj[-1:]), st))
+    if kind in ("dense X M", "X M"):  # M grouped by column
+        a["mcolptr"], a["mperm"] = s.w.take_i32(p + 1), s.w.take_i32(len(val))
+        call(350, **a | dict(ncols=p, nbuckets=p))
+    if kind.startswith(("E M", "dense E M")):  # grouped on the scratch stack
+        a["erowptr"] = group_elements(rng, s, "x", "row", n, E.nelem, eb.sp, m) if sparse else 0
+        a["mcolptr"], a["mperm"] = entries_by_column(rng, s, "x", a["msubj"], p, "294" if "294" in kind else "326")
+        assert call(331 if sparse else 333, **a) == ((ne, nt) if sparse else nt)
+        ret, got = build(s, 332 if sparse else 334, a, nelem, nterms, e0, t0, fresh=False, shape=(m, p))
+    elif kind == "E dense M":  # a sparse E is grouped by row into the zeroed erowptr
+        a["erowptr"] = s.x.put_i32(np.zeros(m + 1))
+        ret, got = build(s, 336, a, nelem, nterms, e0, t0, fresh=False, sparse=False, shape=(m, p),
+                         x=[(a["erowptr"], m + 1)] if sparse else [])
+    elif diagonal and not left:
+        a["erowptr"] = group_elements(rng, s, "w", "row", n, E.nelem, eb.sp, m) if sparse else 0
+        a["mcolptr"], a["mperm"] = entries_by_column(rng, s, "w", a["msubj"], m)
+        assert call(298 if sparse else 300, **a) == (ne, nt)
+        ret, got = build(s, 299 if sparse else 301, a, nelem, nterms, shape=(m,))
+    elif diagonal:  # E has m columns
+        a["mrowptr"], a["n"] = entry_row_pointers(rng, s, a["msubi"], m), m
+        a["ecolptr"], a["eperm"] = group_elements(rng, s, "w", "column", m, E.nelem, eb.sp, m) if sparse else (7, 9)
+        assert call(313, **a) == (ne, nt) if sparse else call(306, **a | dict(base=a["mrowptr"], count=e0)) == (
+            ne)  # the element count of 307 comes from the row pointers
+        ret, got = build(s, 314 if sparse else 307, a, nelem, nterms, shape=(m,))
+    elif "E" in kind and left:
+        a["ecolptr"], a["eperm"] = group_elements(rng, s, "x", "column", p, E.nelem, eb.sp, p) if sparse else (7, 9)
+        a.update(sparse=int(sparse) * int(rng.integers(1, 3)), msparse=int(rng.integers(kind == "M E", 3)) * (
+            kind != "dense M E"))  # with dense M the counts are replaced
+        assert call(344 if sparse else 345, **a) == ((nelem, nterms) if kind == "dense M E" else (ne, nt))
+        ret, got = build(s, 346, a, nelem, nterms, sparse=kind != "dense M E", shape=(m, p))
+    elif kind == "pattern":  # with a dense E the element count is replaced
+        a.update(nd=E.nd, msp=i64(msp, st))
+        assert call(317, **a) == (ne if sparse else nelem, nt)
+        ret, got = build(s, 319, a, nelem, nterms, shape=E.shape, nd=E.nd)
+    elif kind == "vector E":  # vcof . E[vsub]: terms from rnnz on, the constant returned
+        a.update(vsub=i64(msp, [1, 2, -1][seed % 3]), vcof=f64(list(M.values()), -st), constant=float(seed))
+        snaps = snap(s)
+        assert call(290, **a) == nt
+        rn, rc = s.r.take_i64(nt), s.r.take_f64(nt)
+        ret = call(291, **a, rnidxsbase=rn, rcofbase=rc)
+        only_changed(s, snaps, r=dict(i64=[(rn + t0, nterms)], f64=[(rc + t0, nterms)]))
+        got, ret = Record((), [0, nterms], s.r.i64[rn + t0:rn + nt], s.r.f64[rc + t0:rc + nt], [ret[0] - seed]), ret[1]
+    elif kind == "scalar M":  # element count from the result's bases
+        ret, got = build(s, 321, a | dict(ncols=n, count=E.nnz), nelem, nterms, 0, t0, fresh=False, shape=(m, n))
+    elif kind == "x M":  # into any arrays, here the result stack's
+        a.update(f64=s.r.f64, i32=s.r.i32, i64=s.r.i64, sparse=1 - seed % 2, var=E.nidxs[0], ncols=n, nelem=nelem)
+        ret, got = build(s, 364, a, nelem, nterms, sparse=seed % 2 == 0, shape=(m, n))
+    elif kind == "X dense M":
+        rows = len(np.unique(E.sp // n)) if E.nelem else e0 - 2
+        assert call(348, **a | dict(n=E.nelem, init=e0 - 2, ncols=n)) == rows
+        ret, got = build(s, 349, a, nelem, nterms, shape=(m, p))
+    elif kind == "dense X M":
+        assert call(351, **a | dict(init=e0, n=len(val))) - e0 == len(np.unique(subj))
+        ret, got = build(s, 352, a | dict(xrowstride=n), nelem, nterms, e0, t0, fresh=False, shape=(m, p))
+    elif kind == "X M":
+        a.update(xrowptr=s.w.take_i32(m + 1), xrow=s.w.take_i32(E.nelem), xcol=s.w.take_i32(E.nelem))
+        call(353, base=a["xrowptr"], wi32=s.w.i32, n=m)
+        call(354, **a)
+        rows, cols = np.divmod(E.sp, max(n, 1))
+        assert holds(s.w.i32, (a["xrow"], rows), (a["xcol"], cols), (a["xrowptr"], grouping(rows, m)[0]))
+        assert call(355, **a) == (ne, nt)
+        ret, got = build(s, 356, a, nelem, nterms, nbfix=nelem + seed % 3, shape=(m, p))
+    elif kind == "M X":  # prepared on the scratch stack
+        a.update(mrowptr=s.x.take_i32(m + 1), xrow=s.x.take_i32(E.nelem), xcol=s.x.take_i32(E.nelem),
+                 xcolptr=s.x.take_i32(p + 1), xperm=s.x.take_i32(E.nelem), xi64=s.w.i64)
+        snaps = snap(s)
+        assert call(357, **a) == (ne, nt)
+        only_changed(s, snaps, x=dict(i32=[(a[k], c) for k, c in (
+            ("mrowptr", m + 1), ("xrow", E.nelem), ("xcol", E.nelem), ("xcolptr", p + 1), ("xperm", E.nelem))]))
+        rows, cols = np.divmod(E.sp, max(p, 1))
+        assert holds(s.x.i32, (a["mrowptr"], grouping(subi, m)[0]), (a["xrow"], rows), (a["xcol"], cols),
+                     *zip((a["xcolptr"], a["xperm"]), grouping(cols, p)))
+        ret, got = build(s, 359, a, nelem, nterms, nbfix=nelem + seed % 3, shape=(m, p))
     else:
-        a.update(sparse=int(E.sparse), count=E.nelem, erowptr=c.s.x.put_i32(np.zeros(m + 1, np.int32)))
-        ne, nt = e0 + m * p, t0 + p * E.nnz
-    xw = [(a["erowptr"], m + 1)] if kind == "dense M" and E.sparse else []
-    ret, got = c.build({"sparse": 332, "dense": 334, "dense M": 336}[kind], a, ne - e0, nt - t0,
-                       sparse=kind != "dense M", e0=e0, t0=t0, x_written=xw)
-    assert tuple(ret) == (ne, nt)
-    return got
+        assert call(358, **a | dict(spare=seed)) == (nelem + e0 * p, nterms)
+        ret, got = build(s, 360, a | dict(xi64=s.w.i64), nelem, nterms, shape=(m, p))
+    assert ret is None or list(np.ravel(ret)) == [ne, nt][-np.size(ret):]  # the counts, or the term count
+    got_elements = elements(got)  # the terms exactly, the constants summed as the kernels do but for vector E
+    assert {e: t for e, (t, _) in got_elements.items()} == {e: t for e, (t, _) in want.items()}
+    np.testing.assert_allclose([c for _, c in got_elements.values()], [c for _, c in want.values()], atol=1e-12)
+    xs = np.random.default_rng(seed).normal(size=(2, 80))
+    Ev = value(E if constants else Record(E.shape, E.ptr, E.nidxs, E.cof, 0 * E.bfix, E.sp), xs).reshape(grid)
+    want = Md @ Ev if left else Ev * Md if kind in ELEMENTWISE else Ev @ Md
+    want = np.diag(want) if diagonal else np.sum(want) if kind == "vector E" else want
+    np.testing.assert_allclose(value(got, xs), want, atol=1e-9)
 
 
-@pytest.mark.parametrize("seed", SEEDS)
-@pytest.mark.parametrize("kind", ["sparse", "dense", "dense M"])
-def test_e_times_m_matches_numpy(kind, seed):
-    rng = np.random.default_rng(100 * len(kind) + seed)
-    m, n, p = sizes(rng)
-    sparse = kind == "sparse" or (kind == "dense M" and bool(rng.integers(2)))
-    c = Case(rng, some_record(rng, (m, n), sparse), random_triplets(rng, n, p))
-    if kind == "dense M":
-        c.mval = dense_of(c.msubi, c.msubj, c.mval, n, p).ravel()
-        c.M = {(a, b): c.mval[a * p + b] for a in range(n) for b in range(p)}
-    got = e_times_m(c, kind, m, n, p, *offsets(rng))
-    c.check(got, (m, p), c.meet(em_items(m, n, p)), c.Ev @ dense_of(c.msubi, c.msubj, c.mval, n, p)
-            if kind != "dense M" else c.Ev @ c.mval.reshape(n, p), keep_all=kind != "sparse")
+@pytest.mark.parametrize("number", [312, 327, 343])
+@pytest.mark.parametrize("ends, n, want", [([3, 3, 7, 9, 9], 4, [0, 3, 3, 7, 9]), ([4], 0, [0])])
+def test_shift_back_turns_bucket_ends_into_starts_from_zero(number, ends, n, want):
+    call(number, base=0, n=n, wi32=(a := i32(ends, 2)), xi32=a)
+    assert list(a) == want
 
 
-@pytest.mark.parametrize("seed", SEEDS)
-@pytest.mark.parametrize("sparse", [True, False])
-def test_diagonal_of_e_times_m(seed, sparse):
-    rng = np.random.default_rng(300 + seed)
-    m, n = sizes(rng, 2)
-    c = Case(rng, some_record(rng, (m, n), sparse), random_triplets(rng, n, m))
-    a = c.args(m=m, n=n, rnelem=2, rnnz=5)
-    a["mcolptr"], a["mperm"] = entries_by_column(rng, c.s, "w", i32(c.msubj), m)
-    if sparse:
-        a["erowptr"] = elements_by_row(rng, c.s, "w", m, n, c.E.nelem, c.eb.sp)
-    ne, nt = call(298 if sparse else 300, **a)
-    ret, got = c.build(299 if sparse else 301, a, ne - 2, nt - 5, fresh=True)
-    assert ret is None
-    items = [(r, [(r * n + k, (k, r)) for k in range(n)]) for r in range(m)]
-    c.check(got, (m,), c.meet(items), np.diag(c.Ev @ dense_of(c.msubi, c.msubj, c.mval, n, m)))
+def test_zero_columns_do_not_divide_by_zero():  # linear indexes split into row and column
+    w, s = i64([1, 2, 7, 8, 9, 20]), Stacks(size=64)
+    # rows 0, 0, 1, 2, 2, 5; one-dimensional: one row; n <= 0: init; no columns: row 0
+    assert [call(348, n=n, xsp=0, wi64=w, init=5, xnd=d, ncols=c) for n, d, c in (
+        (6, 2, 4), (6, 1, 4), (0, 2, 4), (-1, 2, 4), (3, 2, 0))] == [4, 1, 5, 5, 1]
+    call(354, xnd=2, nx=2, xrowptr=10, xsp=0, m=1, xshape=i32([1, 0]), xrow=20, xcol=30, wi32=s.w.i32, wi64=w)
+    assert s.w.i32[20:22].tolist() == [0, 0] and s.w.i32[30:32].tolist() == [1, 2]  # row 0, the linear index
 
 
-@pytest.mark.parametrize("seed", SEEDS)
-@pytest.mark.parametrize("sparse", [True, False])
-def test_diagonal_of_m_times_e(seed, sparse):
-    rng = np.random.default_rng(400 + seed)
-    m, kdim = sizes(rng, 2)
-    c = Case(rng, some_record(rng, (kdim, m), sparse), random_triplets(rng, m, kdim))
-    a = c.args(m=m, n=m, rnelem=1, rnnz=3)
-    a["mrowptr"] = entry_row_pointers(rng, c.s, i32(c.msubi), m)
-    positions = c.meet([(r, [(k * m + r, (r, k)) for k in range(kdim)]) for r in range(m)])
-    Md = dense_of(c.msubi, c.msubj, c.mval, m, kdim)
-    if sparse:
-        a["ecolptr"], a["eperm"] = elements_by_column(rng, c.s, "w", m, c.E.nelem, c.eb.sp)
-        ne, nt = (v - d for v, d in zip(call(313, **a), (1, 3)))
-        want = np.diag(Md @ c.Ev)
-    else:  # no constants; the element count comes from the row pointers
-        ne = call(306, n=m, base=a["mrowptr"], count=0, wi32=c.s.w.i32)
-        nt = sum(len(t) for t, _ in met_elements(c.E, positions).values())
-        want = np.diag(Md @ (c.Ev - evaluate(c.E, np.zeros(6), np.zeros(2))))
-    _, got = c.build(314 if sparse else 307, a, ne, nt, fresh=True)
-    c.check(got, (m,), positions, want, constants=sparse)
+def test_sizes_of_triplet_product_wrap_in_32_bits():
+    assert call(358, nnz=0, msubi=None, rnelem=3, spare=0, p=1 << 30) == (-(1 << 30), 0)
 
 
-@pytest.mark.parametrize("seed", SEEDS)
-def test_elementwise_product_with_a_pattern(seed):
-    rng = np.random.default_rng(500 + seed)
-    shape = tuple(sizes(rng, int(rng.integers(0, 4))))
-    sparse = bool(rng.integers(2))
-    c = Case(rng, some_record(rng, shape, sparse))
-    msp = np.nonzero(rng.random(c.E.size) < rng.uniform(0.2, 1.0))[0].astype(np.int64)
-    mcof = np.round(rng.normal(size=len(msp)), 3)
-    e0, t0 = offsets(rng)
-    a = c.args(sparse=int(sparse), count=c.E.nelem, nd=len(shape), msp=i64(msp, int(rng.choice([1, 2]))),
-               mcof=f64(mcof), rnelem=e0, rnnz=t0)
-    ne, nt = call(317, **a)
-    ne, nt = ne - (e0 if sparse else 0), nt - t0
-    _, got = c.build(319, a, ne, nt, fresh=True, nd=len(shape))
-    assert got.shape == shape
-    c.M = {int(e): v for e, v in zip(msp, mcof)}
-    pattern = np.zeros(c.E.size)
-    pattern[msp] = mcof
-    c.check(got, shape, c.meet([(e, [(e, e)]) for e in msp.tolist()]), c.Ev * pattern.reshape(shape))
-
-
-@pytest.mark.parametrize("seed", SEEDS)
-def test_scalar_times_matrix(seed):
-    rng = np.random.default_rng(600 + seed)
-    nrows, ncols = sizes(rng, 2)
-    c = Case(rng, some_record(rng, (), False), random_triplets(rng, nrows, ncols))
-    nnz, t0 = len(c.msubi), int(rng.integers(0, 5))
-    ret, got = c.build(321, c.args(ncols=ncols, nnz=nnz, count=c.E.nnz, rnnz=t0), nnz, nnz * c.E.nnz, t0=t0)
-    assert ret == t0 + nnz * c.E.nnz
-    items = [(i * ncols + j, [(0, (i, j))]) for i, j in zip(c.msubi.tolist(), c.msubj.tolist())]
-    c.check(got, (nrows, ncols), c.meet(items), c.Ev * dense_of(c.msubi, c.msubj, c.mval, nrows, ncols))
-
-
-def as_lists(rec):
-    return [rec.ptr.tolist(), rec.nidxs.tolist(), rec.cof.tolist(), rec.bfix.tolist()] + (
-        [rec.sp.tolist()] if rec.sp is not None else [])
-
-
-M_EXAMPLE = ([0, 1], [1, 0], [2.0, 3.0])  # (0, 2; 3, 0)
-
-
-@pytest.mark.parametrize("kind, E, M, e0, t0, want", [
-    # 6b, 2a + 2, 3a - 3c; (1, 1) meets no stored element.
-    ("sparse", EXAMPLE_SPARSE, M_EXAMPLE, 0, 0,
-     [[0, 1, 2, 4], [2, 1, 1, 3], [6.0, 2.0, 3.0, -3.0], [0.0, 2.0, 0.0], [0, 1, 2]]),
-    ("dense", EXAMPLE_DENSE, M_EXAMPLE, 0, 0,
-     [[0, 1, 2, 4, 4], [2, 1, 1, 3], [6.0, 2.0, 3.0, -3.0], [0.0, 2.0, 0.0, 0.0], [0, 1, 2, 3]]),
-    # Dense M: zero values keep their terms.
-    ("dense M", EXAMPLE_DENSE, ([], [], [0.0, 2.0, 3.0, 0.0]), 0, 0,
-     [[0, 2, 4, 6, 8], [1, 2, 1, 2, 1, 3, 1, 3], [0.0, 6.0, 2.0, 0.0, 3.0, -3.0, 0.0, -0.0], [0.0, 2.0, 0.0, 0.0]]),
-    # No match anywhere: nothing written after the running counts.
-    ("sparse", Record((2, 2), [0, 1], [1], [1.0], [4.0], sp=[0]), ([1], [1], [5.0]), 3, 4, [[0], [], [], [], []]),
-    # Two entries of one column on the same variable give two terms: (a + 0.5, 2a) (1; -1).
-    ("sparse", Record((1, 2), [0, 1, 2], [1, 1], [1.0, 2.0], [0.5, 0.0], sp=[0, 1]), ([0, 1], [0, 0], [1.0, -1.0]),
-     0, 0, [[0, 2], [1, 1], [1.0, -2.0], [0.5], [0]]),
-])
-def test_worked_examples(kind, E, M, e0, t0, want):
-    c = Case(np.random.default_rng(1), E, M)
-    m, n = E.shape
-    assert as_lists(e_times_m(c, kind, m, n, 1 if m == 1 else 2, e0, t0)) == want
-
-
-@pytest.mark.parametrize("count, build", [(331, 332), (298, 299), (300, 301), (313, 314)])
-def test_a_match_on_a_constant_alone_is_stored(count, build):
-    # E = (5) stored with no terms, M = (2): every product holds the constant 10.
-    rng = np.random.default_rng(4)
-    sparse = count != 300
-    c = Case(rng, Record((1, 1), [0, 0], [], [], [5.0], sp=[0] if sparse else None), ([0], [0], [2.0]))
-    a = c.args(m=1, n=1, p=1, rnelem=0, rnnz=0)
-    if count == 313:
-        a["mrowptr"] = entry_row_pointers(rng, c.s, i32([0]), 1)
-        a["ecolptr"], a["eperm"] = elements_by_column(rng, c.s, "w", 1, 1, c.eb.sp)
-    else:
-        where = "x" if count == 331 else "w"
-        a["erowptr"] = elements_by_row(rng, c.s, where, 1, 1, 1, c.eb.sp) if sparse else 0
-        a["mcolptr"], a["mperm"] = entries_by_column(rng, c.s, where, i32([0]), 1)
-    assert tuple(call(count, **a)) == (1, 0)
-    _, got = c.build(build, a, 1, 0, fresh=count != 331)
-    assert as_lists(got)[:4] == [[0, 0], [], [], [10.0]] and got.sp.tolist() == [0]
+@pytest.mark.parametrize("count1, count2", [(3, 4), (0, 5), (5, 0), (0, 0), (6, -2)])
+def test_scale_run_scales_count1_plus_count2_entries(count1, count2):
+    call(320, factor=-2.5, base=2, f64=(v := f64(np.arange(20.0), 2)), count1=count1, count2=count2)
+    assert v.tolist() == [x * (-2.5 if 2 <= x < 2 + count1 + count2 else 1) for x in range(20)]

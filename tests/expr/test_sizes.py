@@ -1,82 +1,67 @@
-"""Strides, size products, maxima and shape copies of record shape runs."""
+"""Strides, size products, maxima and copies of shape runs; the counts that wrap in 32 bits."""
 import numpy as np
 import pytest
 
-from support.buffers import i32, i64
-from support.layout import k, strides
-from support.stacks import Stack
+from support.layout import Stack, block_strides, call, i32, i64
+
+BIG = 2**31 - 1
 
 
-def wrap32(x):
-    return (x + 2**31) % 2**32 - 2**31
+def wrap(v, bits=32):
+    return (int(v) + (1 << bits - 1)) % (1 << bits) - (1 << bits - 1)
 
 
-@pytest.mark.parametrize("shape", [(), (0,), (5,), (2, 3, 4), (3, 0, 2), (7, 2, 1, 3, 2)])
-@pytest.mark.parametrize("stride", [1, -2])
-def test_stride_kernels_match_row_major_strides(shape, stride):
-    nd = len(shape)
-    stack = Stack(stride=stride)
-    base = stack.put_i32(shape)
-    for call in (lambda st: k(260)(nd, base, st, stack.i32), lambda st: k(262)(nd, i32(shape, stride), st),
-                 lambda st: k(284)(stack.i32, nd, base, st), lambda st: k(292)(nd, st, i32(shape, -stride))):
-        st = i64([-1] * nd, stride)
-        if nd:
-            st[nd - 1] = 1
-        call(st)
-        assert list(st) == strides(shape).tolist()
+@pytest.mark.parametrize("seed", range(3))
+def test_strides_products_and_largest_of_runs(seed):
+    rng, stack = np.random.default_rng(seed), Stack(stride=[1, -2, 2][seed])
+    sizes = rng.integers(-3, 3000, size=8)
+    a = dict(base=stack.put_i32(sizes), shapebase=stack.put_i32(sizes), wi32=stack.i32, ri32=stack.i32)
+    for hi in range(0, 9):  # strides from the innermost one (3), in 64 bits
+        for n, st in ((n, i64([-1] * hi, stride=seed + 1)) for n in (260, 262, 284, 292)):
+            st[-1:] = 3
+            call(n, **a | dict(nd=hi, rshape=i32(sizes[:hi], 2), shape=i32(sizes[:hi], -1), st=st, rst=st, s=st))
+            assert st.tolist() == [wrap(3 * np.prod(sizes[k + 1:hi], dtype=object), 64) for k in range(hi)]
+        for lo in range(-1, 9):
+            a |= dict(init=int(rng.integers(-3000, 3000)), count=hi, n=hi, dim=lo, after=lo, nd=hi, before=hi)
+            prod = lambda first: a["init"] * int(np.prod(sizes[max(first, 0):hi], dtype=object))
+            assert {call(n, **a) for n in (272, 382, 388, 278, 318)} == {wrap(prod(0))}
+            assert {call(n, **a) for n in (275, 383, 389, 279)} == {wrap(prod(lo + 1))}
+            assert call(369, **a) == wrap(prod(0), 64)
+            assert call(283, **a) == call(379, **a) == max([a["init"]] + sizes[:hi].tolist())
 
 
-def test_stride_edges():
-    st = i64([0, 0, 3])  # from the caller's innermost stride, no 32-bit wrapping
-    k(262)(3, i32([9, 70000, 70000]), st)
-    assert list(st) == [3 * 70000 * 70000, 3 * 70000, 3]
-    st = i64([42])  # one dimension writes nothing
-    k(292)(1, st, i32([5]))
-    assert list(st) == [42]
-
-
-@pytest.mark.parametrize("seed", range(2))
-def test_products_of_runs_and_of_sizes_after_a_dimension(seed):
-    rng = np.random.default_rng(seed)
-    stack = Stack()
-    sizes = rng.integers(0, 2000, size=8)
-    base = stack.put_i32(sizes)
-    init = int(rng.integers(-5, 6))
-    for count in range(0, 9):
-        want = wrap32(init * int(np.prod(sizes[:count], dtype=object)))
-        assert [k(n)(init, count, base, stack.i32) for n in (272, 382, 388)] == [want] * 3
-        assert [k(n)(count, init, base, stack.i32) for n in (278, 318)] == [want] * 2
-    for nd in range(0, 9):
-        for dim in range(-1, nd):
-            want = wrap32(init * int(np.prod(sizes[dim + 1:nd], dtype=object)))
-            assert [k(n)(init, dim, nd, base, stack.i32) for n in (275, 383, 389)] == [want] * 3
-            assert k(279)(dim, nd, init, base, stack.i32) == want
+def test_shape_copies():
+    src = [4, 5, 6, 7, 8]
+    for c, n in ((c, n) for c in range(6) for n in (276, 385, 390, 366, 371, 287, 393, 386, 391, 394)):
+        w, r, arr = Stack(stride=2), Stack(), i32([-1] * 6)  # entries copied, or dimension c dropped
+        wbase, rbase, snap = w.put_i32(src), r.put_i32([-1] * 6), r.snapshot()
+        call(n, count=c, n=c, axis=c, skip=c, nd=5, ri32=r.i32, rbase=rbase, wbase=wbase, base=wbase, wi32=w.i32,
+             resshape=arr, r=arr, shape=i32(src, 2))
+        want = ((src[:c] if n not in (386, 391, 394) else [-1] * c + src[c + 1:]) + [-1] * 6)[:6]
+        assert (arr if n in (287, 393, 394) else r.i32[rbase:rbase + 6]).tolist() == want
+        r.assert_only_changed(snap, i32=[(rbase, 6)])
 
 
 @pytest.mark.parametrize("n, args, want", [
-    (272, (7, 0, 0, [2, 3, 0, 4]), 7),
-    (272, (7, 4, 0, [2, 3, 0, 4]), 0),
-    (272, (1, 2, 0, [65536, 65536]), 0),  # wraps in 32 bits
-    (272, (1, 2, 0, [65536, 32768]), -2**31),
-    (275, (5, 2, 3, 0, [2, 3, 0, 4]), 5),  # nothing after the last
-    (383, (1, 0, 3, 0, [2, 3, 4]), 12),  # sizes strictly after dim
-    (283, (-100, [5, -3, 9, 9, 2], 0, 0), -100),  # largest in a run
-    (283, (-100, [5, -3, 9, 9, 2], 5, 0), 9),
-    (283, (10, [5, -3, 9, 9, 2], 5, 0), 10),
-    (283, (4, [5, -3, 9, 9, 2], 1, 0), 5),
-    (283, (-100, [5, -3, 9, 9, 2], 2, 3), 9)])
-def test_size_edges(n, args, want):
-    assert k(n)(*[i32(a, -3) if isinstance(a, list) else a for a in args]) == want
+    (274, dict(total=BIG, d1s=i32([1, 2]), n=2), -(2**31) + 2),
+    (271, dict(n=2, nelem=i32([BIG, 1]), nnz=i32([1, BIG]), totalelem=0, totalnnz=1), (-(2**31), -(2**31) + 1)),
+    (374, dict(n=2, nnz=i32([BIG, 2]), init=0), -(2**31) + 1),
+    (273, dict(d1s=i32([BIG, 1, 5]), n=3, offset=i32([0, 0, 0])), None),  # offset [0, BIG, -2**31]
+    (261, dict(last=i32([65536, 65536])), (0, 5)),  # the dense count of a slice is the box's size
+    (261, dict(last=i32([46341, 46341])), (46341 * 46341 - 2**32, 5))])
+def test_counts_wrap_in_32_bits(n, args, want):
+    box = dict(first=i32([0, 0]), sparse=0, nd=2, count=0, ptrbase=7, rnelem=5, rnnz=5, shapebase=0, spbase=0,
+               st=i64([1, 1]), wi32=i32([0, 0]), wi64=i64([0]))
+    assert call(n, **box, **args) == want and (n != 273 or args["offset"].tolist() == [0, BIG, -(2**31)])
 
 
-@pytest.mark.parametrize("kernel", [276, 385, 390, 287])
-def test_shape_copies(kernel):
-    w, r = Stack(stride=2), Stack()
-    wbase, rbase = w.put_i32([4, 5, 6]), r.take_i32(3)
-    snap = r.snapshot()
-    if kernel == 287:
-        k(287)(3, r.i32[rbase:], w.i32[wbase:])
-    else:
-        k(kernel)(3, r.i32, rbase, wbase, w.i32)
-    assert list(r.i32[rbase:rbase + 3]) == [4, 5, 6]
-    r.assert_only_changed(snap, i32=[(rbase, 3)])
+def test_view_strides_and_dimensions_wrap():
+    for n, dim, last, bits in [(398, [1, 70001, 1, 70001, 3], 3, 32), (406, [1 << 20] * 4 + [3], 5, 64)]:
+        stride = (i32 if bits == 32 else i64)([0, 0, 0, 0, last], stride=2)
+        call(n, dim=i32(dim, stride=3), stride=stride)
+        assert stride.tolist() == [wrap(v, bits) for v in block_strides(dim, last)]
+    s, dim = Stack(64), i32([1, 3, 1, 9, 1])
+    base = s.put_i32([70001, 3, 70001, 5, 70001, 9, 7])
+    for n, after, before in ((395, 0, 3), (404, 1, 5), (397, 5, 7)):
+        call(n, dim=dim, base=base, wi32=s.i32, after=after, before=before, n=before)
+    assert dim.tolist() == [wrap(70001 * 3 * 70001), 3, wrap(70001 * 5 * 70001), 9, 7]

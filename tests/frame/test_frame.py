@@ -65,8 +65,11 @@ def test_results_are_new_references_of_the_right_types():
 
 @pytest.mark.parametrize("stride", [1, -2])
 def test_array_lists_of_numpy_arrays_with_none_entries(stride):
-    # 217 interleaves the lists: nativeidxs[s * 3 + k] = list k's entry s; None leaves its column.
-    lists = objects([i32([1, 2], stride), None, i32([5, 6], -stride)])
+    # 217 interleaves the first nlists lists: nativeidxs[s * 2 + k] = list k's entry s. A None
+    # entry is an absent view: 217 does not read one past nlists and refuses one before it.
+    lists = objects([i32([1, 2], stride), i32([5, 6], -stride), None])
     out = i32([-1] * 6, stride)
-    fragments._c_closure_217(3, out, 1, lists, i32([2]))
-    assert out.tolist() == [1, -1, 5, 2, -1, 6]
+    fragments._c_closure_217(2, out, 1, lists, i32([2]))
+    assert out.tolist() == [1, 5, 2, 6, -1, -1]
+    with pytest.raises(ValueError, match="'nidxlist'"):
+        fragments._c_closure_217(3, out, 1, lists, i32([2]))

@@ -186,10 +186,10 @@ def test_array_list_entries_take_either_path():
     # both paths.
     lst = np.empty(3, dtype=object)
     for good in (np.arange(3, dtype=np.int32), np.arange(3, dtype=np.int32).view(BufferOnly)):
-        lst[:] = [good, None, good[::-1]]
-        out = np.full(9, -1, np.int32)
-        F._c_closure_217(3, out, 1, lst, np.array([3], np.int32))
-        assert out.tolist() == [0, -1, 2, 1, -1, 1, 2, -1, 0]
+        lst[:] = [good, good[::-1], None]
+        out = np.full(6, -1, np.int32)
+        F._c_closure_217(2, out, 1, lst, np.array([3], np.int32))
+        assert out.tolist() == [0, 2, 1, 1, 2, 0]
         lst[1] = good.astype(np.int64)
         with pytest.raises(ValueError, match="'nidxlist'"):
             F._c_closure_217(0, np.zeros(1, np.int32), 0, lst, np.zeros(1, np.int32))

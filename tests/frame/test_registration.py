@@ -13,6 +13,7 @@ KERNEL = """
 namespace fragments::probe {
 void probe(Vec<const int64_t> ptrb, Vec<int32_t> subi, int32_t n) { subi[0] = static_cast<int32_t>(ptrb[n]); }
 }
+TOPIC("Probes")
 """
 
 

@@ -1,89 +1,87 @@
-"""Native index maps: bar variable layout and listing, map resets, signed index counts, compression."""
+# Native index maps: bar variable layout and listing, map resets, signed index counts, compression;
+# solution values gathered through signed indexes and slack codes, clearing of solution ranges.
 import numpy as np
 import pytest
 
-import fragments as F
-from support.buffers import JUNK, i32, i64
+from shape._helpers import J, bare, call, check, run, typed
 from support.native_model import GROUPS, NativeModel
-
-
-def lower_triangle(d):
-    return [(i, j) for j in range(d) for i in range(j, d)]
+from support.records import values_of
 
 
 def test_model_layout_and_listing_of_each_entry():
     model = NativeModel()
-    assert list(zip(model.natbarvar_idx[:7], model.natbarvar_i[:7], model.natbarvar_j[:7])) == \
-        [(0, 0, 0), (1, 0, 0), (1, 1, 0), (1, 1, 1), (2, 0, 0), (2, 1, 0), (2, 1, 1)]
-    for m, (d, n) in enumerate(GROUPS):
-        f = model.natbarvarmap_ptr[m]
-        for b in range(f, f + n):
-            p = model.elements_of(b)
-            assert model.natbarvar_dim[b] == d and np.all(model.natbarvar_idx[p] == b)
-            assert list(zip(model.natbarvar_i[p], model.natbarvar_j[p])) == lower_triangle(d)
-        res = np.full(n + 2, -1, np.int32)
-        F._c_closure_0(model.natbarvarmap_num, model.natbarvarmap_ptr, res, m)
-        assert list(res) == list(range(f, f + n)) + [-1, -1]
-        pos = np.full(n * d * (d + 1) // 2 + 1, -1, np.int64)
-        F._c_closure_1(model.natbarvar_dim, model.natbarvar_ptr, model.natbarvarmap_num,
-                       model.natbarvarmap_ptr, pos, m)
-        assert list(pos) == list(range(model.natbarvar_ptr[f], model.natbarvar_ptr[f + n])) + [-1]
-    assert model.natbarvar_ptr[-1] == model.nbarelem
+    sizes = [d * (d + 1) // 2 for d, n in GROUPS for _ in range(n)]
+    assert model.natbarvar_ptr.tolist() == np.cumsum([0] + sizes).tolist()
+    for mapidx, (d, n) in enumerate(GROUPS):
+        f, tri = model.natbarvarmap_ptr[mapidx], [(i, j) for j in range(d) for i in range(j, d)]
+        p = np.arange(model.natbarvar_ptr[f], model.natbarvar_ptr[f + n])
+        assert (model.natbarvar_dim[f:f + n] == d).all() and [(b, *t) for b in range(f, f + n) for t in tri] == list(
+            zip(model.natbarvar_idx[p], model.natbarvar_i[p], model.natbarvar_j[p]))
+        assert run(0, res=n + 1, mapidx=mapidx, **model.maps)[1]["res"] == list(range(f, f + n))
+        assert run(1, res=len(p) + 1, mapidx=mapidx, **model.maps)[1]["res"] == p.tolist()
 
 
-@pytest.mark.parametrize("stride", [1, 2, -3])
-def test_layout_and_dimensions_at_offset_through_strides(stride):
-    idx, ii, jj = (i32(np.full(24, -9), stride) for _ in range(3))
-    ptr = i64([0, 0, 4, 0, 0, 0], stride)
-    F._c_closure_3(6, 3, 2, 3, ii, idx, jj, ptr, 2)  # variables 2..4 of dimension 3 from position 4
-    assert list(ptr) == [0, 0, 4, 10, 16, 22]
-    assert np.all(idx[:4] == -9) and np.all(idx[22:] == -9)
-    for k in range(3):
-        p = slice(4 + 6 * k, 10 + 6 * k)
-        assert np.all(idx[p] == 2 + k) and list(zip(ii[p], jj[p])) == lower_triangle(3)
-    dims = i32(np.full(6, -1), stride)
-    F._c_closure_2(4, 3, dims, 2)
-    F._c_closure_2(9, 0, dims, 0)
-    assert list(dims) == [-1, -1, 4, 4, 4, -1]
-    idx, ii, jj = (np.full(3, -9, np.int32) for _ in range(3))
-    ptr = np.array([5, 0, 0, 0], np.int64)
-    F._c_closure_3(2, 0, 0, 3, ii, idx, jj, ptr, 0)  # dim <= 0: pointers only
-    F._c_closure_3(2, 2, 1, 0, ii, idx, jj, ptr, 0)  # n = 0: nothing
-    assert list(ptr) == [5, 7, 9, 11] and np.all(idx == -9) and np.all(ii == -9) and np.all(jj == -9)
+def test_layout_at_an_offset_dimensions_and_releases():
+    # Variables 2..4 of dimension 3 from position 4; dim <= 0 chains the pointers only. Releases
+    # take end before start.
+    tri = [(i, j) for j in range(3) for i in range(j, 3)] * 3
+    lay = dict(natbarvar_i=24, natbarvar_idx=24, natbarvar_j=24)
+    check([(3, dict(barsize=6, dim=3, first=2, n=3, ptrpos=2, natbarvar_ptr=[0, 0, 4, 0, 0, 0], **lay), None, dict(
+               natbarvar_ptr=[0, 0, 4, 10, 16, 22], natbarvar_idx=[J] * 4 + [2] * 6 + [3] * 6 + [4] * 6,
+               natbarvar_i=[J] * 4 + [i for i, _ in tri], natbarvar_j=[J] * 4 + [j for _, j in tri])),
+           (3, dict(barsize=2, dim=0, first=0, n=3, ptrpos=0, natbarvar_ptr=[5, 0, 0, 0], **lay), None,
+            dict(natbarvar_ptr=[5, 7, 9, 11], natbarvar_idx=[])),
+           (2, dict(value=4, n=3, natbarvar_dim=6, first=2), None, dict(natbarvar_dim=[J, J, 4, 4, 4]))] + [
+        (key, dict({name: range(8)}, end=end, start=start), None, {name: want})
+        for key, name in ((4, "natvarmap_idx"), (5, "natconmap_idx"))
+        for end, start, want in ((5, 2, [0, 1, -1, -1, -1, 5, 6, 7]), (4, 4, range(8)), (1, 6, range(8)))])
 
 
 def test_empty_entries_read_no_bar_maps_and_element_counts_pass_32_bits():
-    for count in (0, -2):
-        res0, res1 = np.full(2, -1, np.int32), np.full(2, -1, np.int64)
-        F._c_closure_0(i32([count]), i32([1 << 30]), res0, 0)
-        F._c_closure_1(i32([7]), i64([0]), i32([count]), i32([1 << 30]), res1, 0)
-        assert list(res0) == [-1, -1] and list(res1) == [-1, -1]
+    check([(key, dict(natbarvar_dim=[7], natbarvar_ptr=[0], natbarvarmap_num=[count], natbarvarmap_ptr=[1 << 30],
+                      res=2, mapidx=0), None, dict(res=[])) for key in (0, 1) for count in (0, -2)])
     # 46341 × 46342 / 2 positions; a zero-stride result keeps only the last one.
     cell, d = np.zeros(1, np.int64), 46341
-    F._c_closure_1(i32([d]), i64([5]), i32([1]), i32([0]), np.lib.stride_tricks.as_strided(cell, (2**31,), (0,)), 0)
+    call(1, **typed(1, natbarvar_dim=[d], natbarvar_ptr=[5], natbarvarmap_num=[1], natbarvarmap_ptr=[0], mapidx=0),
+         res=np.lib.stride_tricks.as_strided(cell, (2**31,), (0,)))
     assert cell[0] == 5 + d * (d + 1) // 2 - 1
-
-
-@pytest.mark.parametrize("kernel", [F._c_closure_4, F._c_closure_5])
-def test_release_ranges(kernel):
-    a = i32(np.arange(8), 2)
-    for end, start in [(5, 2), (4, 4), (1, 6)]:
-        kernel(a, end, start)
-    assert list(a) == [0, 1, -1, -1, -1, 5, 6, 7]
 
 
 @pytest.mark.parametrize("seed", range(4))
 def test_signed_index_counts_and_compression(seed):
     rng = np.random.default_rng(seed)
     v = rng.integers(-5, 6, size=rng.integers(0, 30)) if seed else np.array([3, 0, -2, 1])
-    stride, junk = [1, 3, -2, 1][seed], JUNK[np.int32]
-    idxs = i64(v, stride)
-    init, pos = int(rng.integers(0, 10)), int(rng.integers(0, 4))
-    scalar = list(v[v > 0] - 1)
-    for count in (F._c_closure_6, F._c_closure_8):
-        assert count(init, idxs) == init + len(scalar)
-    assert F._c_closure_14(idxs, init) == init + np.count_nonzero(v >= 0)
-    for compress in (F._c_closure_7, F._c_closure_9, lambda a, p, o: F._c_closure_15(p, a, o)):
-        out = i32(np.full(pos + len(v) + 2, junk), stride)
-        assert compress(idxs, pos, out) == pos + len(scalar)
-        assert list(out) == [junk] * pos + scalar + [junk] * (len(v) + 2 - len(scalar))
+    i, pos, scalar = int(rng.integers(0, 10)), int(rng.integers(0, 4)), (v[v > 0] - 1).tolist()
+    out, end = bare([J] * pos + scalar), pos + len(scalar)
+    check([(6, dict(init=i, idxs=v), i + len(scalar), {}), (14, dict(nativeidxs=v, init=i), i + sum(v >= 0), {}),
+           (7, dict(idxs=v, pos=pos, nativeidxs=pos + len(v) + 1), end, dict(nativeidxs=out)),
+           (15, dict(nativeidxs=v, pos=pos, subj=pos + len(v) + 1), end, dict(subj=out))])
+
+
+@pytest.mark.parametrize("seed", range(4))
+def test_gathers_against_numpy(seed):
+    rng = np.random.default_rng(seed)
+    xx, barx, xc, slack = rng.normal(size=9), rng.normal(size=7), rng.normal(size=12), rng.integers(-7, 10, size=12)
+    rows = rng.integers(0, 12, size=rng.integers(1, 15)) if seed else np.zeros(0, int)
+    v, off = slack[rows], int(rng.integers(0, 4))
+    want = values_of(v, xx, barx)
+    scalar = np.where(v > 0, want, 0.0)
+    for key, expected, args in [(10, np.where(v == 0, xc[rows], want), dict(natconmap_slackidx=slack, nativeidxs=rows)),
+                                (11, scalar, dict(nativeidxs=v)), (12, -scalar, dict(nativeidxs=v)),
+                                (13, want, dict(nativeidxs=v))]:
+        _, out = run(key, barx=barx, n=len(rows), off=off, res=off + len(rows) + 1, xc=xc, xx=xx, **args)
+        assert out["res"] == bare([J] * off + expected.tolist())
+
+
+def test_negated_values_flip_the_sign_of_zero():
+    _, out = run(12, n=5, nativeidxs=[1, 2, 3, 0, -1], off=0, res=5, xx=[0.0, -0.0, 2.5])  # but +0.0 for v <= 0
+    assert out["res"] == [0.0, 0.0, -2.5, 0.0, 0.0] and np.signbit(out["res"]).tolist() == [1, 0, 1, 0, 0]
+
+
+def test_clearing_ranges():
+    for key, names in {104: "slx sux xx yx", 105: "slx sux xx", 106: "slc suc xc y", 107: "slc suc xc y", 108: "snx",
+                       109: "snx"}.items():
+        for end, start in [(6, 2), (3, 3), (1, 5), (8, 0)]:  # even kernels return end
+            cleared = [0.0 if start <= i < end else i + 1.0 for i in range(8)]
+            assert run(key, end=end, start=start, **dict.fromkeys(names.split(), range(1, 9))) == (
+                end if key % 2 == 0 else None, dict.fromkeys(names.split(), cleared))

@@ -37,7 +37,9 @@ class Registration(Case):
             at = method_def_address(f)
             self.assertEqual(at, first + (485 - n) * size)
             row = MethodDef.from_address(at)
-            self.assertEqual((row.name, row.flags, row.doc), (("_c_closure_%d" % n).encode(), flags, b""))
+            self.assertEqual((row.name, row.flags), (("_c_closure_%d" % n).encode(), flags))
+            # 2.7 documents every kernel by ""; 3 by its text signature and contract.
+            self.assertTrue(row.doc == b"" if PY2 else row.doc.startswith(("_c_closure_%d(" % n).encode()))
         end = MethodDef.from_address(first + 486 * size)
         self.assertEqual((end.name, end.meth, end.flags, end.doc), (None, None, 0, None))
 

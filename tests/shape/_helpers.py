@@ -1,21 +1,49 @@
-"""Helpers shared by the shape tests."""
+# Helpers shared by the shape and native tests: kernels called with plain lists, which become
+# arrays of their parameters' element types with junk between the entries (stride -2).
 import numpy as np
 
-import fragments
-from support.stubs import kernels
+from support.buffers import arr
+from support.kernels import call, info, kernel as k  # noqa: F401
 
-PARAMS = {kn.number: [p.name for p in kn.params] for kn in kernels()}
-LAYOUTS = ["C", "F", "strided"]
-
-
-def k(n):
-    return getattr(fragments, f"_c_closure_{n}")
+J = -7777  # junk that every element type holds exactly
+TYPES = {"I32": np.int32, "I64": np.int64, "F64": np.float64}
 
 
-def call(kernel, /, **args):
-    """A kernel with its arguments by parameter name; arrays left out are passed as None."""
-    assert set(args) <= set(PARAMS[kernel]), set(args) - set(PARAMS[kernel])
-    return k(kernel)(*(args.get(p) for p in PARAMS[kernel]))
+def typed(key, /, **args):
+    # args with each list or array given for a 1-D array parameter made (a copy) of its type, and
+    # each int given for one made that many junk entries
+    params = {p.name: p for p in info(key).params}
+    return {a: arr(np.full(v, J) if isinstance(v, int) else v, TYPES[params[a].elem], -2)
+            if a in params and params[a].kind == "vec" and isinstance(v, (list, tuple, range, int, np.ndarray)) else v
+            for a, v in args.items()}
+
+
+def bare(values):
+    # the list without its trailing junk
+    values = list(values)
+    while values and values[-1] == J:
+        values.pop()
+    return values
+
+
+def run(key, /, **args):
+    # The kernel's result and the arrays it writes, as lists without their trailing junk: give an
+    # array one entry more than the kernel may write, and a write past its end shows.
+    args = typed(key, **args)
+    result = call(key, **args)
+    return result, {p.name: bare(args[p.name].tolist()) for p in info(key).params if p.written and p.name in args}
+
+
+def check(table):
+    # rows (kernel, arguments, result, {written array: its content after the call})
+    for key, args, result, want in table:
+        got, out = run(key, **args)
+        assert (got, {a: out[a] for a in want}) == (result, {a: bare(v) for a, v in want.items()}), (key, args)
+
+
+def columns(rows, *names):
+    # {name: the column of rows}, rows being tuples
+    return {a: [r[k] for r in rows] for k, a in enumerate(names)}
 
 
 def wrap32(v):
@@ -23,28 +51,12 @@ def wrap32(v):
 
 
 def prod(values, init=1):
-    p = int(init)
-    for v in values:
-        p *= int(v)
-    return p
+    return int(np.prod([int(init)] + [int(v) for v in values], dtype=object))
 
 
 def row_major(shape):
     return [prod(shape[j + 1:]) for j in range(len(shape))]
 
 
-def random_shape(rng, nd=None, low=0, high=6):
-    nd = int(rng.integers(0, 6)) if nd is None else nd
+def random_shape(rng, nd, low=0, high=6):
     return [int(s) for s in rng.integers(low, high, size=nd)]
-
-
-def midx_matrix(rows, layout):
-    """rows as a 2-D int32 matrix: C order, Fortran order or a strided column view."""
-    rows = np.asarray(rows, dtype=np.int32)
-    if layout == "F":
-        return np.asfortranarray(rows)
-    if layout == "strided":
-        wide = np.full((rows.shape[0], 2 * rows.shape[1]), -99, dtype=np.int32)
-        wide[:, ::2] = rows
-        return wide[:, ::2]
-    return rows.copy()

@@ -1,101 +1,53 @@
-"""Multi-index conversion and the radix sort of element lists, against np.ravel_multi_index
-and NumPy's stable argsort."""
+# Multi-index conversion and the radix sorts of element lists, against row-major linear indexes
+# and NumPy's stable argsort.
 import numpy as np
 import pytest
 
-from shape._helpers import LAYOUTS, call, k, midx_matrix, random_shape, row_major
+from shape._helpers import J, k, random_shape, row_major, run
 from support.buffers import i32, i64
 
 
-def random_rows(rng, shape, n):
-    if n == 0 or 0 in shape:
-        return np.zeros((0, len(shape)), dtype=np.int32)
-    pool = np.stack([rng.integers(0, s, size=max(1, n // 2)) for s in shape], axis=1)
-    return pool[rng.integers(0, len(pool), size=n)].astype(np.int32)
-
-
 @pytest.mark.parametrize("seed", range(8))
-def test_conversion(seed):
+def test_checked_conversion_stops_at_the_first_row_out_of_range(seed):
     rng = np.random.default_rng(seed)
-    nd = int(rng.integers(0, 4))
-    shape = random_shape(rng, nd, 1, 6)
-    n = int(rng.integers(0, 12))
-    rows = random_rows(rng, shape, n) if nd else np.zeros((n, 0), dtype=np.int32)
-    bad = None
-    if n and nd and rng.random() < 0.5:
-        bad, j = int(rng.integers(0, n)), int(rng.integers(0, nd))
-        rows[bad, j] = shape[j] if rng.random() < 0.5 else -1
-    stride = int(rng.choice([1, 2, -3]))
-    out = i64(np.full(n, -5), stride=stride)
-    st = i32(row_major(shape), -stride)
-    assert call(38, flag=0, n=n, shape=i32(shape, stride), sp=midx_matrix(rows, LAYOUTS[seed % 3]), sparsity=out,
-                strides=st) is (bad is not None)
-    good = n if bad is None else bad
-    assert out[:good].tolist() == [int(np.ravel_multi_index(tuple(r), shape)) if nd else 0 for r in rows[:good]]
-    assert (out[good:] == -5).all()
-    out = i64(np.full(n, -5))
-    assert k(38)(1, n, i32(shape), rows, out, st) is True and (out == -5).all()  # an earlier failure passes on
+    s, n = random_shape(rng, int(rng.integers(0, 4)), 1, 6), int(rng.integers(1, 12))
+    rows = np.array([rng.integers(0, v, size=n) for v in s], np.int32).T.reshape(n, len(s))
+    bad = int(rng.integers(0, n)) if s and seed % 2 else n
+    if bad < n:
+        j = int(rng.integers(0, len(s)))
+        rows[bad, j] = s[j] if seed % 4 == 1 else -1
+    d = dict(n=n, shape=s, sp=rows if seed % 3 else np.asfortranarray(rows), sparsity=n + 1, strides=row_major(s))
+    assert run(38, flag=0, **d) == (bad < n, dict(sparsity=(rows[:bad] @ row_major(s)).tolist()))
+    assert run(38, flag=1, **d) == (True, dict(sparsity=[]))
 
 
 @pytest.mark.parametrize("seed", range(8))
-def test_row_sort(seed):
+def test_radix_sorts_are_stable_argsorts(seed):
+    # Rows sorted column by column (41, then 42 lists their linear indexes), and linear indexes
+    # digit by digit (173, 175 - 178); after a pass ptr holds each bucket's end.
     rng = np.random.default_rng(100 + seed)
-    nd = int(rng.integers(1, 5))
-    shape = random_shape(rng, nd, 0 if seed % 4 == 0 else 1, 6)
-    n = int(rng.integers(0, 40)) if 0 not in shape else 0
-    rows = random_rows(rng, shape, n)
-    stride = int(rng.choice([1, 2, -2]))
-    cur, tgt = i32(np.full(n, -9), stride), i32(np.full(n, -9), -stride)
-    ptr = i32(np.full(max(shape) + 2, -9), stride)
-    k(40)(cur, n)
-    midxs = midx_matrix(rows, LAYOUTS[seed % 3])
-    for p in range(nd):
-        k(41)(cur, p, midxs, n, nd, ptr, i32(shape), tgt)
-        cur, tgt = tgt, cur
-    linear = np.array([np.ravel_multi_index(tuple(r), shape) for r in rows], dtype=np.int64)
-    order = np.argsort(linear, kind="stable")
-    assert cur.tolist() == order.tolist()
-    out = i64(np.full(n, -3), -stride)
-    k(42)(cur, midxs, n, nd, out, i32(row_major(shape), stride))
-    assert out.tolist() == linear[order].tolist()
-
-
-def test_row_pass_without_rows():
-    """n = 0 still clears shape[d] + 1 buckets, and writes no permutation entry."""
-    ptr, tgt = i32([7, 7, 7, 7, 7]), i32([9, 9])
-    k(41)(i32([]), 0, np.zeros((0, 2), np.int32), 0, 2, ptr, i32([5, 3]), tgt)
-    assert ptr.tolist() == [0, 0, 0, 0, 7] and tgt.tolist() == [9, 9]
-
-
-@pytest.mark.parametrize("n", [40, 174, 192])
-def test_identity(n):
-    cur = i32(np.full(6, -1), 2)
-    k(n)(cur, 5)
-    assert cur.tolist() == [0, 1, 2, 3, 4, -1]
-
-
-@pytest.mark.parametrize("steps", [(173, 175, 176, 177, 178), (195, 196, 197, 198, 199)])
-@pytest.mark.parametrize("seed", range(4))
-def test_linear_sort(steps, seed):
-    strides, clear, count, accumulate, scatter = (k(n) for n in steps)
-    rng = np.random.default_rng(200 + seed)
-    nd = int(rng.integers(1, 5))
-    rshape = random_shape(rng, nd, 1, 6)
-    n = int(rng.integers(0, 30))
-    rsp = rng.integers(0, int(np.prod(rshape)), size=n).astype(np.int64)
-    stride = int(rng.choice([1, 3, -1]))
-    s = i64(np.full(nd, -4), stride)
-    s[nd - 1] = 1
-    strides(nd, i32(rshape), s)
-    assert s.tolist() == row_major(rshape)
-    cur, tgt = i32(np.full(n, -9), stride), i32(np.full(n, -9), stride)
-    ptr = i32(np.full(max(rshape) + 1, -9), -stride)
-    k(40)(cur, n)
-    rsp_view = i64(rsp, -stride)
-    for d in range(nd - 1, -1, -1):
-        clear(d, ptr, i32(rshape))
-        count(d, ptr, n, i32(rshape), rsp_view, s)
-        accumulate(d, ptr, i32(rshape))
-        scatter(cur, d, ptr, n, i32(rshape), rsp_view, s, tgt)
-        cur, tgt = tgt, cur
-    assert cur.tolist() == np.argsort(rsp, kind="stable").tolist()
+    s = random_shape(rng, int(rng.integers(1, 5)), 1, 6)
+    n, nd = int(rng.integers(0, 40)) if seed else 0, len(s)
+    pool = np.array([rng.integers(0, v, size=max(1, n // 2)) for v in s]).T
+    rows = pool[rng.integers(0, len(pool), size=n)].astype(np.int32)
+    lin, sh = rows @ row_major(s), i32(s, 2)
+    identity = run(40, curperm=n + 1, n=n)[1]["curperm"]
+    st = run(173, nd=nd, rshape=s, s=[J] * (nd - 1) + [1])[1]["s"]
+    assert identity == list(range(n)) and st == row_major(s)
+    for linear in (False, True):
+        cur, tgt, ptr = i32(identity + [J], -1), i32([J] * (n + 1), 2), i32([J] * (max(s) + 3))
+        rsp, st = i64(lin, 3), i64(st)
+        for p in range(nd):
+            d, before = nd - 1 - p, ptr.tolist()
+            if linear:
+                k(175)(d, ptr, sh)
+                k(176)(d, ptr, n, sh, rsp, st)
+                k(177)(d, ptr, sh)
+                k(178)(cur, d, ptr, n, sh, rsp, st, tgt)
+            else:
+                k(41)(cur, p, rows, n, nd, ptr, sh, tgt)
+            cur, tgt = tgt, cur
+            assert ptr.tolist() == [np.sum(rows[:, d] <= v) for v in range(s[d])] + [n] + before[s[d] + 1:]
+        assert cur.tolist() == np.argsort(lin, kind="stable").tolist() + [J]
+    assert run(42, curperm=cur, midxs=rows, n=n, nd=nd, sparsity=n + 1, strides=row_major(s))[1]["sparsity"] == \
+        np.sort(lin).tolist()

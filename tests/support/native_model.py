@@ -1,84 +1,49 @@
-"""A small native model: scalar and bar variables laid out by the layout kernels, random terms."""
+# A small native model: scalar and bar variables laid out by the layout kernels, random terms, and
+# a record's runs on a stack under the names that the native kernels give them.
 import numpy as np
 
-import fragments as F
+from .kernels import call
+from .records import Record, place
+from .stacks import Stack
 
-from .buffers import JUNK
-from .records import Record
-
-SENTINEL, NOWHERE = JUNK[np.float64], JUNK[np.int32]
 GROUPS = ((1, 1), (2, 2), (3, 1), (4, 2))  # (dimension, number of variables) per map entry
 
 
 class NativeModel:
-    def __init__(self, nscalar=6, groups=GROUPS):
-        self.nscalar = nscalar
-        nbar = sum(n for _, n in groups)
-        nelem = sum(n * d * (d + 1) // 2 for d, n in groups)
-        self.natbarvar_dim = np.zeros(nbar, np.int32)
-        self.natbarvar_ptr = np.zeros(nbar + 1, np.int64)
-        self.natbarvar_idx, self.natbarvar_i, self.natbarvar_j = (np.full(nelem, -1, np.int32) for _ in range(3))
-        self.natbarvarmap_ptr = np.zeros(len(groups), np.int32)
-        self.natbarvarmap_num = np.array([n for _, n in groups], np.int32)
-        first = 0
-        for m, (d, n) in enumerate(groups):
-            self.natbarvarmap_ptr[m] = first
-            F._c_closure_2(d, n, self.natbarvar_dim, first)
-            F._c_closure_3(d * (d + 1) // 2, d, first, n, self.natbarvar_i, self.natbarvar_idx,
-                           self.natbarvar_j, self.natbarvar_ptr, first)
-            first += n
-        self.nbar, self.nbarelem = nbar, nelem
+    # Bar variables laid out entry by entry (_c_closure_2, _c_closure_3); maps holds the natbar*
+    # arrays by their parameter names, which are attributes of the model too.
+    def __init__(self, nscalar=6):
+        self.nscalar, nums = nscalar, [n for _, n in GROUPS]
+        nelem = sum(n * d * (d + 1) // 2 for d, n in GROUPS)
+        self.maps = dict(natbarvar_dim=np.zeros(sum(nums), np.int32), natbarvar_ptr=np.zeros(sum(nums) + 1, np.int64),
+                         natbarvarmap_num=np.array(nums, np.int32),
+                         natbarvarmap_ptr=np.cumsum([0] + nums[:-1], dtype=np.int32),
+                         **{m: np.full(nelem, -1, np.int32) for m in ("natbarvar_idx", "natbarvar_i", "natbarvar_j")})
+        for (d, n), first in zip(GROUPS, self.maps["natbarvarmap_ptr"]):
+            call(2, value=d, n=n, first=first, **self.maps)
+            call(3, barsize=d * (d + 1) // 2, dim=d, first=first, n=n, ptrpos=first, **self.maps)
+        self.__dict__.update(self.maps)
 
-    def elements_of(self, b):
-        return np.arange(self.natbarvar_ptr[b], self.natbarvar_ptr[b + 1])
-
-    def random_point(self, rng):
-        """Scalar values x, one random symmetric matrix per bar variable and xbar[p] = entry
-        (i, j) of p's matrix."""
-        x = rng.normal(size=self.nscalar)
-        mats = [a + a.T for a in (rng.normal(size=(d, d)) for d in self.natbarvar_dim)]
-        xbar = np.array([mats[b][i, j] for b, i, j in zip(self.natbarvar_idx, self.natbarvar_i, self.natbarvar_j)])
-        return x, mats, xbar
-
-    def random_terms(self, rng, max_segments=4):
-        """A shuffled mix of scalar terms, index-0 terms and runs of bar terms on one bar
-        variable (so bar terms may follow scalar ones)."""
-        nidxs = []
-        for _ in range(rng.integers(0, max_segments + 1)):
-            kind = rng.integers(0, 4)
+    def random_record(self, rng, nelem):
+        # A 1-D record whose elements mix scalar terms, index-0 terms and runs of bar terms on one
+        # bar variable (so bar terms may follow scalar ones); about a fifth of them are empty.
+        def segment(kind):
+            b = rng.integers(0, len(self.natbarvar_dim))
             if kind == 0:
-                nidxs += list(rng.integers(1, self.nscalar + 1, size=rng.integers(1, 3)))
-            elif kind == 1:
-                nidxs.append(0)
-            else:
-                pos = rng.choice(self.elements_of(rng.integers(0, self.nbar)), size=rng.integers(1, 4))
-                nidxs += list(-1 - pos)
-        return np.array(nidxs, np.int64), np.round(rng.normal(size=len(nidxs)), 3)
-
-    def random_record(self, rng, nelem, sorted_terms=False):
-        """A 1-D record of random_terms elements (about a fifth empty)."""
-        nidxs, cof, ptr = [np.zeros(0, np.int64)], [np.zeros(0)], [0]
-        for _ in range(nelem):
-            n, c = self.random_terms(rng) if rng.random() >= 0.2 else (np.zeros(0, np.int64), np.zeros(0))
-            if sorted_terms:
-                order = np.argsort(n, kind="stable")
-                n, c = n[order], c[order]
-            nidxs.append(n)
-            cof.append(c)
-            ptr.append(ptr[-1] + len(n))
-        return Record((nelem,), np.array(ptr), np.concatenate(nidxs), np.concatenate(cof),
-                      np.round(rng.normal(size=nelem), 3))
+                return rng.integers(1, self.nscalar + 1, size=rng.integers(1, 3))
+            return [0] if kind == 1 else -1 - rng.integers(*self.natbarvar_ptr[b:b + 2], size=rng.integers(1, 4))
+        terms = [np.concatenate([[]] + [segment(min(kind, 2)) for kind in rng.integers(
+            0, 4, size=rng.integers(0, 5) * (rng.random() >= 0.2))]).astype(np.int64) for _ in range(nelem)]
+        nidxs = np.concatenate([[]] + terms).astype(np.int64)
+        return Record((nelem,), np.cumsum([0] + [len(t) for t in terms]), nidxs,
+                      np.round(rng.normal(size=len(nidxs)), 3), np.round(rng.normal(size=nelem), 3))
 
 
-def bar_value(mats, dims, bsubj, subi, subj, val):
-    """Σ_b ⟨C_b, X_b⟩ with C_b the symmetric matrix of b's lower-triangle entries."""
-    total = 0.0
-    for b in set(int(v) for v in bsubj):
-        c = np.zeros((dims[b], dims[b]))
-        for bb, i, j, v in zip(bsubj, subi, subj, val):
-            if bb == b:
-                assert i >= j
-                c[i, j] += v
-                c[j, i] += v if i != j else 0.0
-        total += float(np.sum(c * mats[b]))
-    return total
+def record_args(rec):
+    # rec on a stack, as the work-stack (wi32, ptrbase, ...) and result-stack (ri32, ptr_base,
+    # rnidxsbase, ...) arguments of the native kernels
+    st = Stack()
+    b = place(st, rec)
+    return dict(wi32=st.i32, wi64=st.i64, wf64=st.f64, ri32=st.i32, ri64=st.i64, rf64=st.f64, ptrbase=b.ptr,
+                ptr_base=b.ptr, nidxsbase=b.nidxs, nidxs_base=b.nidxs, rnidxsbase=b.nidxs, cofbase=b.cof,
+                cof_base=b.cof, rcofbase=b.cof, bfix_base=b.bfix)

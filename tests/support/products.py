@@ -1,34 +1,16 @@
-"""Helpers for the tests of the matrix-expression products: calling kernels by parameter
-name, random triplet matrices and variables, bucket groupings (NumPy ones, and ones built
-through the counting-sort kernels), and the elements a product must hold."""
-import functools
+"""Products of a constant matrix and an expression: groupings built by the counting-sort kernels,
+build passes run and read back, and one oracle for all, every element's terms in merge order."""
+import dataclasses
 
 import numpy as np
 
-import fragments
-
-from .records import Record
-from .stubs import kernels
-
-NVARS = 200
+from .kernels import call
+from .layout import appended_runs, only_changed, read_appended, snap
+from .records import Record, element_terms, elements, reserve, runs  # noqa: F401
 
 # (a + 1, 2b; 0, a - c) with a, b, c the variables 1, 2, 3, held densely and sparsely.
 EXAMPLE_DENSE = Record((2, 2), [0, 1, 2, 2, 4], [1, 2, 1, 3], [1.0, 2.0, 1.0, -1.0], [1.0, 0.0, 0.0, 0.0])
 EXAMPLE_SPARSE = Record((2, 2), [0, 1, 2, 4], [1, 2, 1, 3], [1.0, 2.0, 1.0, -1.0], [1.0, 0.0, 0.0], sp=[0, 1, 3])
-
-
-@functools.lru_cache(maxsize=None)
-def _names():
-    return {kern.number: [p.name for p in kern.params] for kern in kernels()}
-
-
-def call(number, /, **args):
-    """Calls _c_closure_<number> with its arguments given by parameter name (extra names are
-    ignored, so that shared argument dicts can be splatted)."""
-    names = _names()[number]
-    missing = [name for name in names if name not in args]
-    assert not missing, f"_c_closure_{number}: missing {missing}"
-    return getattr(fragments, f"_c_closure_{number}")(*(args[name] for name in names))
 
 
 def stack_args(s):
@@ -42,167 +24,56 @@ def result_args(b, prefix="r"):
 
 
 def bases_args(b, prefix=""):
-    """The bases of a record under the kernels' names (prefix "r" for a result)."""
-    return {f"{prefix}{name}base": getattr(b, name) for name in ("ptr", "nidxs", "cof", "bfix", "shape")} | {
-        f"{prefix}spbase": b.sp if b.sp is not None else 0}
+    """The bases of a record under the kernels' names (prefix "r" for a result; an absent run: 0)."""
+    return {f"{prefix}{name}base": getattr(b, name) or 0 for name in ("ptr", "nidxs", "cof", "bfix", "shape", "sp")}
 
 
-def random_triplets(rng, nrows, ncols, density=None):
-    """Triplets (subi, subj, val) of a random nrows × ncols matrix, strictly increasing in
-    (row, column); some values are exactly 0 (they still give terms)."""
-    density = rng.uniform(0.1, 0.9) if density is None else density
-    i, j = np.nonzero(rng.random((nrows, ncols)) < density)
-    val = np.round(rng.normal(size=len(i)), 3)
-    val[rng.random(len(i)) < 0.15] = 0.0
+def random_triplets(rng, nrows, ncols):
+    """Triplets (subi, subj, val) of a random matrix in (row, column) order, some values 0."""
+    i, j = np.nonzero(rng.random((nrows, ncols)) < rng.uniform(0.1, 0.9))
+    val = np.round(rng.normal(size=len(i)), 3) * (rng.random(len(i)) >= 0.15)
     return i.astype(np.int32), j.astype(np.int32), val
-
-
-def dense_of(subi, subj, val, nrows, ncols):
-    out = np.zeros((nrows, ncols))
-    out[subi, subj] = val
-    return out
 
 
 def grouping(keys, nkeys):
     """Bucket array (nkeys + 1 entries) and stable permutation of items grouped by key."""
-    keys = np.asarray(keys, dtype=np.int64)
-    ptr = np.concatenate([[0], np.cumsum(np.bincount(keys, minlength=nkeys))[:nkeys]]).astype(np.int32)
-    return ptr, np.argsort(keys, kind="stable").astype(np.int32)
+    return np.cumsum([0, *np.bincount(np.asarray(keys, np.int64), minlength=nkeys)]), np.argsort(keys, kind="stable")
 
 
-def random_variable(rng, shape, sparse, nvars=NVARS):
-    """(nidxs, sp) of a variable of `shape`: distinct positive native indexes, one per
-    stored element, and for a sparse variable its increasing linear indexes (else None)."""
-    size = int(np.prod(shape, dtype=np.int64))
-    sp = np.nonzero(rng.random(size) < rng.uniform(0.2, 0.9))[0].astype(np.int64) if sparse else None
-    n = len(sp) if sparse else size
-    return rng.choice(np.arange(1, max(nvars, n) + 1), size=n, replace=False).astype(np.int64), sp
+# ---- Groupings through the counting-sort kernels, each step by one of its kernels ---------
+
+STEPS = {"w": dict(zero=(295, 303, 308), prefix=(297, 305, 310), row=[296], column=[309], scatter=[311], shift=[312]),
+         "x": dict(zero=(328, 339, 323, 335), prefix=(330, 341, 325), row=[329], column=[340], scatter=[342],
+                   shift=(327, 343))}
 
 
-def variable_record(shape, nidxs, sp=None):
-    """The variable as an expression record: one term, coefficient 1, constant 0 per element."""
-    n = len(nidxs)
-    return Record(shape, np.arange(n + 1), nidxs, np.ones(n), np.zeros(n), sp)
-
-
-# ---- Elements of records and of products ---------------------------------------------
-
-def stored_at(rec):
-    """linear index -> stored element."""
-    return {int(L): e for e, L in enumerate(rec.linear())}
-
-
-def element_terms(rec, e):
-    """[(nidx, cof), ...] of stored element e (None: no element)."""
-    if e is None:
-        return []
-    n, v = rec.terms(e)
-    return list(zip(n.tolist(), v.tolist()))
-
-
-def elements(rec):
-    """linear index -> (terms, constant) of every stored element of rec."""
-    return {int(L): (element_terms(rec, e), float(rec.bfix[e])) for e, L in enumerate(rec.linear())}
-
-
-def product_elements(a_stored, b_stored, pair, dense_result=False):
-    """The elements of A B (A m × n, B n × p) by linear index r p + c: per position the
-    pairs k in increasing order where A(r, k) and B(k, c) are both stored, each giving
-    pair(r, k, c) = (terms, constant); terms concatenated, constants summed. A position
-    without a pair is an element only in a dense result."""
-    a_stored, b_stored = np.asarray(a_stored, bool), np.asarray(b_stored, bool)
-    (m, n), p = a_stored.shape, b_stored.shape[1]
-    out = {}
-    for r in range(m):
-        for c in range(p):
-            ks = [k for k in range(n) if a_stored[r, k] and b_stored[k, c]]
-            if ks or dense_result:
-                parts = [pair(r, k, c) for k in ks]
-                out[r * p + c] = ([t for terms, _ in parts for t in terms], sum(b for _, b in parts))
-    return out
-
-
-def met_elements(E, positions, keep_all=False, constants=True):
-    """Elements of a product given, per result linear index, the (stored E element, matrix
-    value) pairs that meet there in merge order; a position is stored when it has a pair
-    (or always, with keep_all)."""
-    out = {}
-    for linear, pairs in positions:
-        if pairs or keep_all:
-            terms = [(n, v * c) for e, v in pairs for n, c in element_terms(E, e)]
-            out[linear] = (terms, sum(v * E.bfix[e] for e, v in pairs) if constants else 0.0)
-    return out
-
-
-def assert_elements(rec, expected):
-    """rec stores exactly the expected elements, each with the expected terms in order."""
-    got = elements(rec)
-    assert sorted(got) == sorted(expected)
-    for e, (terms, constant) in expected.items():
-        assert [t[0] for t in got[e][0]] == [t[0] for t in terms], e
-        np.testing.assert_allclose([t[1] for t in got[e][0]], [t[1] for t in terms], rtol=1e-15, atol=0)
-        assert abs(got[e][1] - constant) <= 1e-12, e
-
-
-# ---- Groupings, built through the counting-sort kernels --------------------------------
-
-ZERO = {"w": [295, 303, 308], "x": [328, 339, 323, 335]}
-PREFIX = {"w": [297, 305, 310], "x": [330, 341, 325]}
-
-
-def zero(rng, s, where, base, n):
+# Runs the steps named (or numbered) on the i32 array of stack `where`, each by one of its kernels.
+def steps(rng, s, where, names, **args):
     arr = getattr(s, where).i32
-    call(int(rng.choice(ZERO[where])), n=n, base=base, wi32=arr, xi32=arr)
+    for name in names:
+        call(name if isinstance(name, int) else int(rng.choice(STEPS[where][name])), wi32=arr, xi32=arr,
+             wi64=s.w.i64, **args)
 
 
-def prefix(rng, s, where, base, n):
-    arr = getattr(s, where).i32
-    call(int(rng.choice(PREFIX[where])), n=n, base=base, wi32=arr, xi32=arr)
-
-
-def elements_by_row(rng, s, where, n_rows, d, count, spbase):
-    """Bucket array of a sparse E's stored elements by row (sp / d) on stack `where`."""
-    base = getattr(s, where).take_i32(n_rows + 1)
-    zero(rng, s, where, base, n_rows)
-    arr = getattr(s, where).i32
-    call(296 if where == "w" else 329, d=d, count=count, base=base, spbase=spbase, wi32=arr, xi32=arr,
-         wi64=s.w.i64)
-    prefix(rng, s, where, base, n_rows)
-    return base
-
-
-def elements_by_column(rng, s, where, d, count, spbase):
-    """(bucket array, permutation) of a sparse E's stored elements by column (sp mod d)."""
+def group_elements(rng, s, where, by, d, count, spbase, nkeys):
+    """A sparse E's elements by row (sp / d: bucket array) or column (sp mod d: and permutation)."""
     stack = getattr(s, where)
-    base, perm = stack.take_i32(d + 1), stack.take_i32(count)
-    zero(rng, s, where, base, d)
-    args = dict(d=d, count=count, base=base, cursor=base, permbase=perm, spbase=spbase, n=d, wi32=stack.i32,
-                xi32=stack.i32, wi64=s.w.i64)
-    call(309 if where == "w" else 340, **args)
-    prefix(rng, s, where, base, d)
-    call(311 if where == "w" else 342, **args)
-    call(312 if where == "w" else int(rng.choice([327, 343])), **args)
-    stack.i32[base] = 0
-    return base, perm
+    base, perm = stack.take_i32(nkeys + 1), stack.take_i32(count) if by == "column" else None
+    names = ("zero", "row", "prefix") if by == "row" else ("zero", "column", "prefix", "scatter", "shift")
+    steps(rng, s, where, names, n=nkeys, d=d, count=count, base=base, cursor=base, permbase=perm, spbase=spbase)
+    return base if by == "row" else (base, perm)
 
 
-def entries_by_column(rng, s, where, msubj, ncols):
-    """(bucket array, permutation) of matrix entries by column. On the work stack through
-    the one-call sort; on the scratch stack through count, prefix sum and the entries'
-    positions in column order, whose inverse is the permutation."""
-    nnz = len(msubj)
-    stack = getattr(s, where)
+def entries_by_column(rng, s, where, msubj, ncols, road="294"):
+    """(bucket array, permutation) of entries by column: by 294, or by steps through 326 (inverted)."""
+    nnz, stack = len(msubj), getattr(s, where)
     base, perm = stack.take_i32(ncols + 1), stack.take_i32(nnz)
-    if where == "w":
+    if road == "294":
         call(294, ptrbase=base, ncols=ncols, nnz=nnz, permbase=perm, msubj=msubj, wi32=stack.i32)
         return base, perm
-    zero(rng, s, "x", base, ncols)
-    call(324, base=base, nnz=nnz, msubj=msubj, xi32=stack.i32)
-    prefix(rng, s, "x", base, ncols)
     pos = stack.take_i32(nnz)
-    call(326, cursor=base, nnz=nnz, posbase=pos, msubj=msubj, xi32=stack.i32)
-    call(int(rng.choice([327, 343])), base=base, n=ncols, xi32=stack.i32)
-    stack.i32[base] = 0
+    steps(rng, s, "x", ("zero", 324, "prefix", 326, "shift"), n=ncols, base=base, cursor=base, nnz=nnz, posbase=pos,
+          msubj=msubj)
     stack.i32[perm + stack.i32[pos:pos + nnz]] = np.arange(nnz)
     return base, perm
 
@@ -210,7 +81,51 @@ def entries_by_column(rng, s, where, msubj, ncols):
 def entry_row_pointers(rng, s, msubi, nrows):
     """Row pointers of sorted triplets on the work stack."""
     base = s.w.take_i32(nrows + 1)
-    zero(rng, s, "w", base, nrows)
-    call(304, nnz=len(msubi), base=base, msubi=msubi, wi32=s.w.i32)
-    prefix(rng, s, "w", base, nrows)
+    steps(rng, s, "w", ("zero", 304, "prefix"), n=nrows, base=base, nnz=len(msubi), msubi=msubi)
     return base
+
+
+def build(s, number, a, nelem, nnz, e0=0, t0=0, fresh=True, sparse=True, shape=(), nd=0, nbfix=None, x=()):
+    """Runs a build pass after e0 elements and t0 terms (fresh: it writes ptr[0] too; nbfix: it zeroes
+    as many constants), checks it wrote nothing else (on x: the i32 runs x); returns (its result, record)."""
+    out = reserve(s.r, nd, e0 + nelem, t0 + nnz, sparse)
+    out = out if nbfix is None else dataclasses.replace(out, bfix=s.r.take_f64(nbfix))
+    snaps = snap(s)
+    names = {k: 0 if v is None else v for k, v in (result_args(out) | result_args(out, "o")).items()}
+    got = call(number, **a | bases_args(out, "r") | names | ({} if nbfix is None else {"nbfix": nbfix}))
+    assert not fresh or s.r.i32[out.ptr] == 0
+    assert s.r.i32[out.shape:out.shape + nd].tolist() == list(shape)[:nd]
+    allowed = runs(out, nd, nelem, nnz) if fresh else appended_runs(out, e0, t0, nelem, nnz, sparse)
+    if nbfix is not None:
+        allowed["f64"] = [(out.cof, nnz), (out.bfix, nbfix)]
+        assert not s.r.f64[out.bfix:out.bfix + nbfix].any()
+    only_changed(s, snaps, r=allowed, x=dict(i32=list(x)))
+    return got, read_appended(s.r, out, e0, t0, nelem, nnz, shape, sparse)
+
+
+# ---- The oracle -----------------------------------------------------------------------
+
+def stored_at(rec):
+    """linear index -> stored element."""
+    return {int(L): e for e, L in enumerate(rec.linear())}
+
+
+def product_items(m, n, p, left=False, diagonal=False):
+    """(linear index, [(E linear index, M key), ...] for k increasing) of E M (E m × n) or, left, of M E
+    (M m × n), in row-major order; diagonal: the positions (r, r), at index r."""
+    items = [(i * p + c, [(k * p + c, (i, k)) if left else (i * n + k, (k, c)) for k in range(n)])
+             for i in range(m) for c in range(p)]
+    return [(r, cand) for r, (_, cand) in enumerate(items[::p + 1])] if diagonal else items
+
+
+def met(E, M, items, keep_all=False, constants=True):
+    """linear index -> (terms, constant) of a product: the terms of the E elements met by M's keys times M's
+    values, in order, and the values times their constants; keep_all keeps the positions nothing meets."""
+    at, out = stored_at(E), {}
+    for linear, cand in items:
+        pairs = [(at[e], M[key]) for e, key in cand if e in at and key in M]
+        if pairs or keep_all:
+            out[linear] = ([(n, v * c) for e, v in pairs for n, c in element_terms(E, e)],
+                           sum(v * E.bfix[e] for e, v in pairs) if constants else 0.0)
+    return out
+

@@ -1,13 +1,12 @@
-"""Expression records: a Python value, its layout on a stack, and its evaluation.
-
-A record of shape `shape` holds, per stored element k, the terms
-nidxs[ptr[k]:ptr[k+1]] × cof[ptr[k]:ptr[k+1]] and the constant bfix[k]; a sparse record
-also lists the linear index sp[k] of each stored element (strictly increasing), the
-others being zero."""
-from dataclasses import dataclass
+"""Expression records (terms nidxs × cof [ptr[k]:ptr[k+1]], constants bfix, sp when sparse) on stacks."""
+from dataclasses import dataclass, make_dataclass
 from typing import Optional, Tuple
 
 import numpy as np
+
+# Where a record's runs start on a stack (sp None: the run is not there).
+Bases = make_dataclass("Bases", ["shape", "ptr", "nidxs", "cof", "bfix", ("sp", Optional[int], None)])
+KIND = dict(shape="i32", ptr="i32", nidxs="i64", cof="f64", bfix="f64", sp="i64")
 
 
 @dataclass
@@ -21,171 +20,105 @@ class Record:
 
     def __post_init__(self):
         self.shape = tuple(int(s) for s in self.shape)
-        self.ptr = np.asarray(self.ptr, dtype=np.int32)
-        self.nidxs = np.asarray(self.nidxs, dtype=np.int64)
-        self.cof = np.asarray(self.cof, dtype=np.float64)
-        self.bfix = np.asarray(self.bfix, dtype=np.float64)
-        if self.sp is not None:
-            self.sp = np.asarray(self.sp, dtype=np.int64)
+        for name, dtype in zip(("ptr", "nidxs", "cof", "bfix", "sp"), (np.int32, np.int64, float, float, np.int64)):
+            if getattr(self, name) is not None:
+                setattr(self, name, np.asarray(getattr(self, name), dtype=dtype))
 
-    @property
-    def nd(self):
-        return len(self.shape)
+    nd = property(lambda self: len(self.shape))
+    nelem = property(lambda self: len(self.bfix))
+    nnz = property(lambda self: int(self.ptr[-1]) if len(self.ptr) else 0)
+    sparse = property(lambda self: self.sp is not None)
+    size = property(lambda self: int(np.prod(self.shape, dtype=np.int64)))
 
-    @property
-    def nelem(self):
-        return len(self.bfix)
+    def terms(self, k):  # (nidxs, cof) of stored element k
+        return self.nidxs[self.ptr[k]:self.ptr[k + 1]], self.cof[self.ptr[k]:self.ptr[k + 1]]
 
-    @property
-    def nnz(self):
-        return int(self.ptr[-1]) if len(self.ptr) else 0
-
-    @property
-    def sparse(self):
-        return self.sp is not None
-
-    @property
-    def size(self):
-        return int(np.prod(self.shape, dtype=np.int64))
-
-    def terms(self, k):
-        """The (nidxs, cof) of stored element k."""
-        a, b = self.ptr[k], self.ptr[k + 1]
-        return self.nidxs[a:b], self.cof[a:b]
-
-    def linear(self):
-        """The linear index of every stored element."""
+    def linear(self):  # the linear index of every stored element
         return self.sp if self.sparse else np.arange(self.nelem, dtype=np.int64)
 
 
-@dataclass
-class Bases:
-    """Where a record's runs start on a stack (None: the run is not there)."""
-    shape: int
-    ptr: int
-    nidxs: int
-    cof: int
-    bfix: int
-    sp: Optional[int] = None
-
-
+# A random record: per element 0..max_terms terms on variables 1..nvars (-1..-bar too; 0 when zero_index),
+# indexes repeated, coefficients some 0; a sparse one keeps elements at `density`.
 def random_record(rng, shape, sparse=False, max_terms=3, nvars=6, density=0.5, bar=0, zero_index=True):
-    """A random record of `shape`: each element gets 0..max_terms terms on scalar variables
-    1..nvars (and bar elements -1..-bar when bar > 0; index 0 when zero_index), with repeated
-    indexes allowed, random coefficients (some exactly 0) and random constants. A sparse
-    record keeps each element with probability `density`."""
-    shape = tuple(int(s) for s in shape)
     size = int(np.prod(shape, dtype=np.int64))
-    if sparse:
-        sp = np.nonzero(rng.random(size) < density)[0].astype(np.int64)
-        nelem = len(sp)
-    else:
-        sp = None
-        nelem = size
-    counts = rng.integers(0, max_terms + 1, size=nelem)
-    ptr = np.zeros(nelem + 1, dtype=np.int32)
-    ptr[1:] = np.cumsum(counts)
-    nnz = int(ptr[-1])
-    lo = -bar if bar else (0 if zero_index else 1)
-    nidxs = rng.integers(lo, nvars + 1, size=nnz).astype(np.int64)
-    if not zero_index:
-        nidxs[nidxs == 0] = 1
-    cof = np.round(rng.normal(size=nnz), 3)
-    cof[rng.random(nnz) < 0.1] = 0.0
-    bfix = np.round(rng.normal(size=nelem), 3)
-    return Record(shape, ptr, nidxs, cof, bfix, sp)
+    sp = np.nonzero(rng.random(size) < density)[0] if sparse else None
+    ptr = np.concatenate([[0], np.cumsum(rng.integers(0, max_terms + 1, size=len(sp) if sparse else size))])
+    nidxs = rng.integers(-bar if bar else (0 if zero_index else 1), nvars + 1, size=ptr[-1])
+    nidxs[nidxs == 0] = 0 if zero_index else 1
+    cof = np.round(rng.normal(size=ptr[-1]), 3) * (rng.random(ptr[-1]) >= 0.1)
+    return Record(shape, ptr, nidxs, cof, np.round(rng.normal(size=len(ptr) - 1), 3), sp)
 
 
+def lengths(nd, nelem, nnz, sparse):
+    return dict(shape=nd, ptr=nelem + 1, nidxs=nnz, cof=nnz, bfix=nelem, sp=nelem if sparse else None)
+
+
+# Lays `rec` out on `stack` (each run at its own fresh base) and returns the bases.
 def place(stack, rec):
-    """Lays `rec` out on `stack` (each run at its own fresh base) and returns the bases."""
-    return Bases(
-        shape=stack.put_i32(np.asarray(rec.shape, dtype=np.int32)),
-        ptr=stack.put_i32(rec.ptr),
-        nidxs=stack.put_i64(rec.nidxs),
-        cof=stack.put_f64(rec.cof),
-        bfix=stack.put_f64(rec.bfix),
-        sp=stack.put_i64(rec.sp) if rec.sparse else None,
-    )
+    return Bases(**{f: None if getattr(rec, f) is None else stack._put(KIND[f], np.asarray(getattr(rec, f)))
+                    for f in KIND})
 
 
+# Reserves (junk-filled) runs for a record of the given counts and returns the bases.
 def reserve(stack, nd, nelem, nnz, sparse=False):
-    """Reserves (junk-filled) runs for a record of the given counts and returns the bases."""
-    return Bases(
-        shape=stack.take_i32(nd),
-        ptr=stack.take_i32(nelem + 1),
-        nidxs=stack.take_i64(nnz),
-        cof=stack.take_f64(nnz),
-        bfix=stack.take_f64(nelem),
-        sp=stack.take_i64(nelem) if sparse else None,
-    )
+    return Bases(**{f: n if n is None else stack._take(KIND[f], n) for f, n in lengths(nd, nelem, nnz, sparse).items()})
 
 
+# The (base, n) ranges of a record's runs per array, for Stack.assert_only_changed.
 def runs(bases, nd, nelem, nnz):
-    """The (base, n) ranges of a record's runs per array, for Stack.assert_only_changed."""
-    i64 = [(bases.nidxs, nnz)] + ([(bases.sp, nelem)] if bases.sp is not None else [])
-    return dict(i32=[(bases.shape, nd), (bases.ptr, nelem + 1)], i64=i64,
-                f64=[(bases.cof, nnz), (bases.bfix, nelem)])
-
-
-def read(stack, bases, nd, nelem, nnz, sparse=False, shape=None):
-    """Reads back the record whose runs start at `bases` (shape from the stack unless given)."""
-    if shape is None:
-        shape = stack.i32[bases.shape:bases.shape + nd]
-    ptr = stack.i32[bases.ptr:bases.ptr + nelem + 1].copy()
-    return Record(
-        shape=tuple(shape),
-        ptr=ptr,
-        nidxs=stack.i64[bases.nidxs:bases.nidxs + nnz].copy(),
-        cof=stack.f64[bases.cof:bases.cof + nnz].copy(),
-        bfix=stack.f64[bases.bfix:bases.bfix + nelem].copy(),
-        sp=stack.i64[bases.sp:bases.sp + nelem].copy() if sparse else None,
-    )
-
-
-def check(rec):
-    """Asserts the record's invariants: ptr starts at 0 and never decreases, sp strictly
-    increases inside the shape, a dense record stores every element."""
-    assert len(rec.ptr) == rec.nelem + 1
-    assert rec.ptr[0] == 0 and np.all(np.diff(rec.ptr) >= 0)
-    assert len(rec.nidxs) == len(rec.cof) == rec.nnz
-    if rec.sparse:
-        assert np.all(np.diff(rec.sp) > 0)
-        assert rec.nelem == 0 or (rec.sp[0] >= 0 and rec.sp[-1] < rec.size)
-    else:
-        assert rec.nelem == rec.size
-
-
-def values_of(nidxs, x, xbar=None):
-    """The value of each native index: v > 0 is x[v-1], v < 0 is xbar[-v-1], 0 is 0."""
-    nidxs = np.asarray(nidxs, dtype=np.int64)
-    out = np.zeros(len(nidxs))
-    pos = nidxs > 0
-    out[pos] = np.asarray(x)[nidxs[pos] - 1]
-    neg = nidxs < 0
-    if np.any(neg):
-        out[neg] = np.asarray(xbar)[-nidxs[neg] - 1]
+    out = dict(i32=[], i64=[], f64=[])
+    for f, n in lengths(nd, nelem, nnz, bases.sp is not None).items():
+        out[KIND[f]] += [] if n is None else [(getattr(bases, f), n)]
     return out
 
 
+# Reads back the record whose runs start at `bases` (shape from the stack unless given).
+def read(stack, bases, nd, nelem, nnz, sparse=False, shape=None):
+    got = {f: getattr(stack, KIND[f])[getattr(bases, f):][:n].copy()
+           for f, n in lengths(nd, nelem, nnz, sparse).items() if n is not None}
+    return Record(**dict(got, shape=got["shape"] if shape is None else shape))
+
+
+# Asserts the invariants: ptr from 0 up, sp strictly up inside the shape, a dense record whole.
+def check(rec):
+    assert len(rec.ptr) == rec.nelem + 1 and rec.ptr[0] == 0 and np.all(np.diff(rec.ptr) >= 0) and len(rec.nidxs) == \
+        len(rec.cof) == rec.nnz
+    assert np.all(np.diff(rec.sp) > 0) and np.all((rec.sp >= 0) & (rec.sp < rec.size)) if rec.sparse else \
+        rec.nelem == rec.size
+
+
+# The value of each native index: v > 0 is x[v-1], v < 0 is xbar[-v-1], 0 is 0.
+def values_of(nidxs, x, xbar=None):
+    nidxs, out = np.asarray(nidxs, dtype=np.int64), np.zeros(len(nidxs))
+    out[nidxs > 0] = np.asarray(x)[nidxs[nidxs > 0] - 1]
+    if np.any(nidxs < 0):
+        out[nidxs < 0] = np.asarray(xbar)[-nidxs[nidxs < 0] - 1]
+    return out
+
+
+# The record's affine values at the point (x, xbar), as a dense array of its shape.
 def evaluate(rec, x, xbar=None):
-    """The record's affine values at the point (x, xbar), as a dense array of its shape."""
     check(rec)
-    termvals = rec.cof * values_of(rec.nidxs, x, xbar)
-    owner = np.repeat(np.arange(rec.nelem), np.diff(rec.ptr))
-    per_element = np.bincount(owner, weights=termvals, minlength=rec.nelem) + rec.bfix
     out = np.zeros(rec.size)
-    out[rec.linear()] = per_element
+    out[rec.linear()] = np.bincount(np.repeat(np.arange(rec.nelem), np.diff(rec.ptr)),
+                                    rec.cof * values_of(rec.nidxs, x, xbar), rec.nelem) + rec.bfix
     return out.reshape(rec.shape)
 
 
-def dense(rec):
-    """The same expression as a dense record."""
-    if not rec.sparse:
-        return rec
-    counts = np.zeros(rec.size, dtype=np.int64)
-    counts[rec.sp] = np.diff(rec.ptr)
-    bfix = np.zeros(rec.size)
-    bfix[rec.sp] = rec.bfix
-    ptr = np.zeros(rec.size + 1, dtype=np.int32)
-    ptr[1:] = np.cumsum(counts)
-    return Record(rec.shape, ptr, rec.nidxs, rec.cof, bfix)
+def element_terms(rec, e):
+    """[(nidx, cof), ...] of stored element e (None: no element)."""
+    return [] if e is None else list(zip(*(v.tolist() for v in rec.terms(e))))
+
+
+def elements(rec):
+    """linear index -> (terms, constant) of every stored element of rec."""
+    return {int(L): (element_terms(rec, e), float(rec.bfix[e])) for e, L in enumerate(rec.linear())}
+
+
+def assert_elements(rec, expected):  # exactly the expected elements, each with its terms in order
+    got = elements(rec)
+    assert sorted(got) == sorted(expected)
+    for e, (terms, constant) in expected.items():
+        assert [t[0] for t in got[e][0]] == [t[0] for t in terms], e
+        np.testing.assert_allclose([t[1] for t in got[e][0]], [t[1] for t in terms], rtol=1e-15, atol=0)
+        assert abs(got[e][1] - constant) <= 1e-12, e

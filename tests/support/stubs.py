@@ -11,11 +11,11 @@ STUBS = os.path.join(ROOT, "fragments.pyi")
 @dataclass
 class Param:
     name: str
-    type: str  # int, float, or e.g. I32Array, I64ArrayOut, I32Matrix, I32ArrayList
+    type: str  # Int32, Int64, float, or e.g. I32Array, I64ArrayOut, I32Matrix, I32ArrayList
 
     @property
     def is_array(self):
-        return self.type not in ("int", "float")
+        return self.type not in ("Int32", "Int64", "float")
 
     @property
     def written(self):
@@ -37,9 +37,10 @@ class Kernel:
     params: List[Param]
     result: str
     same_as: Optional[int]
+    function: str  # the C++ function that implements it, e.g. native::fill_rows
 
 
-_DEF = re.compile(r"^def _c_closure_(\d+)\((.*?)\) -> (.*?):(.*)$")
+_DEF = re.compile(r"^def _c_closure_(\d+)\((.*?)\) -> (.*):$")
 
 
 def kernels(path=STUBS):
@@ -49,15 +50,9 @@ def kernels(path=STUBS):
         m = _DEF.match(line)
         if not m:
             continue
-        params = []
-        for p in m.group(2).split(", "):
-            if p in ("/", ""):
-                continue
-            name, t = p.split(": ")
-            params.append(Param(name, t))
-        same = None
-        if i + 1 < len(lines):
-            s = re.search(r"same kernel as _c_closure_(\d+)", lines[i + 1])
-            same = int(s.group(1)) if s else None
-        out.append(Kernel(int(m.group(1)), params, m.group(3), same))
+        params = [Param(*p.split(": ")) for p in m.group(2).split(", ") if p not in ("/", "")]
+        doc = lines[i + 1:lines.index('    """', i + 1)]
+        same = next((re.search(r"same kernel as _c_closure_(\d+)", d) for d in doc if "same kernel as" in d), None)
+        function = doc[0].split('"""', 1)[1].split(" ", 1)[0]
+        out.append(Kernel(int(m.group(1)), params, m.group(3), int(same.group(1)) if same else None, function))
     return out

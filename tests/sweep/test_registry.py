@@ -1,5 +1,7 @@
 """Sweeps over every kernel as the committed stubs list it: names, argument counts, the
 type check of every array slot, writability of written arrays, and aliases."""
+import importlib.util
+import inspect
 import os
 
 import numpy as np
@@ -8,6 +10,7 @@ import pytest
 import fragments
 from support import stubs
 from support.build import CHECKED
+from support.kernels import label
 
 KERNELS = stubs.kernels()
 BY_NUMBER = {k.number: k for k in KERNELS}
@@ -25,10 +28,29 @@ def test_the_committed_stubs_are_those_the_build_generated():
         assert f.read() == g.read(), "fragments.pyi is out of date: copy the build's fragments.pyi over it"
 
 
+def test_every_kernel_explains_itself():
+    """help() and inspect.signature() show every kernel's parameter names, its function and a
+    text of its own (an alias without names of its own shares its primary's)."""
+    for k in KERNELS:
+        f = getattr(fragments, f"_c_closure_{k.number}")
+        assert list(inspect.signature(f).parameters) == [p.name for p in k.params]
+        function, _, text = f.__doc__.partition("\n\n")
+        assert "::" in function and len(text.partition("\nParameters:")[0]) > 40, k.number
+
+
+def test_the_reference_page_is_the_one_the_registry_gives():
+    path = os.path.join(stubs.ROOT, "docs", "build_reference.py")
+    spec = importlib.util.spec_from_file_location("build_reference", path)
+    page = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(page)
+    with open(page.PAGE) as f:
+        assert f.read() == page.render(), "docs/kernels.md is out of date: run docs/build_reference.py"
+
+
 def good(p):
     """A well-typed, writable, empty argument for parameter p."""
     if not p.is_array:
-        return 0 if p.type == "int" else 0.0
+        return 0.0 if p.type == "float" else 0
     if p.kind == "list":
         return np.empty(0, dtype=object)
     if p.kind == "mat":
@@ -51,7 +73,7 @@ def array_slots(k):
     return [i for i, p in enumerate(k.params) if p.is_array]
 
 
-@pytest.mark.parametrize("k", KERNELS, ids=lambda k: str(k.number))
+@pytest.mark.parametrize("k", KERNELS, ids=label)
 def test_every_array_slot_rejects_a_wrong_type_with_its_own_name(k):
     """For each array slot in turn: the earlier slots get good arrays (so they must pass),
     the slot itself a wrong one, the later ones None; the error must name the slot."""
@@ -65,7 +87,7 @@ def test_every_array_slot_rejects_a_wrong_type_with_its_own_name(k):
             assert str(e.value) == INVALID.format(k.params[i].name)
 
 
-@pytest.mark.parametrize("k", KERNELS, ids=lambda k: str(k.number))
+@pytest.mark.parametrize("k", KERNELS, ids=label)
 def test_argument_count_and_scalar_types_are_checked_first(k):
     kernel = getattr(fragments, f"_c_closure_{k.number}")
     n = len(k.params)
@@ -82,7 +104,7 @@ def test_argument_count_and_scalar_types_are_checked_first(k):
 
 
 @pytest.mark.parametrize("k", [k for k in KERNELS if any(p.written for p in k.params)],
-                         ids=lambda k: str(k.number))
+                         ids=label)
 def test_written_arrays_must_be_writable(k):
     kernel = getattr(fragments, f"_c_closure_{k.number}")
     for i, p in enumerate(k.params):
@@ -119,7 +141,7 @@ def test_read_only_arrays_are_accepted_where_the_kernel_only_reads():
 
 def test_aliases_share_their_primarys_signature():
     aliases = [k for k in KERNELS if k.same_as is not None]
-    assert len(aliases) == 78
+    assert len(aliases) == 79
     for k in aliases:
         primary = BY_NUMBER[k.same_as]
         assert primary.same_as is None
@@ -127,7 +149,7 @@ def test_aliases_share_their_primarys_signature():
         assert k.result == primary.result
 
 
-@pytest.mark.parametrize("k", KERNELS, ids=lambda k: str(k.number))
+@pytest.mark.parametrize("k", KERNELS, ids=label)
 def test_every_kernel_runs_on_absent_arrays_and_zero_scalars(k):
     """Every array (and array list) None, every scalar 0: nothing to do, and nothing goes
     wrong (absent views read a zeroed cell of the call's own; loops bounded by zero counts

@@ -79,13 +79,15 @@ int32_t nontrivial_dimensions(Vec<const int32_t> eshape, int32_t init) {
 // ptrb[k + 1] = ptrb[k] + the row's term count (ptrb[0] is the caller's); bfix[k], when
 // bfix is given, is the constant. The element index of row k goes to einst[k]: einst has
 // room for nE × len(a) entries, the first nE of which are E's indexes, read as passed
-// (they are copied aside before anything is written).
+// (they are copied aside before anything is written). A shorter einst is refused before
+// anything is written: InvalidArgument naming einst (the caller's ValueError).
 void outer_with_expression(Vec<const double> a, Vec<double> bfix, Vec<double> cof, int32_t asize,
                            Vec<const double> ebfix, Vec<const double> ecof, Vec<int64_t> einst, int32_t enz,
                            Vec<const int64_t> eptrb, Vec<const int64_t> esubj, Vec<int64_t> ptrb,
                            Vec<const int32_t> sub, Vec<int64_t> subj, int32_t amajor) {
   const int64_t na = a.size();
   const int64_t ne = eptrb.size() > 0 ? eptrb.size() - 1 : 0;
+  if (na > 0 && einst.size() / na < ne) throw InvalidArgument{"einst"};  // einst.size() < ne × na
   Scratch<int64_t> inst(na > 0 ? ne : 0);
   for (int64_t r = 0; r < inst.size(); ++r) inst[r] = einst[r];
 
@@ -157,12 +159,67 @@ void outer_rows(Vec<const double> a, Vec<double> cof, int32_t n, Vec<int64_t> in
 
 }  // namespace fragments::expr
 
+TOPIC("Pattern checks, strides, linear indexes and outer products")
 FRAGMENT(422, expr::check_pattern, "OiiOiiLO", "inst", "instok", "n", "ptrb", "ptrbok", "shapeok", "size", "thisshape")
+DOC(422, "instok, ptrbok, shapeok",
+    "Pattern, row pointer and shape checks: returns three flags, each starting from its "
+    "argument as a boolean:\n"
+    "- instok: when inst is given and non-empty and n > 0, replaced by whether inst[0] >= 0, "
+    "inst[n - 1] < size and inst[0 .. n - 1] strictly increases; otherwise as passed.\n"
+    "- ptrbok: when n > 0 and ptrbok != 0, whether ptrb[0 .. n] never decreases; otherwise as "
+    "passed.\n"
+    "- shapeok: shapeok != 0 and no entry of thisshape (its whole length) is negative.\n"
+    "n bounds what is read of inst (n entries) and ptrb (n + 1); of inst only its emptiness "
+    "comes from the array. inst may be None.")
 FRAGMENT(423, expr::product_of_entries, "iO", "init", "vals")
+DOC(423, "product",
+    "Product of entries: returns init * vals[0] * ... * vals[len(vals) - 1] over the whole "
+    "length of vals, wrapping in 32 bits; init when vals is empty. With init = 1 over a shape, "
+    "its element count.")
 FRAGMENT(424, expr::strides_of, "iOO", "nd", "s", "shp")
-SAME_AS(426, 424, "nd", "s", "shp")
+DOC(424, "",
+    "Row-major strides of a shape: s[k - 1] = shp[k] * s[k] for k = nd - 1 down to 1 (64-bit, "
+    "wrapping). The caller sets s[nd - 1] (1 for plain strides); nd <= 1 writes nothing. s and "
+    "shp need nd entries.")
+SAME_AS(426, 424)
 FRAGMENT(425, expr::linear_indexes, "iiOOO", "n", "nd", "s", "sp", "sparsity")
-SAME_AS(427, 425, "n", "nd", "s", "sp", "sparsity")
+DOC(425, "",
+    "Linear indexes of multi-indexes: sp[i] += sum over d < nd of sparsity[i][d] * s[d] for i < "
+    "n (64-bit, wrapping); sparsity is a two-dimensional int32 array, one row per element, one "
+    "column per dimension. It adds: the caller presets sp (normally to 0; a second call doubles "
+    "the indexes). Entries of sp from n on are left alone.")
+SAME_AS(427, 425)
 FRAGMENT(428, expr::nontrivial_dimensions, "Oi", "eshape", "init")
+DOC(428, "count",
+    "Non-trivial dimensions: returns init plus the number of entries of eshape (its whole "
+    "length) greater than 1, wrapping in 32 bits; sizes 0 and 1 are trivial.")
 FRAGMENT(429, expr::outer_with_expression, "OOOiOOOiOOOOOi", "a", "bfix", "cof", "asize", "ebfix", "ecof", "einst", "enz", "eptrb", "esubj", "ptrb", "sub", "subj", "amajor")
+DOC(429, "",
+    "Outer product of a constant vector with an expression in row form: a has len(a) values at "
+    "positions sub in a space of size asize; E has nE = len(eptrb) - 1 rows with row pointers "
+    "eptrb (from eptrb[0] = 0; enz = eptrb[nE] terms), terms esubj and ecof, a constant "
+    "ebfix[r] and an element index einst[r] per row. One output row k per pair (row r, entry "
+    "j): E's row r with coefficients a[j] * ecof, ptrb[k + 1] = ptrb[k] + the row's term count "
+    "(ptrb[0] is the caller's), bfix[k] = ebfix[r] * a[j] when bfix is given (None: no "
+    "constants), and the element index einst[r] * asize + sub[j] written to einst[k].\n"
+    "- amajor = 0: row k = r*len(a) + j, terms in row order from subj[0], cof[0].\n"
+    "- amajor != 0: row k = j*nE + r; the enz terms for a[j] at subj[j*enz ..], cof[j*enz ..].\n"
+    "Sizes: ptrb nE*len(a) + 1, subj and cof len(a)*enz, bfix nE*len(a). einst is read and "
+    "written: its first nE entries are E's indexes (copied aside before anything is written) "
+    "and it must hold nE*len(a) entries; a shorter einst raises ValueError naming einst and "
+    "nothing is written. An empty a writes nothing.")
 FRAGMENT(430, expr::outer_rows, "OOiOOOOii", "a", "cof", "n", "inst", "ptrb", "sub", "subj", "aleft", "m")
+DOC(430, "",
+    "Rows of an outer product with a vector of variables: x (m variables, named by position) "
+    "and a constant vector a of size n, one term per row: subj[k] = the position in x of row "
+    "k's variable, cof[k] = its coefficient, ptrb[k + 1] = k + 1 (ptrb[0] is the caller's). a "
+    "is dense when len(a) = n (sub and inst are then not touched), otherwise sparse with its "
+    "values at positions sub; rows k count from 0 in this order:\n"
+    "- dense a, aleft = 0 (x outer a, shape (m, n)): for r < m, i < n: subj = r, cof = a[i].\n"
+    "- dense a, aleft != 0 (a outer x, shape (n, m)): for i < n, q < m: subj = q, cof = a[i].\n"
+    "- sparse a, aleft = 0: for r < m, each entry j: subj = r, cof = a[j], inst[k] = sub[j] + "
+    "r*n.\n"
+    "- sparse a, aleft != 0: for each entry j, q < m: subj = q, cof = a[j], inst[k] = sub[j]*m "
+    "+ q.\n"
+    "m*len(a) rows: subj, cof (and inst for a sparse a) need that many entries, ptrb one more. "
+    "Zero values of a are written like others.")

@@ -101,7 +101,36 @@ void linear_indexes_of_rows(int32_t nd, Vec<int64_t> res, Vec<const int64_t> s, 
 
 }  // namespace fragments::expr
 
+TOPIC("Inner products of a constant sparse vector with an expression")
 FRAGMENT(289, expr::check_coefficient_pattern, "iiLO", "badrange", "unsorted", "limit", "vsub")
+DOC(289, "badrange, unsorted",
+    "Coefficient pattern check, before _c_closure_290 and _c_closure_291: returns (badrange != "
+    "0 or vsub is non-empty with vsub[0] < 0 or its last entry > limit, unsorted != 0 or some "
+    "vsub[k + 1] <= vsub[k]). limit is the largest valid linear index (the operand's size - 1): "
+    "an entry equal to it is in range, unlike the size of _c_closure_316. Only the first and "
+    "last entries are range-tested, which covers a sorted vsub; the entries are as many as vsub "
+    "holds. An empty vsub returns the flags as passed.")
 FRAGMENT(290, expr::inner_product_terms, "iiiiiOOO", "sparse", "count", "ptrbase", "rnnz", "spbase", "vsub", "wi32", "wi64")
+DOC(290, "rnnz",
+    "Inner product terms, the count pass of _c_closure_291: returns rnnz plus the term counts "
+    "(from the ptr run at wi32[ptrbase]) of the operand elements that vsub selects, wrapping in "
+    "32 bits. With a dense operand (sparse = 0) entry k selects stored element vsub[k]; with a "
+    "sparse one (count stored elements, sp at wi64[spbase]) vsub is merged with sp and an entry "
+    "the operand does not store selects nothing. The entries are as many as vsub holds "
+    "(strictly increasing).")
 FRAGMENT(291, expr::inner_product, "diiiiiiiiOOiiOOOOO", "constant", "bfixbase", "cofbase", "sparse", "rnnz", "count", "nidxsbase", "ptrbase", "rcofbase", "rf64", "ri64", "rnidxsbase", "spbase", "vcof", "vsub", "wf64", "wi32", "wi64")
+DOC(291, "constant, rnnz",
+    "Inner product with a sparse vector, the build pass sized by _c_closure_290: the scalar sum "
+    "over k of vcof[k] times operand element vsub[k]. Selects elements as 290 does (count and "
+    "spbase read only when sparse != 0) and, for each selected pair (k, e) in increasing k, "
+    "appends e's terms (ptr at wi32[ptrbase], nidxs at wi64[nidxsbase], cof at wf64[cofbase]) "
+    "with coefficients vcof[k] * cof at ri64[rnidxsbase + rnnz], rf64[rcofbase + rnnz], rnnz += "
+    "1 each, and adds vcof[k] * wf64[bfixbase + e] to constant. Equal variables are not merged.\n"
+    "Returns (constant, rnnz) advanced. Writes no ptr or bfix entry: the caller writes the "
+    "scalar's ptr entry (the returned rnnz) and stores the returned constant as its bfix.")
 FRAGMENT(293, expr::linear_indexes_of_rows, "iOOO", "nd", "res", "s", "vsub")
+DOC(293, "",
+    "Linear indexes of coordinate rows: for each row k of the two-dimensional int32 array vsub "
+    "(row count and strides from the array), res[k] += sum over d < nd of vsub[k][d] * s[d] "
+    "(64-bit, wrapping). It adds: zero-fill res for a plain conversion; res needs as many "
+    "entries as vsub has rows, s nd strides (e.g. from _c_closure_424).")

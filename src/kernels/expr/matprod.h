@@ -26,12 +26,14 @@ void for_each_run(int64_t count, Key key, Visit visit) {
   }
 }
 
-// The number of runs that for_each_run visits.
+// The number of runs that for_each_run visits: one at item 0 and one at every change of
+// key (a loop without a branch per item).
 template <class Key>
 int32_t count_runs(int64_t count, Key key) {
-  int32_t runs = 0;
-  for_each_run(count, key, [&](int64_t, int64_t) { runs = add32(runs, 1); });
-  return runs;
+  if (count <= 0) return 0;
+  uint32_t runs = 1;
+  for (int64_t r = 1; r < count; ++r) runs += key(r) != key(r - 1);
+  return static_cast<int32_t>(runs);
 }
 
 // For every row run first .. end - 1 of nnz triplets (rows msubi, sorted) and every

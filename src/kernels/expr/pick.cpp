@@ -169,8 +169,77 @@ std::tuple<int32_t, int32_t> slice_build(int32_t bfixbase, int32_t cofbase, Vec<
 
 }  // namespace fragments::expr
 
+TOPIC("Picking and slicing elements of an expression")
 FRAGMENT(257, expr::pick_dense, "iiOiiiiiOOOiiOOO", "bfixbase", "cofbase", "idxs", "rnnz", "nidxsbase", "ptrbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "wf64", "wi32", "wi64")
+DOC(257, "rnnz",
+    "Pick from a dense operand, the build pass sized by _c_closure_256: for k = 0 .. len(idxs) "
+    "- 1, result element k is element e = idxs[k] of the dense work-stack record (ptr at "
+    "wi32[ptrbase], nidxs at wi64[nidxsbase], cof at wf64[cofbase], bfix at wf64[bfixbase]): "
+    "its terms are copied unchanged and in order to ri64[rnidxsbase + rnnz ..] and "
+    "rf64[rcofbase + rnnz ..], rnnz advancing by their number; then ri32[rptrbase + k + 1] = "
+    "rnnz and rf64[rbfixbase + k] = wf64[bfixbase + e]. An entry idxs[k] < 0 gives the zero "
+    "element (no terms, constant 0.0).\n"
+    "The number of picks is len(idxs), the array's own length; the result is one-dimensional "
+    "and dense with that many elements. rnnz is the term position where the picked terms begin "
+    "(0 for a fresh record). The final rnnz is T = _c_closure_256(idxs, ptrbase, rnnz, wi32), "
+    "so ri32 needs rptrbase + len(idxs) + 1 entries, ri64 rnidxsbase + T, and rf64 both "
+    "rcofbase + T and rbfixbase + len(idxs).\n"
+    "ptr[0] (ri32[rptrbase]) is not written: the caller sets it (0 for a fresh record).\n"
+    "Returns the advanced rnnz (32-bit, wrapping): equal to T.")
 FRAGMENT(258, expr::locate_sparse, "OiiiiiOOO", "idxs", "count", "ptrbase", "rnnz", "spbase", "posbase", "wi32", "wi64", "xi32")
+DOC(258, "rnnz",
+    "Locate picks in a sparse operand, the count pass of _c_closure_259: for each k < "
+    "len(idxs), searches t = idxs[k] by bisection in the strictly increasing sp run wi64[spbase "
+    ".. spbase + count - 1] of the sparse work-stack record (count stored elements, ptr at "
+    "wi32[ptrbase]) and writes xi32[posbase + k] = the position j with sp[j] = t, or -1 when "
+    "the record does not store t; each found element adds its term count ptr[j + 1] - ptr[j] to "
+    "rnnz.\n"
+    "xi32 needs posbase + len(idxs) entries (the position run that _c_closure_259 reads). count "
+    "= 0 marks every index -1; an empty idxs writes nothing.\n"
+    "Returns rnnz plus the terms of the found elements (32-bit, wrapping): with rnnz = 0 the "
+    "term count of the pick.")
 FRAGMENT(259, expr::pick_sparse, "iiOiiiiiOOOiiiOOOO", "bfixbase", "cofbase", "idxs", "rnnz", "nidxsbase", "ptrbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "posbase", "wf64", "wi32", "wi64", "xi32")
+DOC(259, "rnnz",
+    "Pick from a sparse operand, the build pass sized by _c_closure_258: for k = 0 .. len(idxs) "
+    "- 1, with j = xi32[posbase + k] (the positions _c_closure_258 wrote), result element k is "
+    "the work-stack record's stored element j: its terms copied unchanged to ri64[rnidxsbase + "
+    "rnnz ..] and rf64[rcofbase + rnnz ..] (rnnz advancing) and rf64[rbfixbase + k] = "
+    "wf64[bfixbase + j]; for j < 0 it is the zero element (no terms, constant 0.0). Then "
+    "ri32[rptrbase + k + 1] = rnnz.\n"
+    "Only the length of idxs is used, not its values. The result is one-dimensional and dense "
+    "with len(idxs) elements: with T the value _c_closure_258 returned for the same starting "
+    "rnnz, ri32 needs rptrbase + len(idxs) + 1 entries, ri64 rnidxsbase + T, rf64 rcofbase + T "
+    "and rbfixbase + len(idxs).\n"
+    "ptr[0] (ri32[rptrbase]) is not written: the caller sets it (0 for a fresh record).\n"
+    "Returns the advanced rnnz (T).")
 FRAGMENT(261, expr::slice_count, "OiOiiiiiiiOOO", "first", "sparse", "last", "nd", "count", "ptrbase", "rnelem", "rnnz", "shapebase", "spbase", "st", "wi32", "wi64")
+DOC(261, "rnelem, rnnz",
+    "Slice count, the count pass of _c_closure_263: the box holds the elements whose "
+    "coordinates c_d = (L / st[d]) mod wi32[shapebase + d] satisfy first[d] <= c_d < last[d] "
+    "for every d < nd. Of the work-stack record's count stored elements (linear index L = k "
+    "when sparse = 0, L = wi64[spbase + k] otherwise; ptr at wi32[ptrbase]):\n"
+    "- sparse = 0 (dense): returns (the product of last[d] - first[d] over d < nd, rnnz + the "
+    "terms of the elements in the box); the rnelem passed is ignored, not added.\n"
+    "- sparse != 0: returns (rnelem + the stored elements in the box, rnnz + their terms).\n"
+    "st holds the operand's strides (_c_closure_260). Counts, sums and the product wrap in 32 "
+    "bits. A box outside the shape is not detected.")
 FRAGMENT(263, expr::slice_build, "iiOiiiOiiiiiiOOOiiiOiiOOOO", "bfixbase", "cofbase", "first", "sparse", "rnelem", "rnnz", "last", "nd", "count", "nidxsbase", "ptrbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "rst", "shapebase", "spbase", "st", "wf64", "wi32", "wi64")
+DOC(263, "rnelem, rnnz",
+    "Slice build, the build pass sized by _c_closure_261: for the stored elements k = 0 .. "
+    "count - 1 in order (linear index L = k when sparse = 0, L = wi64[spbase + k] otherwise) "
+    "whose coordinates c_d = (L / st[d]) mod wi32[shapebase + d] lie in the box first[d] <= c_d "
+    "< last[d] (all d < nd), writes result element rnelem: its terms copied unchanged to "
+    "ri64[rnidxsbase + rnnz ..] and rf64[rcofbase + rnnz ..] (rnnz advancing), ri32[rptrbase + "
+    "rnelem + 1] = rnnz, rf64[rbfixbase + rnelem] = its constant and, when sparse != 0, "
+    "ri64[rspbase + rnelem] = sum over d of (c_d - first[d]) * rst[d], its linear index in the "
+    "box's shape; then rnelem += 1.\n"
+    "The result is dense or sparse like the operand, in row-major order of the box (a sparse "
+    "result's sp strictly increasing). rst holds the strides of the box's shape (last[d] - "
+    "first[d]; _c_closure_262); rspbase is not used when sparse = 0. The elements go after the "
+    "rnelem elements and rnnz terms passed: with E new elements and T new terms (_c_closure_261 "
+    "returns E itself for a dense operand, rnelem + E for a sparse one, and rnnz + T), ri32 "
+    "needs rptrbase + rnelem + E + 1 entries, rf64 rbfixbase + rnelem + E and rcofbase + rnnz + "
+    "T, ri64 rnidxsbase + rnnz + T (and rspbase + rnelem + E when sparse).\n"
+    "ptr[0] is not written: the caller sets ri32[rptrbase] = 0 before the first piece. A sparse "
+    "slice takes nd int32 of scratch memory before writing anything (MemoryError if it cannot).\n"
+    "Returns the advanced (rnelem, rnnz).")

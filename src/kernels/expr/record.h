@@ -26,6 +26,8 @@
 // sizes) and a build pass (writes into runs the caller reserved at the bases it passes).
 #pragma once
 
+#include <algorithm>
+
 #include "kernels/kernel.h"
 
 namespace fragments::expr {
@@ -65,19 +67,52 @@ inline TermRange terms_of(Vec<const int32_t> i32, int32_t ptrbase, int64_t e) {
   return {i32[at], i32[add64(at, 1)]};
 }
 
+// The items that a pass over n elements of a record and their terms visits: n plus the
+// terms ptr[0] .. ptr[n] - 1 (the size of the call, for the lock release of long calls).
+inline int64_t record_work(Vec<const int32_t> ptr, int32_t n) {
+  return n <= 0 ? 0 : int64_t{n} + std::max<int64_t>(0, int64_t{ptr[n]} - ptr[0]);
+}
+
+// Whether ptr[j + 1] < ptr[j] for some j < n. Row pointers that never decrease tile the
+// terms ptr[0] .. ptr[n] - 1 with elements 0 .. n - 1 in order, so that a loop over the
+// elements' terms can run as one flat loop over that range.
+inline bool ptr_decreases(Vec<const int32_t> ptr, int32_t n) {
+  return unit_stride([n](auto ptr) {
+    int down = 0;
+    for (int32_t j = 0; j < n; ++j) down |= ptr[j + 1] < ptr[j];
+    return down != 0;
+  }, ptr);
+}
+
 // Copies the scalar terms among the given terms (index v > 0 names scalar variable v - 1)
 // in order: subj[p] = v - 1 and cof[p] = its coefficient, p + 1, ... Returns the position
-// after the last one written.
+// after the last one written. In blocks: a block of scalar terms only (the common case) is
+// copied by a loop without a branch per term.
 inline int64_t copy_scalar_terms(Vec<const int64_t> nidxs, Vec<const double> coefficients, TermRange terms,
                                  Vec<int32_t> subj, Vec<double> cof, int64_t p) {
-  for (int64_t t = terms.first; t < terms.end; ++t) {
-    const int64_t v = nidxs[t];
-    if (v <= 0) continue;
-    subj[p] = static_cast<int32_t>(v - 1);
-    cof[p] = coefficients[t];
-    ++p;
-  }
-  return p;
+  return unit_stride([&terms, p](auto nidxs, auto coefficients, auto subj, auto cof) mutable {
+    constexpr int64_t kBlock = 256;
+    for (int64_t first = terms.first; first < terms.end; first += kBlock) {
+      const int64_t end = std::min(terms.end, first + kBlock);
+      uint64_t others = 0;
+      for (int64_t t = first; t < end; ++t) others |= not_positive64(nidxs[t]);
+      if (others == 0) {
+        for (int64_t t = first; t < end; ++t, ++p) {
+          subj[p] = static_cast<int32_t>(nidxs[t] - 1);
+          cof[p] = coefficients[t];
+        }
+        continue;
+      }
+      for (int64_t t = first; t < end; ++t) {
+        const int64_t v = nidxs[t];
+        if (v <= 0) continue;
+        subj[p] = static_cast<int32_t>(v - 1);
+        cof[p] = coefficients[t];
+        ++p;
+      }
+    }
+    return p;
+  }, nidxs, coefficients, subj, cof);
 }
 
 // init times the sizes shape[from] .. shape[to - 1], in wrapping 32-bit arithmetic.
@@ -104,13 +139,19 @@ inline void add_linear_indexes(int64_t rows, int32_t nd, Mat<const int32_t> coor
   }
 }
 
-// Copies count elements of a run: target[k] = source[k], in increasing k (a contiguous
-// pair of runs is copied by the vectorised instantiation).
+// target[k] = f(source[k]) for k < count, in increasing k (a contiguous pair of runs goes
+// through the vectorised instantiation).
+template <class S, class T, class F>
+inline void transform_elements(Vec<const S> source, Vec<T> target, int64_t count, F f) {
+  unit_stride([count, &f](auto s, auto t) {
+    for (int64_t k = 0; k < count; ++k) t[k] = f(s[k]);
+  }, source, target);
+}
+
+// Copies count elements of a run: target[k] = source[k], in increasing k.
 template <class T>
 inline void copy_elements(Vec<const T> source, Vec<T> target, int64_t count) {
-  unit_stride([count](auto s, auto t) {
-    for (int64_t k = 0; k < count; ++k) t[k] = s[k];
-  }, source, target);
+  transform_elements(source, target, count, [](T v) { return v; });
 }
 
 }  // namespace fragments::expr

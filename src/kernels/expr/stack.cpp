@@ -288,15 +288,119 @@ void copy_gathered(int32_t rbfixbase, int32_t rcofbase, Vec<double> rf64, Vec<in
 
 }  // namespace fragments::expr
 
+TOPIC("Stacking expressions along a dimension")
 FRAGMENT(269, expr::operand_mismatch, "iiiiOiOO", "dim", "i", "mismatch", "nd", "nds", "shapebase", "shape_bases", "wi32")
+DOC(269, "mismatch",
+    "Fit test of one stacking operand: True when mismatch != 0; otherwise True when nds[i] != "
+    "nd, or when some dimension k < nd other than dim has wi32[shape_bases[i] + k] != "
+    "wi32[shapebase + k] (the reference shape, usually the first operand's); else False. The "
+    "caller folds it over the operands i = 0 .. n - 1, passing the previous answer as mismatch, "
+    "and stacks only when the last answer is False. The dimension-count test is made for every "
+    "operand, including i = dim.")
 FRAGMENT(270, expr::stacked_size, "iiiiOO", "dim", "n", "nd", "total", "shape_bases", "wi32")
+DOC(270, "total",
+    "Stacked size in dim: when dim < nd, total plus wi32[shape_bases[i] + dim] over the n "
+    "operands (32-bit, wrapping), which with total = 0 is the result's size in dim; when dim >= "
+    "nd (stacking along a new trailing dimension), n, total being ignored.")
 FRAGMENT(271, expr::stacked_counts, "iOOii", "n", "nelem", "nnz", "totalelem", "totalnnz")
+DOC(271, "totalelem, totalnnz",
+    "Stacked counts: returns (totalelem + nelem[0] + ... + nelem[n - 1], totalnnz + nnz[0] + "
+    "... + nnz[n - 1]), 32-bit, wrapping. With 0, 0 passed these are the element and term "
+    "counts of the stacked record: the sizes of the gathered record of _c_closure_280 .. "
+    "_c_closure_282 and of the result of _c_closure_285 or _c_closure_286, and, when every "
+    "operand is dense, of the result of _c_closure_277 (whose element count is then outer * "
+    "total * inner).")
 FRAGMENT(273, expr::stacked_offsets, "OiO", "d1s", "n", "offset")
+DOC(273, "",
+    "Operand offsets in dim: offset[k] = offset[k - 1] + d1s[k - 1] for k = 1 .. n - 1 (32-bit, "
+    "wrapping); offset[0] is the caller's (0). offset needs n entries; _c_closure_281 and "
+    "_c_closure_282 read it.")
 FRAGMENT(274, expr::stacked_total, "iOi", "total", "d1s", "n")
+DOC(274, "total",
+    "Stacked size from the operands' sizes in dim: total + d1s[0] + ... + d1s[n - 1] (32-bit, "
+    "wrapping). With total = 0 it is the result's size in dim (d1s[i] = 1 for a new trailing "
+    "dimension).")
 FRAGMENT(277, expr::stack_dense, "OOiiOiiOOiiOOOiiiOOO", "bfix_base", "cof_base", "outer", "total", "d1s", "inner", "n", "nidxs_base", "ptr_base", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnelemtotal", "rnidxsbase", "rptrbase", "wf64", "wi32", "wi64")
+DOC(277, "",
+    "Dense stacking in one build pass: stacks n dense operands along dim into the dense result. "
+    "Operand i (ptr at wi32[ptr_base[i]], nidxs at wi64[nidxs_base[i]], cof at "
+    "wf64[cof_base[i]], bfix at wf64[bfix_base[i]]) has outer * d1s[i] * inner elements; its "
+    "element (o, j, q), in stored order, becomes result element (o * total + offset_i + j) * "
+    "inner + q, offset_i = d1s[0] + ... + d1s[i - 1], with its constant and its terms unchanged "
+    "and in order. The result is in row-major order of the stacked shape.\n"
+    "total is the result's size in dim (_c_closure_270 or _c_closure_274) and rnelemtotal = "
+    "outer * total * inner its element count; for a new trailing dimension pass d1s[i] = 1, "
+    "inner = 1 and total = n. Builds the whole record, ptr[0] included (ri32[rptrbase] = 0): "
+    "ri32 needs rptrbase + rnelemtotal + 1 entries, rf64 rbfixbase + rnelemtotal and rcofbase + "
+    "T, ri64 rnidxsbase + T, T being the term total of _c_closure_271. No count pass.")
 FRAGMENT(280, expr::gather_terms, "OOiOOOiiiOOOO", "bfix_base", "cof_base", "n", "nelem", "nidxs_base", "nnz", "xbfixbase", "xcofbase", "xnidxsbase", "wf64", "wi64", "xf64", "xi64")
+DOC(280, "",
+    "Gather of terms and constants, the first step of stacking with a sparse operand: for the "
+    "operands i = 0 .. n - 1 in order, copies nnz[i] entries of wi64 from nidxs_base[i] to "
+    "xi64[xnidxsbase + T_i ..], nnz[i] entries of wf64 from cof_base[i] to xf64[xcofbase + T_i "
+    "..] and nelem[i] entries of wf64 from bfix_base[i] to xf64[xbfixbase + E_i ..], T_i and "
+    "E_i being the terms and elements of the operands before i. _c_closure_281 and "
+    "_c_closure_282 add the gathered record's sp and ptr (termoffset = T_i), _c_closure_285 "
+    "sorts it into the result.\n"
+    "With (E, T) = _c_closure_271(n, nelem, nnz, 0, 0), xi64 needs xnidxsbase + T entries and "
+    "xf64 xcofbase + T and xbfixbase + E.")
 FRAGMENT(281, expr::append_sparse_operand, "iiiiiOOOiiiOiiOOOO", "size", "inner", "i", "xnelem", "termoffset", "nelem", "offset", "ptr_base", "blocksize", "innersize", "total", "sp_base", "xptrbase", "xspbase", "wi32", "wi64", "xi32", "xi64")
+DOC(281, "xnelem",
+    "Append a sparse operand to the gathered record, the second step of stacking: for k < "
+    "nelem[i], with v = wi64[sp_base[i] + k] the linear index of operand i's stored element k, "
+    "writes xi64[xspbase + xnelem] = (total * (v / blocksize) + (v / innersize) mod size + "
+    "offset[i]) * inner + v mod inner and xi32[xptrbase + xnelem + 1] = termoffset + "
+    "wi32[ptr_base[i] + k + 1], then xnelem += 1. With size = d1s[i], blocksize = size * inner "
+    "and innersize = inner this is the index of (o, offset[i] + j, q) in the stacked shape for "
+    "the operand's (o, j, q); termoffset is the number of terms gathered before operand i.\n"
+    "Call it (or _c_closure_282 for a dense operand) for each operand in order, from xnelem = 0 "
+    "and termoffset = 0, passing back the returned xnelem and advancing termoffset by nnz[i]. "
+    "The gathered record's ptr[0] (xi32[xptrbase]) is not written: the caller sets it to 0. "
+    "With E the element total of _c_closure_271, xi32 needs xptrbase + E + 1 entries and xi64 "
+    "xspbase + E.\n"
+    "Returns the new xnelem.")
 FRAGMENT(282, expr::append_dense_operand, "iiiiiiOOiiiOOO", "outer", "size", "inner", "i", "xnelem", "termoffset", "offset", "ptr_base", "total", "xptrbase", "xspbase", "wi32", "xi32", "xi64")
+DOC(282, "xnelem",
+    "Append a dense operand to the gathered record, the second step of stacking: for operand "
+    "i's elements e = (o, j, q), o < outer, j < size, q < inner, in stored order, writes "
+    "xi64[xspbase + xnelem] = (o * total + j + offset[i]) * inner + q and xi32[xptrbase + "
+    "xnelem + 1] = termoffset + wi32[ptr_base[i] + e + 1], then xnelem += 1 (size = d1s[i]).\n"
+    "Chained with _c_closure_281 over the operands as described there; the gathered record's "
+    "ptr[0] (xi32[xptrbase]) is the caller's (0).\n"
+    "Returns the new xnelem.")
 FRAGMENT(285, expr::sort_gathered, "iiiiOOOiiiiiiOiiiiiiOOO", "perma", "cntbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "nd", "count", "rnidxsbase", "rptrbase", "rshapebase", "rspbase", "s", "xbfixbase", "xcofbase", "permb", "xnidxsbase", "xptrbase", "xspbase", "xf64", "xi32", "xi64")
+DOC(285, "perma, permb",
+    "Sort of the gathered record into the sparse result, the last step of stacking: sorts the "
+    "count gathered elements (ptr at xi32[xptrbase], sp at xi64[xspbase], nidxs at "
+    "xi64[xnidxsbase], cof at xf64[xcofbase], bfix at xf64[xbfixbase]) by linear index with a "
+    "stable counting sort per dimension d = nd - 1 down to 0, key (sp / s[d]) mod "
+    "ri32[rshapebase + d]: the result's shape run, already on the result stack, and its strides "
+    "s (_c_closure_284). The order starts as the identity at xi32[perma ..] and moves between "
+    "the runs at perma and permb, counting in xi32[cntbase ..]. Then result element k is the "
+    "k-th gathered element e in increasing linear index: ri64[rspbase + k] = its sp, "
+    "rf64[rbfixbase + k] = its constant, its terms packed from term position 0 and "
+    "ri32[rptrbase + k + 1] = terms so far.\n"
+    "Builds the whole record, ptr[0] included (ri32[rptrbase] = 0): with (count, T) from "
+    "_c_closure_271, ri32 needs rptrbase + count + 1 entries, ri64 rspbase + count and "
+    "rnidxsbase + T, rf64 rbfixbase + count and rcofbase + T. Scratch: count entries at perma "
+    "and at permb, and the largest result size + 1 counters at cntbase (_c_closure_283).\n"
+    "Returns (perma, permb) as they stand after the passes, which exchange them once per "
+    "dimension: the first holds the final order.")
 FRAGMENT(286, expr::copy_gathered, "iiOOOiiiiiiiiiOOO", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "count", "rnidxsbase", "rptrbase", "rspbase", "xbfixbase", "xcofbase", "xnidxsbase", "xptrbase", "xspbase", "xf64", "xi32", "xi64")
+DOC(286, "",
+    "Copy of the gathered record to the result in its own order, in place of _c_closure_285 "
+    "when the gathered sp is already strictly increasing: for k < count, ri32[rptrbase + k + 1] "
+    "= ri32[rptrbase + k] + the term count of gathered element k (ptr at xi32[xptrbase]), "
+    "ri64[rspbase + k] = its sp (xi64[xspbase + k]), rf64[rbfixbase + k] = its constant "
+    "(xf64[xbfixbase + k]), and its terms (from xi64[xnidxsbase ..], xf64[xcofbase ..]) packed "
+    "from term position 0.\n"
+    "Builds the whole record, ptr[0] included (ri32[rptrbase] = 0); sizes as for "
+    "_c_closure_285.")
 FRAGMENT(288, expr::stacked_shape, "iOO", "dim", "resshape", "shapes")
+DOC(288, "",
+    "Stacked shape: adds to resshape[dim] the size in dim of every shape in shapes except the "
+    "first (shapes: one int32 shape array per operand, in operand order). A shape without an "
+    "entry dim (shorter, or None) adds nothing, and resshape is not written at all when no "
+    "shape adds (dim < 0 included). After _c_closure_287 copied the first operand's shape into "
+    "resshape, the two give the stacked shape; for a new trailing dimension (dim = nd) the "
+    "caller sets resshape[nd] = n itself.")

@@ -11,14 +11,51 @@ namespace fragments::expr {
 namespace {
 
 // Appends the terms [p, q) of runs nidxs/cof to rnidxs/rcof from position t on, each
-// coefficient times weight. Returns the position after the last term written.
-inline int32_t append_terms(Vec<const int64_t> nidxs, Vec<const double> cof, int32_t p, int32_t q, double weight,
-                            Vec<int64_t> rnidxs, Vec<double> rcof, int32_t t) {
+// coefficient times weight. Returns the position after the last term written. (Views of
+// any kind: strided, or unit-stride ones from unit_stride.)
+template <class Nidxs, class Cof, class RNidxs, class RCof>
+inline int32_t append_terms(Nidxs nidxs, Cof cof, int32_t p, int32_t q, double weight, RNidxs rnidxs, RCof rcof,
+                            int32_t t) {
   for (int32_t u = p; u < q; ++u, ++t) {
     rnidxs[t] = nidxs[u];
     rcof[t] = weight * cof[u];
   }
   return t;
+}
+
+// rnidxs[u] = nidxs[u] and rcof[u] = weight * cof[u] for u < count, in one loop (the
+// vectorised one for contiguous runs).
+void scale_terms(Vec<const int64_t> nidxs, Vec<const double> cof, int32_t count, double weight, Vec<int64_t> rnidxs,
+                 Vec<double> rcof) {
+  copy_elements(nidxs, rnidxs, count);
+  transform_elements(cof, rcof, count, [weight](double c) { return weight * c; });
+}
+
+// Whether ptr[0] = ptr[1] = ... = ptr[n]: n elements without terms.
+bool no_terms(Vec<const int32_t> ptr, int32_t n) {
+  return unit_stride([n](auto ptr) {
+    int differ = 0;
+    for (int32_t j = 1; j <= n; ++j) differ |= ptr[j] != ptr[0];
+    return differ == 0;
+  }, ptr);
+}
+
+// Whether sp[0 .. n - 1] increases strictly and lies in [0, size).
+bool increasing_within(Vec<const int64_t> sp, int32_t n, int32_t size) {
+  if (n <= 0) return true;
+  if (sp[0] < 0 || sp[int64_t{n} - 1] >= size) return false;
+  return unit_stride([n](auto sp) {
+    uint64_t not_up = 0;
+    for (int32_t j = 1; j < n; ++j) not_up |= below64(sp[j - 1], sp[j]) ^ 1;
+    return not_up == 0;
+  }, sp);
+}
+
+// nelem[0] + ... + nelem[n - 1], in 64 bits.
+int64_t total_elements(int32_t n, Vec<const int32_t> nelem) {
+  int64_t total = 0;
+  for (int32_t i = 0; i < n; ++i) total += nelem[i];
+  return total;
 }
 
 // One operand of a sum as runs on the work stack.
@@ -124,20 +161,23 @@ int32_t sum_dense_dense(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t c
                         int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnelem,
                         int32_t rnidxs, int32_t rptr, Vec<const double> wf64, Vec<const int32_t> wi32,
                         Vec<const int64_t> wi64) {
-  const Operand a = operand(wi32, wi64, wf64, ptr_a, nidxs_a, cof_a, bfix_a, wa);
-  const Operand b = operand(wi32, wi64, wf64, ptr_b, nidxs_b, cof_b, bfix_b, wb);
-  const Vec<int64_t> out_nidxs = ri64.from(rnidxs);
-  const Vec<double> out_cof = rf64.from(rcof);
-  const Vec<int32_t> out_ptr = ri32.from(rptr);
-  const Vec<double> out_bfix = rf64.from(rbfix);
-  int32_t t = rnnz;
-  for (int32_t j = 0; j < rnelem; ++j) {
-    t = a.append(j, out_nidxs, out_cof, t);
-    t = b.append(j, out_nidxs, out_cof, t);
-    out_ptr[j + 1] = t;
-    out_bfix[j] = a.constant(j) + b.constant(j);
-  }
-  return t;
+  const Unlocked unlocked(record_work(wi32.from(ptr_a), rnelem) + record_work(wi32.from(ptr_b), rnelem));
+  return unit_stride([&](auto wi32, auto wi64, auto wf64, auto ri32, auto ri64, auto rf64) {
+    const auto a_ptr = wi32.from(ptr_a), b_ptr = wi32.from(ptr_b);
+    const auto a_nidxs = wi64.from(nidxs_a), b_nidxs = wi64.from(nidxs_b);
+    const auto a_cof = wf64.from(cof_a), b_cof = wf64.from(cof_b), a_bfix = wf64.from(bfix_a), b_bfix = wf64.from(bfix_b);
+    const auto out_nidxs = ri64.from(rnidxs);
+    const auto out_cof = rf64.from(rcof), out_bfix = rf64.from(rbfix);
+    const auto out_ptr = ri32.from(rptr);
+    int32_t t = rnnz;
+    for (int32_t j = 0; j < rnelem; ++j) {
+      t = append_terms(a_nidxs, a_cof, a_ptr[j], a_ptr[j + 1], wa, out_nidxs, out_cof, t);
+      t = append_terms(b_nidxs, b_cof, b_ptr[j], b_ptr[j + 1], wb, out_nidxs, out_cof, t);
+      out_ptr[j + 1] = t;
+      out_bfix[j] = wa * a_bfix[j] + wb * b_bfix[j];
+    }
+    return t;
+  }, wi32, wi64, wf64, ri32, ri64, rf64);
 }
 
 // Dense a (nelem_a elements) plus sparse b (nelem_b stored elements, sp at sp_b): a fresh
@@ -149,12 +189,35 @@ void sum_dense_sparse(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t cof
                       Vec<int64_t> ri64, int32_t nd, int32_t rnelem, int32_t rnidxs, int32_t rptr, int32_t rshape,
                       int32_t wshape, int32_t sp_b, Vec<const double> wf64, Vec<const int32_t> wi32,
                       Vec<const int64_t> wi64) {
+  const Unlocked unlocked(record_work(wi32.from(ptr_a), nelem_a) + record_work(wi32.from(ptr_b), nelem_b) + rnelem);
   const Operand a = operand(wi32, wi64, wf64, ptr_a, nidxs_a, cof_a, bfix_a, wa);
   const Operand b = operand(wi32, wi64, wf64, ptr_b, nidxs_b, cof_b, bfix_b, wb);
   const Vec<const int64_t> sp = wi64.from(sp_b);
   const DenseScatter out{ri32.from(rptr), ri64.from(rnidxs), rf64.from(rcof), rf64.from(rbfix)};
 
   copy_elements(wi32.from(wshape), ri32.from(rshape), nd);
+  if (nelem_a <= rnelem && increasing_within(sp, nelem_b, rnelem)) {
+    // b's elements come in increasing element order: one walk over the result elements.
+    // When a has no terms the result's terms are b's, in order, copied in one loop.
+    const bool b_terms_only = no_terms(a.ptr, nelem_a) && !ptr_decreases(b.ptr, nelem_b);
+    int32_t t = 0;
+    out.rptr[0] = 0;
+    for (int32_t e = 0, j = 0; e < rnelem; ++e) {
+      if (e < nelem_a) {
+        t = b_terms_only ? t + a.terms(e) : a.append(e, out.rnidxs, out.rcof, t);
+        out.rbfix[e] = a.constant(e);
+      }
+      if (j < nelem_b && sp[j] == e) {
+        t = b_terms_only ? t + b.terms(j) : b.append(j, out.rnidxs, out.rcof, t);
+        out.rbfix[e] += b.constant(j);
+        ++j;
+      }
+      out.rptr[int64_t{e} + 1] = t;
+    }
+    if (b_terms_only && nelem_b > 0)
+      scale_terms(b.nidxs.from(b.ptr[0]), b.cof.from(b.ptr[0]), b.ptr[nelem_b] - b.ptr[0], wb, out.rnidxs, out.rcof);
+    return;
+  }
   for (int32_t e = 0; e <= rnelem; ++e) out.rptr[e] = 0;
   for (int32_t j = 0; j < nelem_a; ++j) out.count(j, a.terms(j));
   for (int32_t j = 0; j < nelem_b; ++j) out.count(sp[j], b.terms(j));
@@ -171,6 +234,7 @@ void sum_dense_sparse(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t cof
 // the union of the sp runs wi64[sp_a ..] (nelem_a entries) and wi64[sp_b ..] (nelem_b).
 int32_t count_sparse_union(int32_t nelem_a, int32_t nelem_b, int32_t rnelem, int32_t sp_a, int32_t sp_b,
                            Vec<const int64_t> wi64) {
+  const Unlocked unlocked(int64_t{nelem_a} + nelem_b);
   const int32_t count = merge_two(wi64.from(sp_a), nelem_a, wi64.from(sp_b), nelem_b, [](int64_t, int32_t, int32_t) {});
   return add32(rnelem, count);
 }
@@ -182,6 +246,7 @@ void sum_sparse_sparse(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t co
                        int32_t ptr_b, int32_t rbfix, int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32,
                        Vec<int64_t> ri64, int32_t rnidxs, int32_t rptr, int32_t rsp, int32_t sp_a, int32_t sp_b,
                        Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
+  const Unlocked unlocked(record_work(wi32.from(ptr_a), nelem_a) + record_work(wi32.from(ptr_b), nelem_b));
   const Operand a = operand(wi32, wi64, wf64, ptr_a, nidxs_a, cof_a, bfix_a, wa);
   const Operand b = operand(wi32, wi64, wf64, ptr_b, nidxs_b, cof_b, bfix_b, wb);
   const Vec<int64_t> out_nidxs = ri64.from(rnidxs), out_sp = ri64.from(rsp);
@@ -219,7 +284,8 @@ int32_t total_terms(int32_t n, Vec<const int32_t> nnz, int32_t init) {
 std::tuple<int32_t, int32_t> count_sparse_list(int32_t n, Vec<const int32_t> nelem, Vec<const int32_t> nnz,
                                                int32_t rnelem, int32_t rnnz, Vec<const int32_t> sp_base,
                                                Vec<const int64_t> wi64) {
-  Scratch<int32_t> cur(n);
+  Scratch<int32_t> cur(n);  // before reading the operands' counts
+  const Unlocked unlocked(int64_t{n} * total_elements(n, nelem));
   const int32_t terms = total_terms(n, nnz, rnnz);
   const int32_t count = merge_list(
       n, nelem, sp_base, wi64, cur, [](int32_t, int32_t, int32_t) {}, [](int32_t, int64_t) {});
@@ -228,11 +294,13 @@ std::tuple<int32_t, int32_t> count_sparse_list(int32_t n, Vec<const int32_t> nel
 
 // rf64[base .. base + n - 1] = 0.0.
 void zero_f64_run(int32_t base, Vec<double> rf64, int32_t n) {
+  const Unlocked unlocked(n);
   for (int64_t k = 0; k < n; ++k) rf64[base + k] = 0.0;
 }
 
 // ri32[base .. base + n] = 0 (n + 1 entries).
 void zero_i32_run(Vec<int32_t> ri32, int32_t n, int32_t base) {
+  const Unlocked unlocked(n);
   for (int64_t k = 0; k <= n; ++k) ri32[base + k] = 0;
 }
 
@@ -247,7 +315,8 @@ void sum_list(int32_t anydense, Vec<const int32_t> bfix_base, Vec<const int32_t>
               int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnelem, int32_t rnidxs,
               int32_t rptr, int32_t rsp, Vec<const int32_t> sp_base, Vec<const double> w, Vec<const double> wf64,
               Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
-  Scratch<int32_t> cur(anydense == 0 ? n : 0);  // before any write
+  Scratch<int32_t> cur(anydense == 0 ? n : 0);  // before any write or read
+  const Unlocked unlocked(int64_t{n} * total_elements(n, nelem) + rnelem);
   auto op = [&](int32_t i) {
     return operand(wi32, wi64, wf64, ptr_base[i], nidxs_base[i], cof_base[i], bfix_base[i], w[i]);
   };
@@ -285,21 +354,105 @@ void sum_list(int32_t anydense, Vec<const int32_t> bfix_base, Vec<const int32_t>
 
 }  // namespace fragments::expr
 
+TOPIC("Sums and weighted sums of expressions")
 FRAGMENT(367, expr::sum_dense_dense, "iiiiiddiiiiiiOOOiiiOOO", "bfix_a", "bfix_b", "cof_a", "cof_b", "rnnz", "wa", "wb",
          "nidxs_a", "nidxs_b", "ptr_a", "ptr_b", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnelem", "rnidxs", "rptr",
          "wf64", "wi32", "wi64")
+DOC(367, "rnnz",
+    "Dense plus dense, written piecewise: for j = 0 .. rnelem - 1, result element j holds "
+    "operand a's terms of element j with coefficients * wa, then operand b's with coefficients "
+    "* wb (indexes unchanged, nothing merged or dropped), at ri64[rnidxs + t] and rf64[rcof + "
+    "t] with t running from rnnz; then ri32[rptr + j + 1] = t and rf64[rbfix + j] = wa * "
+    "wf64[bfix_a + j] + wb * wf64[bfix_b + j]. Both operands are dense records of rnelem "
+    "elements on the work stack (ptr at wi32[ptr_a], nidxs at wi64[nidxs_a], cof at "
+    "wf64[cof_a], bfix at wf64[bfix_a], likewise for b).\n"
+    "No count pass: the result has nnz_a + nnz_b terms, the operands' term counts "
+    "(_c_closure_374). ri32 needs rptr + rnelem + 1 entries, ri64 rnidxs + rnnz + nnz_a + "
+    "nnz_b, rf64 rcof + rnnz + nnz_a + nnz_b and rbfix + rnelem. ptr[0] (ri32[rptr]) is not "
+    "written: the caller sets it (0 for a fresh record, with rnnz = 0). rnelem <= 0 writes "
+    "nothing.\n"
+    "Returns rnnz plus the terms written.")
 FRAGMENT(368, expr::sum_dense_sparse, "iiiiddiiiiiiiiOOOiiiiiiiOOO", "bfix_a", "bfix_b", "cof_a", "cof_b", "wa", "wb",
          "nelem_a", "nelem_b", "nidxs_a", "nidxs_b", "ptr_a", "ptr_b", "rbfix", "rcof", "rf64", "ri32", "ri64", "nd",
          "rnelem", "rnidxs", "rptr", "rshape", "wshape", "sp_b", "wf64", "wi32", "wi64")
+DOC(368, "",
+    "Dense plus sparse: the dense operand comes first (a, nelem_a = rnelem elements) and the "
+    "sparse one second (b, nelem_b stored elements, sp at wi64[sp_b]); for sparse plus dense, "
+    "swap the operands and their weights. The result is a dense record of rnelem elements: "
+    "element e holds a's terms of e with coefficients * wa, then the terms of b's element "
+    "stored at e (if any) with coefficients * wb, indexes unchanged and nothing merged; "
+    "rf64[rbfix + e] = wa * a's constant, plus wb * b's when b stores e. Also copies the shape: "
+    "ri32[rshape + i] = wi32[wshape + i] for i < nd.\n"
+    "Builds the whole record, ptr[0] included (ri32[rptr] = 0; ptr needs no zero-filling), "
+    "terms packed from position 0. No count pass: with nnz_a and nnz_b the operands' term "
+    "counts, ri32 needs rptr + rnelem + 1 and rshape + nd entries, ri64 rnidxs + nnz_a + nnz_b, "
+    "rf64 rcof + nnz_a + nnz_b and rbfix + rnelem.")
 FRAGMENT(370, expr::count_sparse_union, "iiiiiO", "nelem_a", "nelem_b", "rnelem", "sp_a", "sp_b", "wi64")
+DOC(370, "rnelem",
+    "Union count, the count pass of _c_closure_372: returns rnelem plus the number of distinct "
+    "linear indexes in the union of the strictly increasing sp runs wi64[sp_a ..] (nelem_a "
+    "entries) and wi64[sp_b ..] (nelem_b entries), 32-bit. With rnelem = 0 it is the element "
+    "count of the sum of two sparse records; the term count is nnz_a + nnz_b, the sum of the "
+    "operands' term counts.")
 FRAGMENT(372, expr::sum_sparse_sparse, "iiiiddiiiiiiiiOOOiiiiiOOO", "bfix_a", "bfix_b", "cof_a", "cof_b", "wa", "wb",
          "nelem_a", "nelem_b", "nidxs_a", "nidxs_b", "ptr_a", "ptr_b", "rbfix", "rcof", "rf64", "ri32", "ri64",
          "rnidxs", "rptr", "rsp", "sp_a", "sp_b", "wf64", "wi32", "wi64")
+DOC(372, "",
+    "Sparse plus sparse, the build pass sized by _c_closure_370: merges the strictly increasing "
+    "sp runs wi64[sp_a ..] (nelem_a entries) and wi64[sp_b ..] (nelem_b) into a sparse result; "
+    "for each distinct linear index, in increasing order, result element k gets ri64[rsp + k] = "
+    "the index, the terms of a's element there with coefficients * wa followed by those of b's "
+    "with coefficients * wb (indexes unchanged, nothing merged), rf64[rbfix + k] = wa * a's "
+    "constant, wb * b's, or their sum when both store it, and ri32[rptr + k + 1] = terms so "
+    "far.\n"
+    "Builds the whole record, ptr[0] included (ri32[rptr] = 0), terms packed from position 0: "
+    "with E = _c_closure_370(nelem_a, nelem_b, 0, sp_a, sp_b, wi64) and T = nnz_a + nnz_b, ri32 "
+    "needs rptr + E + 1 entries, ri64 rsp + E and rnidxs + T, rf64 rbfix + E and rcof + T. With "
+    "both empty it writes only ptr[0].")
 FRAGMENT(373, expr::any_dense, "iiO", "init", "n", "sp_base")
+DOC(373, "anydense",
+    "Any dense operand: True when init != 0 or some sp_base[i], i < n, is negative (a dense "
+    "operand of a list); else False. The answer is the anydense argument of _c_closure_378.")
 FRAGMENT(374, expr::total_terms, "iOi", "n", "nnz", "init")
+DOC(374, "nnz",
+    "Term total of a sum: init + nnz[0] + ... + nnz[n - 1] (32-bit, wrapping). Sums concatenate "
+    "terms, so with init = 0 it is the term count of the sum of the n operands: the size of the "
+    "nidxs and cof runs of the dense form of _c_closure_378, and of _c_closure_367, "
+    "_c_closure_368 and _c_closure_372 for two operands.")
 FRAGMENT(375, expr::count_sparse_list, "iOOiiOO", "n", "nelem", "nnz", "rnelem", "rnnz", "sp_base", "wi64")
+DOC(375, "rnelem, rnnz",
+    "List union count, the count pass of the sparse form of _c_closure_378: with all n operands "
+    "sparse (nelem[i] stored elements, sp runs at wi64[sp_base[i] ..]), returns (rnelem + the "
+    "number of distinct linear indexes over all their sp runs, rnnz + nnz[0] + ... + nnz[n - "
+    "1]), 32-bit. n = 0 returns (rnelem, rnnz). Takes n int32 of scratch memory (MemoryError if "
+    "it cannot).")
 FRAGMENT(376, expr::zero_f64_run, "iOi", "base", "rf64", "n")
+DOC(376, "",
+    "Zero a float64 run: rf64[base + k] = 0.0 for k < n. Prepares the rbfix run of "
+    "_c_closure_378, which adds into it.")
 FRAGMENT(377, expr::zero_i32_run, "Oii", "ri32", "n", "base")
+DOC(377, "",
+    "Zero an int32 run: ri32[base + k] = 0 for k = 0 .. n (n + 1 entries). Prepares the rptr "
+    "run of _c_closure_378 (n = the result's element count): the dense form adds counts into it "
+    "and the sparse form takes its ptr[0] from it.")
 FRAGMENT(378, expr::sum_list, "iOOiOOOiiOOOiiiiOOOOO", "anydense", "bfix_base", "cof_base", "n", "nelem",
          "nidxs_base", "ptr_base", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnelem", "rnidxs", "rptr", "rsp",
          "sp_base", "w", "wf64", "wi32", "wi64")
+DOC(378, "",
+    "Weighted sum of a list of n operands, the build pass: result element = sum over i of w[i] "
+    "times operand i's element (operand i's runs at ptr_base[i], nidxs_base[i], cof_base[i], "
+    "bfix_base[i] on the work stack, nelem[i] stored elements). Within an element the terms of "
+    "operand 0 come first, then those of operand 1, and so on, each in stored order with "
+    "coefficients * w[i] (indexes unchanged, nothing merged); the constant is the sum of w[i] * "
+    "the operands' constants.\n"
+    "- anydense = 0 (every operand sparse, sp at wi64[sp_base[i] ..]): a sparse result whose sp "
+    "at ri64[rsp ..] is the union of the operands' sp runs in increasing order, sized by "
+    "_c_closure_375 (E elements, T terms); rnelem is not used. Writes ri32[rptr + k + 1] for k "
+    "< E but not ptr[0], which the caller provides (0), and terms packed from position 0. Takes "
+    "n int32 of scratch memory first (MemoryError before anything is written).\n"
+    "- anydense != 0 (_c_closure_373): a dense result of E = rnelem elements; an operand with "
+    "sp_base[i] < 0 is dense (its element j is element j), the others sparse. Writes ptr[0] = 0 "
+    "itself; T = _c_closure_374(n, nnz, 0).\n"
+    "Both forms add into rbfix and the dense form also into rptr, so the caller zero-fills "
+    "rbfix (E entries, _c_closure_376) and rptr (E + 1 entries, _c_closure_377) first. ri64 "
+    "needs rnidxs + T (and rsp + E) entries, rf64 rcof + T and rbfix + E, ri32 rptr + E + 1.")

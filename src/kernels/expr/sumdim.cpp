@@ -215,20 +215,95 @@ void copy_trailing_shape(int32_t axis, int32_t nd, Vec<int32_t> ri32, int32_t rb
 
 }  // namespace fragments::expr
 
+TOPIC("Sums of an expression along one dimension")
 FRAGMENT(366, expr::copy_leading_shape, "OiiiO", "ri32", "n", "rbase", "base", "wi32")
-SAME_AS(371, 366, "ri32", "n", "rbase", "base", "wi32")
+DOC(366, "",
+    "Leading shape copy for a sum along an axis: ri32[rbase + j] = wi32[base + j] for j < n. "
+    "With n = axis it copies the operand's sizes before axis; _c_closure_386 then copies those "
+    "after it, which gives the result shape (the operand's without dimension axis, nd - 1 "
+    "entries). _c_closure_385 with the parameters in another order.")
+SAME_AS(371, 366)
 FRAGMENT(369, expr::size_of_run_64, "iiLO", "n", "base", "init", "wi32")
+DOC(369, "size",
+    "64-bit size product: init * wi32[base] * ... * wi32[base + n - 1], in 64-bit wrapping "
+    "arithmetic; init when n <= 0. The 64-bit twin of _c_closure_382 for element counts beyond "
+    "32 bits.")
 FRAGMENT(379, expr::largest_size, "iiiO", "init", "n", "base", "wi32")
+DOC(379, "largest",
+    "Largest size of a shape run: the maximum of init and wi32[base + j] for j < n; init when n "
+    "<= 0. With init = 0 over the operand's shape run, largest + 1 is the counter run of "
+    "_c_closure_381.")
 FRAGMENT(380, expr::identity_permutation, "iiO", "base", "n", "xi32")
+DOC(380, "",
+    "Identity permutation on the scratch stack: xi32[base + j] = j for j < n. The starting "
+    "permutation of the n stored elements for _c_closure_381.")
 FRAGMENT(381, expr::sort_for_reduction, "iiiiiiiiOOO", "src", "axis", "nd", "n", "cnt", "wshape", "wsp", "dst", "wi32",
          "wi64", "xi32")
+DOC(381, "perm, other",
+    "Radix sort for a sparse sum along an axis: reorders the permutation of the n stored "
+    "elements at xi32[src ..] (usually the identity from _c_closure_380) so that it lists them "
+    "in increasing order of their coordinates in every dimension but axis (dimension 0 most "
+    "significant), ties keeping their incoming order. The coordinates come from the operand's "
+    "sp run wi64[wsp ..] and shape run wi32[wshape ..] (nd sizes). Each dimension other than "
+    "axis, the last first, takes one stable counting pass, written through the run at dst, "
+    "after which the two runs exchange roles.\n"
+    "Scratch on xi32: n entries at src and at dst, and the largest size + 1 counters at cnt "
+    "(_c_closure_379). When axis >= nd - 1 (or nd <= 0) it reads and writes nothing and returns "
+    "(src, dst): storage order is already grouped. Otherwise it takes nd int64 and nd int32 of "
+    "scratch memory before writing (MemoryError if it cannot).\n"
+    "Returns (the base of the run that holds the sorted permutation, the base of the other "
+    "run); pass the first to _c_closure_384 and _c_closure_387.")
 FRAGMENT(384, expr::count_reduced, "iiiiLLiiiOO", "perm", "outer", "inner", "n", "last_outer", "last_inner", "rnelem",
          "span", "wsp", "wi64", "xi32")
+DOC(384, "last_outer, last_inner, rnelem",
+    "Group count, the count pass of the sparse sum along an axis (for _c_closure_387): for the "
+    "n sorted permutation entries e = xi32[perm + i] in order, the result key of element e is "
+    "((L / span) mod outer, L mod inner), L = wi64[wsp + e]; each key that differs from the one "
+    "before counts 1, starting from the key (last_outer, last_inner). For a fresh count pass a "
+    "key that no element has, (-1, -1); to continue over a further stretch of entries pass back "
+    "the returned key.\n"
+    "outer and inner are the products of the sizes before and after axis (_c_closure_388, "
+    "_c_closure_389), span = the size of axis * inner.\n"
+    "Returns (the outer part and the inner part of the last key, rnelem + the count): the last, "
+    "from rnelem = 0, is the element count of the sparse result; its term count is the "
+    "operand's nnz. n = 0 returns the key and rnelem passed.")
 FRAGMENT(386, expr::copy_trailing_shape, "iiOiiO", "axis", "nd", "ri32", "rbase", "base", "wi32")
-SAME_AS(391, 386, "axis", "nd", "ri32", "rbase", "base", "wi32")
+DOC(386, "",
+    "Trailing shape copy for a sum along an axis: ri32[rbase + j - 1] = wi32[base + j] for axis "
+    "< j < nd, the sizes after axis moved down by one. After a leading copy of axis sizes to "
+    "ri32[rbase ..] (_c_closure_366 or _c_closure_385) the run holds the operand's shape "
+    "without dimension axis (nd - 1 entries).")
+SAME_AS(391, 386)
 FRAGMENT(387, expr::build_reduced, "iiiiiiiiiiiiiOOOiiiiiOOOO", "wbfix", "wcof", "perm", "outer", "inner", "first",
          "rnelem", "rnnz", "last", "wnidxs", "wptr", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "rsp",
          "span", "wsp", "wf64", "wi32", "wi64", "xi32")
+DOC(387, "position, rnelem, rnnz",
+    "Sparse sum along an axis, the build pass sized by _c_closure_384: walks the sorted "
+    "permutation positions t = first .. last - 1 (e = xi32[perm + t]); each run of consecutive "
+    "positions whose elements have the same key ((L / span) mod outer, L mod inner), L = "
+    "wi64[wsp + e], becomes result element k, from k = rnelem: the terms of the run's elements "
+    "in order, copied unchanged from term position rnnz on, ri32[rptr + k + 1] = terms so far, "
+    "ri64[rsp + k] = outer part * inner + inner part (its linear index in the shape without "
+    "axis) and rf64[rbfix + k] = the sum of their constants.\n"
+    "Written piecewise after rnelem elements and rnnz terms; split the positions only between "
+    "runs, or one key becomes two elements. With E from _c_closure_384 and T the operand's nnz, "
+    "ri32 needs rptr + E + 1 entries, ri64 rsp + E and rnidxs + T, rf64 rbfix + E and rcof + T. "
+    "ptr[0] is not written: the caller sets ri32[rptr] = 0.\n"
+    "Returns (the position where it stopped: last, or first when first >= last; the new element "
+    "count; the new term count).")
 FRAGMENT(392, expr::build_reduced_dense, "iiiiiiiiiiiOOOiiiiOOO", "wbfix", "wcof", "outer", "size", "inner", "rnelem",
          "rnnz", "wnidxs", "wptr", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "ostride", "astride",
          "wf64", "wi32", "wi64")
+DOC(392, "rnelem, rnnz",
+    "Dense sum along an axis, the build pass (no count pass): the operand is dense with outer * "
+    "size * inner elements (size = the axis size, ostride = size * inner, astride = inner). For "
+    "o < outer and p < inner in order, result element k (from k = rnelem) holds the terms of "
+    "the operand elements e = o * ostride + q * astride + p, q = 0 .. size - 1 in order, copied "
+    "unchanged from term position rnnz on; ri32[rptr + k + 1] = terms so far and rf64[rbfix + "
+    "k] = the sum of their constants.\n"
+    "Written piecewise: the caller may reduce the operand in stretches of whole outer blocks, "
+    "shifting wptr and wbfix by the elements before the stretch and passing back the returned "
+    "counts. The whole result has outer * inner elements and the operand's nnz terms: ri32 "
+    "needs rptr + outer*inner + 1 entries, ri64 rnidxs + nnz, rf64 rcof + nnz and rbfix + "
+    "outer*inner. ptr[0] is not written: the caller sets ri32[rptr] = 0.\n"
+    "Returns the new (element count, term count).")

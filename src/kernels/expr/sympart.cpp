@@ -187,16 +187,90 @@ std::tuple<int32_t, int32_t, int32_t> dense_symmetric_build(
 
 }  // namespace fragments::expr
 
+TOPIC("The symmetric part of an expression over two dimensions of equal size")
 FRAGMENT(406, expr::symmetric_view_strides, "OO", "dim", "stride")
+DOC(406, "",
+    "Five-axis strides, 64-bit: stride[b] = dim[b + 1] * stride[b + 1] for b = 3 down to 0 "
+    "(wrapping), from stride[4], which the caller sets (1 for a plain row-major view). dim = "
+    "(d0, d1, d2, d3, d4): the product of the sizes before the first chosen dimension, its "
+    "size, the product of those between the two, the second's size (equal to d1) and the "
+    "product of those after it (_c_closure_395, _c_closure_396 and _c_closure_397 build it). "
+    "_c_closure_398 is the int32 twin.")
 FRAGMENT(407, expr::work_identity_permutation, "iiO", "base", "n", "wi32")
+DOC(407, "",
+    "Identity permutation on the work stack: wi32[base + j] = j for j < n. The starting "
+    "permutation of the n stored elements for _c_closure_408.")
 FRAGMENT(408, expr::sort_by_mirror, "iOiiOiOiOO", "src", "dim", "n", "cnt", "sortidx", "tsp", "stride", "dst", "wi32",
          "wi64")
+DOC(408, "perm, other",
+    "Radix sort by mirror index for the sparse symmetric part: for p = 0 .. 3 with b = "
+    "sortidx[p], a stable counting pass over the n entries of the permutation at wi32[src ..], "
+    "by the key (wi64[tsp + e] / stride[b]) mod dim[b] of each element e (block coordinate b of "
+    "its mirror), written through the run at dst with dim[b] + 1 counters at wi32[cnt ..]; then "
+    "src and dst exchange roles. A block with dim[b] <= 1 takes no pass and no exchange. The "
+    "passes run in the order given, least significant first.\n"
+    "For the order that _c_closure_410 and _c_closure_411 need (increasing mirror index) start "
+    "from the identity (_c_closure_407) and pass sortidx = (3, 2, 1, 0): storage order already "
+    "orders block 4.\n"
+    "wi32 needs n entries at src and at dst and the largest dim[sortidx[p]] + 1 at cnt.\n"
+    "Returns (the base of the run that holds the sorted permutation, the base of the other "
+    "run).")
 FRAGMENT(409, expr::mirror_indexes, "OiiiOO", "dim", "n", "tsp", "wsp", "stride", "wi64")
+DOC(409, "",
+    "Mirror indexes for the sparse symmetric part: for j < n, wi64[tsp + j] = the mirror of L = "
+    "wi64[wsp + j], that is c0*st0 + c3*st1 + c2*st2 + c1*st3 + c4*st4 with c_b = (L / "
+    "stride[b]) mod dim[b] and st_b = stride[b] (the coordinates in the two chosen dimensions "
+    "exchanged). A block with dim[b] <= 0 or stride[b] <= 0 gives coordinate 0. The n entries "
+    "at tsp are read by _c_closure_408, _c_closure_410 and _c_closure_411.")
 FRAGMENT(410, expr::sparse_symmetric_count, "iiiiiiiOO", "perm", "n", "wptr", "rnelem", "rnnz", "tsp", "wsp", "wi32",
          "wi64")
+DOC(410, "rnelem, rnnz",
+    "Sparse symmetric part count, the count pass of _c_closure_411: merges the n stored "
+    "elements in storage order (key wi64[wsp + i]) with the same elements in mirror order (e = "
+    "wi32[perm + j], key wi64[tsp + e]; perm sorted by _c_closure_408). Each distinct key is "
+    "one result element, holding the terms of the element stored there and of the element "
+    "stored at its mirror; a diagonal element (its own mirror) counts its terms once. Term "
+    "counts come from the ptr run at wi32[wptr].\n"
+    "Returns (rnelem + the result elements, rnnz + their terms), 32-bit; n = 0 returns (rnelem, "
+    "rnnz).")
 FRAGMENT(411, expr::sparse_symmetric_build, "iiiiiiiiOOOiiiiiOOO", "wbfix", "wcof", "perm", "n", "wnidxs", "wptr",
          "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "rsp", "tsp", "wsp", "wf64", "wi32", "wi64")
+DOC(411, "",
+    "Sparse symmetric part, the build pass sized by _c_closure_410: the same merge, writing for "
+    "each result element k in increasing linear index x: ri64[rsp + k] = x; when only x is "
+    "stored, its terms with coefficients * 0.5 and 0.5 * its constant; when only its mirror is "
+    "stored, the mirror's terms * 0.5 and 0.5 * its constant; when both are, x's terms * 0.5, "
+    "then the mirror's * 0.5, and 0.5 * (the sum of the two constants); a diagonal element (its "
+    "own mirror) unchanged. Indexes are copied unchanged, nothing merged; ri32[rptr + k + 1] = "
+    "terms so far.\n"
+    "Builds the whole record, ptr[0] included (ri32[rptr] = 0), terms packed from position 0: "
+    "with (E, T) = _c_closure_410(..., 0, 0, ...), ri32 needs rptr + E + 1 entries, ri64 rsp + "
+    "E and rnidxs + T, rf64 rbfix + E and rcof + T. The result has the operand's shape and a "
+    "strictly increasing sp.")
 FRAGMENT(412, expr::dense_symmetric_count, "OiiOO", "dim", "wptr", "init", "stride", "wi32")
+DOC(412, "rnnz",
+    "Dense symmetric part count, the count pass of _c_closure_413: returns init minus the term "
+    "counts of every diagonal element (c1 = c3, element c0*st0 + u*(st1 + st3) + c2*st2 + "
+    "c4*st4 for u < d1) of the dense operand whose ptr run is at wi32[wptr] (st_b = stride[b]; "
+    "32-bit, wrapping). With init = 2 * the operand's nnz it is the result's term count, since "
+    "an element off the diagonal holds its own terms and its mirror's. The result has the "
+    "operand's element count, d0*d1*d2*d3*d4.")
 FRAGMENT(413, expr::dense_symmetric_build, "iiOiiiiiiOOOiiiOOOO", "wbfix", "wcof", "dim", "first", "wnidxs", "wptr",
          "rnelem", "rbfix", "rcof", "rf64", "ri32", "ri64", "rnidxs", "rnnz", "rptr", "stride", "wf64", "wi32",
          "wi64")
+DOC(413, "first, rnelem, rnnz",
+    "Dense symmetric part, the build pass sized by _c_closure_412: visits the view's positions "
+    "(c0, c1, c2, c3, c4) in row-major order with operand element e = first, first + 1, ...; "
+    "result element k (from k = rnelem) gets, when c1 = c3, e's terms unchanged and its "
+    "constant; otherwise e's terms with coefficients * 0.5, then those of its mirror t = first "
+    "+ c0*st0 + c3*st1 + c2*st2 + c1*st3 + c4 (st_b = stride[b]) with coefficients * 0.5, and "
+    "0.5 * (constant of e + constant of t). Terms are copied from term position rnnz on; "
+    "ri32[rptr + k + 1] = terms so far.\n"
+    "first is the number of the operand's first element within the runs at wptr and wbfix (0 "
+    "when they are the operand's own); e and its mirror are both offset by it. Expects the view "
+    "of a whole shape (stride[4] = 1). Written after the rnelem elements and rnnz terms passed: "
+    "with N = d0*d1*d2*d3*d4 and T from _c_closure_412, ri32 needs rptr + rnelem + N + 1 "
+    "entries, rf64 rbfix + rnelem + N and rcof + rnnz + T, ri64 rnidxs + rnnz + T. ptr[0] is "
+    "not written: the caller sets ri32[rptr] = 0 for a fresh record.\n"
+    "Returns (first + N, rnelem + N, rnnz + T): the operand element after the last, the new "
+    "element count and the new term count.")

@@ -157,8 +157,66 @@ void transpose_dense(int32_t m, int32_t n, int32_t bfixbase, int32_t cofbase, in
 
 }  // namespace fragments::expr
 
+TOPIC("Transposing and permuting the dimensions of an expression")
 FRAGMENT(264, expr::permute_sparse_indexes, "OOiiiiOOOO", "dperm", "dstride", "spbase", "nd", "count", "shapebase", "sp", "stride", "wi32", "wi64")
+DOC(264, "",
+    "Sparse permutation of dimensions, new indexes (the first step; the caller's sort and "
+    "_c_closure_265 follow): for each of the count stored elements of the sparse work-stack "
+    "record, with v = wi64[spbase + k], writes sp[k] = sum over d < nd of ((v / stride[d]) mod "
+    "wi32[shapebase + d]) * dstride[dperm[d]], its linear index in the permuted shape. stride "
+    "(int64) and the shape run at shapebase are the operand's; dperm[d] is the result dimension "
+    "that operand dimension d becomes; dstride (int32) holds the result shape's strides.\n"
+    "sp is an array outside the stacks with count entries. The caller then lists the element "
+    "numbers in ascending sp (a sort of sp) as perm for _c_closure_265.")
 FRAGMENT(265, expr::permute_sparse_elements, "iiiiiiiOiiOOOiiiOOOO", "bfixbase", "cofbase", "nidxsbase", "ptrbase", "rnelem", "rnnz", "count", "perm", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "sp", "wf64", "wi32", "wi64")
+DOC(265, "rnelem, rnnz",
+    "Sparse permutation of dimensions, the build pass (after _c_closure_264 and the caller's "
+    "sort): for k = 0 .. count - 1 with e = perm[k], result element k is the operand's stored "
+    "element e: its terms copied unchanged to ri64[rnidxsbase + rnnz ..] and rf64[rcofbase + "
+    "rnnz ..] (rnnz advancing), ri32[rptrbase + k + 1] = rnnz, ri64[rspbase + k] = sp[e] (its "
+    "new linear index from _c_closure_264) and rf64[rbfixbase + k] = wf64[bfixbase + e].\n"
+    "The ptr, sp and bfix entries count from k = 0 whatever rnelem is passed: rnelem only feeds "
+    "the first returned value, while the terms start at rnnz. For a fresh result pass rnelem = "
+    "rnnz = 0; the result has the operand's counts (count elements, its nnz terms), so ri32 "
+    "needs rptrbase + count + 1 entries, ri64 rspbase + count and rnidxsbase + nnz, rf64 "
+    "rbfixbase + count and rcofbase + nnz. perm must list every element once in ascending new "
+    "index, or the result's sp is not increasing.\n"
+    "ptr[0] is not written: the caller sets ri32[rptrbase] = 0.\n"
+    "Returns (rnelem + count, rnnz + the terms copied): with 0, 0 passed, the result's element "
+    "count and term count.")
 FRAGMENT(266, expr::permute_dense, "OOiiiiiiiiiiOOOiiiOOOO", "dperm", "dstride", "bfixbase", "cofbase", "nidxsbase", "ptrbase", "rnelem", "rnnz", "nd", "count", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "shapebase", "stride", "wf64", "wi32", "wi64")
+DOC(266, "rnelem, rnnz",
+    "Dense permutation of dimensions: for each result linear index t = 0 .. count - 1, result "
+    "element rnelem + t is operand element s = sum over d < nd of ((t / stride[dperm[d]]) mod "
+    "wi32[shapebase + dperm[d]]) * dstride[d]: its terms copied unchanged from term position "
+    "rnnz on (rnnz advancing), ri32[rptrbase + rnelem + t + 1] = rnnz and rf64[rbfixbase + "
+    "rnelem + t] = wf64[bfixbase + s]. Here stride (int64) and the shape run at wi32[shapebase] "
+    "are the result's (the permuted shape, placed on the work stack), dstride (int32) holds the "
+    "operand's strides, and dperm[d] is the result dimension that operand dimension d becomes. "
+    "count is the element count of the shape.\n"
+    "No count pass: the result has the operand's counts. Written after the rnelem elements and "
+    "rnnz terms passed: ri32 needs rptrbase + rnelem + count + 1 entries, rf64 rbfixbase + "
+    "rnelem + count and rcofbase + rnnz + nnz, ri64 rnidxsbase + rnnz + nnz (nnz the operand's "
+    "term count). ptr[0] is not written: the caller sets ri32[rptrbase] = 0 for a fresh record.\n"
+    "Returns the advanced (rnelem, rnnz).")
 FRAGMENT(267, expr::transpose_sparse, "iiiiiiiiiiiiOOOiiiOOOO", "m", "n", "bfixbase", "cofbase", "nidxsbase", "ptrbase", "spbase", "count", "permbase", "cntbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "rspbase", "wf64", "wi32", "wi64", "xi32")
+DOC(267, "",
+    "Sparse transpose of an m by n record into the n by m sparse result: a stable counting sort "
+    "of the count stored elements by column v mod n (v = wi64[spbase + e]), rows staying in "
+    "increasing order, with n + 1 counters at xi32[cntbase ..] and count positions at "
+    "xi32[permbase ..]; then result element k is the k-th element e in that order: its terms "
+    "copied unchanged, packed from term position 0, ri64[rspbase + k] = v / n + m * (v mod n) "
+    "(its transposed linear index), rf64[rbfixbase + k] = its constant, ri32[rptrbase + k + 1] "
+    "= terms so far.\n"
+    "Builds the whole record, ptr[0] included (ri32[rptrbase] = 0), with the operand's counts "
+    "(no count pass): ri32 needs rptrbase + count + 1 entries, ri64 rspbase + count and "
+    "rnidxsbase + nnz, rf64 rbfixbase + count and rcofbase + nnz (nnz the operand's term "
+    "count); xi32 cntbase + n + 1 and permbase + count. The result's sp is strictly increasing.")
 FRAGMENT(268, expr::transpose_dense, "iiiiiiiiOOOiiOOO", "m", "n", "bfixbase", "cofbase", "nidxsbase", "ptrbase", "rbfixbase", "rcofbase", "rf64", "ri32", "ri64", "rnidxsbase", "rptrbase", "wf64", "wi32", "wi64")
+DOC(268, "",
+    "Dense transpose of an m by n record into the n by m dense result: result element i * m + j "
+    "(i < n, j < m) is operand element j * n + i, with its terms copied unchanged, packed from "
+    "term position 0, and its constant.\n"
+    "Builds the whole record, ptr[0] included (ri32[rptrbase] = 0), with the operand's counts "
+    "(no count pass): ri32 needs rptrbase + m*n + 1 entries, rf64 rbfixbase + m*n and rcofbase "
+    "+ nnz, ri64 rnidxsbase + nnz (nnz the operand's term count).")

@@ -188,19 +188,97 @@ int32_t expand_to_dense(int32_t rbfix, int32_t pos, int32_t n, int32_t rptr, Vec
 
 }  // namespace fragments::expr
 
+TOPIC("Triangular parts of an expression, and gathers by index")
 FRAGMENT(393, expr::leading_sizes, "iOO", "n", "r", "shape")
+DOC(393, "",
+    "Leading sizes: r[j] = shape[j] for j < n (both arrays outside the stacks).")
 FRAGMENT(394, expr::sizes_after_skip, "iOO", "skip", "r", "shape")
+DOC(394, "",
+    "Sizes after a skipped dimension: r[j - 1] = shape[j] for skip < j < len(shape), the length "
+    "of the array shape itself. After a leading copy of skip entries (_c_closure_393 with n = "
+    "skip) r holds shape without dimension skip.")
 FRAGMENT(395, expr::multiply_leading_block, "OiOi", "dim", "base", "wi32", "n")
+DOC(395, "",
+    "Five-axis block d0: dim[0] *= wi32[base + j] for j < n (32-bit, wrapping). The caller "
+    "presets dim = (1, size of the first chosen dimension a, 1, size of the second b, 1); with "
+    "n = a and the operand's shape run at base this multiplies in the sizes before a. "
+    "_c_closure_403 with the parameters in another order.")
 FRAGMENT(396, expr::multiply_middle_block, "OiOii", "dim", "base", "wi32", "after", "before")
+DOC(396, "",
+    "Five-axis block d2: dim[2] *= wi32[base + j] for after < j < before (32-bit, wrapping); "
+    "with after = a and before = b (the chosen dimensions) and the operand's shape run at base, "
+    "the sizes between them. _c_closure_404 with the parameters in another order.")
 FRAGMENT(397, expr::multiply_trailing_block, "OiiOi", "dim", "before", "base", "wi32", "after")
+DOC(397, "",
+    "Five-axis block d4: dim[4] *= wi32[base + j] for after < j < before (32-bit, wrapping); "
+    "with after = b (the second chosen dimension), before = nd and the operand's shape run at "
+    "base, the sizes after b. _c_closure_405 with the parameters in another order.")
 FRAGMENT(398, expr::triangle_view_strides, "OO", "dim", "stride")
+DOC(398, "",
+    "Five-axis strides, int32: stride[b] = dim[b + 1] * stride[b + 1] for b = 3 down to 0 "
+    "(32-bit, wrapping), from stride[4], which the caller sets (1 for a plain row-major view). "
+    "The strides of _c_closure_399 and _c_closure_400; _c_closure_406 is the int64 twin.")
 FRAGMENT(399, expr::triangle_count, "OiiiiiiOiOO", "dim", "sparse", "n", "wptr", "rnelem", "rnnz", "wsp", "stride",
          "lower", "wi32", "wi64")
+DOC(399, "rnelem, rnnz",
+    "Triangle count: a position with block coordinates c_b = (L / stride[b]) mod dim[b] is "
+    "selected when c1 <= c3 (upper triangle, lower = 0) or c3 <= c1 (lower != 0). The operand's "
+    "ptr run is at wi32[wptr]; counts wrap in 32 bits.\n"
+    "- sparse = 0 (dense operand): returns (d0 * d2 * (d1 * (d1 + 1) / 2) * d4, rnnz + the "
+    "terms of every selected element); rnelem is ignored, and d1 * (d1 + 1) is taken in 32 bits "
+    "before halving. The element count is the number of positions _c_closure_400 writes.\n"
+    "- sparse != 0: each selected one of the n stored elements (sp at wi64[wsp ..]) adds 1 to "
+    "rnelem and its terms to rnnz; returns (rnelem, rnnz).\n"
+    "It sizes the triangle built by _c_closure_400 and _c_closure_401 (see there).")
 FRAGMENT(400, expr::triangle_positions, "OOiOi", "dim", "ri64", "rsp", "stride", "lower")
+DOC(400, "",
+    "Selected positions: writes the linear index c0*st0 + c1*st1 + c2*st2 + c3*st3 + c4*st4 "
+    "(st_b = stride[b]) of every selected position (c3 >= c1, or c3 <= c1 when lower != 0), in "
+    "increasing order, to ri64[rsp ..]: d0 * d2 * (d1 * (d1 + 1) / 2) * d4 entries, the dense "
+    "element count of _c_closure_399. It is the sp run of the triangle of a dense operand and "
+    "the requested list that _c_closure_401 reads.")
 FRAGMENT(401, expr::gather, "iiiiiiiiiOOOiiiiOOO", "wbfix", "wcof", "n", "sparse", "nelem", "wnidxs", "wptr", "rbfix",
          "rcof", "rf64", "ri32", "ri64", "rnidxs", "rptr", "rsp", "wsp", "wf64", "wi32", "wi64")
+DOC(401, "",
+    "Gather by linear index, a build pass: result element k < n is the operand's element at "
+    "linear index ri64[rsp + k] (the result's own sp run, strictly increasing, written before "
+    "the call, e.g. by _c_closure_400), with its terms copied unchanged, packed from term "
+    "position 0, and its constant; ri32[rptr + k + 1] = terms so far. The result always has n "
+    "elements.\n"
+    "- sparse = 0: the operand is dense; element ri64[rsp + k] is read directly.\n"
+    "- sparse != 0: the operand stores nelem elements with sp at wi64[wsp ..]; a requested "
+    "index that it does not store gives an element with no terms and constant 0.0.\n"
+    "For a triangle, T is _c_closure_399's term count and n its element count: for a dense "
+    "operand the positions of _c_closure_400; for a sparse one the stored selected indexes, a "
+    "list the caller builds (requesting every selected position instead gives that many "
+    "elements, the same T). ri32 needs rptr + n + 1 entries, ri64 rsp + n and rnidxs + T, rf64 "
+    "rbfix + n and rcof + T. ptr[0] is not written: the caller sets ri32[rptr] = 0.")
 FRAGMENT(402, expr::expand_to_dense, "iiiiOOOiiiOOi", "rbfix", "pos", "n", "rptr", "rf64", "ri32", "ri64", "rnelem",
          "rsp", "xbfix", "xf64", "xi32", "xptr")
+DOC(402, "pos",
+    "Dense expansion of a sparse record's ptr and bfix: the sparse record has n stored "
+    "elements, sp at ri64[rsp ..], bfix at xf64[xbfix ..] and ptr at xi32[xptr ..]. For the "
+    "dense elements j = 0 .. rnelem - 1, starting at sparse position p = pos: if p < n and "
+    "ri64[rsp + p] = j, rf64[rbfix + j] = xf64[xbfix + p] and p += 1, else rf64[rbfix + j] = "
+    "0.0; then ri32[rptr + j + 1] = xi32[xptr + p]. The terms stay where they are: the dense "
+    "ptr points into the sparse record's nidxs and cof runs.\n"
+    "Needs the sparse sp strictly increasing. ri32 needs rptr + rnelem + 1 entries and rf64 "
+    "rbfix + rnelem; ptr[0] (ri32[rptr]) is not written: it is the caller's, like the sparse "
+    "ptr[0] (0). With n = 0 every ptr entry becomes xi32[xptr + pos] (0 for a sparse record's "
+    "ptr) and every constant 0.0.\n"
+    "Returns the sparse position reached (pos + the stored elements matched).")
 FRAGMENT(403, expr::multiply_leading_block_count_first, "OiiO", "dim", "n", "base", "wi32")
+DOC(403, "",
+    "Five-axis block d0, n first: dim[0] *= wi32[base + j] for j < n (32-bit, wrapping); with n "
+    "= a, the sizes before the first chosen dimension. _c_closure_395 with the parameters in "
+    "another order.")
 FRAGMENT(404, expr::multiply_middle_block_range_first, "OiiiO", "dim", "after", "before", "base", "wi32")
+DOC(404, "",
+    "Five-axis block d2, range first: dim[2] *= wi32[base + j] for after < j < before (32-bit, "
+    "wrapping); with after = a and before = b, the sizes between the chosen dimensions. "
+    "_c_closure_396 with the parameters in another order.")
 FRAGMENT(405, expr::multiply_trailing_block_range_first, "OiiiO", "dim", "after", "before", "base", "wi32")
+DOC(405, "",
+    "Five-axis block d4, range first: dim[4] *= wi32[base + j] for after < j < before (32-bit, "
+    "wrapping); with after = b and before = nd, the sizes after the second chosen dimension. "
+    "_c_closure_397 with the parameters in another order.")

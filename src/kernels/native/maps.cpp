@@ -119,15 +119,73 @@ int32_t scalar_variables_into(int32_t pos, Vec<const int64_t> nativeidxs, Vec<in
 
 }  // namespace fragments::native
 
+TOPIC("Native index maps and the layout of bar variables")
 FRAGMENT(0, native::bar_variables_of_entry, "OOOi", "natbarvarmap_num", "natbarvarmap_ptr", "res", "mapidx")
+DOC(0, "",
+    "Bar variables of a map entry: with f = natbarvarmap_ptr[mapidx] and c = "
+    "natbarvarmap_num[mapidx], writes res[k] = f + k (32-bit) for k < c: the bar variables that "
+    "model entry mapidx owns. Nothing is written when c <= 0.\n"
+    "res needs c entries; entries from c on are left alone.")
 FRAGMENT(1, native::bar_elements_of_entry, "OOOOOi", "natbarvar_dim", "natbarvar_ptr", "natbarvarmap_num", "natbarvarmap_ptr", "res", "mapidx")
+DOC(1, "",
+    "Bar element positions of a map entry: the c = natbarvarmap_num[mapidx] bar variables of the "
+    "entry start at f = natbarvarmap_ptr[mapidx]; with d = natbarvar_dim[f] and s = "
+    "natbarvar_ptr[f], writes res[k] = s + k for k < t = c * d*(d+1)/2 (t and the positions in 64 "
+    "bits).\n"
+    "It relies on the entry's bar variables sharing the dimension d and lying consecutively from "
+    "s, as _c_closure_3 lays them out; only the maps of f are read, and only when c > 0. Nothing "
+    "is written when c <= 0 or t <= 0. res needs t entries.")
 FRAGMENT(2, native::set_bar_dimensions, "iiOi", "value", "n", "natbarvar_dim", "first")
+DOC(2, "",
+    "Bar dimensions: natbarvar_dim[first + k] = value for k < n; nothing when n <= 0. "
+    "natbarvar_dim needs first + n entries. Sets the dimension of bar variables that _c_closure_3 "
+    "lays out.")
 FRAGMENT(3, native::lay_out_bar_variables, "iiiiOOOOi", "barsize", "dim", "first", "n", "natbarvar_i", "natbarvar_idx", "natbarvar_j", "natbarvar_ptr", "ptrpos")
+DOC(3, "",
+    "Bar variable layout: lays out the n bar variables first .. first + n - 1 of dimension dim, "
+    "barsize positions apart, from P = natbarvar_ptr[ptrpos]. The q-th lower-triangle pair (i, j) "
+    "in column order ((0,0), (1,0), .., (dim-1,0), (1,1), .., (dim-1,dim-1)) of variable first + k "
+    "goes to position p = P + q + k*barsize (64-bit): natbarvar_idx[p] = first + k, natbarvar_i[p] "
+    "= i, natbarvar_j[p] = j.\n"
+    "Then natbarvar_ptr[first + k] = natbarvar_ptr[first + k - 1] + barsize for k = 1 .. n, also "
+    "when dim <= 0: the pointers chain from natbarvar_ptr[first], not from P. n <= 0 writes "
+    "nothing.\n"
+    "With barsize = dim*(dim+1)/2 and ptrpos = first (natbarvar_ptr[first] set by the caller) each "
+    "variable's elements are consecutive and the pointers agree with them; natbarvar_idx, "
+    "natbarvar_i and natbarvar_j then need P + n*barsize entries and natbarvar_ptr first + n + 1. "
+    "The dimensions themselves are set by _c_closure_2.")
 FRAGMENT(4, native::release_variables, "Oii", "natvarmap_idx", "end", "start")
+DOC(4, "",
+    "Release of scalar variables: natvarmap_idx[k] = -1 (unowned) for start <= k < end; nothing "
+    "when end <= start. Note the argument order: end before start.")
 FRAGMENT(5, native::release_constraints, "Oii", "natconmap_idx", "end", "start")
+DOC(5, "",
+    "Release of constraint rows: natconmap_idx[k] = -1 (unused row) for start <= k < end; nothing "
+    "when end <= start. Note the argument order: end before start.")
 FRAGMENT(6, native::count_scalar_indexes, "iO", "init", "idxs")
-SAME_AS(8, 6, "init", "idxs")
+DOC(6, "count",
+    "Scalar index count, the count pass of _c_closure_7 (and of _c_closure_15): returns init plus "
+    "the number of entries of idxs, over its whole length, that are > 0 (signed native indexes "
+    "naming scalar variables); bar elements (< 0) and 0 are not counted. A 32-bit count, wrapping.")
+SAME_AS(8, 6)
 FRAGMENT(7, native::scalar_variables_of, "OiO", "idxs", "pos", "nativeidxs")
-SAME_AS(9, 7, "idxs", "pos", "nativeidxs")
+DOC(7, "pos",
+    "Scalar variables of a signed index list, the build pass sized by _c_closure_6: for each entry "
+    "v > 0 of idxs in order, over its whole length, nativeidxs[pos] = v - 1 (the zero-based scalar "
+    "variable, as int32) and pos advances; entries <= 0 are skipped.\n"
+    "nativeidxs needs room at pos .. pos + count - 1, count being what _c_closure_6 adds to its "
+    "init; other entries are left alone. Returns the final pos (a 32-bit running position).")
+SAME_AS(9, 7)
 FRAGMENT(14, native::count_non_negative, "Oi", "nativeidxs", "init")
+DOC(14, "count",
+    "Non-negative index count: returns init plus the number of entries of nativeidxs, over its "
+    "whole length, that are >= 0 (a 32-bit count, wrapping). Zeros count too, so for signed native "
+    "indexes this is at least the number _c_closure_15 writes; the exact number is what "
+    "_c_closure_6 counts.")
 FRAGMENT(15, native::scalar_variables_into, "iOO", "pos", "nativeidxs", "subj")
+DOC(15, "pos",
+    "Scalar variables of a signed index list into subj, the build pass sized by _c_closure_6: the "
+    "compression of _c_closure_7 with pos first: for each entry v > 0 of nativeidxs in order, over "
+    "its whole length, subj[pos] = v - 1 and pos advances; entries <= 0 are skipped.\n"
+    "subj needs room at pos .. pos + count - 1, count being what _c_closure_6 adds; other entries "
+    "are left alone. Returns the final pos (a 32-bit running position).")

@@ -107,9 +107,50 @@ void element_table(Mat<int32_t> inst, Vec<const int32_t> msubi, Vec<const int32_
 
 }  // namespace fragments::sets
 
+TOPIC("Element bound matrices")
 FRAGMENT(238, sets::union_size, "OOLOO", "lsubi", "lsubj", "count", "usubi", "usubj")
+DOC(238, "count",
+    "Union size, the count pass of _c_closure_239: returns count plus the number of distinct "
+    "coordinates in the lower-bound list (lsubi, lsubj) and the upper-bound list (usubi, usubj) "
+    "together (64-bit). Writes nothing; with count = 0 the result is the number of rows "
+    "_c_closure_239 writes.\n"
+    "A list's length is that of lsubi (usubi), and lsubj (usubj) needs as many entries; a list "
+    "given as None is empty. Each list must be sorted by row, then column, without repeated "
+    "coordinates.")
 FRAGMENT(239, sets::union_with_bounds, "OOOOOOOOO", "inst", "lbv", "lsubi", "lsubj", "lval", "ubv", "usubi", "usubj", "uval")
+DOC(239, "",
+    "Union with bounds, the build pass sized by _c_closure_238 (count 0): merges the lower-bound "
+    "list (lsubi, lsubj, lval) and the upper-bound list (usubi, usubj, uval), both sorted by row, "
+    "then column, without repeats, and writes for each union element r in that order: inst(r, 0) "
+    "and inst(r, 1) = its row and column, lbv[r] = its lower and ubv[r] = its upper bound, 0.0 for "
+    "the bound of a list that lacks the coordinate. A coordinate in both lists gives one row.\n"
+    "The lists' lengths are those of lsubi and usubi (None: empty); lsubj and lval need the length "
+    "of lsubi, usubj and uval that of usubi. inst needs U rows of at least 2 columns and lbv and "
+    "ubv U entries, U being _c_closure_238's result with count 0.")
 FRAGMENT(240, sets::scatter_lower_bounds, "iOOOO", "ncols", "lval", "subi", "subj", "v")
+DOC(240, "",
+    "Scatter of lower bounds: lval[subi[k]*ncols + subj[k]] = v[k] for k over the length of subi "
+    "(positions in 64 bits): sparse bounds into a dense row-major array of ncols columns. subj and "
+    "v need as many entries as subi; lval needs every position written (nrows*ncols for an nrows x "
+    "ncols matrix). Positions not listed are left alone (the caller fills the defaults first); the "
+    "coordinates may come in any order, and of a repeated one the last value stays. _c_closure_241 "
+    "is the same into uval.")
 FRAGMENT(241, sets::scatter_upper_bounds, "iOOOO", "ncols", "subi", "subj", "uval", "v")
+DOC(241, "",
+    "Scatter of upper bounds: uval[subi[k]*ncols + subj[k]] = v[k] for k over the length of subi "
+    "(positions in 64 bits), as _c_closure_240 does for lval; note that uval stands between subj "
+    "and v. subj and v need as many entries as subi; uval needs every position written. Positions "
+    "not listed are left alone; of a repeated coordinate the last value stays.")
 FRAGMENT(242, sets::flatten_bounds, "iiiOOOO", "nrows", "ncols", "pos", "lb", "lval", "ub", "uval")
+DOC(242, "pos",
+    "Flattening of dense bounds: for each row i < nrows, lval[pos + j] = lb(i, j) and uval[pos + "
+    "j] = ub(i, j) for j < ncols, then pos += ncols. lb and ub are 2-D tables of at least nrows "
+    "rows and ncols columns, read through their strides (any order); lval and uval need pos + "
+    "nrows*ncols entries.\n"
+    "Returns the final pos, pos + nrows*ncols (a 32-bit running position); pos when nrows <= 0, "
+    "and nothing is written when nrows <= 0 or ncols <= 0.")
 FRAGMENT(243, sets::element_table, "OOO", "inst", "msubi", "msubj")
+DOC(243, "",
+    "Element table: inst(k, 0) = msubi[k] and inst(k, 1) = msubj[k] for k over the length of "
+    "msubi. inst needs that many rows of at least 2 columns (any strides: a transposed table "
+    "works; other columns are left alone); msubj needs as many entries as msubi.")

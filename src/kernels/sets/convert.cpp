@@ -166,14 +166,6 @@ void gather_box(Vec<const int32_t> firsta, Vec<const int32_t> lasta, Vec<const i
 // st[k] = shape[k + 1] × st[k + 1] for k = nd - 2 down to 0; st[nd - 1] is the caller's.
 void strides_from_last(int32_t nd, Vec<const int32_t> shape, Vec<int64_t> st) { row_major_strides(nd, shape, st); }
 
-// strides[k] = shape[nd - 1 - k] × strides[k + 1] for k = nd - 2 down to 0: the shape is
-// read from entry 1 upward while the strides fill from the end, so strides[k] =
-// strides[nd - 1] × shape[1] × ... × shape[nd - 1 - k], which differs from the row-major
-// strides whenever the shape is not symmetric. strides[nd - 1] is the caller's.
-void strides_from_mirrored_shape(int32_t nd, Vec<const int32_t> shape, Vec<int64_t> strides) {
-  for (int64_t k = int64_t{nd} - 2; k >= 0; --k) strides[k] = mul64(shape[int64_t{nd} - 1 - k], strides[k + 1]);
-}
-
 // ---- Five-group folds ------------------------------------------------------------------
 // shape = [sizes before the first chosen axis, its size, sizes between, the second chosen
 // axis's size, sizes after]; the caller sets the accumulators shape[0], shape[2], shape[4].
@@ -273,28 +265,151 @@ void empty_ptr_onto_stack(int32_t n, Vec<int32_t> ri32, int32_t off) {
 
 }  // namespace fragments::sets
 
+TOPIC("Shape products, index conversions, five-group folds, shape tables and stack fills")
 FRAGMENT(211, sets::ones_table, "iiO", "nrows", "ncols", "shape")
+DOC(211, "",
+    "Ones table: shape(i, j) = 1 for i < nrows, j < ncols; the rest of the 2-D table is left "
+    "alone. shape needs at least nrows rows and ncols columns. Starts a shape table whose rows "
+    "_c_closure_213 then fills, padded with ones.")
 FRAGMENT(213, sets::set_table_row, "iOO", "row", "shape", "shpi")
+DOC(213, "",
+    "Table row: shape(row, k) = shpi[k] over the length of shpi; the row's other entries are left "
+    "alone (1 after _c_closure_211). shape (2-D) needs len(shpi) columns and row < its rows.")
 FRAGMENT(214, sets::add_table_column, "iiOO", "col", "n", "resshape", "shape")
+DOC(214, "",
+    "Column total: resshape[col] += shape(k, col) for k < n (32-bit, wrapping): the total size "
+    "along axis col of n stacked items whose shapes are the rows of the 2-D table shape. "
+    "resshape[col] holds the starting value (zero it for a plain total); other entries are left "
+    "alone.")
 FRAGMENT(215, sets::size_of_leading, "iiO", "init", "n", "resshape")
+DOC(215, "size",
+    "Size of leading axes: returns init * resshape[0] * .. * resshape[n - 1] (32-bit, wrapping); "
+    "init when n <= 0.")
 FRAGMENT(216, sets::size_between, "iiiO", "init", "start", "end", "resshape")
-FRAGMENT(218, sets::strides_from_mirrored_shape, "iOO", "nd", "shape", "strides")
+DOC(216, "size",
+    "Size between two axes: returns init * resshape[k] over start < k < end, the axes strictly "
+    "between (32-bit, wrapping); init, without reading resshape, when end <= start + 1.")
 FRAGMENT(219, sets::strided_offset, "OiiO", "idxa", "init", "n", "strides")
+DOC(219, "offset",
+    "Strided offset: returns init + the sum over k < n of idxa[k] * (the low 32 bits of "
+    "strides[k]), in 32-bit arithmetic, wrapping; init when n <= 0.")
 FRAGMENT(220, sets::box_size, "OOii", "firsta", "lasta", "n", "init")
+DOC(220, "size",
+    "Box size: returns init * the product over k < n of (lasta[k] - firsta[k]) (32-bit, wrapping): "
+    "the element count of the box firsta[k] <= index k < lasta[k]; init when n <= 0. An empty axis "
+    "gives 0, a reversed one a negative factor.")
 FRAGMENT(221, sets::gather_box, "OOOiOOi", "firsta", "lasta", "nativeidxs", "nd", "shape", "sliceidxs", "n")
+DOC(221, "",
+    "Box gather: lists the elements of the box firsta[k] <= index k < lasta[k], k < nd, of an "
+    "array of shape shape in row-major order (last axis fastest) and writes sliceidxs[t] = "
+    "nativeidxs[L] for the first n of them, L being the element's row-major linear index within "
+    "shape (32-bit). With nd = 0 every t reads nativeidxs[0].\n"
+    "n must not exceed the box size (_c_closure_220 gives it): axis 0 is never wrapped. sliceidxs "
+    "needs n entries. It takes three scratch arrays of nd int32 entries; when they cannot be had "
+    "it raises MemoryError and writes nothing.")
 FRAGMENT(224, sets::fold_before, "iOO", "n", "dim", "shape")
+DOC(224, "",
+    "Five-group fold, the leading axes: shape[0] *= dim[0] * .. * dim[n - 1] (32-bit, wrapping); "
+    "unchanged when n <= 0. shape = (before, first chosen axis, between, second chosen axis, "
+    "after) collects the sizes of dim around two chosen axes with _c_closure_225 and "
+    "_c_closure_226; the caller sets the accumulators shape[0], shape[2] and shape[4] (to 1) and "
+    "the chosen sizes shape[1] and shape[3].")
 FRAGMENT(225, sets::fold_between, "iiOO", "start", "end", "dim", "shape")
+DOC(225, "",
+    "Five-group fold, the axes between: shape[2] *= dim[k] for start < k < end (32-bit, wrapping), "
+    "start and end being the two chosen axes; unchanged when end <= start + 1. See _c_closure_224 "
+    "for the five groups.")
 FRAGMENT(226, sets::fold_after, "iOiO", "start", "dim", "end", "shape")
+DOC(226, "",
+    "Five-group fold, the trailing axes: shape[4] *= dim[k] for start < k < end (32-bit, "
+    "wrapping), start being the second chosen axis and end the number of axes; unchanged when end "
+    "<= start + 1. Note the argument order: start, dim, end, shape. See _c_closure_224 for the "
+    "five groups.")
 FRAGMENT(228, sets::symmetric_expand, "OiOOOi", "dim", "pos", "nativeidxs", "nidxs", "stride", "upper")
+DOC(228, "pos",
+    "Symmetric expansion over a five-group box: with the sizes dim[0..4] and the strides "
+    "stride[0..4] (as _c_closure_227 builds them), the position of (a0, a1, a2, a3, a4) is the sum "
+    "of a_t * stride[t] (64-bit). For a0 < dim[0], a1 < dim[1], a2 < dim[2], a3 in the triangle, "
+    "a4 < dim[4], nested in that order (a4 innermost): v = nativeidxs[pos] is written to nidxs at "
+    "the positions of (a0, a1, a2, a3, a4) and (a0, a3, a2, a1, a4), then pos advances.\n"
+    "The triangle is a3 = 0 .. a1 when upper is 0 and a3 = a1 .. dim[1] - 1 otherwise; dim[3] is "
+    "not read (it equals dim[1]); diagonal elements are written twice with the same value.\n"
+    "Each call reads dim[0]*dim[2]*dim[4]*dim[1]*(dim[1]+1)/2 entries of nativeidxs from pos; "
+    "nidxs needs every position reached: dim[0]*dim[1]*dim[2]*dim[1]*dim[4] entries with the "
+    "row-major strides of dim and stride[4] = 1. Returns the final pos (a 32-bit running "
+    "position).")
 FRAGMENT(230, sets::linear_of_key, "OLO", "key", "init", "shape")
+DOC(230, "lin",
+    "Linear index of a multi-index: v = init, then v = v*shape[k] + key[k] for k = 1 .. len(key) - "
+    "1 (64-bit, wrapping); returns v. With init = key[0] it is the row-major linear index of key: "
+    "shape (2, 3, 4), key (1, 2, 3) and init 1 give 23. The length of key sets the axes; shape "
+    "needs as many entries, shape[0] is not read.")
 FRAGMENT(231, sets::multi_of_linear, "OLO", "dest", "lin", "shape")
+DOC(231, "",
+    "Multi-index of a linear index: with n = len(shape), for k = n - 1 down to 1, dest[k] = lin "
+    "mod shape[k] and lin = lin div shape[k] (64-bit, truncating toward zero: a negative lin gives "
+    "digits <= 0); then dest[0] = what remains, not reduced by shape[0]. Shape (2, 3, 4) and lin "
+    "23 give (1, 2, 3).\n"
+    "dest needs n entries; an empty shape writes nothing. A size of 0 divides as 1 (digit 0) "
+    "instead of trapping. _c_closure_233 is the same with lin first.")
 FRAGMENT(232, sets::inner_digits, "OiLO", "k", "n", "lin", "shape")
+DOC(232, "lin",
+    "Low digits of a linear index: for t = n - 1 down to 1, k[t] = lin mod shape[t] and lin = lin "
+    "div shape[t] (64-bit, truncating; a size of 0 divides as 1); returns the remaining lin, the "
+    "index along axis 0 of the first n axes. k (an array) needs n entries; k[0] is not written, "
+    "and n <= 1 writes nothing and returns lin. Shape (2, 3, 4), n = 3 and lin 23 give k[1] = 2, "
+    "k[2] = 3 and return 1.")
 FRAGMENT(233, sets::multi_of_linear_lin_first, "LOO", "lin", "res", "shape")
+DOC(233, "",
+    "Multi-index of a linear index, as _c_closure_231 with lin first: with n = len(shape), for k = "
+    "n - 1 down to 1, res[k] = lin mod shape[k] and lin = lin div shape[k] (64-bit, truncating; a "
+    "size of 0 divides as 1); then res[0] = what remains, not reduced by shape[0]. res needs n "
+    "entries; an empty shape writes nothing.")
 FRAGMENT(234, sets::strides_from_last, "iOO", "nd", "shape", "st")
+DOC(234, "",
+    "Row-major strides: st[k] = shape[k + 1] * st[k + 1] for k = nd - 2 down to 0 (64-bit, "
+    "wrapping); st[nd - 1] is the caller's (1 for plain strides; another value scales them all). "
+    "Shape (2, 3, 4) with st[2] = 1 gives (12, 4, 1). nd <= 1 writes nothing; shape[0] is not "
+    "read.")
+SAME_AS(218, 234, "nd", "shape", "strides")
+DOC(218, "",
+    "Row-major strides: strides[k] = shape[k + 1] * strides[k + 1] for k = nd - 2 down to 0 "
+    "(64-bit, wrapping); strides[nd - 1] is the caller's (1 for plain strides; another value "
+    "scales them all). Shape (2, 3, 4) with strides[2] = 1 gives (12, 4, 1). nd <= 1 writes "
+    "nothing; shape[0] is not read.")
 FRAGMENT(237, sets::size_of_dims64, "OL", "dims", "init")
+DOC(237, "size",
+    "Size of a dimension list: returns init times every entry of dims, over its whole length "
+    "(64-bit, wrapping); init when dims is empty or None.")
 FRAGMENT(244, sets::size_of_dims64, "OL", "dim", "init")
+DOC(244, "size",
+    "Size of a dimension list: returns init times every entry of dim, over its whole length "
+    "(64-bit, wrapping); init when dim is empty or None. The product of _c_closure_237.")
 FRAGMENT(248, sets::shape_onto_stack, "iOiO", "n", "ri32", "off", "shape")
+DOC(248, "",
+    "Shape onto the result stack: ri32[off + k] = shape[k] for k < n, the shape run of a record at "
+    "base off; nothing when n <= 0. A copy within one array (shape a view of ri32) runs forward, "
+    "element by element.")
 FRAGMENT(249, sets::sparsity_onto_stack, "iOiO", "flag", "ri64", "off", "sparsity")
+DOC(249, "",
+    "Sparsity onto the result stack: when flag != 0, ri64[off + k] = sparsity[k] over the length "
+    "of sparsity, the sp run of a sparse record at base off (ri64 needs off + len(sparsity) "
+    "entries); nothing when flag is 0.")
 FRAGMENT(250, sets::constants_onto_stack, "OiiO", "bfix", "n", "off", "rf64")
+DOC(250, "",
+    "Constants onto the result stack: rf64[off + k] = bfix[k] for k < n, the bfix run of a record "
+    "at base off; nothing when n <= 0. Note the argument order: bfix first, then n, off and rf64.")
 FRAGMENT(251, sets::empty_ptr_onto_stack, "iOi", "n", "ri32", "off")
+DOC(251, "",
+    "Empty ptr run onto the result stack: ri32[off + k] = 0 for k = 0 .. n, the n + 1 entries of "
+    "the ptr run (ptr[0] included) of a record of n elements without terms. n = 0 writes one zero, "
+    "n < 0 nothing.")
 FRAGMENT(254, sets::linear_of_rows, "OiOO", "idxs", "nd", "shape", "this_idxs")
+DOC(254, "",
+    "Linear indexes of multi-index rows: with the row-major strides of shape[0 .. nd - 1] (stride "
+    "nd - 1 is 1), this_idxs[r] = the sum over c < nd of idxs(r, c) * stride c (64-bit) for every "
+    "row r of the 2-D idxs (its first extent). idxs needs nd columns and this_idxs one entry per "
+    "row of idxs; shape[0] is not read; nd <= 0 writes 0 for every row. Shape (2, 3, 4) and the "
+    "row (1, 2, 3) give 23.\n"
+    "It takes a scratch array of nd int64 entries; when that cannot be had it raises MemoryError "
+    "and writes nothing.")

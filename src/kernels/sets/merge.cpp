@@ -5,14 +5,14 @@ namespace fragments::sets {
 
 // Merges the nb buffer entries (buffer_subi, buffer_subj, buffer_cof), visited in stored
 // order when sorted is non-zero and as perm[0], perm[1], ... otherwise, into the nnz
-// entries (subi, subj, cof) of the current matrix; both are in (row, column) order and the
-// current matrix holds each coordinate once.
+// entries (subi, subj, cof) of the current matrix; both are in (row, column) order (the
+// buffer may repeat a coordinate) and the current matrix holds each coordinate once.
 //
-// The merged list goes to (r_subi, r_subj, r_cof) from position 0. A current coordinate
-// that buffer entries update gets one merged entry: its value plus theirs, added in
-// visiting order. A buffer coordinate the current matrix lacks is written once per buffer
-// entry. Every merged entry that comes from the buffer is also logged to (ressubi,
-// ressubj, rescof) from logpos. spare is not read.
+// The merged list goes to (r_subi, r_subj, r_cof) from position 0 and again holds each
+// coordinate once: a coordinate that buffer entries touch gets one merged entry, the
+// current value (if any) plus theirs, added in visiting order. Every merged entry that
+// buffer entries touch is also logged, once, to (ressubi, ressubj, rescof) from logpos.
+// spare is not read.
 //
 // Returns (merged entries written, logpos after the last logged entry).
 std::tuple<int64_t, int64_t> merge_buffer(Vec<const double> buffer_cof, Vec<const int32_t> buffer_subi,
@@ -38,6 +38,18 @@ std::tuple<int64_t, int64_t> merge_buffer(Vec<const double> buffer_cof, Vec<cons
   };
 
   int64_t i = 0, j = 0;
+  // v plus the values of the buffer entries from j on that hold (row, col); j moves past them.
+  const auto take_run = [&](int32_t row, int32_t col, double v) {
+    for (; j < nb && buffer_subi[at(j)] == row && buffer_subj[at(j)] == col; ++j) v += buffer_cof[at(j)];
+    return v;
+  };
+  // A coordinate the current matrix lacks: the buffer entries from j that hold it, as one entry.
+  const auto new_coordinate = [&]() {
+    const int64_t b = at(j++);
+    const int32_t row = buffer_subi[b], col = buffer_subj[b];
+    logged(row, col, take_run(row, col, buffer_cof[b]));
+  };
+
   while (i < nnz && j < nb) {
     const int64_t b = at(j);
     const int32_t row = subi[i], col = subj[i], brow = buffer_subi[b], bcol = buffer_subj[b];
@@ -45,25 +57,40 @@ std::tuple<int64_t, int64_t> merge_buffer(Vec<const double> buffer_cof, Vec<cons
       merged(row, col, cof[i]);
       ++i;
     } else if (brow < row || bcol < col) {
-      logged(brow, bcol, buffer_cof[b]);
-      ++j;
+      new_coordinate();
     } else {
-      double v = cof[i];
-      for (; j < nb && buffer_subi[at(j)] == row && buffer_subj[at(j)] == col; ++j) v += buffer_cof[at(j)];
-      logged(row, col, v);
+      logged(row, col, take_run(row, col, cof[i]));
       ++i;
     }
   }
   for (; i < nnz; ++i) merged(subi[i], subj[i], cof[i]);
-  for (; j < nb; ++j) {
-    const int64_t b = at(j);
-    logged(buffer_subi[b], buffer_subj[b], buffer_cof[b]);
-  }
+  while (j < nb) new_coordinate();
   return {out, logpos};
 }
 
 }  // namespace fragments::sets
 
+TOPIC("Merging a buffer of coefficient changes into a matrix held as a sorted coordinate list")
 FRAGMENT(206, sets::merge_buffer, "OOOOiLLLLOOOOOOOOO", "buffer_cof", "buffer_subi", "buffer_subj", "cof", "sorted",
          "spare", "nnz", "nb", "logpos", "perm", "r_cof", "r_subi", "r_subj", "rescof", "ressubi", "ressubj", "subi",
          "subj")
+DOC(206, "merged, logpos",
+    "Buffer merge: merges nb buffered changes (buffer_subi, buffer_subj, buffer_cof) into the nnz "
+    "entries (subi, subj, cof) of a matrix held as a coordinate list sorted by row, then column, "
+    "each coordinate once, and logs the entries that change. nnz and nb are the scalars, not the "
+    "arrays' lengths; spare is not read.\n"
+    "The buffer is visited in stored order when sorted != 0 and as perm[0], .., perm[nb - 1] when "
+    "sorted = 0 (perm is then read, nb entries). In visiting order it must be sorted by row, then "
+    "column (_c_closure_205 tells whether it is as stored); it may repeat a coordinate.\n"
+    "The merged list is written to r_subi, r_subj, r_cof from position 0, sorted, again one entry "
+    "per coordinate:\n"
+    "- a coordinate that only the matrix holds is copied;\n"
+    "- a coordinate that the buffer holds gets one entry: its current value (if the matrix holds "
+    "it) plus the values of all its buffer entries, added in visiting order. That entry is also "
+    "logged once to ressubi[logpos], ressubj[logpos], rescof[logpos], and logpos advances. A sum "
+    "of 0.0 stays in both.\n"
+    "r_subi, r_subj and r_cof need nnz plus the number of new distinct coordinates entries (at "
+    "most nnz + nb); the log needs room at logpos .. logpos + nb - 1 at most (one entry per "
+    "distinct buffer coordinate).\n"
+    "Returns (merged, logpos): the number of merged entries written, and logpos after the last "
+    "logged entry. An empty buffer copies the matrix and returns (nnz, logpos).")

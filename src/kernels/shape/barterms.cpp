@@ -146,7 +146,50 @@ std::tuple<int32_t, int32_t> bar_groups(int32_t m, int32_t g, Vec<int32_t> barsu
 
 }  // namespace fragments::shape
 
+TOPIC("Solver rows and semidefinite term groups from expression records")
 FRAGMENT(46, shape::bar_element_positions, "iiiiOO", "msize", "nouter", "ncols", "nper", "natbarvar_ptr", "nativeidxs")
+DOC(46, "",
+    "Bar element positions of lower triangles: for o < nouter, column c < ncols, row r = c .. "
+    "msize - 1 and l < nper (innermost): nativeidxs[p] = natbarvar_ptr[o * nper + l] + c * (2 * "
+    "msize - 1 - c) / 2 + r, p = 0, 1, ...: the position of entry (r, c) of bar variable o * nper "
+    "+ l, whose elements run column by column from natbarvar_ptr (as _c_closure_3 lays them out). "
+    "The values are positions, not signed indexes (_c_closure_151 encodes them as -p - 1).\n"
+    "nativeidxs needs nouter * nper * (msize + (msize - 1) + ... + (msize - ncols + 1)) entries, "
+    "nouter * nper * msize * (msize + 1) / 2 for ncols = msize; natbarvar_ptr needs nouter * nper.")
 FRAGMENT(53, shape::count_bar_groups, "iiOiiiOOi", "ngroups", "nscalar", "natbarvar_idx", "nelem", "nidxs_base", "ptr_base", "ri32", "ri64", "nbar")
+DOC(53, "ngroups, nscalar, nbar",
+    "Semidefinite groups and scalar terms, the count pass of _c_closure_54 and _c_closure_55: over "
+    "the elements e < nelem of the result-stack record (ptr at ri32[ptr_base], nidxs at "
+    "ri64[nidxs_base]; element e has the terms ri32[ptr_base + e] .. ri32[ptr_base + e + 1] - 1), "
+    "adds 1 to ngroups per group (a maximal run of consecutive terms with index < 0 on one bar "
+    "variable natbarvar_idx[-nidx - 1], wherever it stands in the element), the number of terms "
+    "with index < 0 to nbar and the number with index > 0 to nscalar; terms with index 0 count in "
+    "neither.\n"
+    "Returns (ngroups, nscalar, nbar) advanced (32-bit). _c_closure_54 needs nscalar + nelem "
+    "entries in subj and cof (nscalar + 2 * nelem with a slack); _c_closure_55 needs nbar entries "
+    "in matsubi, matsubj and matcof and ngroups in barsubj, matdim and matnnz.")
 FRAGMENT(54, shape::scalar_rows, "iiOiiiiOOOOOO", "bfix_base", "constidx", "cof", "cof_base", "nelem", "nidxs_base", "ptr_base", "ptrb", "rf64", "ri32", "ri64", "slack", "subj")
+DOC(54, "",
+    "Scalar solver rows, the build pass sized by _c_closure_53: one row per element e < nelem of "
+    "the result-stack record (ptr at ri32[ptr_base], nidxs at ri64[nidxs_base], cof at "
+    "rf64[cof_base], bfix at rf64[bfix_base]), written from position 0 of subj and cof: first the "
+    "constant, subj = constidx and cof = rf64[bfix_base + e]; then each term with index v > 0 in "
+    "stored order, subj = v - 1 and cof = its coefficient; then, when slack is given, subj = "
+    "slack[e] and cof = -1.0. Terms with index <= 0 are left out (bar terms go to _c_closure_55).\n"
+    "ptrb[e + 1] = ptrb[e] + the row's entry count; ptrb[0] is the caller's and is not written, "
+    "and row e stands at subj[ptrb[e] - ptrb[0] .. ptrb[e + 1] - ptrb[0] - 1]. subj and cof need "
+    "nscalar + nelem entries (nscalar + 2 * nelem with slack), nscalar from _c_closure_53; ptrb "
+    "needs nelem + 1 and slack nelem.")
 FRAGMENT(55, shape::bar_groups, "iiOiOOOOOOOOOiiOiOOO", "m", "g", "barsubj", "cof_base", "matcof", "matdim", "matnnz", "matsubi", "matsubj", "natbarvar_dim", "natbarvar_i", "natbarvar_idx", "natbarvar_j", "nidxs_base", "nelem", "ptr", "ptr_base", "rf64", "ri32", "ri64")
+DOC(55, "m, g",
+    "Semidefinite term groups, the build pass sized by _c_closure_53: over the elements e < nelem "
+    "of the result-stack record (ptr at ri32[ptr_base], nidxs at ri64[nidxs_base], cof at "
+    "rf64[cof_base]), for each group (a maximal run of consecutive terms with index < 0 on one bar "
+    "variable b = natbarvar_idx[q], q = -nidx - 1, wherever it stands in the element): each of its "
+    "terms gives matsubi[m] = natbarvar_i[q], matsubj[m] = natbarvar_j[q] and matcof[m] = its "
+    "coefficient on the diagonal (matsubi[m] = matsubj[m]) and half of it off the diagonal, m += "
+    "1; then barsubj[g] = b, matdim[g] = natbarvar_dim[b] and matnnz[g] = the group's term count, "
+    "g += 1. After element e, ptr[e + 1] = g. Terms with index >= 0 are skipped.\n"
+    "Returns (m, g) advanced. The caller passes m = g = 0 and sets ptr[0] = 0 (not written); "
+    "matsubi, matsubj and matcof need nbar entries, barsubj, matdim and matnnz ngroups (from "
+    "_c_closure_53), ptr nelem + 1.")

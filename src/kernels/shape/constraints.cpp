@@ -244,15 +244,102 @@ void semidefinite_slacks(Vec<const int32_t> dim, Vec<const int64_t> matidxs, Vec
 
 }  // namespace fragments::shape
 
+TOPIC("Constraint rows, domains and native map registration")
 FRAGMENT(29, shape::stamp_variables, "OOii", "nativeidxs", "natvarmap_idx", "n", "value")
-SAME_AS(43, 29, "nativeidxs", "natvarmap_idx", "n", "value")
+DOC(29, "",
+    "Stamp variables in the native variable map: natvarmap_idx[nativeidxs[i]] = value for i < n "
+    "(value is the layer's mark of a variable block; -1 marks an unowned variable). Other entries "
+    "are left alone. _c_closure_34 is the same with n first.")
+SAME_AS(43, 29)
 FRAGMENT(34, shape::stamp_variables_n_first, "iOOi", "n", "nativeidxs", "natvarmap_idx", "value")
+DOC(34, "",
+    "Stamp variables in the native variable map, n first: natvarmap_idx[nativeidxs[i]] = value for "
+    "i < n; other entries are left alone. The same as _c_closure_29 with the parameters in this "
+    "order.")
 FRAGMENT(51, shape::stamp_rows, "iOOOi", "value", "natconmap_idx", "natconmap_slackidx", "nativeidxs", "n")
+DOC(51, "",
+    "Stamp constraint rows: for i < n, row j = nativeidxs[i]: natconmap_idx[j] = value and "
+    "natconmap_slackidx[j] = 0, so the row loses its slack whatever value is. Other rows are left "
+    "alone. _c_closure_76 is the same with n second.")
 FRAGMENT(52, shape::ranged_domain, "iOOiOiOOOOiiiOOi", "off", "bl", "bu", "nobounds", "domlb", "isscalar", "domsp", "domub", "efix", "nativeidxs", "nd", "nnz", "n", "rf64", "ri32", "shapeoff")
+DOC(52, "",
+    "Ranged domain of a linear constraint: first efix[nativeidxs[i]] = rf64[off + i] for i < nnz "
+    "(constants by native row, off being the base of the record's bfix run on the result stack); "
+    "then the bounds by element position, by the first case that applies:\n"
+    "- isscalar != 0: bl[i] = domlb[0], bu[i] = domub[0] for i < n (domsp is ignored);\n"
+    "- nobounds != 0: no bounds;\n"
+    "- domsp None (a dense domain): bl[i] = domlb[i], bu[i] = domub[i] for i < n;\n"
+    "- otherwise (a sparse domain): for each domain entry r < len(domlb) (the count is the length "
+    "of domlb; domsp needs as many rows and nd columns), with lin the row-major linear index of "
+    "the multi-index domsp[r, :] in the constraint's shape, read from the result stack at "
+    "ri32[shapeoff .. shapeoff + nd - 1]: bl[lin] = domlb[r], bu[lin] = domub[r]. The strides "
+    "(32-bit) take nd int32 entries of scratch memory.\n"
+    "Entries of bl and bu that no case writes keep the caller's values; bl and bu need n entries, "
+    "or for a sparse domain one per element of the constraint's shape. ri32 and shapeoff are read "
+    "only for a sparse domain.")
 FRAGMENT(61, shape::zero_rows, "iOOOOOiO", "off", "bnd", "natconmap_efix", "natconmap_lb", "natconmap_ub", "nativeidxs", "n", "rf64")
+DOC(61, "",
+    "Rows fixed at zero: for i < n, row j = nativeidxs[i]: natconmap_efix[j] = rf64[off + i] "
+    "(element i's constant, off being the base of the record's bfix run on the result stack), "
+    "natconmap_lb[j] = natconmap_ub[j] = 0.0, and bnd[i] = 0.0 by element position. bnd needs n "
+    "entries.")
 FRAGMENT(64, shape::semidefinite_slacks, "OOOOOOOOi", "dim", "matidxs", "natbarvar_ptr", "natconmap_slackidx", "nativeidxs", "slackbarsubj", "slackmat", "slacks", "rowwise")
+DOC(64, "",
+    "Semidefinite slack entries of a constraint's rows: the constraint is seen as the five-axis "
+    "view dim = [d0, n, d2, n, d4] (_c_closure_57 .. _c_closure_59; dim[3] is not read), each n x "
+    "n matrix over axes 1 and 3 standing for one slack bar variable. Its rows are the "
+    "lower-triangle entries (i, j), i >= j, visited in the view's row-major order: with rowwise != "
+    "0, i on axis 1 (a < d0, i < n, m < d2, j <= i, k < d4); with rowwise = 0, j on axis 1 (a < "
+    "d0, j < n, m < d2, i = j .. n - 1, k < d4). For visit p = 0, 1, ..., with t = i * (i + 1) / 2 "
+    "+ j (the entry's packed row-by-row position) and v = slacks[(a * d2 + m) * d4 + k] (the bar "
+    "variable of this matrix):\n"
+    "- slackmat[p] = matidxs[t] and slackbarsubj[p] = v;\n"
+    "- natconmap_slackidx[nativeidxs[p]] = -e - 1 with e = natbarvar_ptr[v] + j * (2 * n - j - 1) "
+    "/ 2 + i, the bar element of entry (i, j) of variable v (bar elements run column by column, as "
+    "_c_closure_3 lays them out): the row's slack as a signed native index.\n"
+    "nativeidxs, slackmat and slackbarsubj need d0 * d2 * d4 * n * (n + 1) / 2 entries, slacks d0 "
+    "* d2 * d4 and matidxs n * (n + 1) / 2.")
 FRAGMENT(69, shape::semidefinite_rows, "OiiiiiOOOOOOOOOiOi", "barsubj", "off", "blockid", "msize", "nblocks", "nsub", "matsubi", "matsubj", "natconmap_blockid", "natconmap_efix", "natconmap_idx", "natconmap_lb", "natconmap_type", "natconmap_ub", "nativeidxs", "n", "rf64", "typecode")
+DOC(69, "",
+    "Rows and slack terms of a semidefinite constraint block: writes its slack terms, its type and "
+    "its rows.\n"
+    "- slack terms from position 0: for b < nblocks, for the lower-triangle entries (i, j), j <= "
+    "i, of an msize x msize matrix row by row ((0,0), (1,0), (1,1), ...), for k < nsub: barsubj[p] "
+    "= nsub * b + k, matsubi[p] = i, matsubj[p] = j, p += 1; barsubj, matsubi and matsubj need "
+    "nblocks * nsub * msize * (msize + 1) / 2 entries;\n"
+    "- natconmap_type[blockid] = -typecode - 1;\n"
+    "- for i < n, row j = nativeidxs[i]: natconmap_blockid[j] = blockid, natconmap_idx[j] = i, "
+    "natconmap_efix[j] = rf64[off + i] (element i's constant, off being the base of the record's "
+    "bfix run on the result stack), natconmap_lb[j] = natconmap_ub[j] = 0.0.\n"
+    "The rows' slacks are set by _c_closure_64.")
 FRAGMENT(71, shape::stamp_slack_variables, "iOiO", "n", "natvarmap_idx", "value", "slackidxs")
+DOC(71, "",
+    "Stamp slack variables in the native variable map: natvarmap_idx[slackidxs[i]] = value for i < "
+    "n; other entries are left alone.")
 FRAGMENT(73, shape::conic_rows, "iiiOOOOOOOOO", "off", "blockid", "n", "natconmap_blockid", "natconmap_efix", "natconmap_idx", "natconmap_lb", "natconmap_slackidx", "natconmap_ub", "nativeidxs", "rf64", "slackidxs")
+DOC(73, "",
+    "Rows of a conic constraint block: for i < n, row j = nativeidxs[i]: natconmap_efix[j] = "
+    "rf64[off + i] (element i's constant, off being the base of the record's bfix run on the "
+    "result stack), natconmap_lb[j] = natconmap_ub[j] = 0.0, natconmap_slackidx[j] = slackidxs[i] "
+    "+ 1 (the scalar slack variable as a signed native index, so slack variable 0 is stored as 1), "
+    "natconmap_blockid[j] = blockid and natconmap_idx[j] = i. Each row thus requires its "
+    "expression minus its slack variable to be zero.")
 FRAGMENT(75, shape::equality_domain, "iOiiOOOOiiOOO", "off", "dombnd", "nobounds", "isscalar", "domsp", "efix", "lb", "nativeidxs", "nd", "n", "rf64", "shape", "ub")
+DOC(75, "",
+    "Equality domain of a linear constraint, by native row j = nativeidxs[i]: first efix[j] = "
+    "rf64[off + i] for i < n (off being the base of the record's bfix run on the result stack); "
+    "then both bounds, by the first case that applies:\n"
+    "- dombnd None: lb[j] = ub[j] = 0.0 for i < n;\n"
+    "- isscalar != 0: lb[j] = ub[j] = dombnd[0] for i < n (domsp is ignored);\n"
+    "- domsp None (a dense domain): lb[j] = ub[j] = dombnd[i] for i < n, unless nobounds != 0 "
+    "(then no bounds);\n"
+    "- otherwise (a sparse domain; nobounds is not consulted): for each row r of domsp (its row "
+    "count), with lin the row-major linear index of domsp[r, :] in shape (nd entries): "
+    "lb[nativeidxs[lin]] = ub[nativeidxs[lin]] = dombnd[r]; nativeidxs then needs one entry per "
+    "element of shape. The strides (32-bit) take nd int32 entries of scratch memory.\n"
+    "Rows that no case writes keep the caller's bounds.")
 FRAGMENT(76, shape::stamp_rows_n_first, "iiOOO", "value", "n", "natconmap_idx", "natconmap_slackidx", "nativeidxs")
+DOC(76, "",
+    "Stamp constraint rows, n second: for i < n, row j = nativeidxs[i]: natconmap_idx[j] = value "
+    "and natconmap_slackidx[j] = 0, so the row loses its slack whatever value is. Other rows are "
+    "left alone. The same as _c_closure_51 with the parameters in this order.")

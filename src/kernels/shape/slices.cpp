@@ -142,16 +142,75 @@ void scatter_present(Vec<int64_t> idxs, Vec<const int64_t> nativeidxs, Vec<const
 
 }  // namespace fragments::shape
 
+TOPIC("Slices and native index lists of variables")
 FRAGMENT(128, shape::strided_pick, "OiOLL", "nativeidxs", "n", "residxs", "start", "step")
+DOC(128, "",
+    "Strided pick from a dense one-dimensional variable: residxs[i] = nativeidxs[start + i * step] "
+    "for i < n, positions in 64 bits (step may be negative). residxs needs n entries; every "
+    "position read must lie inside nativeidxs (not checked); e.g. start 1, step 2, n 3 picks "
+    "positions 1, 3, 5.")
 FRAGMENT(129, shape::box_size, "OOii", "first", "last", "n", "init")
+DOC(129, "size",
+    "Element count of a box: returns init * (last[0] - first[0]) * ... * (last[n - 1] - first[n - "
+    "1]), in 32-bit arithmetic that wraps; a dimension with last[k] = first[k] gives 0, and n <= 0 "
+    "returns init. With init = 1 and n = nd it is the n of the dense slice _c_closure_132 (the "
+    "entries its sliceidxs needs).")
 FRAGMENT(130, shape::count_in_box, "OOOiiOO", "first", "key", "last", "nd", "init", "shape", "sparsity")
+DOC(130, "count",
+    "Present elements in a box, the count pass of _c_closure_131: returns init + the number of "
+    "entries of sparsity (its whole length) whose multi-index m in shape satisfies first[k] <= "
+    "m[k] < last[k] for every k < nd (a 32-bit count that wraps). key (nd entries) is scratch: the "
+    "kernel writes into it the multi-index of each element it tests. shape[1 .. nd - 1] are read "
+    "(shape[0] is not). With nd <= 0 every element counts and key is left alone.")
 FRAGMENT(131, shape::write_in_box, "OiOOOOiOOOO", "first", "pos", "idxs", "key", "last", "nativeidxs", "nd", "shape",
          "sliceshape", "sp", "sparsity")
+DOC(131, "pos",
+    "Present elements in a box, the build pass sized by _c_closure_130: for each entry i of "
+    "sparsity in order (its whole length) whose multi-index m in shape lies in the box first[k] <= "
+    "m[k] < last[k], k < nd: idxs[pos] = nativeidxs[i], sp[pos] = the row-major linear index of m "
+    "- first in sliceshape (64-bit), and pos += 1.\n"
+    "idxs and sp need room at pos .. pos + count - 1, count being what _c_closure_130 adds for the "
+    "same box; sliceshape[k] = last[k] - first[k]. With sparsity ascending, sp comes out "
+    "ascending: the slice's sparsity, with idxs its nativeidxs. key (nd entries) is scratch, as in "
+    "_c_closure_130.\n"
+    "Returns the final pos (32-bit), so that calls chain.")
 FRAGMENT(132, shape::dense_slice, "OOOiOOi", "first", "last", "nativeidxs", "nd", "shape", "sliceidxs", "n")
+DOC(132, "",
+    "Dense slice: sliceidxs[0 .. n - 1] = the native indexes of the elements of the box first[k] "
+    "<= m[k] < last[k], k < nd, of a dense variable of shape shape whose nativeidxs are in "
+    "row-major order, listed in row-major order of the box; e.g. shape [3, 4], box [1, 1] .. [3, "
+    "3] reads positions 5, 6, 9, 10. n must be the box's element count (_c_closure_129 with init "
+    "1), the entries sliceidxs needs. A 0-dimensional variable (nd <= 0) gives sliceidxs[0] = "
+    "nativeidxs[0] when n >= 1. Positions are 32-bit; the kernel takes 3 * nd int32 entries of "
+    "scratch memory.")
 FRAGMENT(133, shape::place_with_positions, "OiOiO", "nativeidxs", "off", "sparsity", "spoff", "thisnidxs")
+DOC(133, "",
+    "Place an operand's native indexes with their positions: for every i < len(thisnidxs), "
+    "nativeidxs[off + i] = thisnidxs[i] and sparsity[spoff + i] = i. The count is the length of "
+    "thisnidxs; nativeidxs (written here) needs room at off .. off + len(thisnidxs) - 1 and "
+    "sparsity at spoff .. spoff + len(thisnidxs) - 1.")
 FRAGMENT(134, shape::place_at, "OOi", "nativeidxs", "nindex", "off")
+DOC(134, "",
+    "Place a native index list at an offset: nindex[off + i] = nativeidxs[i] for every i < "
+    "len(nativeidxs) (the count is the length of nativeidxs); nindex needs room at off .. off + "
+    "len(nativeidxs) - 1.")
 FRAGMENT(136, shape::clear_at, "iOi", "n", "nindex", "off")
+DOC(136, "",
+    "Clear a range of a native index list: nindex[off + i] = 0 for i < n; n <= 0 writes nothing. "
+    "Used before _c_closure_137, so that the absent elements of a sparse variable read as 0 (no "
+    "variable).")
 FRAGMENT(137, shape::scatter_at, "OOiO", "nativeidxs", "nindex", "off", "sparsity")
+DOC(137, "",
+    "Scatter a sparse variable into a dense native index list: nindex[off + sparsity[i]] = "
+    "nativeidxs[i] for every i < len(sparsity) (the count is the length of sparsity; nativeidxs "
+    "needs as many entries). Entries at absent positions keep what the caller put there (0 after "
+    "_c_closure_136); nindex needs room at off .. off + size - 1, size being the variable's "
+    "element count.")
 FRAGMENT(139, shape::scatter_present, "OOO", "idxs", "nativeidxs", "sparsity")
-SAME_AS(140, 139, "idxs", "nativeidxs", "sparsity")
-SAME_AS(141, 139, "idxs", "nativeidxs", "sparsity")
+DOC(139, "",
+    "Scatter present elements: idxs[sparsity[i]] = nativeidxs[i] for every present element i; the "
+    "count is the shorter of len(nativeidxs) and len(sparsity) (equal for a well-formed variable), "
+    "so neither is read past its end. Entries of idxs at absent positions are left alone; idxs "
+    "needs the variable's element count (at least the largest sparsity entry + 1).")
+SAME_AS(140, 139)
+SAME_AS(141, 139)

@@ -128,20 +128,76 @@ void mirror_semidefinite_entries(int32_t nouter, int32_t msize, int32_t nmid, in
 
 }  // namespace fragments::shape
 
+TOPIC("Symmetric and triangular index patterns")
 FRAGMENT(62, shape::packed_diagonal_minus_one, "iO", "n", "matcof")
+DOC(62, "",
+    "Packed diagonal set to -1: matcof[(i + 1) * (i + 2) / 2 - 1] = -1.0 for i < n, the diagonal "
+    "entries of the lower triangle of an n x n matrix packed row by row ((0,0), (1,0), (1,1), "
+    "(2,0), ...). Other entries are left alone; matcof needs n * (n + 1) / 2 entries. "
+    "_c_closure_68 takes the parameters in the other order.")
 FRAGMENT(63, shape::packed_triangle_coordinates, "iOO", "n", "matsubi", "matsubj")
+DOC(63, "",
+    "Coordinates of a lower triangle: the entries (i, j), j <= i, of an n x n matrix row by row "
+    "from position 0, matsubi[p] = i and matsubj[p] = j for (0,0), (1,0), (1,1), (2,0), ... "
+    "matsubi and matsubj need n * (n + 1) / 2 entries.")
 FRAGMENT(68, shape::packed_diagonal_minus_one_n_last, "Oi", "matcof", "n")
+DOC(68, "",
+    "Packed diagonal set to -1, n last: matcof[(i + 1) * (i + 2) / 2 - 1] = -1.0 for i < n, the "
+    "diagonal entries of the lower triangle of an n x n matrix packed row by row ((0,0), (1,0), "
+    "(1,1), (2,0), ...). Other entries are left alone; matcof needs n * (n + 1) / 2 entries. The "
+    "same as _c_closure_62 with the parameters in the other order.")
 FRAGMENT(142, shape::expand_dense_symmetric, "iOiO", "n", "idxs", "pos", "ridxs")
-SAME_AS(152, 142, "n", "idxs", "pos", "ridxs")
+DOC(142, "pos",
+    "Dense symmetric expansion: reads the n * (n + 1) / 2 entries idxs[pos], idxs[pos + 1], ... as "
+    "the upper triangle row by row, (0,0), (0,1), ..., (0,n-1), (1,1), (1,2), ... (which is the "
+    "lower triangle column by column), and writes each plus one, widened to int64, to entry (i, j) "
+    "and its mirror (j, i) of the row-major n x n matrix ridxs: ridxs[i * n + j] = ridxs[j * n + "
+    "i] = idxs[...] + 1. All n * n entries of ridxs are written; one-based values leave 0 to mean "
+    "no variable.\n"
+    "Returns pos + n * (n + 1) / 2, the read position after the last entry (32-bit), so that calls "
+    "for consecutive matrices chain.")
+SAME_AS(152, 142)
 FRAGMENT(143, shape::count_symmetric, "iiO", "n", "init", "sp")
-SAME_AS(145, 143, "n", "init", "sp")
-SAME_AS(153, 143, "n", "init", "sp")
-SAME_AS(155, 143, "n", "init", "sp")
+DOC(143, "count",
+    "Size of a sparse symmetric expansion, the count pass of _c_closure_144 and _c_closure_146: "
+    "returns init + the sum, over the entries s of sp (its whole length: the linear indexes of the "
+    "stored entries of an n x n matrix), of 1 for a diagonal entry (s mod (n + 1) = 0) and 2 for "
+    "any other (the entry and its mirror), wrapping in 32 bits; e.g. n = 3, sp [0, 3, 4] gives "
+    "init + 4.")
+SAME_AS(145, 143)
+SAME_AS(153, 143)
+SAME_AS(155, 143)
 FRAGMENT(144, shape::expand_sparse_symmetric, "iOOOO", "n", "idxs", "ridxs", "rsp", "sp")
-SAME_AS(154, 144, "n", "idxs", "ridxs", "rsp", "sp")
+DOC(144, "",
+    "Sparse symmetric expansion, the build pass sized by _c_closure_143: for each k < len(sp) in "
+    "order, with s = sp[k] (entry (s / n, s mod n) of an n x n matrix), writes rsp[p] = s and "
+    "ridxs[p] = idxs[k] + 1 (one-based, int64), p += 1; then, off the diagonal, rsp[p] = s / n + "
+    "(s mod n) * n (the mirror) and ridxs[p] = idxs[k] + 1, p += 1; p counts from 0.\n"
+    "rsp and ridxs need _c_closure_143(n, 0, sp) entries and idxs len(sp). The output is not "
+    "sorted: sort it with _c_closure_175 .. _c_closure_178 when ascending order is needed.")
+SAME_AS(154, 144)
 FRAGMENT(146, shape::expand_sparse_symmetric_pattern, "iOO", "n", "rsp", "sp")
-SAME_AS(156, 146, "n", "rsp", "sp")
+DOC(146, "",
+    "Sparse symmetric expansion, pattern only, the build pass sized by _c_closure_143: writes rsp "
+    "exactly as _c_closure_144 does (s = sp[k] for each k < len(sp) in order and, off the "
+    "diagonal, its mirror s / n + (s mod n) * n, from position 0) and nothing else. rsp needs "
+    "_c_closure_143(n, 0, sp) entries; it is not sorted.")
+SAME_AS(156, 146)
 FRAGMENT(147, shape::one_based_native_indexes, "OO", "nativeidxs", "r")
-SAME_AS(157, 147, "nativeidxs", "r")
-SAME_AS(158, 147, "nativeidxs", "r")
+DOC(147, "",
+    "One-based native indexes: r[i] = nativeidxs[i] + 1, widened to int64, for every i < "
+    "len(nativeidxs) (the count is its length; r needs as many entries), so that 0 can mean no "
+    "variable.")
+SAME_AS(157, 147)
+SAME_AS(158, 147)
 FRAGMENT(151, shape::mirror_semidefinite_entries, "iiiiiOOiiii", "nouter", "msize", "nmid", "nq", "nblock", "nativeidxs", "residxs", "ostride", "rowstride", "mstride", "colstride")
+DOC(151, "",
+    "Semidefinite entries mirrored into a dense native index array: reads nativeidxs from position "
+    "0 in the order a < nouter, q < min(nq, msize), r < nmid, t < msize - q, u < nblock (per "
+    "matrix column q its entries from the diagonal down, nblock side by side) and writes each "
+    "value v as -v - 1, the signed index of bar element v, to residxs[base + t * rowstride + u] "
+    "and residxs[base + t * colstride + u] (one position for t = 0), where base = a * ostride + q "
+    "* (rowstride + colstride) + r * mstride is diagonal entry (q, q).\n"
+    "nativeidxs holds bar element positions (as _c_closure_46 lists them) and needs nouter * nmid "
+    "* nblock * (the sum of msize - q over q < min(nq, msize)) entries; positions of residxs that "
+    "no entry reaches are left alone. Positions are computed in 64 bits.")

@@ -106,9 +106,51 @@ void swap_axes_slacks(int32_t axis, int32_t inner, int32_t outer, int32_t middle
 
 }  // namespace fragments::shape
 
+TOPIC("Transposes and axis permutations of variables")
 FRAGMENT(35, shape::swap_trailing_axes, "iiiOiO", "inner", "outer", "middle", "nativeidxs", "pos", "permidxs")
+DOC(35, "pos",
+    "Swap of the two trailing axes: walks a block of shape (outer, inner, middle) in row-major "
+    "order of (outer, middle, inner): for i < outer, j < middle, k < inner, permidxs[pos] = "
+    "nativeidxs[(i * inner + k) * middle + j] and pos += 1 (positions in 32 bits); e.g. outer 1, "
+    "inner 2, middle 3 reads positions 0, 3, 1, 4, 2, 5. permidxs needs room at pos .. pos + outer "
+    "* inner * middle - 1.\n"
+    "Returns the final pos, pos + outer * inner * middle, so that calls for consecutive blocks "
+    "append.")
 FRAGMENT(72, shape::swap_axes_slacks, "iiiiOOO", "axis", "inner", "outer", "middle", "permidxs", "shape", "slackidxs")
+DOC(72, "",
+    "Swap of the two trailing axes of slack indexes: the walk of _c_closure_35 from slackidxs into "
+    "permidxs from position 0 (permidxs[p] = slackidxs[(i * inner + k) * middle + j] for i < "
+    "outer, j < middle, k < inner, p = 0, 1, ...), done only when axis < len(shape) - 1; when axis "
+    "names the last dimension (or lies beyond it) nothing is written. Only the length of shape is "
+    "used (None counts as length 0). permidxs needs outer * inner * middle entries.")
 FRAGMENT(115, shape::transpose_matrix, "OOOOO", "idxs", "nativeidxs", "shape", "sp", "sparsity")
+DOC(115, "",
+    "Transpose of a matrix variable: with (r, c) = (shape[0], shape[1]), the element at (i, j) "
+    "moves to (j, i).\n"
+    "- sparse (sparsity given, strictly ascending, nnz = len(sparsity)): sp receives the "
+    "transposed variable's sparsity, strictly ascending (element (i, j) at linear index j * r + "
+    "i), and idxs its native indexes (nativeidxs[k] goes with sparsity[k]); both need nnz entries. "
+    "A counting sort by column that takes c + 1 int32 entries of scratch memory.\n"
+    "- dense (sparsity None): idxs[j * r + i] = nativeidxs[i * c + j] for i < r, j < c; idxs needs "
+    "r * c entries and sp is not touched (None is accepted).\n"
+    "A variable without elements writes nothing.")
 FRAGMENT(162, shape::permuted_strides, "iOOO", "nd", "perm", "pstrides", "shape")
+DOC(162, "",
+    "Strides of a permuted shape: pstrides[k - 1] = shape[perm[k]] * pstrides[k] for k = nd - 1 "
+    "down to 1, in 64 bits: the row-major strides of the result shape (shape[perm[0]], ..., "
+    "shape[perm[nd - 1]]). The caller sets pstrides[nd - 1] = 1; pstrides needs nd entries. These "
+    "are the pstrides of _c_closure_163 and _c_closure_164.")
 FRAGMENT(163, shape::permute_dense, "OiiOOOO", "nativeidxs", "nd", "n", "perm", "pstrides", "residxs", "shape")
+DOC(163, "",
+    "Dense axis permutation: axis k of the result is axis perm[k] of the input. For every input "
+    "element i < n (row-major in shape, multi-index m), residxs[t] = nativeidxs[i] with t = "
+    "m[perm[0]] * pstrides[0] + ... + m[perm[nd - 1]] * pstrides[nd - 1], computed in 32 bits (the "
+    "low 32 bits of each stride). n is the input's element count and residxs needs n entries; "
+    "pstrides comes from _c_closure_162. The kernel takes nd int32 entries of scratch memory.")
 FRAGMENT(164, shape::permuted_positions, "iiOOOO", "nd", "n", "perm", "pstrides", "ressp", "shape")
+DOC(164, "",
+    "Result positions of an axis permutation: ressp[i] = t(i) for every input element i < n "
+    "(row-major in shape), in input order, t(i) being its linear index in the permuted result as "
+    "in _c_closure_163 (32-bit arithmetic, pstrides from _c_closure_162). ressp needs n entries; "
+    "the values are a permutation of 0 .. n - 1, not sorted. The kernel takes nd int32 entries of "
+    "scratch memory.")

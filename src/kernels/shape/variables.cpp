@@ -41,7 +41,25 @@ void spread_values(Vec<const int64_t> nativeidxs, Vec<const double> res, Vec<con
 
 }  // namespace fragments::shape
 
+TOPIC("Variables as expression records, and spreading values to shapes")
 FRAGMENT(111, shape::variable_record, "iiiOiiiOOOiO", "bfix_base", "cof_base", "issparse", "nativeidxs", "nidxs_base",
          "nelem", "ptr_base", "rf64", "ri32", "ri64", "sp_base", "sparsity")
+DOC(111, "",
+    "Variable as an expression record on the result stack: nelem elements, each with one term (its "
+    "own native index, coefficient 1.0) and constant 0.0:\n"
+    "- ptr: ri32[ptr_base + k] = k for k = 0 .. nelem (nelem + 1 entries; ptr[0] = 0 is written);\n"
+    "- nidxs: ri64[nidxs_base + i] = nativeidxs[i] for i < nelem;\n"
+    "- sp: ri64[sp_base + i] = sparsity[i] for i < nelem, only when issparse != 0 (otherwise "
+    "sparsity is not read, None is accepted, and nothing is written at sp_base);\n"
+    "- cof: rf64[cof_base + i] = 1.0 and bfix: rf64[bfix_base + i] = 0.0 for i < nelem.\n"
+    "The caller reserves those runs (nelem + 1 int32 entries, nelem int64 entries for nidxs and "
+    "for sp, nelem float64 entries each for cof and bfix); the record has nnz = nelem terms. Its "
+    "shape run is written by _c_closure_110. nelem = 0 writes only ptr[0] = 0.")
 FRAGMENT(113, shape::spread_values, "OOOO", "nativeidxs", "res", "sparsity", "spread_res")
-SAME_AS(114, 113, "nativeidxs", "res", "sparsity", "spread_res")
+DOC(113, "",
+    "Spread values to a dense array: spread_res[sparsity[i]] = res[i] for i < len(nativeidxs), the "
+    "variable's present elements (nativeidxs is read only for its length). With sparsity None (a "
+    "dense variable) spread_res[i] = res[i]. Entries of spread_res at absent positions keep what "
+    "the caller put there (zero-fill it for zeros); spread_res needs the variable's element count "
+    "and res len(nativeidxs) entries.")
+SAME_AS(114, 113)

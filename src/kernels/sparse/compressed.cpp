@@ -1,4 +1,6 @@
 // Compressed sparse matrices and counting sorts.
+#include <algorithm>
+
 #include "kernels/kernel.h"
 
 namespace fragments::sparse {
@@ -6,15 +8,15 @@ namespace fragments::sparse {
 // Stable bucket sort of a permutation by a reduced linear index. The entries of val are
 // linear indexes v = a * d1 * d2 + b * d2 + c of a (d0, d1, d2) block; the bucket of v
 // drops the middle axis: q(v) = (v / (d1 * d2)) * d2 + v % d2, one of d0 * d2 buckets.
-// Reads val[perm[k]] for k < N, N the length of val; rewrites perm[0 .. N - 1] grouped by
-// bucket (stable) and ptrb[0 .. d0 * d2] so that ptrb[q] ends bucket q. Takes one scratch
-// copy of perm (its whole length) before writing anything.
+// Reads val[perm[k]] for k < N, N the smaller of the lengths of val and perm; rewrites
+// perm[0 .. N - 1] grouped by bucket (stable) and ptrb[0 .. d0 * d2] so that ptrb[q] ends
+// bucket q. Takes one scratch copy of perm (its whole length) before writing anything.
 void bucket_sort_permutation(int32_t d0, int32_t d1, int32_t d2, Vec<int64_t> perm, Vec<int64_t> ptrb,
                              Vec<const int64_t> val) {
   Scratch<int64_t> original(perm.size());
   const int64_t block = mul64(d1, d2);
   const int64_t buckets = mul64(d0, d2);
-  const int64_t n = val.size();
+  const int64_t n = std::min(val.size(), perm.size());
   // Sizes that leave the block without positions (only contradictory input pairs them
   // with values) reduce to bucket 0 instead of dividing by zero.
   const bool divisible = block > 0 && d2 > 0;
@@ -166,20 +168,121 @@ int32_t merge_duplicates(int32_t pos, int64_t nnz, Vec<const int32_t> rows, Vec<
 
 }  // namespace fragments::sparse
 
+TOPIC("Compressed sparse matrices and counting sorts")
 FRAGMENT(87, sparse::count_rows_and_columns, "OLOOO", "cptrb", "nnz", "rptrb", "subi", "subj")
-SAME_AS(91, 87, "cptrb", "nnz", "rptrb", "subi", "subj")
+DOC(87, "",
+    "Row and column counts, the count pass of _c_closure_100 and _c_closure_97: for k < nnz, "
+    "rptrb[subi[k] + 2] += 1 and cptrb[subj[k] + 2] += 1 (the two-slot counting; the column "
+    "counts also size _c_closure_90 and _c_closure_94).\n"
+    "For nrows rows and ncols columns (every subi[k] < nrows, subj[k] < ncols) rptrb needs nrows + "
+    "2 entries and cptrb ncols + 2, zero-filled by the caller: counts are added to what is there. "
+    "Then _c_closure_88 (n = nrows) and _c_closure_89 (n = ncols) turn the counts into write "
+    "cursors.")
+SAME_AS(91, 87)
 FRAGMENT(88, sparse::row_counts_to_starts, "iO", "n", "rptrb")
-SAME_AS(92, 88, "n", "rptrb")
-SAME_AS(99, 88, "n", "rptrb")
+DOC(88, "",
+    "Row starts from two-slot counts: in place, rptrb[k] += rptrb[k - 1] for k = 2 .. n in turn; "
+    "entries 0 and 1 and those past n are left as they are; n <= 1 changes nothing.\n"
+    "After _c_closure_98 (or _c_closure_87) with n = the number of rows, rptrb[r + 1] is the start "
+    "of row r, the write cursor that _c_closure_100 advances. rptrb needs n + 1 entries (the "
+    "counting array has n + 2).")
+SAME_AS(92, 88)
+SAME_AS(99, 88)
 FRAGMENT(89, sparse::column_counts_to_starts, "Oi", "cptrb", "n")
-SAME_AS(93, 89, "cptrb", "n")
-SAME_AS(96, 89, "cptrb", "n")
+DOC(89, "",
+    "Column starts from two-slot counts: in place, cptrb[k] += cptrb[k - 1] for k = 2 .. n in "
+    "turn; entries 0 and 1 and those past n are left as they are; n <= 1 changes nothing.\n"
+    "After _c_closure_95 (or _c_closure_87) with n = the number of columns, cptrb[c + 1] is the "
+    "start of column c, the write cursor that _c_closure_97 advances (pass cptrb from its entry 1 "
+    "on to _c_closure_90 and _c_closure_94). cptrb needs n + 1 entries (the counting array has n + "
+    "2).")
+SAME_AS(93, 89)
+SAME_AS(96, 89)
 FRAGMENT(90, sparse::rows_to_columns_wide, "OiOOOOOO", "cptrb", "n", "rptrb", "subj", "tsubi", "tsubj", "tval", "val")
+DOC(90, "",
+    "Row-compressed to column order (64-bit tsubi, tsubj), the build pass sized by _c_closure_95 "
+    "and _c_closure_89: for rows r < n in order and t = rptrb[r] .. rptrb[r + 1] - 1, with c = "
+    "subj[t] and q = cptrb[c]: tsubi[q] = r, tsubj[q] = c, tval[q] = val[t], then cptrb[c] = q + "
+    "1.\n"
+    "cptrb[c] is the write cursor of column c: pass the two-slot array of _c_closure_95 and "
+    "_c_closure_89 from its entry 1 on (cptrb[1:]), and that array's entries 0 .. ncols are the "
+    "column pointers on return; any array holding each column's first position works too and "
+    "ends holding each column's end. rptrb holds the n + 1 row pointers; tsubi, tsubj and tval "
+    "need rptrb[n] entries.\n"
+    "The triplets come out by column and, within a column, by row.")
 FRAGMENT(94, sparse::rows_to_columns, "OiOOOOOO", "cptrb", "n", "rptrb", "subj", "tsubi", "tsubj", "tval", "val")
+DOC(94, "",
+    "Row-compressed to column order (32-bit tsubi, tsubj), the build pass sized by _c_closure_95 "
+    "and _c_closure_89: for rows r < n in order and t = rptrb[r] .. rptrb[r + 1] - 1, with c = "
+    "subj[t] and q = cptrb[c]: tsubi[q] = r, tsubj[q] = c, tval[q] = val[t], then cptrb[c] = q + "
+    "1.\n"
+    "cptrb[c] is the write cursor of column c: pass the two-slot array of _c_closure_95 and "
+    "_c_closure_89 from its entry 1 on (cptrb[1:]), and that array's entries 0 .. ncols are the "
+    "column pointers on return; any array holding each column's first position works too and "
+    "ends holding each column's end. rptrb holds the n + 1 row pointers; tsubi, tsubj and tval "
+    "need rptrb[n] entries.\n"
+    "The triplets come out by column and, within a column, by row.")
 FRAGMENT(95, sparse::count_columns, "OLO", "cptrb", "nnz", "subj")
+DOC(95, "",
+    "Column counts, the count pass of _c_closure_97, _c_closure_90 and _c_closure_94: for k < "
+    "nnz, cptrb[subj[k] + 2] += 1 (the two-slot counting).\n"
+    "cptrb needs ncols + 2 entries (every subj[k] < ncols), zero-filled by the caller: counts are "
+    "added to what is there. Then _c_closure_89 with n = ncols makes cptrb[c + 1] the start of "
+    "column c.")
 FRAGMENT(97, sparse::entries_by_column, "OOLO", "cols", "cptrb", "nnz", "subj")
+DOC(97, "",
+    "Entries by column, the build pass sized by _c_closure_95 and _c_closure_89: for k < nnz in "
+    "order, with c = subj[k]: cols[cptrb[c + 1]] = k, then cptrb[c + 1] += 1. cols lists the "
+    "entry numbers by column, each column's in increasing k (a stable counting sort).\n"
+    "cptrb is the two-slot array (ncols + 2 entries) after _c_closure_95 and _c_closure_89; on "
+    "return cptrb[0 .. ncols] are the column pointers that _c_closure_100 reads. cols needs nnz "
+    "entries.")
 FRAGMENT(98, sparse::count_rows, "LOO", "nnz", "rptrb", "subi")
+DOC(98, "",
+    "Row counts, the count pass of _c_closure_100: for k < nnz, rptrb[subi[k] + 2] += 1 (the "
+    "two-slot counting).\n"
+    "rptrb needs nrows + 2 entries (every subi[k] < nrows), zero-filled by the caller: counts are "
+    "added to what is there. Then _c_closure_88 with n = nrows makes rptrb[r + 1] the start of row "
+    "r.")
 FRAGMENT(100, sparse::entries_by_row_then_column, "OOiOOO", "cols", "cptrb", "n", "rows", "rptrb", "subi")
+DOC(100, "",
+    "Entries by row then column, the build pass sized by _c_closure_98 and _c_closure_88: for "
+    "columns c < n in order and t = cptrb[c] .. cptrb[c + 1] - 1, with k = cols[t] and r = "
+    "subi[k]: rows[rptrb[r + 1]] = k, then rptrb[r + 1] += 1.\n"
+    "cols and cptrb are the column listing of _c_closure_97 (cptrb as column pointers, n = the "
+    "number of columns). rptrb is the two-slot array (nrows + 2 entries) after _c_closure_98 and "
+    "_c_closure_88; on return rptrb[0 .. nrows] are the row pointers. rows needs nnz entries and "
+    "lists the entries by row, within a row by column, within one coordinate by input position: "
+    "the order that _c_closure_101 and _c_closure_102 walk.")
 FRAGMENT(101, sparse::distinct_coordinates, "LiOOO", "nnz", "init", "rows", "subi", "subj")
+DOC(101, "count",
+    "Distinct coordinates, the count pass of _c_closure_102: returns init plus the number of k = "
+    "1 .. nnz - 1 at which the coordinate (subi, subj) of entry rows[k] differs from that of "
+    "entry rows[k - 1], wrapping in 32 bits.\n"
+    "With rows from _c_closure_100 (equal coordinates adjacent), init = 1 and nnz >= 1, the number "
+    "of distinct coordinates. nnz <= 1 returns init.")
 FRAGMENT(102, sparse::merge_duplicates, "iLOOOOOOO", "pos", "nnz", "rows", "subi", "subj", "tsubi", "tsubj", "tval", "val")
+DOC(102, "pos",
+    "Merging duplicate coordinates, the build pass sized by _c_closure_101: for k = 1 .. nnz - 1 "
+    "with e = rows[k] (equal coordinates adjacent, as _c_closure_100 lists them): when (subi[e], "
+    "subj[e]) = (tsubi[pos - 1], tsubj[pos - 1]), tval[pos - 1] += val[e]; otherwise tsubi[pos] "
+    "= subi[e], tsubj[pos] = subj[e], tval[pos] = val[e], and pos advances.\n"
+    "The kernel does not write entry rows[0]: the caller writes it at position pos - 1 first and "
+    "passes that pos (>= 1). tsubi, tsubj and tval need pos - 1 + count entries, count being "
+    "what _c_closure_101 returns with init = 1. Values of one coordinate are summed in the order "
+    "of rows; sums of zero stay in the output.\n"
+    "Returns the final pos, one past the last entry written (a 32-bit running position).")
 FRAGMENT(77, sparse::bucket_sort_permutation, "iiiOOO", "d0", "d1", "d2", "perm", "ptrb", "val")
+DOC(77, "",
+    "Stable bucket sort of a permutation by a reduced linear index: the values are linear "
+    "indexes v = a*d1*d2 + b*d2 + c into a (d0, d1, d2) block; v falls into bucket q(v) = (v / "
+    "(d1*d2))*d2 + v % d2 (the middle axis dropped), one of B = d0*d2 buckets. With N = the "
+    "smaller of the lengths of val and perm, perm[0 .. N - 1] is regrouped by the bucket of "
+    "val[perm[k]], the entries of one bucket keeping their order; perm[N ..] is left alone.\n"
+    "ptrb needs B + 1 entries and no preparation: the kernel overwrites ptrb[0 .. B], and on "
+    "return ptrb[q] is the end of bucket q (bucket 0 is perm[0 .. ptrb[0] - 1], bucket q is "
+    "perm[ptrb[q - 1] .. ptrb[q] - 1]) and ptrb[B] = N. Every val[perm[k]] must lie in 0 .. "
+    "d0*d1*d2 - 1 and every perm[k] in 0 .. len(val) - 1; when d1 or d2 is 0 every entry falls "
+    "into bucket 0 (ptrb then needs at least 2 entries).\n"
+    "Neither a count nor a build pass. It copies perm to scratch memory before writing anything: "
+    "when that cannot be allocated it raises MemoryError with nothing written.")

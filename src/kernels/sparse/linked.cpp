@@ -91,10 +91,46 @@ std::tuple<int32_t, int32_t> move_run_to_front(int32_t dsthead, int32_t head, Ve
 
 }  // namespace fragments::sparse
 
+TOPIC("Index-linked lists")
 FRAGMENT(479, sparse::chain_nodes, "iOO", "n", "next", "prev")
+DOC(479, "",
+    "Chain of nodes 0 .. n - 1: next[k] = k + 1 and prev[k + 1] = k for k = 0 .. n - 2. The list's "
+    "ends next[n - 1] and prev[0] are left to the caller (-1 closes the list). next and prev need "
+    "n entries; n <= 1 writes nothing.")
 FRAGMENT(480, sparse::move_run_to_front, "iiOiiO", "dsthead", "head", "next", "count", "n", "prev")
+DOC(480, "dsthead, count",
+    "Moving a run to the front of another list: the run is the n nodes from head along next, t "
+    "its last node. Its old list closes over the gap (with p = prev[head] and q = next[t]: "
+    "next[p] = q when p >= 0, prev[q] = p when q >= 0); then prev[head] = -1, next[t] = dsthead, "
+    "and prev[dsthead] = t when dsthead >= 0.\n"
+    "dsthead is the receiving list's head (-1 when empty) and count its length. Returns (head, "
+    "count + n), the receiving list's new head and length (32-bit). When the run started at its "
+    "old list's head (p = -1), the caller sets that list's new head to q itself (for instance "
+    "_c_closure_484 with n + 1 from head, before the move). n <= 0 moves nothing and returns "
+    "(dsthead, count). The run must be n nodes long and not on the receiving list.")
 FRAGMENT(481, sparse::list_to_array, "iOiiO", "head", "next", "n", "pos", "target")
+DOC(481, "node",
+    "Linked list to array: starting from h = head, target[pos + k] = h, then h = next[h], for k "
+    "< n. Returns the final h, the node after the last one copied: -1 when the copy reached the "
+    "list's end, head when n <= 0.\n"
+    "target needs pos + n entries; the list must hold at least n nodes from head.")
 FRAGMENT(482, sparse::list_into_array, "iOiiO", "head", "next", "n", "pos", "target")
+DOC(482, "",
+    "Linked list to array, without a result: starting from h = head, target[pos + k] = h, then h = "
+    "next[h], for k < n (the copy of _c_closure_481). target needs pos + n entries; the list must "
+    "hold at least n nodes from head.")
 FRAGMENT(483, sparse::walk_with_largest, "iiOi", "head", "maxidx", "next", "n")
+DOC(483, "node, maxidx",
+    "Walk with the largest node: walks n - 1 steps h = next[h] from head; after each step, maxidx "
+    "= h when h >= maxidx (head itself is not compared). Returns (the node reached, maxidx); "
+    "(head, maxidx) when n <= 1. Every node stepped from must be on the list.")
 FRAGMENT(484, sparse::node_after_walk, "iOi", "head", "next", "n")
+DOC(484, "node",
+    "Walk along a linked list: returns the node reached from head by n - 1 steps h = next[h]; head "
+    "itself when n <= 1 (next is then not read). Every node stepped from must be on the list; the "
+    "result is -1 when the last step leaves the list's last node.")
 FRAGMENT(485, sparse::chain_range, "iiOO", "first", "end", "next", "prev")
+DOC(485, "",
+    "Chain of nodes first .. end - 1: next[k] = k + 1 and prev[k + 1] = k for k = first .. end - "
+    "2. The list's ends next[end - 1] and prev[first] are left to the caller (-1 closes the list). "
+    "next and prev need end entries; end - first <= 1 writes nothing.")

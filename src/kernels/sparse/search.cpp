@@ -128,13 +128,69 @@ void advance_in_box(Vec<const int32_t> first, Vec<const int32_t> last, Vec<int32
 
 }  // namespace fragments::sparse
 
+TOPIC("Searches, merges, ranges and index odometers")
 FRAGMENT(78, sparse::key_ranges_wide, "LOLOOO", "first", "idx", "last", "res", "vals1", "vals2")
+DOC(78, "",
+    "Key ranges over a slice of a permutation (64-bit keys): over k = first .. last - 1 with e = "
+    "idx[k]: res[0] = the minimum and res[1] = the maximum of vals1[e]; when vals2 is given, "
+    "res[2] = the minimum and res[3] = the maximum of vals2[e]. With vals2 None, res[2] and "
+    "res[3] are not touched.\n"
+    "res needs 2 entries (4 with vals2). An empty range (first >= last) writes nothing.")
 FRAGMENT(79, sparse::key_ranges_narrow, "LOLOOO", "first", "idx", "last", "res", "vals1", "vals2")
+DOC(79, "",
+    "Key ranges over a slice of a permutation (32-bit keys): over k = first .. last - 1 with e = "
+    "idx[k]: res[0] = the minimum and res[1] = the maximum of vals1[e]; when vals2 is given, "
+    "res[2] = the minimum and res[3] = the maximum of vals2[e]. With vals2 None, res[2] and "
+    "res[3] are not touched.\n"
+    "res needs 2 entries (4 with vals2). An empty range (first >= last) writes nothing.")
 FRAGMENT(80, sparse::fill, "iOL", "n", "st", "value")
-SAME_AS(81, 80, "n", "st", "value")
-SAME_AS(83, 80, "n", "st", "value")
+DOC(80, "",
+    "Fill of an int64 array: st[k] = value for k < n. st needs n entries; n <= 0 writes nothing.")
+SAME_AS(81, 80)
+SAME_AS(83, 80)
 FRAGMENT(82, sparse::advance_strided, "OOiOO", "dims", "ii", "nd", "st", "strides")
+DOC(82, "",
+    "Strided odometer step: advances a multi-index over the shape dims (nd axes, last axis "
+    "fastest) by one position together with its offset. ii holds the index in reverse (ii[0] "
+    "counts the last axis, ii[nd - 1] the first), st[l] the offset accumulated at level l, "
+    "strides the stride of each axis in axis order. One call:\n"
+    "- ii[0] += 1 and st[0] += strides[nd - 1];\n"
+    "- l = 0; while l < nd - 1 and ii[l] = dims[nd - 1 - l]: ii[l] = 0, ii[l + 1] += 1, st[l + "
+    "1] += strides[nd - 2 - l], l += 1;\n"
+    "- st[0 .. l - 1] = st[l] (the lower levels restart from the new offset).\n"
+    "Start with ii all 0 and every st[l] = the base offset: st[0] is then always the base offset "
+    "plus the sum of index times stride. Level nd - 1 is never reset: the caller stops when ii[nd "
+    "- 1] reaches dims[0]. dims, ii, st and strides need nd entries; nd <= 0 does nothing.")
 FRAGMENT(84, sparse::search_last_at_most, "iiLO", "lo", "hi", "key", "values")
+DOC(84, "lo, hi",
+    "Binary search step, last entry <= key: while lo < hi - 1: mid = (lo + hi) / 2 rounded "
+    "toward zero (no 32-bit overflow); lo = mid when values[mid] <= key, else hi = mid. Returns "
+    "(lo, hi).\n"
+    "With values sorted and values[lo] <= key < values[hi] on entry, it ends with hi = lo + 1 and "
+    "lo at the last entry <= key. Only values[lo + 1 .. hi - 1] are read; when lo >= hi - 1 "
+    "nothing is read and (lo, hi) come back unchanged.")
 FRAGMENT(85, sparse::search_first_at_least, "iiLO", "lo", "hi", "key", "values")
+DOC(85, "lo, hi",
+    "Binary search step, first entry >= key: while lo < hi - 1: mid = (lo + hi) / 2 rounded "
+    "toward zero (no 32-bit overflow); lo = mid when values[mid] < key, else hi = mid. Returns "
+    "(lo, hi).\n"
+    "With values sorted and values[lo] < key <= values[hi] on entry, it ends with lo = hi - 1 and "
+    "hi at the first entry >= key. Only values[lo + 1 .. hi - 1] are read; when lo >= hi - 1 "
+    "nothing is read and (lo, hi) come back unchanged.")
 FRAGMENT(86, sparse::advance_in_box, "OOO", "first", "last", "ndidx")
+DOC(86, "",
+    "Box odometer step: advances ndidx (n = its length) by one position over the box first[d] <= "
+    "ndidx[d] < last[d], last axis fastest: ndidx[n - 1] += 1; then for d = n - 1 down to 1, "
+    "while ndidx[d] >= last[d]: ndidx[d] = first[d] and ndidx[d - 1] += 1.\n"
+    "Start from ndidx = first. Axis 0 is never reset: the caller stops when ndidx[0] reaches "
+    "last[0]. first and last need n entries (entry 0 of each is not read); with n = 1 a call only "
+    "increments ndidx[0], and an empty ndidx is left alone.")
 FRAGMENT(103, sparse::merge_step, "iiiOOO", "lo", "mid", "hi", "src", "tgt", "vals")
+DOC(103, "",
+    "Merge step of a merge sort of entry numbers: src[lo .. mid - 1] and src[mid .. hi - 1] are "
+    "two runs of entry numbers e, each sorted by the key vals[e]; their merge by key is written "
+    "to tgt[lo .. hi - 1]. hi is first clamped to the length of src and mid to hi.\n"
+    "When the second run is empty (mid = hi after clamping) the first is copied unchanged. On "
+    "equal keys the second run's entry goes first (src[i] of the first run is taken only when its "
+    "key is strictly smaller). tgt needs hi entries (after clamping) and must be another array "
+    "than src; entries outside lo .. hi - 1 are left alone.")

@@ -89,17 +89,66 @@ void shift_up(Vec<int64_t> ptrb, int32_t n) {
 
 }  // namespace fragments::sparse
 
+TOPIC("Shape tables and one-slot row pointers")
 FRAGMENT(431, sparse::size_extremes, "iiiO", "maxv", "minv", "n", "nds")
+DOC(431, "maxv, minv",
+    "Extremes of a dimension list: over k = 1 .. n - 1, minv = nds[k] when nds[k] < minv and maxv "
+    "= nds[k] when nds[k] >= maxv. Entry 0 is not read: the caller seeds maxv and minv with "
+    "nds[0]. Returns (maxv, minv), unchanged when n <= 1.")
 FRAGMENT(432, sparse::copy_whole_shape, "OO", "s", "shape")
+DOC(432, "",
+    "Copy of a shape: shape[k] = s[k] for every k over the length of s. shape needs that many "
+    "entries; its further entries are left alone (_c_closure_433 pads them with ones).")
 FRAGMENT(433, sparse::pad_shape, "iOO", "n", "s", "shape")
+DOC(433, "",
+    "Padding a shape with ones: shape[k] = 1 for k = len(s) .. n - 1, lining a shape copied by "
+    "_c_closure_432 up with n axes. Only the length of s is read; n <= len(s) writes nothing. "
+    "shape needs n entries.")
 FRAGMENT(434, sparse::copy_shape_to_row, "iOO", "row", "shapes", "shp")
+DOC(434, "",
+    "Shape into a table row: shapes[row, k] = shp[k] for every k over the length of shp. shapes "
+    "needs that many columns; the rest of the row is left alone (_c_closure_435 pads it with "
+    "ones).")
 FRAGMENT(435, sparse::pad_row, "iiOO", "row", "n", "shapes", "shp")
+DOC(435, "",
+    "Padding a table row with ones: shapes[row, k] = 1 for k = len(shp) .. n - 1, lining the shape "
+    "copied by _c_closure_434 up with n axes. Only the length of shp is read; n <= len(shp) writes "
+    "nothing. shapes needs n columns.")
 FRAGMENT(437, sparse::count_rows, "OiO", "ii", "n", "ptrb")
+DOC(437, "",
+    "Row counts one slot up, the count pass of _c_closure_439: ptrb[ii[k] + 1] += 1 for k < n (n "
+    "= the number of items).\n"
+    "For m rows (every ii[k] < m) ptrb needs m + 1 entries, zero-filled by the caller: counts are "
+    "added to what is there. Then _c_closure_438 with n = m.")
 FRAGMENT(438, sparse::running_starts, "Oi", "ptrb", "n")
+DOC(438, "",
+    "Row starts from one-slot counts: in place, ptrb[k] += ptrb[k - 1] for k = 1 .. n in turn; "
+    "ptrb[0] is left as it is. After _c_closure_437 with n = the number of rows, ptrb[r] is the "
+    "start of row r, the write cursor that _c_closure_439 advances. ptrb needs n + 1 entries.")
 FRAGMENT(439, sparse::scatter_by_row, "OOiOO", "idxs", "ii", "n", "ptrb", "subj")
+DOC(439, "",
+    "Items grouped by row, the build pass sized by _c_closure_437 and _c_closure_438: for k < n "
+    "in order, with r = ii[k]: subj[ptrb[r]] = idxs[k], then ptrb[r] += 1. Items of one row keep "
+    "their input order; ptrb[r] ends at row r's end.\n"
+    "subj needs n entries (all the items counted). Then _c_closure_440 with n = the number of "
+    "rows, and the caller sets ptrb[0] = 0: row r's items are subj[ptrb[r]] .. subj[ptrb[r + 1] - "
+    "1].")
 FRAGMENT(440, sparse::shift_up, "Oi", "ptrb", "n")
+DOC(440, "",
+    "Shifting pointers up one entry: ptrb[k] = ptrb[k - 1] for k = n down to 1; ptrb[0] is left as "
+    "it was. After _c_closure_439 the caller then sets ptrb[0] = 0 to get the row pointers ptrb[0 "
+    ".. n]. ptrb needs n + 1 entries.")
 FRAGMENT(441, sparse::copy_leading_shape, "iOO", "n", "sh", "shape")
-SAME_AS(443, 441, "n", "sh", "shape")
+DOC(441, "",
+    "Leading axes of a shape: shape[k] = sh[k] for k < n. sh and shape need n entries; n <= 0 "
+    "writes nothing.")
+SAME_AS(443, 441)
 FRAGMENT(442, sparse::ones_between, "iiO", "end", "start", "shape")
-SAME_AS(444, 442, "end", "start", "shape")
+DOC(442, "",
+    "Ones over a range of axes: shape[k] = 1 for k = start .. end - 1 (end is the first "
+    "parameter). shape needs end entries; end <= start writes nothing.")
+SAME_AS(444, 442)
 FRAGMENT(445, sparse::leading_size64, "iOL", "n", "shape", "init")
+DOC(445, "size",
+    "Size of the leading axes: returns init * shape[0] * ... * shape[n - 1], wrapping in 64 bits; "
+    "init when n <= 0.")
