@@ -51,7 +51,7 @@ def test_shape_copies():
     (261, dict(last=i32([46341, 46341])), (46341 * 46341 - 2**32, 5))])
 def test_counts_wrap_in_32_bits(n, args, want):
     box = dict(first=i32([0, 0]), sparse=0, nd=2, count=0, ptrbase=7, rnelem=5, rnnz=5, shapebase=0, spbase=0,
-               st=i64([1, 1]), wi32=i32([0, 0]), wi64=i64([0]))
+               st=i64([1, 1]), wi32=i32([0] * 10), wi64=i64([0]))
     assert call(n, **box, **args) == want and (n != 273 or args["offset"].tolist() == [0, BIG, -(2**31)])
 
 

@@ -2,11 +2,11 @@
 address and undefined-behaviour sanitizers with PYTHONMALLOC=malloc.
 
     python tests/fuzz/fuzz.py [--path DIR] [--calls N] [--seed S] [--kernels 0-485]
-    python tests/fuzz/fuzz.py --path DIR --replay SEED:KERNEL:CALL:WIDTHS
+    python tests/fuzz/fuzz.py --path DIR --replay SEED:KERNEL:CALL
 
 Every kernel is called N times with arguments drawn from its parameter kinds as the stubs
-list them: scalars (small values, 0, ±1, the limits of int32 and int64; the width of an int
-parameter is learnt from the OverflowError of the first values that do not fit) and arrays
+list them: scalars (small values, 0, ±1, the limits of int32 and int64, now and then a value
+beyond the parameter's width) and arrays
 (lengths 0 to 20, contents from valid indexes to negative and huge ones, None, strided and
 reversed views, matrices of either order, array lists). A call must return or raise one of
 ACCEPTED; anything else fails: another exception, a crash or sanitizer report, or a call that
@@ -43,38 +43,21 @@ DTYPES = {"I32": "int32", "I64": "int64", "F64": "float64"}
 
 # --- drawing arguments -------------------------------------------------------------------------
 
-class Widths:
-    """What is known of the width of a kernel's int parameters (by position): 32 or 64 bits,
-    learnt from calls given values beyond int32. state() is the knowledge as a string."""
-
-    def __init__(self, state=""):
-        self.known = dict((int(i), int(w)) for i, w in (item.split("=") for item in state.split(",") if item))
-
-    def draw_wide(self, rng, i):
-        return self.known.get(i) != 32 and rng.random() < (0.15 if i not in self.known else 0.08)
-
-    def learn(self, wide, overflowed):
-        if not overflowed:
-            for i in wide:
-                self.known[i] = 64
-        elif len(wide) == 1:
-            self.known[wide[0]] = 32
-
-    def state(self):
-        return ",".join("%d=%d" % kv for kv in sorted(self.known.items()))
-
-
-def draw_int(rng, n, wide):
-    if wide:
-        return rng.choice([2**63 - 1, -2**63, 2**62, -2**62, 2**40, 2**32 + 3, 2**31, -2**31 - 1])
+def draw_int(rng, n, bits):
+    """A value for an Int32 or Int64 parameter; now and then one beyond its width, which the
+    frame must refuse with OverflowError."""
     r = rng.random()
-    if r < 0.45:
+    if r < 0.015:
+        return rng.choice([2**31, -2**31 - 1, 2**40] if bits == 32 else [2**63, -2**63 - 1])
+    if bits == 64 and r < 0.14:
+        return rng.choice([2**63 - 1, -2**63, 2**62, -2**62, 2**40, 2**32 + 3, 2**31])
+    if r < 0.5:
         return rng.randint(0, n + 1)
-    if r < 0.6:
+    if r < 0.64:
         return rng.randint(-3, 24)
-    if r < 0.72:
+    if r < 0.75:
         return rng.choice([0, 1, -1])
-    if r < 0.85:
+    if r < 0.87:
         return rng.choice([I32[1], I32[0], I32[1] - 1, I32[0] + 1, 2**30, 2**16, 46341, 65535])
     return rng.randint(-50, 1000)
 
@@ -185,23 +168,19 @@ def draw_vector(rng, elem, n):
     return Array(elem, draw_values(rng, elem, n, size), layout)
 
 
-def draw_call(kernel, seed, index, widths):
-    """The arguments of call `index` of a kernel: a list of scalars, None and Array(List)s,
-    and the positions of the int parameters given values beyond int32."""
+def draw_call(kernel, seed, index):
+    """The arguments of call `index` of a kernel: a list of scalars, None and Array(List)s."""
     rng = random.Random("%s:%d:%d" % (seed, kernel.number, index))
     n = rng.choice([0, 1, 1, 2, 2, 3, 3, 4, 5, 6, 8, 12, 20])
-    args, wide_params = [], []
-    for i, p in enumerate(kernel.params):
-        if p.type == "int":
-            wide = widths.draw_wide(rng, i)
-            if wide:
-                wide_params.append(i)
-            args.append(draw_int(rng, n, wide))
+    args = []
+    for p in kernel.params:
+        if p.type in ("Int32", "Int64"):
+            args.append(draw_int(rng, n, 32 if p.type == "Int32" else 64))
         elif p.type == "float":
             args.append(draw_float(rng))
         else:
             args.append(draw_array(rng, p, n))
-    return args, wide_params
+    return args
 
 
 def code(args):
@@ -223,12 +202,9 @@ def worker(opts):
         k, f = kernels[number], getattr(fragments, "_c_closure_%d" % number)
         outcomes = collections.Counter()
         failure = None
-        widths = Widths()
         for index in range(opts.calls):
-            state = widths.state()
-            args, wide_params = draw_call(k, opts.seed, index, widths)
-            built = build(args)
-            tag = ("%s:%d:%d:%s" % (opts.seed, number, index, state)).encode()
+            built = build(draw_call(k, opts.seed, index))
+            tag = ("%s:%d:%d" % (opts.seed, number, index)).encode()
             os.pwrite(current, tag, 0)
             os.ftruncate(current, len(tag))
             faulthandler.dump_traceback_later(opts.timeout, exit=True)
@@ -238,9 +214,7 @@ def worker(opts):
             except Exception as e:  # noqa: BLE001 - sorted below
                 outcome = type(e).__name__
                 if outcome not in ACCEPTED:
-                    failure = {"seed": opts.seed, "kernel": number, "call": index, "widths": state,
-                               "what": "%s: %s" % (outcome, e)}
-            widths.learn(wide_params, outcome == "OverflowError")
+                    failure = {"seed": opts.seed, "kernel": number, "call": index, "what": "%s: %s" % (outcome, e)}
             outcomes[outcome] += 1
             if failure:
                 break
@@ -270,12 +244,12 @@ def module_is_checked(path):
 
 
 def report_failure(f, path):
-    args = code(draw_call(stubs_by_number()[f["kernel"]], f["seed"], f["call"], Widths(f["widths"]))[0])
+    args = code(draw_call(stubs_by_number()[f["kernel"]], f["seed"], f["call"]))
     print("FAIL _c_closure_%d call %d: %s" % (f["kernel"], f["call"], f["what"]))
     if f.get("stderr"):
         print("  " + "\n  ".join(f["stderr"].rstrip().splitlines()[-25:]))
-    print("  replay: python %s --path %s --replay %s:%d:%d:%s" % (os.path.relpath(__file__), path or ".",
-                                                                 f["seed"], f["kernel"], f["call"], f["widths"]))
+    print("  replay: python %s --path %s --replay %s:%d:%d" % (os.path.relpath(__file__), path or ".",
+                                                              f["seed"], f["kernel"], f["call"]))
     print("  arguments: %s" % args)
 
 
@@ -289,8 +263,8 @@ def stubs_by_number():
 
 
 def replay(opts):
-    seed, number, index, state = opts.replay.rsplit(":", 3)
-    args = draw_call(stubs_by_number()[int(number)], seed, int(index), Widths(state))[0]
+    seed, number, index = opts.replay.rsplit(":", 2)
+    args = draw_call(stubs_by_number()[int(number)], seed, int(index))
     print("_c_closure_%s(%s)" % (number, code(args)))
     sys.stdout.flush()
     import fragments
@@ -333,10 +307,9 @@ def drive(opts):
                 break
             # The worker died in the middle of a call: which one it was is in `current`.
             with open(current) as f:
-                seed, number, index, state = f.read().rsplit(":", 3)
+                seed, number, index = f.read().rsplit(":", 2)
             what = "hung (over %ss)" % opts.timeout if "Timeout (" in err else "crashed (exit status %d)" % proc.returncode
-            failure = {"seed": seed, "kernel": int(number), "call": int(index), "widths": state, "what": what,
-                       "stderr": err}
+            failure = {"seed": seed, "kernel": int(number), "call": int(index), "what": what, "stderr": err}
             failures.append(failure)
             report_failure(failure, opts.path)
             calls += int(index) + 1
@@ -361,7 +334,7 @@ def main():
     ap.add_argument("--seed", default="1", help="seed of the draws (any string; default 1)")
     ap.add_argument("--kernels", default="0-485", help="kernel numbers, e.g. 0-485 or 17,240 (default all)")
     ap.add_argument("--timeout", type=float, default=10.0, help="seconds one call may take (default 10)")
-    ap.add_argument("--replay", help="SEED:KERNEL:CALL:WIDTHS (as a failure report gives it): print and run that call")
+    ap.add_argument("--replay", help="SEED:KERNEL:CALL (as a failure report gives it): print and run that call")
     ap.add_argument("--worker", action="store_true", help=argparse.SUPPRESS)
     ap.add_argument("--current", help=argparse.SUPPRESS)
     opts = ap.parse_args()
