@@ -116,6 +116,12 @@ def run_interleaved(timed, repeats, seconds):
 
 # --- the cases -------------------------------------------------------------------------------
 
+def function_of(F, name):
+    """The C++ function behind a kernel, as its docstring names it first (native::fill_rows)."""
+    kernel = getattr(F, name, None)
+    return (kernel.__doc__ or "").split(" ", 1)[0] if kernel else ""
+
+
 def small_cases(F, np):
     """(label, kernel name, argument builder(kind)) for the per-call table. kind is
     'ndarray', 'array.array' or 'memoryview'."""
@@ -257,19 +263,20 @@ def main():
     print()
     print("empty timing loop: %.1f ns per iteration (included in every figure)" % loop.ns)
     print()
-    print("Per call, arrays of 4 elements          %-12s %9s %9s %8s" % ("arrays", "ns/call", "floor ns", "x floor"))
+    print("%-52s %-12s %9s %9s %8s" % ("Per call, arrays of 4 elements", "arrays", "ns/call", "floor ns", "x floor"))
     ratios = {}
     for label, rows in small:
+        named = "%-15s%s" % (label.split()[0], function_of(F, label.split()[0]))
         if rows is None:
-            print("%-40s (not built yet)" % label)
+            print("%-52s (not built yet)" % named)
             continue
         for j, (kind, k, f) in enumerate(rows):
             ratios[(label.split()[0], kind)] = k.ratio(f)
-            print("%-40s %-12s %9.1f %9.1f %8.2f" % (label if j == 0 else "", kind, k.ns, f.ns, k.ratio(f)))
+            print("%-52s %-12s %9.1f %9.1f %8.2f" % (named if j == 0 else "", kind, k.ns, f.ns, k.ratio(f)))
 
     bulk = {}
     print()
-    print("Bulk                                      n    ns/call  ns/elem  x memcpy  numpy ns  numpy/kernel")
+    print("%-60s %9s %10s %8s %9s %9s %13s" % ("Bulk", "n", "ns/call", "ns/elem", "x memcpy", "numpy ns", "numpy/kernel"))
     for n in sizes:
         cases = bulk_cases(F, floor, np, n, rng)
         timed = [t for c in cases for t in c[2:5] if t is not None]
@@ -277,13 +284,14 @@ def main():
         kernel = None
         for label, name, k, nump, m, _ in cases:
             if k is None:  # a second NumPy formulation of the case above
-                print("%-36s %9s %10s %8s %9s %9.0f %13.2f" % (label, "", "", "", "", nump.ns, nump.ratio(kernel)))
+                print("%-60s %9s %10s %8s %9s %9.0f %13.2f" % (label, "", "", "", "", nump.ns, nump.ratio(kernel)))
                 bulk[(label.split()[0], n, "numpy-alt")] = nump.ratio(kernel)
                 continue
             kernel = k
             bulk[(label.split()[0], n, "memcpy")] = k.ratio(m)
             bulk[(label.split()[0], n, "numpy")] = nump.ratio(k)
-            print("%-36s %9s %10.0f %8.3f %9.2f %9.0f %13.2f" % (label, "%.0e" % n, k.ns, k.ns / n, k.ratio(m),
+            named = label.replace(name + ")", "%s %s)" % (name, function_of(F, name)))
+            print("%-60s %9s %10.0f %8.3f %9.2f %9.0f %13.2f" % (named, "%.0e" % n, k.ns, k.ns / n, k.ratio(m),
                                                                  nump.ns, nump.ratio(k)))
 
     print()

@@ -7,8 +7,9 @@
 //   4. release every view in reverse order;
 //   5. build the result object.
 //
-// On any failure before the kernel runs, everything taken so far is released in reverse
-// order and nothing has been written to the caller's arrays. An absent view, and an empty
+// Views are released by the call's destructor on every road out, or just before the result
+// is built. On any failure before the kernel runs nothing has been written to the caller's
+// arrays. An absent view, and an empty
 // buffer without an address, point at a zeroed cell of their own ViewData (view.h): it
 // lives in the call's own storage, so nothing a kernel writes there reaches another call
 // or thread. In the checked build (FRAGMENTS_CHECKED) the views also carry their
@@ -61,8 +62,7 @@ namespace {
 inline int elem_size(Elem e) { return e == Elem::i32 ? 4 : 8; }
 inline int elem_shift(Elem e) { return e == Elem::i32 ? 2 : 3; }
 
-bool format_selects(const char* format, Elem e) {
-  const char c = format ? format[0] : 'B';  // a null format means unsigned bytes
+bool format_selects(char c, Elem e) {
   switch (e) {
     case Elem::i32: return c == 'i';
     case Elem::i64: return c == 'l' || c == 'q';
@@ -82,25 +82,52 @@ char* zeroed_cell(ViewData* v) {
   return detail::cell_of(*v);
 }
 
-// Records an exported buffer as a view of element type `e` with `ndim` dimensions, or
-// returns false when it is not one: wrong dimensions, wrong first format character, an
-// item size other than the element's, or an address or stride that is not a whole
-// number of elements (a kernel could not address such an array element by element).
-bool record(const Py_buffer& b, Elem e, int ndim, ViewData* v) {
-  if (b.ndim != ndim || !format_selects(b.format, e)) return false;
+// Records an array as a view of element type `e` with `ndim` dimensions, or returns false
+// when it is not one: wrong dimensions, wrong first format character, an item size other
+// than the element's, or an address or stride that is not a whole number of elements (a
+// kernel could not address such an array element by element).
+//
+// The array's layout comes from L, whichever road the array came by: a buffer export
+// (BufferLayout), or the same fields read off a NumPy array in place (NumpyLayout). Every
+// road runs this one check, so the direct roads accept exactly what the buffer export
+// would. L reads its fields only when asked, in this order, so that a refused array costs
+// little and no field is read beyond what its dimensions hold.
+template <class L>
+__attribute__((always_inline)) inline bool accept(const L& l, Elem e, int ndim, ViewData* v) {
+  if (l.ndim() != ndim || !format_selects(l.format(), e)) return false;
   const Py_ssize_t size = elem_size(e);
   const int shift = elem_shift(e);
-  if (b.itemsize != size || (reinterpret_cast<uintptr_t>(b.buf) & (size - 1)) != 0) return false;
-  const Py_ssize_t s0 = b.strides ? b.strides[0] : (ndim == 2 ? b.shape[1] * size : size);
-  const Py_ssize_t s1 = ndim == 2 ? (b.strides ? b.strides[1] : size) : 0;
+  char* data = l.data();
+  if (l.itemsize() != size || (reinterpret_cast<uintptr_t>(data) & (size - 1)) != 0) return false;
+  const Py_ssize_t extent1 = ndim == 2 ? l.extent(1) : 1;
+  const Py_ssize_t s0 = l.strided() ? l.stride(0) : extent1 * size;  // C-contiguous without strides
+  const Py_ssize_t s1 = ndim == 2 ? (l.strided() ? l.stride(1) : size) : 0;
   if (((s0 | s1) & (size - 1)) != 0) return false;
   v->stride = s0 >> shift;  // exact: a whole number of elements, of either sign
   v->stride2 = s1 >> shift;
-  v->length = b.len >> shift;
-  v->extent0 = b.shape[0];
-  v->extent1 = ndim == 2 ? b.shape[1] : 1;
-  v->ptr = b.buf ? static_cast<char*>(b.buf) : zeroed_cell(v);  // empty, but present
+  v->extent0 = l.extent(0);
+  v->extent1 = extent1;
+  v->length = l.bytes() >> shift;
+  v->ptr = data ? data : zeroed_cell(v);  // empty, but present
   return true;
+}
+
+// The layout of an exported buffer (also a memoryview's, read in place).
+struct BufferLayout {
+  const Py_buffer& b;
+  int ndim() const { return b.ndim; }
+  char format() const { return b.format ? b.format[0] : 'B'; }  // a null format means unsigned bytes
+  Py_ssize_t itemsize() const { return b.itemsize; }
+  char* data() const { return static_cast<char*>(b.buf); }
+  bool strided() const { return b.strides != nullptr; }
+  Py_ssize_t stride(int k) const { return b.strides[k]; }
+  Py_ssize_t extent(int k) const { return b.shape[k]; }
+  Py_ssize_t bytes() const { return b.len; }
+};
+
+// Out of line: the export itself costs far more than the check.
+__attribute__((noinline)) bool accept(const Py_buffer& b, Elem e, int ndim, ViewData* v) {
+  return accept(BufferLayout{b}, e, ndim, v);
 }
 
 #ifdef FRAGMENTS_NUMPY
@@ -133,14 +160,14 @@ inline bool is_ndarray(PyObject* o) {
 // types no view takes.
 struct NumpyElem {
   char format;
-  int size;
+  Py_ssize_t size;
 };
 inline NumpyElem numpy_elem(int type_num) {
   switch (type_num) {
-    case NPY_INT: return {'i', static_cast<int>(sizeof(int))};
-    case NPY_LONG: return {'l', static_cast<int>(sizeof(long))};
-    case NPY_LONGLONG: return {'q', static_cast<int>(sizeof(long long))};
-    case NPY_DOUBLE: return {'d', static_cast<int>(sizeof(double))};
+    case NPY_INT: return {'i', sizeof(int)};
+    case NPY_LONG: return {'l', sizeof(long)};
+    case NPY_LONGLONG: return {'q', sizeof(long long)};
+    case NPY_DOUBLE: return {'d', sizeof(double)};
     default: return {0, 0};
   }
 }
@@ -149,34 +176,30 @@ inline NumpyElem numpy_elem(int type_num) {
 // the buffer path, where NumPy's export issues the warning.
 constexpr int kWarnOnWrite = static_cast<int>(0x80000000u);
 
-// Records an exact NumPy array as the view record() would make of its buffer export, or
-// returns false when record() would not accept that export, or when the export itself
-// would fail or warn (a read-only array, or one that warns on writing, for a written
-// parameter). False leaves no exception: the caller then takes the buffer path.
+// The layout NumPy's buffer export would give for an array, read off the array itself.
+// Only element types of native byte order that some view takes have a format character;
+// their item size is fixed by the type.
+struct NumpyLayout {
+  PyArrayObject* a;
+  NumpyElem t;
+  int ndim() const { return PyArray_NDIM(a); }
+  char format() const { return PyArray_ISNBO(PyArray_DESCR(a)->byteorder) ? t.format : '\0'; }
+  Py_ssize_t itemsize() const { return t.size; }
+  char* data() const { return static_cast<char*>(PyArray_DATA(a)); }
+  bool strided() const { return true; }
+  Py_ssize_t stride(int k) const { return PyArray_STRIDES(a)[k]; }
+  Py_ssize_t extent(int k) const { return PyArray_DIMS(a)[k]; }
+  Py_ssize_t bytes() const { return extent(0) * (ndim() == 2 ? extent(1) : 1) * t.size; }
+};
+
+// Records an exact NumPy array as accept() would record its buffer export, or returns false
+// when accept() would not take that export, or when the export itself would fail or warn (a
+// read-only array, or one that warns on writing, for a written parameter). False leaves no
+// exception: the caller then takes the buffer path.
 inline bool record_ndarray(PyObject* o, Elem e, int ndim, bool writable, ViewData* v) {
   PyArrayObject* a = reinterpret_cast<PyArrayObject*>(o);
-  if (PyArray_NDIM(a) != ndim) return false;
-  const PyArray_Descr* d = PyArray_DESCR(a);
-  const NumpyElem t = numpy_elem(d->type_num);
-  const char format[2] = {t.format, 0};
-  if (!t.format || !PyArray_ISNBO(d->byteorder) || !format_selects(format, e)) return false;
-  const Py_ssize_t size = elem_size(e);
-  const int shift = elem_shift(e);
-  char* data = static_cast<char*>(PyArray_DATA(a));
-  if (t.size != size || (reinterpret_cast<uintptr_t>(data) & (size - 1)) != 0) return false;
-  const npy_intp* strides = PyArray_STRIDES(a);
-  const npy_intp* dims = PyArray_DIMS(a);
-  const Py_ssize_t s0 = strides[0];
-  const Py_ssize_t s1 = ndim == 2 ? strides[1] : 0;
-  if (((s0 | s1) & (size - 1)) != 0) return false;
-  if (writable && (PyArray_FLAGS(a) & (NPY_ARRAY_WRITEABLE | kWarnOnWrite)) != NPY_ARRAY_WRITEABLE) return false;
-  v->stride = s0 >> shift;
-  v->stride2 = s1 >> shift;
-  v->extent0 = dims[0];
-  v->extent1 = ndim == 2 ? dims[1] : 1;
-  v->length = v->extent0 * v->extent1;  // the buffer's length in elements
-  v->ptr = data ? data : zeroed_cell(v);
-  return true;
+  if (!accept(NumpyLayout{a, numpy_elem(PyArray_DESCR(a)->type_num)}, e, ndim, v)) return false;
+  return !writable || (PyArray_FLAGS(a) & (NPY_ARRAY_WRITEABLE | kWarnOnWrite)) == NPY_ARRAY_WRITEABLE;
 }
 #endif
 
@@ -189,7 +212,7 @@ inline bool record_memoryview(PyObject* o, Elem e, int ndim, bool writable, View
   const auto* m = reinterpret_cast<const PyMemoryViewObject*>(o);
   if ((m->flags & _Py_MEMORYVIEW_RELEASED) || (m->mbuf->flags & _Py_MANAGED_BUFFER_RELEASED)) return false;
   if (writable && m->view.readonly) return false;
-  return record(m->view, e, ndim, v);
+  return accept(m->view, e, ndim, v);
 }
 #endif
 
@@ -215,6 +238,12 @@ struct Call {
     std::free(h.entries);
     std::free(h.desc);
   }
+
+  Call() = default;
+  Call(const Call&) = delete;
+  Call& operator=(const Call&) = delete;
+  // Whatever way a call ends, what it took is released here (or earlier by release()).
+  ~Call() { release(); }
 
   // Releases everything taken, in reverse order.
   void release() {
@@ -266,7 +295,7 @@ bool take_list(Held& h, const char* name, ListData* out) {
       std::memset(&eb, 0, sizeof eb);
       return false;
     }
-    if (!record(eb, Elem::i32, 1, &h.desc[j])) {
+    if (!accept(eb, Elem::i32, 1, &h.desc[j])) {
       set_invalid(name);
       return false;
     }
@@ -274,8 +303,8 @@ bool take_list(Held& h, const char* name, ListData* out) {
   return true;
 }
 
-// Takes every array argument in positional order. On failure the exception is set and
-// everything taken is released.
+// Takes every array argument in positional order. On failure the exception is set; what was
+// taken is released with the call.
 bool take_views(const KernelDef& k, PyObject* const* obj, Call& c) {
   for (int i = 0; i < k.nparams; ++i) {
     const Param& p = k.params[i];
@@ -300,17 +329,13 @@ bool take_views(const KernelDef& k, PyObject* const* obj, Call& c) {
       continue;
 #endif
     Py_buffer* b = &c.buf[i];
-    if (PyObject_GetBuffer(o, b, flags_for(p)) != 0) {
-      c.release();
-      return false;
-    }
+    if (PyObject_GetBuffer(o, b, flags_for(p)) != 0) return false;
     Held& h = c.held[c.nheld++];
     h = Held{b, nullptr, nullptr, 0, p.kind == Kind::list};
     const bool ok = p.kind == Kind::list ? take_list(h, k.names[i], &s.l)
-                                         : record(*b, p.elem, p.kind == Kind::mat ? 2 : 1, &s.v);
+                                         : accept(*b, p.elem, p.kind == Kind::mat ? 2 : 1, &s.v);
     if (!ok) {
       if (!PyErr_Occurred()) set_invalid(k.names[i]);
-      c.release();
       return false;
     }
   }
@@ -379,25 +404,21 @@ PyObject* run(const KernelDef& k, Call& c) {
   try {
     k.invoke(c.slot, &r);
   } catch (const std::bad_alloc&) {
-    c.release();
     return PyErr_NoMemory();
 #ifdef FRAGMENTS_CHECKED
   } catch (const CheckFault& f) {
-    c.release();
     PyErr_Format(f.kind == CheckFault::division ? PyExc_ZeroDivisionError : PyExc_IndexError, "_c_closure_%d: %s",
                  k.number, f.message);
     return nullptr;
 #endif
   } catch (const InvalidArgument& e) {  // thrown before the kernel wrote anything
-    c.release();
     set_invalid(e.name);
     return nullptr;
   } catch (...) {
-    c.release();
     PyErr_Format(PyExc_SystemError, "_c_closure_%d failed", k.number);
     return nullptr;
   }
-  c.release();
+  c.release();  // before the result objects are made
   return make_result(k, r);
 }
 

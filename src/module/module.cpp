@@ -27,7 +27,7 @@ FRAGMENTS_EACH_KERNEL(FRAGMENTS_ENTRY)
 
 }  // namespace fragments::registry
 
-// The method table: kernels 485 down to 0, then the terminator. On 2.7 every kernel is
+// The method table: the kernels, the highest number first, then the terminator. On 2.7 every kernel is
 // documented by ""; on 3 the init puts each kernel's docstring in its row.
 static PyMethodDef FragmentsMethods[] = {
 #define FRAGMENTS_ROW(n) {"_c_closure_" #n, FRAGMENTS_METHOD(n), FRAGMENTS_FLAGS, ""},

@@ -1,4 +1,5 @@
-// Every kernel number, from 485 down to 0: the order of the method table.
+// Every kernel number, the highest first: the order of the method table. The one place that
+// states which kernels exist; everything else (method table, stubs, tests) counts them.
 #pragma once
 
 #define FRAGMENTS_EACH_KERNEL(X) \

@@ -9,7 +9,7 @@ namespace fragments::registry {
 FRAGMENTS_EACH_KERNEL(FRAGMENTS_DECLARE)
 #undef FRAGMENTS_DECLARE
 
-// All kernels, from 485 down to 0.
+// All kernels, the highest number first.
 inline const KernelDef* const all[] = {
 #define FRAGMENTS_ADDRESS(n) &kernel_##n,
     FRAGMENTS_EACH_KERNEL(FRAGMENTS_ADDRESS)

@@ -167,13 +167,29 @@ constexpr int compare(const char* a, const char* b) {
   }
 }
 
+// The first position at which a format string and the letters of F's parameters differ
+// (the shorter one's end counts as the letter '\0'), or -1 where they agree.
 template <class F>
-constexpr bool format_matches(const char* format) {
-  if (length(format) != fn<F>::arity) return false;
-  for (int k = 0; k < fn<F>::arity; ++k)
-    if (format[k] != fn<F>::params[k].letter) return false;
-  return true;
+constexpr int format_mismatch(const char* format) {
+  const int n = length(format);
+  for (int k = 0; k < fn<F>::arity && k < n; ++k)
+    if (format[k] != fn<F>::params[k].letter) return k;
+  return n == fn<F>::arity ? -1 : (n < fn<F>::arity ? n : fn<F>::arity);
 }
+
+template <class F>
+constexpr char signature_letter(int k) {
+  return k >= 0 && k < fn<F>::arity ? fn<F>::params[k].letter : '\0';
+}
+
+// Instantiated with the first differing position and the two letters there, so that the
+// compiler's report of a wrong format string shows them: FormatLetter<2, 'i', 'O'> reads
+// "at position 2 the format has 'i' where the C++ signature takes 'O'".
+template <int Position, char InFormat, char InSignature>
+struct FormatLetter {
+  static_assert(Position < 0, "FormatLetter<position, letter in the format, letter of the C++ signature>");
+  static constexpr bool agrees = Position < 0;
+};
 
 template <size_t N>
 constexpr bool names_unique_and_nonempty(const char* const (&names)[N]) {
@@ -288,17 +304,20 @@ constexpr bool arrays_ascending(const KernelDef& d, const char* const (&names)[N
   extern const ::fragments::KernelDoc doc_##N;                                                        \
   inline constexpr const char* names_##N[] = {__VA_ARGS__};                                           \
   static_assert(::fragments::sig::fn<F>::arity <= ::fragments::kMaxParams,                            \
-                "_c_closure_" #N ": too many parameters");                                           \
-  static_assert(::fragments::sig::format_matches<F>(FORMAT),                                          \
-                "_c_closure_" #N ": the format string does not match the C++ signature");            \
+                "_c_closure_" #N " (" FNAME "): too many parameters");                                           \
+  inline constexpr const char format_##N[] = FORMAT;                                                   \
+  inline constexpr int mismatch_##N = ::fragments::sig::format_mismatch<F>(format_##N);               \
+  static_assert(::fragments::sig::FormatLetter<mismatch_##N, format_##N[mismatch_##N < 0 ? 0 : mismatch_##N], \
+                                               ::fragments::sig::signature_letter<F>(mismatch_##N)>::agrees, \
+                "_c_closure_" #N " (" FNAME "): the format string does not match the C++ signature");  \
   static_assert(sizeof(names_##N) / sizeof(names_##N[0]) == ::fragments::sig::fn<F>::arity,           \
-                "_c_closure_" #N ": there must be exactly one name per parameter");                  \
+                "_c_closure_" #N " (" FNAME "): there must be exactly one name per parameter");                  \
   static_assert(::fragments::sig::names_unique_and_nonempty(names_##N),                               \
-                "_c_closure_" #N ": parameter names must be distinct and non-empty");                \
+                "_c_closure_" #N " (" FNAME "): parameter names must be distinct and non-empty");                \
   extern constexpr ::fragments::KernelDef kernel_##N =                                                \
       ::fragments::sig::make_def<F>(N, FNAME, file_topic, __FILE__, &doc_##N, FORMAT, names_##N, ENTRY); \
   static_assert(::fragments::sig::arrays_ascending(kernel_##N, names_##N),                            \
-                "_c_closure_" #N ": array parameters must stand in ascending byte order of names");  \
+                "_c_closure_" #N " (" FNAME "): array parameters must stand in ascending byte order of names");  \
   }
 
 #define FRAGMENT(N, FN, FORMAT, ...) \
@@ -334,11 +353,11 @@ constexpr bool arrays_ascending(const KernelDef& d, const char* const (&names)[N
   extern const ::fragments::KernelDoc doc_##N;                                                    \
   inline constexpr const char* names_##N[] = {__VA_ARGS__};                                       \
   static_assert(sizeof(names_##N) / sizeof(names_##N[0]) == kernel_##PRIMARY.nparams,             \
-                "_c_closure_" #N ": there must be exactly one name per parameter");              \
+                "_c_closure_" #N " (same as _c_closure_" #PRIMARY "): there must be exactly one name per parameter");              \
   static_assert(::fragments::sig::names_unique_and_nonempty(names_##N),                               \
-                "_c_closure_" #N ": parameter names must be distinct and non-empty");                \
+                "_c_closure_" #N " (same as _c_closure_" #PRIMARY "): parameter names must be distinct and non-empty");                \
   static_assert(::fragments::sig::arrays_ascending(kernel_##PRIMARY, names_##N),                  \
-                "_c_closure_" #N ": array parameters must stand in ascending byte order of names");  \
+                "_c_closure_" #N " (same as _c_closure_" #PRIMARY "): array parameters must stand in ascending byte order of names");  \
   extern constexpr ::fragments::KernelDef kernel_##N =                                            \
       ::fragments::sig::renamed(kernel_##PRIMARY, N, names_##N, &doc_##N);                        \
   }

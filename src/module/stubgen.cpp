@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
     for (const char* k : {"Array", "Matrix"})
       for (const char* w : {"", "Out"}) std::fprintf(out, "%s%s%s = Optional[Any]\n", e, k, w);
   std::fputs("I32ArrayList = Optional[Any]\n", out);
-  // The registry lists 485 down to 0; the stubs read better in ascending order.
+  // The registry lists the highest number first; the stubs read better in ascending order.
   constexpr int n = sizeof(fragments::registry::all) / sizeof(fragments::registry::all[0]);
   for (int i = n - 1; i >= 0; --i) {
     const KernelDef& k = *fragments::registry::all[i];

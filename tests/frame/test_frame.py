@@ -1,4 +1,4 @@
-"""Frame behaviour beyond the portable frame suite (tests/py27/test_unittest_frame.py, which
+"""Frame behaviour beyond the portable frame suite (test_unittest_frame.py beside it, which
 runs under both interpreters): NumPy arrays on the direct path, scratch failure in array
 lists, and result objects."""
 import sys
@@ -8,8 +8,8 @@ import pytest
 
 import fragments
 from support.buffers import i32, i64, f64, objects, readonly
+from support.portable import INVALID
 
-INVALID = "Invalid array shape or type for argument '{}'"
 
 
 @pytest.mark.parametrize("stride", [1, 2, -1, -3])

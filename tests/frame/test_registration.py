@@ -1,6 +1,7 @@
 """The registration line of a kernel is checked when it compiles: a format that disagrees
 with the C++ signature, names that do not match the parameters, or array names out of byte
-order fail the build with a message naming the kernel."""
+order fail the build with a message naming the kernel and its function; a wrong format letter is
+shown with its position and the letter the signature takes."""
 import os
 import shutil
 import subprocess
@@ -29,6 +30,8 @@ def compile_line(line, tmp_path):
 @pytest.mark.parametrize("line,message", [
     ('FRAGMENT(900, probe::probe, "OOi", "ptrb", "subi", "n")', None),
     ('FRAGMENT(900, probe::probe, "OiO", "ptrb", "subi", "n")', "the format string does not match"),
+    ('FRAGMENT(900, probe::probe, "OiO", "ptrb", "subi", "n")', "FormatLetter<1, 'i', 'O'>"),
+    ('FRAGMENT(900, probe::probe, "OOiO", "ptrb", "subi", "n", "x")', "FormatLetter<3, 'O', '\\000'>"),
     ('FRAGMENT(900, probe::probe, "OOi", "ptrb", "subi")', "exactly one name per parameter"),
     ('FRAGMENT(900, probe::probe, "OOi", "ptrb", "ptrb", "n")', "distinct and non-empty"),
     ('FRAGMENT(900, probe::probe, "OOi", "subi", "ptrb", "n")', "ascending byte order"),
@@ -40,4 +43,5 @@ def test_registration_lines_are_checked_at_compile_time(tmp_path, line, message)
     if message is None:
         assert done.returncode == 0, done.stderr
     else:
-        assert done.returncode != 0 and "_c_closure_90" in done.stderr and message in done.stderr, done.stderr
+        assert done.returncode != 0 and message in done.stderr, done.stderr
+        assert "_c_closure_900 (probe::probe)" in done.stderr or "_c_closure_901 (same as _c_closure_900)" in done.stderr

@@ -4,7 +4,7 @@
 # with --test runs the unittest suite under it.
 #
 #   tests/py27/build.sh            fetch (once) and build
-#   tests/py27/build.sh --test     ... and run tests/py27 under python2.7
+#   tests/py27/build.sh --test     ... and run the portable suite under python2.7
 #
 # Afterwards, by hand:  build/py27/python2.7 tests/py27/run.py
 set -euo pipefail

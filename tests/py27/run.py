@@ -1,5 +1,6 @@
-"""Runs the unittest suite of this folder under the running interpreter (2.7 or 3) and ends
-with the line "N passed, N failed, N skipped". Fails when any test fails or none ran.
+"""Runs the portable unittest suite (tests/frame/test_unittest_*.py: no NumPy, no pytest)
+under the running interpreter (2.7 or 3) and ends with the line "N passed, N failed, N
+skipped". Fails when any test fails or none ran. pytest runs the same files under 3.
 
 Under 2.7 the module and the test exporter are taken from build/py27 (tests/py27/build.sh
 puts them there) unless FRAGMENTS_PATH names another folder; under 3 `fragments` is whatever
@@ -13,6 +14,7 @@ import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 TOP = os.path.dirname(os.path.dirname(HERE))
+SUITE = os.path.join(TOP, "tests", "frame")
 
 
 class Result(unittest.TextTestResult):
@@ -32,11 +34,10 @@ def main(argv):
     if folder:
         sys.path.insert(0, os.path.abspath(folder))
     sys.path.insert(0, os.path.join(TOP, "tests"))
-    sys.path.insert(0, HERE)
 
     import fragments
     print("fragments from %s under Python %s" % (fragments.__file__, sys.version.split()[0]))
-    suite = unittest.defaultTestLoader.discover(HERE, pattern="test_*.py", top_level_dir=HERE)
+    suite = unittest.defaultTestLoader.discover(SUITE, pattern="test_unittest_*.py", top_level_dir=SUITE)
     if patterns:
         def tests(s):
             for t in s:

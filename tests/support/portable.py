@@ -4,6 +4,7 @@ import sys
 import unittest
 
 PY2 = sys.version_info[0] < 3
+# The frame's error for an argument it refuses; every test of it uses this one text.
 INVALID = "Invalid array shape or type for argument '{}'"
 
 _exporter = []

@@ -11,15 +11,15 @@ import fragments
 from support import stubs
 from support.build import CHECKED
 from support.kernels import label
+from support.portable import INVALID
 
 KERNELS = stubs.kernels()
 BY_NUMBER = {k.number: k for k in KERNELS}
-INVALID = "Invalid array shape or type for argument '{}'"
 DTYPES = {"I32": np.int32, "I64": np.int64, "F64": np.float64}
 
 
 def test_the_stubs_list_every_kernel_once():
-    assert sorted(BY_NUMBER) == list(range(486)) and len(KERNELS) == 486
+    assert sorted(BY_NUMBER) == list(range(len(KERNELS)))
 
 
 def test_the_committed_stubs_are_those_the_build_generated():
