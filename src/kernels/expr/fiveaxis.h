@@ -12,16 +12,6 @@
 
 namespace fragments::expr {
 
-inline int32_t wrapping_product(int32_t a, int32_t b) { return mul32(a, b); }
-inline int64_t wrapping_product(int64_t a, int64_t b) { return mul64(a, b); }
-
-// stride[b] = dim[b + 1] × stride[b + 1] for b = 3 down to 0, wrapping in the width of
-// the stride array.
-template <class T>
-void five_axis_strides(Vec<const int32_t> dim, Vec<T> stride) {
-  for (int b = 3; b >= 0; --b) stride[b] = wrapping_product(static_cast<T>(dim[b + 1]), stride[b + 1]);
-}
-
 // (L / st) mod d: a block coordinate. A block without positions (or a stride that is not
 // positive) gives 0, so that no input divides by zero.
 inline int64_t block_coordinate(int64_t L, int64_t st, int64_t d) {

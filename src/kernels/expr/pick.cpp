@@ -122,8 +122,7 @@ std::tuple<int32_t, int32_t> slice_count(Vec<const int32_t> first, int32_t spars
   Vec<const int32_t> ptr = wi32.from(ptrbase);
   Vec<const int64_t> sp = wi64.from(spbase);
   if (!sparse) {
-    rnelem = 1;
-    for (int32_t d = 0; d < nd; ++d) rnelem = mul32(rnelem, sub32(last[d], first[d]));
+    rnelem = box_elements(1, first, last, nd);
   }
   ptr.expect_size(int64_t{count} + 1);  // read only for the elements in the box
   for (int32_t k = 0; k < count; ++k) {

@@ -29,6 +29,7 @@
 #include <algorithm>
 
 #include "kernels/kernel.h"
+#include "kernels/strides.h"
 
 namespace fragments::expr {
 
@@ -113,19 +114,6 @@ inline int64_t copy_scalar_terms(Vec<const int64_t> nidxs, Vec<const double> coe
     }
     return p;
   }, nidxs, coefficients, subj, cof);
-}
-
-// init times the sizes shape[from] .. shape[to - 1], in wrapping 32-bit arithmetic.
-inline int32_t size_product(int32_t init, Vec<const int32_t> shape, int64_t from, int64_t to) {
-  int32_t product = init;
-  for (int64_t k = from; k < to; ++k) product = mul32(product, shape[k]);
-  return product;
-}
-
-// Row-major strides of a shape run: st[k-1] = shape[k] * st[k] for k = nd-1 down to 1.
-// The caller sets st[nd-1] (to 1); with nd of 0 or 1 nothing is written.
-inline void row_major_strides(int32_t nd, Vec<const int32_t> shape, Vec<int64_t> st) {
-  for (int64_t k = int64_t{nd} - 1; k >= 1; --k) st[k - 1] = mul64(shape[k], st[k]);
 }
 
 // For each row i < rows of coords: out[i] += Σ d < nd of coords(i, d) × st[d], the linear

@@ -52,7 +52,7 @@ void merge_with_mirrors(Vec<const int64_t> sp, Vec<const int64_t> mirror, Vec<co
 
 // Fills stride[3], stride[2], stride[1], stride[0] of the five-axis view from stride[4]
 // (set by the caller) and dim, in wrapping 64-bit products.
-void symmetric_view_strides(Vec<const int32_t> dim, Vec<int64_t> stride) { five_axis_strides(dim, stride); }
+void symmetric_view_strides(Vec<const int32_t> dim, Vec<int64_t> stride) { row_major_strides(5, dim, stride); }
 
 // wi32[base + j] = j for j < n: the identity permutation of n stored elements.
 void work_identity_permutation(int32_t base, int32_t n, Vec<int32_t> wi32) {

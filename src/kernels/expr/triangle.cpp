@@ -34,7 +34,7 @@ void for_each_selected(const FiveAxis& view, bool lower, F f) {
 
 // dim[b] ×= wi32[base + j] for after < j < before, wrapping in 32 bits.
 void multiply_block(Vec<int32_t> dim, int b, int32_t base, Vec<const int32_t> wi32, int32_t after, int32_t before) {
-  for (int64_t j = int64_t{after} + 1; j < before; ++j) dim[b] = mul32(dim[b], wi32[int64_t{base} + j]);
+  dim[b] = size_product(dim[b], wi32.from(base), int64_t{after} + 1, before);
 }
 
 }  // namespace
@@ -80,7 +80,7 @@ void multiply_trailing_block_range_first(Vec<int32_t> dim, int32_t after, int32_
 
 // Fills stride[3], stride[2], stride[1], stride[0] of the five-axis view from stride[4]
 // (set by the caller) and dim, in wrapping 32-bit products.
-void triangle_view_strides(Vec<const int32_t> dim, Vec<int32_t> stride) { five_axis_strides(dim, stride); }
+void triangle_view_strides(Vec<const int32_t> dim, Vec<int32_t> stride) { row_major_strides(5, dim, stride); }
 
 // Count pass of the triangular part. Dense operand (sparse = 0): the element count is
 // d0 × d2 × (d1 × (d1 + 1) / 2) × d4 (rnelem is not read) and the term count rnnz plus the
