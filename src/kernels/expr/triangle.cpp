@@ -130,27 +130,27 @@ void gather(int32_t wbfix, int32_t wcof, int32_t n, int32_t sparse, int32_t nele
             int32_t rbfix, int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxs,
             int32_t rptr, int32_t rsp, int32_t wsp, Vec<const double> wf64, Vec<const int32_t> wi32,
             Vec<const int64_t> wi64) {
-  ElementWriter out{operand_runs(wi32, wi64, wf64, wptr, wnidxs, wcof, wbfix),
-                    result_runs(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix), 0, 0};
+  const RecordIn w = operand_record(wi32, wi64, wf64, wptr, wnidxs, wcof, wbfix);
+  RecordWriter out{result_record(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix)};
   Vec<const int64_t> requested = Vec<const int64_t>(ri64).from(rsp);
   if (sparse == 0) {
-    for (int32_t k = 0; k < n; ++k) out.put(requested[k], -1, 1.0);
+    for (int32_t k = 0; k < n; ++k) put_pair(out, w, requested[k], -1, 1.0);
     return;
   }
   Vec<const int64_t> sp = wi64.from(wsp);
   int32_t j = 0;
-  while (out.k < n && j < nelem) {
-    const int64_t x = sp[j], y = requested[out.k];
+  while (out.elements < n && j < nelem) {
+    const int64_t x = sp[j], y = requested[out.elements];
     if (x < y) {
       ++j;
     } else if (y < x) {
-      out.put_zero();
+      out.close(0.0);
     } else {
-      out.put(j, -1, 1.0);
+      put_pair(out, w, j, -1, 1.0);
       ++j;
     }
   }
-  while (out.k < n) out.put_zero();
+  while (out.elements < n) out.close(0.0);
 }
 
 // Expands the ptr and bfix of a sparse record with n stored elements (sp at ri64[rsp ..],
