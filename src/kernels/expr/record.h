@@ -74,6 +74,13 @@ inline RecordOut result_record(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double>
                                int32_t rnidxsbase, int32_t rcofbase, int32_t rbfixbase) {
   return RecordOut{{}, ri32.from(rptrbase), ri64.from(rnidxsbase), rf64.from(rcofbase), rf64.from(rbfixbase), {}};
 }
+// A sparse result: the same with its sp run.
+inline RecordOut sparse_result_record(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, int32_t rptrbase,
+                                      int32_t rnidxsbase, int32_t rcofbase, int32_t rbfixbase, int32_t rspbase) {
+  RecordOut r = result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase);
+  r.sp = ri64.from(rspbase);
+  return r;
+}
 
 // rnidxs[t] = nidxs[u] and rcof[t] = scale × cof[u] for the given terms u, t from at on.
 // Returns the position after the last term written, wrapping in 32 bits. (Views of any
@@ -100,8 +107,9 @@ inline int32_t copy_terms(const RecordIn& w, int64_t e, const RecordOut& r, int3
 
 // A result record written element after element from the running counts (elements,
 // terms): first the element's terms, scaled (append), copied as they are (copy) or one
-// by one (term); then close() writes its constant, its linear index when the record has
-// an sp run, and ptr[elements + 1]. start() writes ptr[0] of a fresh record.
+// by one (term); then close() writes its linear index when the record has an sp run, its
+// constant and ptr[elements + 1]. close_leaving_constant() writes no constant, for results
+// whose constants the caller set beforehand. start() writes ptr[0] of a fresh record.
 struct RecordWriter {
   RecordOut r;
   int32_t elements = 0;
@@ -125,10 +133,19 @@ struct RecordWriter {
   }
   void close(double constant) {
     r.bfix[elements] = constant;
+    next();
+  }
+  void close_leaving_constant(int64_t linear) {
+    if (r.sp) r.sp[elements] = linear;
+    next();
+  }
+  std::tuple<int32_t, int32_t> counts() const { return {elements, terms}; }
+
+ private:
+  void next() {
     r.ptr[int64_t{elements} + 1] = terms;
     elements = add32(elements, 1);
   }
-  std::tuple<int32_t, int32_t> counts() const { return {elements, terms}; }
 };
 
 // A dense result filled out of element order: ptr[e + 1] first collects the term count of
