@@ -45,9 +45,7 @@ std::tuple<bool, bool, bool> check_pattern(Vec<const int64_t> inst, int32_t inst
 
 // init × the product of all entries of vals, wrapping in 32 bits.
 int32_t product_of_entries(int32_t init, Vec<const int32_t> vals) {
-  int32_t product = init;
-  for (int64_t k = 0; k < vals.size(); ++k) product = mul32(product, vals[k]);
-  return product;
+  return size_product(init, vals, 0, vals.size());
 }
 
 // Row-major strides: s[k - 1] = shp[k] × s[k] for k = nd - 1 down to 1 (64-bit); the

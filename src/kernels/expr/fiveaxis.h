@@ -12,16 +12,6 @@
 
 namespace fragments::expr {
 
-inline int32_t wrapping_product(int32_t a, int32_t b) { return mul32(a, b); }
-inline int64_t wrapping_product(int64_t a, int64_t b) { return mul64(a, b); }
-
-// stride[b] = dim[b + 1] × stride[b + 1] for b = 3 down to 0, wrapping in the width of
-// the stride array.
-template <class T>
-void five_axis_strides(Vec<const int32_t> dim, Vec<T> stride) {
-  for (int b = 3; b >= 0; --b) stride[b] = wrapping_product(static_cast<T>(dim[b + 1]), stride[b + 1]);
-}
-
 // (L / st) mod d: a block coordinate. A block without positions (or a stride that is not
 // positive) gives 0, so that no input divides by zero.
 inline int64_t block_coordinate(int64_t L, int64_t st, int64_t d) {
@@ -66,51 +56,17 @@ struct FiveAxis {
 // The term count of stored element e of a record whose ptr run is ptr.
 inline int32_t term_count(Vec<const int32_t> ptr, int64_t e) { return sub32(ptr[add64(e, 1)], ptr[e]); }
 
-// Writes result elements one after another from element k and term position c on.
-// Element k gets the terms of operand element a and then those of b (none when b < 0),
-// every coefficient times scale, the constant scale × (bfix[a] + bfix[b]), and
-// ptr[k + 1] = the running term count.
-struct ElementWriter {
-  RecordIn w;
-  RecordOut r;
-  int32_t k;
-  int32_t c;
-
-  void put(int64_t a, int64_t b, double scale) {
-    double constant = w.bfix[a];
-    append(a, scale);
-    if (b >= 0) {
-      constant += w.bfix[b];
-      append(b, scale);
-    }
-    close(scale * constant);
+// Writes the next result element: the terms of operand element a and then those of b
+// (none when b < 0), every coefficient times scale, and the constant scale × (bfix[a] +
+// bfix[b]).
+inline void put_pair(RecordWriter& out, const RecordIn& w, int64_t a, int64_t b, double scale) {
+  double constant = w.bfix[a];
+  out.append(w, a, scale);
+  if (b >= 0) {
+    constant += w.bfix[b];
+    out.append(w, b, scale);
   }
-
-  // An element with no terms and constant 0.
-  void put_zero() { close(0.0); }
-
- private:
-  void append(int64_t e, double scale) {
-    for (int64_t t = w.ptr[e]; t < w.ptr[add64(e, 1)]; ++t, c = add32(c, 1)) {
-      r.nidxs[c] = w.nidxs[t];
-      r.cof[c] = scale * w.cof[t];
-    }
-  }
-  void close(double constant) {
-    r.bfix[k] = constant;
-    r.ptr[int64_t{k} + 1] = c;
-    k = add32(k, 1);
-  }
-};
-
-inline RecordIn operand_runs(Vec<const int32_t> wi32, Vec<const int64_t> wi64, Vec<const double> wf64,
-                             int32_t ptr, int32_t nidxs, int32_t cof, int32_t bfix) {
-  return RecordIn{{}, wi32.from(ptr), wi64.from(nidxs), wf64.from(cof), wf64.from(bfix), {}};
-}
-
-inline RecordOut result_runs(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, int32_t ptr, int32_t nidxs,
-                             int32_t cof, int32_t bfix) {
-  return RecordOut{{}, ri32.from(ptr), ri64.from(nidxs), rf64.from(cof), rf64.from(bfix), {}};
+  out.close(scale * constant);
 }
 
 }  // namespace fragments::expr

@@ -13,21 +13,6 @@
 namespace fragments::expr {
 namespace {
 
-// The operand E on the work stack.
-struct WorkRecord {
-  Vec<const int32_t> wi32;
-  Vec<const int64_t> wi64;
-  Vec<const double> wf64;
-  int32_t ptrbase, nidxsbase, cofbase, bfixbase;
-
-  // Appends stored element e's terms scaled by v; returns v times its constant.
-  double append_scaled(ResultWriter& out, int64_t e, double v) const {
-    const TermRange terms = terms_of(wi32, ptrbase, e);
-    for (int64_t u = terms.first; u < terms.end; ++u) out.term(wi64[nidxsbase + u], v * wf64[cofbase + u]);
-    return v * wf64[bfixbase + e];
-  }
-};
-
 // The faults of count triplets: some entry outside nrows by ncols (out_of_range), some
 // consecutive pair whose second position is not after the first in (row, column) order,
 // a repeated position included (not_increasing). Only the faults asked for are looked
@@ -84,8 +69,8 @@ void left_product(int32_t bfixbase, int32_t cofbase, int32_t p, int32_t eperm, i
                   int32_t rnidxsbase, int32_t rptrbase, int32_t rspbase, int32_t spbase, Vec<const double> wf64,
                   Vec<const int32_t> wi32, Vec<const int64_t> wi64, Vec<const int32_t> xi32) {
   const Unlocked unlocked((int64_t{nnz} + m) * p);
-  const WorkRecord e{wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase};
-  ResultWriter out(ri32, rptrbase, ri64, rnidxsbase, rspbase, rf64, rcofbase, rbfixbase);
+  const RecordIn E = operand_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  RecordWriter out{sparse_result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase)};
   out.start();
   auto element_of_column = [&](int64_t q) -> int64_t { return xi32[eperm + q]; };
   auto row_of_element = [&](int64_t el) { return row_of(wi64[spbase + el], p); };
@@ -93,10 +78,8 @@ void left_product(int32_t bfixbase, int32_t cofbase, int32_t p, int32_t eperm, i
   if (sparse == 0) {
     for_each_row_run_and_column(nnz, msubi, p, [&](int64_t first, int64_t end, int64_t i, int32_t c) {
       double constant = 0.0;
-      for (int64_t r = first; r < end; ++r) constant += e.append_scaled(out, int64_t{msubj[r]} * p + c, mval[r]);
-      out.constant(constant);
-      out.linear(position(i, p, c));
-      out.close();
+      for (int64_t r = first; r < end; ++r) constant += append_scaled(out, E, int64_t{msubj[r]} * p + c, mval[r]);
+      out.close(constant, position(i, p, c));
     });
   } else if (msparse == 0) {
     for (int32_t i = 0; p > 0 && i < m; ++i) {  // (no rows to visit without columns)
@@ -105,10 +88,9 @@ void left_product(int32_t bfixbase, int32_t cofbase, int32_t p, int32_t eperm, i
         const TermRange column = terms_of(xi32, ecolptr, c);
         for (int64_t q = column.first; q < column.end; ++q) {
           const int64_t el = element_of_column(q);
-          constant += e.append_scaled(out, el, mval[add64(row_of_element(el), int64_t{n} * i)]);
+          constant += append_scaled(out, E, el, mval[add64(row_of_element(el), int64_t{n} * i)]);
         }
-        out.constant(constant);
-        out.close();
+        out.close(constant);
       }
     }
   } else {
@@ -118,11 +100,9 @@ void left_product(int32_t bfixbase, int32_t cofbase, int32_t p, int32_t eperm, i
       const int64_t matches = merge_equal_keys(
           first, end, [&](int64_t r) { return msubj[r]; }, column.first, column.end,
           [&](int64_t q) { return row_of_element(element_of_column(q)); },
-          [&](int64_t r, int64_t q) { constant += e.append_scaled(out, element_of_column(q), mval[r]); });
+          [&](int64_t r, int64_t q) { constant += append_scaled(out, E, element_of_column(q), mval[r]); });
       if (matches == 0) return;
-      out.constant(constant);
-      out.linear(position(i, p, c));
-      out.close();
+      out.close(constant, position(i, p, c));
     });
   }
 }

@@ -1,6 +1,6 @@
 // Loops shared by the products of a constant matrix with an expression or a variable:
-// runs of equal keys, merges of two key-sorted lists, and a writer that lays a result
-// record out on the result stack one element at a time.
+// runs of equal keys, merges of two key-sorted lists, and the scaled copy of an operand
+// element into the result being written.
 #pragma once
 
 #include "kernels/expr/record.h"
@@ -70,39 +70,11 @@ int64_t merge_equal_keys(int64_t a, int64_t a_end, KeyA key_a, int64_t b, int64_
 // Linear index of position (i, c) of a result with p columns.
 inline int64_t position(int64_t i, int32_t p, int64_t c) { return add64(mul64(i, p), c); }
 
-// A result record written on the result stack element by element: the element's terms
-// first, then its constant and linear index, then close() sets its ptr entry. Starts
-// from the running counts given (0 and 0 for a fresh record, whose ptr[0] start() sets).
-class ResultWriter {
- public:
-  ResultWriter(Vec<int32_t> ri32, int32_t rptr, Vec<int64_t> ri64, int32_t rnidxs, int32_t rsp, Vec<double> rf64,
-               int32_t rcof, int32_t rbfix, int32_t elements = 0, int32_t terms = 0)
-      : ri32_(ri32), ri64_(ri64), rf64_(rf64), rptr_(rptr), rnidxs_(rnidxs), rsp_(rsp), rcof_(rcof),
-        rbfix_(rbfix), elements_(elements), terms_(terms) {}
-
-  void start() { ri32_[rptr_] = 0; }
-  void term(int64_t nidx, double coefficient) {
-    ri64_[int64_t{rnidxs_} + terms_] = nidx;
-    rf64_[int64_t{rcof_} + terms_] = coefficient;
-    terms_ = add32(terms_, 1);
-  }
-  void constant(double value) { rf64_[int64_t{rbfix_} + elements_] = value; }
-  void linear(int64_t index) { ri64_[int64_t{rsp_} + elements_] = index; }
-  void close() {
-    ri32_[int64_t{rptr_} + elements_ + 1] = terms_;
-    elements_ = add32(elements_, 1);
-  }
-
-  int32_t elements() const { return elements_; }
-  int32_t terms() const { return terms_; }
-  std::tuple<int32_t, int32_t> counts() const { return {elements_, terms_}; }
-
- private:
-  Vec<int32_t> ri32_;
-  Vec<int64_t> ri64_;
-  Vec<double> rf64_;
-  int32_t rptr_, rnidxs_, rsp_, rcof_, rbfix_;
-  int32_t elements_, terms_;
-};
+// Appends v times operand element e to the result element being written: e's terms with
+// coefficients times v. Returns v times e's constant, for the element's constant.
+inline double append_scaled(RecordWriter& out, const RecordIn& E, int64_t e, double v) {
+  out.append(E, e, v);
+  return v * E.bfix[e];
+}
 
 }  // namespace fragments::expr

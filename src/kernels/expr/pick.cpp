@@ -12,27 +12,12 @@ namespace fragments::expr {
 
 namespace {
 
-// Copies the terms of operand element e to result term positions at ..; writes nothing
-// else. Returns at plus the number of terms, wrapping in 32 bits.
-int32_t copy_terms(const RecordIn& w, int64_t e, const RecordOut& r, int32_t at) {
-  const int32_t begin = w.ptr[e];
-  const int32_t length = sub32(w.ptr[e + 1], begin);
-  copy_run(w.nidxs, begin, r.nidxs, at, length);
-  copy_run(w.cof, begin, r.cof, at, length);
-  return add32(at, length);
-}
-
-// Writes operand element e (or, for e < 0, the zero element) as result element k:
-// its terms from position rnnz, bfix[k] and ptr[k + 1]. Returns the new rnnz.
-int32_t pick_element(const RecordIn& w, int64_t e, const RecordOut& r, int64_t k, int32_t rnnz) {
-  if (e >= 0) {
-    rnnz = copy_terms(w, e, r, rnnz);
-    r.bfix[k] = w.bfix[e];
-  } else {
-    r.bfix[k] = 0.0;
-  }
-  r.ptr[k + 1] = rnnz;
-  return rnnz;
+// Writes operand element e unchanged as the next result element, or for e < 0 the zero
+// element (no terms, constant 0).
+void pick_element(RecordWriter& out, const RecordIn& w, int64_t e) {
+  if (e < 0) return out.close(0.0);
+  out.copy(w, e);
+  out.close(w.bfix[e]);
 }
 
 // Whether linear index L (coordinates (L / st[d]) mod shape[d]) lies in the box
@@ -57,10 +42,10 @@ int32_t pick_dense(int32_t bfixbase, int32_t cofbase, Vec<const int64_t> idxs, i
                    int32_t ptrbase, int32_t rbfixbase, int32_t rcofbase, Vec<double> rf64, Vec<int32_t> ri32,
                    Vec<int64_t> ri64, int32_t rnidxsbase, int32_t rptrbase, Vec<const double> wf64,
                    Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
-  const RecordIn w = work_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
-  const RecordOut r = result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase);
-  for (int64_t k = 0; k < idxs.size(); ++k) rnnz = pick_element(w, idxs[k], r, k, rnnz);
-  return rnnz;
+  const RecordIn w = operand_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  RecordWriter out{result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase), 0, rnnz};
+  for (int64_t k = 0; k < idxs.size(); ++k) pick_element(out, w, idxs[k]);
+  return out.terms;
 }
 
 // Count pass of a pick from a sparse operand of count stored elements (sp at spbase,
@@ -102,11 +87,11 @@ int32_t pick_sparse(int32_t bfixbase, int32_t cofbase, Vec<const int64_t> idxs, 
                     int32_t ptrbase, int32_t rbfixbase, int32_t rcofbase, Vec<double> rf64, Vec<int32_t> ri32,
                     Vec<int64_t> ri64, int32_t rnidxsbase, int32_t rptrbase, int32_t posbase, Vec<const double> wf64,
                     Vec<const int32_t> wi32, Vec<const int64_t> wi64, Vec<const int32_t> xi32) {
-  const RecordIn w = work_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
-  const RecordOut r = result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase);
+  const RecordIn w = operand_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  RecordWriter out{result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase), 0, rnnz};
   Vec<const int32_t> pos = xi32.from(posbase);
-  for (int64_t k = 0; k < idxs.size(); ++k) rnnz = pick_element(w, pos[k], r, k, rnnz);
-  return rnnz;
+  for (int64_t k = 0; k < idxs.size(); ++k) pick_element(out, w, pos[k]);
+  return out.terms;
 }
 
 // Count pass of a slice of the box first .. last (nd dimensions) from an operand of count
@@ -122,8 +107,7 @@ std::tuple<int32_t, int32_t> slice_count(Vec<const int32_t> first, int32_t spars
   Vec<const int32_t> ptr = wi32.from(ptrbase);
   Vec<const int64_t> sp = wi64.from(spbase);
   if (!sparse) {
-    rnelem = 1;
-    for (int32_t d = 0; d < nd; ++d) rnelem = mul32(rnelem, sub32(last[d], first[d]));
+    rnelem = box_elements(1, first, last, nd);
   }
   ptr.expect_size(int64_t{count} + 1);  // read only for the elements in the box
   for (int32_t k = 0; k < count; ++k) {
@@ -148,23 +132,21 @@ std::tuple<int32_t, int32_t> slice_build(int32_t bfixbase, int32_t cofbase, Vec<
                                          int32_t shapebase, int32_t spbase, Vec<const int64_t> st,
                                          Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
   Scratch<int32_t> coords(sparse ? nd : 0);
-  const RecordIn w = work_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
-  const RecordOut r = result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase);
+  const RecordIn w = operand_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  RecordWriter out{result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase), rnelem, rnnz};
+  if (sparse) out.r.sp = ri64.from(rspbase);
   Vec<const int32_t> shape = wi32.from(shapebase);
   Vec<const int64_t> sp = wi64.from(spbase);
-  Vec<int64_t> rsp = ri64.from(rspbase);
   w.ptr.expect_size(int64_t{count} + 1);  // read only for the elements in the box
   for (int32_t k = 0; k < count; ++k) {
     if (!in_box(sparse ? sp[k] : k, nd, st, shape, first, last, coords.view())) continue;
-    rnnz = pick_element(w, k, r, rnelem, rnnz);
-    if (sparse) {
-      int64_t index = 0;
+    out.copy(w, k);
+    int64_t index = 0;
+    if (sparse)
       for (int32_t d = 0; d < nd; ++d) index = add64(index, mul64(sub32(coords[d], first[d]), rst[d]));
-      rsp[rnelem] = index;
-    }
-    rnelem = add32(rnelem, 1);
+    out.close(w.bfix[k], index);
   }
-  return {rnelem, rnnz};
+  return out.counts();
 }
 
 }  // namespace fragments::expr

@@ -77,86 +77,30 @@ struct IndexKey {
   int64_t operator()(int64_t k) const { return sub[k]; }
 };
 
-// ---- The expression operand and the result being built -----------------------------
-
-// E's runs on the work stack.
-struct Operand {
-  Vec<const int32_t> i32;  // the stack's int32 array; ptr at ptrbase
-  int32_t ptrbase;
-  Vec<const int64_t> nidxs;
-  Vec<const double> cof;
-  Vec<const double> bfix;
-
-  TermRange terms(int64_t e) const { return terms_of(i32, ptrbase, e); }
-  int64_t length(int64_t e) const {
-    const TermRange r = terms(e);
-    return r.end - r.first;
-  }
-};
-
-Operand operand(Vec<const int32_t> wi32, Vec<const int64_t> wi64, Vec<const double> wf64, int32_t ptrbase,
-                int32_t nidxsbase, int32_t cofbase, int32_t bfixbase) {
-  return Operand{wi32, ptrbase, wi64.from(nidxsbase), wf64.from(cofbase), wf64.from(bfixbase)};
-}
+// ---- The result being built -----------------------------------------------------------
 
 // E's row pointers alone: all that a count pass reads.
-Operand row_pointers(Vec<const int32_t> wi32, int32_t ptrbase) { return Operand{wi32, ptrbase, {}, {}, {}}; }
+RecordIn row_pointers(Vec<const int32_t> wi32, int32_t ptrbase) { return RecordIn{{}, wi32.from(ptrbase), {}, {}, {}, {}}; }
 
-// A result record written element by element from running counts: element nelem's
-// terms from nnz on; write() closes it with ptr[nelem + 1], bfix[nelem] and, for a
-// sparse result, sp[nelem].
-struct Builder {
-  Vec<int32_t> ptr;
-  Vec<int64_t> nidxs;
-  Vec<double> cof;
-  Vec<double> bfix;
-  Vec<int64_t> sp;  // absent for a dense result
-  int32_t nelem;
-  int32_t nnz;
-  double constant = 0.0;
-
-  // Appends E element e's terms with coefficients times v.
-  void add_terms(const Operand& E, int64_t e, double v) {
-    const TermRange r = E.terms(e);
-    for (int64_t u = r.first; u < r.end; ++u) {
-      nidxs[nnz] = E.nidxs[u];
-      cof[nnz] = v * E.cof[u];
-      nnz = add32(nnz, 1);
-    }
-  }
-  // Appends v times E element e: its scaled terms and v times its constant.
-  void add(const Operand& E, int64_t e, double v) {
-    add_terms(E, e, v);
-    constant += v * E.bfix[e];
-  }
-  void write(int64_t linear) {
-    ptr[int64_t{nelem} + 1] = nnz;
-    bfix[nelem] = constant;
-    if (sp) sp[nelem] = linear;
-    nelem = add32(nelem, 1);
-    constant = 0.0;
-  }
-};
-
-Builder builder(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, int32_t rptrbase, int32_t rnidxsbase,
-                int32_t rcofbase, int32_t rbfixbase, int32_t rnelem, int32_t rnnz) {
-  return Builder{ri32.from(rptrbase), ri64.from(rnidxsbase), rf64.from(rcofbase), rf64.from(rbfixbase), {},
-                 rnelem, rnnz};
+// A result record written from the running counts rnelem and rnnz.
+RecordWriter builder(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, int32_t rptrbase, int32_t rnidxsbase,
+                     int32_t rcofbase, int32_t rbfixbase, int32_t rnelem, int32_t rnnz) {
+  return RecordWriter{result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase), rnelem, rnnz};
 }
 // A sparse result with sp at rspbase.
-Builder sparse_builder(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, int32_t rptrbase, int32_t rnidxsbase,
-                       int32_t rcofbase, int32_t rbfixbase, int32_t rspbase, int32_t rnelem, int32_t rnnz) {
-  Builder b = builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rnelem, rnnz);
-  b.sp = ri64.from(rspbase);
-  return b;
+RecordWriter sparse_builder(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, int32_t rptrbase,
+                            int32_t rnidxsbase, int32_t rcofbase, int32_t rbfixbase, int32_t rspbase, int32_t rnelem,
+                            int32_t rnnz) {
+  return RecordWriter{sparse_result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase),
+                      rnelem, rnnz};
 }
 
 // A fresh sparse result: ptr[0] = 0, counts from 0.
-Builder fresh_builder(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, int32_t rptrbase, int32_t rnidxsbase,
-                      int32_t rcofbase, int32_t rbfixbase, int32_t rspbase) {
-  Builder b = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, 0, 0);
-  b.ptr[0] = 0;
-  return b;
+RecordWriter fresh_builder(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, int32_t rptrbase,
+                           int32_t rnidxsbase, int32_t rcofbase, int32_t rbfixbase, int32_t rspbase) {
+  RecordWriter out = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, 0, 0);
+  out.start();
+  return out;
 }
 
 // ---- Merges and walkers, shared by count and build passes ---------------------------
@@ -168,7 +112,7 @@ Builder fresh_builder(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, in
 // Runs a walker as a count pass from the running counts: each match adds the E
 // element's term count, each kept position one element.
 template <class Terms, class Walk>
-std::tuple<int32_t, Terms> count_pass(const Operand& E, int32_t rnelem, Terms rnnz, Walk walk) {
+std::tuple<int32_t, Terms> count_pass(const RecordIn& E, int32_t rnelem, Terms rnnz, Walk walk) {
   int32_t nelem = rnelem;
   Terms nnz = rnnz;
   walk(
@@ -184,15 +128,20 @@ std::tuple<int32_t, Terms> count_pass(const Operand& E, int32_t rnelem, Terms rn
   return {nelem, nnz};
 }
 
-// Runs a walker as a build pass: each match appends E element e times mval[t], each
-// kept position is written. Returns the new running counts.
+// Runs a walker as a build pass: each match appends E element e times v = mval[t] (its
+// terms scaled, v times its constant added to the element's), each kept position is
+// written. Returns the new running counts.
 template <class Walk>
-std::tuple<int32_t, int32_t> build_pass(const Operand& E, Vec<const double> mval, Builder& out, Walk walk) {
-  walk([&](int64_t e, int64_t t) { out.add(E, e, mval[t]); },
-       [&](int64_t linear, bool keep) {
-         if (keep) out.write(linear);
-       });
-  return {out.nelem, out.nnz};
+std::tuple<int32_t, int32_t> build_pass(const RecordIn& E, Vec<const double> mval, RecordWriter& out, Walk walk) {
+  double constant = 0.0;
+  walk(
+      [&](int64_t e, int64_t t) { constant += append_scaled(out, E, e, mval[t]); },
+      [&](int64_t linear, bool keep) {
+        if (!keep) return;
+        out.close(constant, linear);
+        constant = 0.0;
+      });
+  return out.counts();
 }
 
 // One side of a merge: positions first .. end - 1, item(position) gives the item (an E
@@ -559,8 +508,8 @@ std::tuple<int32_t, int32_t> sparse_times_sparse(int32_t bfixbase, int32_t cofba
                                                  int32_t rptrbase, int32_t rspbase, Vec<const double> wf64,
                                                  Vec<const int32_t> wi32, Vec<const int64_t> wi64,
                                                  Vec<const int32_t> xi32) {
-  const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
-  Builder out = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, rnelem, rnnz);
+  const RecordIn E = operand_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  RecordWriter out = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, rnelem, rnnz);
   return build_pass(E, mval, out, [&](auto match, auto done) {
     walk_sparse_times_sparse(m, n, p, xi32, erowptr, wi64.from(spbase), mcolptr, mperm, msubi, match, done);
   });
@@ -594,8 +543,8 @@ std::tuple<int32_t, int32_t> dense_times_sparse(int32_t bfixbase, int32_t cofbas
                                                 int32_t rptrbase, int32_t rspbase, Vec<const double> wf64,
                                                 Vec<const int32_t> wi32, Vec<const int64_t> wi64,
                                                 Vec<const int32_t> xi32) {
-  const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
-  Builder out = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, rnelem, rnnz);
+  const RecordIn E = operand_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  RecordWriter out = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, rnelem, rnnz);
   return build_pass(E, mval, out, [&](auto match, auto done) {
     walk_dense_times_sparse(m, n, p, xi32, mcolptr, mperm, msubi, match, done);
   });
@@ -615,9 +564,9 @@ std::tuple<int32_t, int32_t> times_dense_matrix(int32_t bfixbase, int32_t cofbas
                                                 Vec<int64_t> ri64, int32_t rnidxsbase, int32_t rnnz, int32_t rptrbase,
                                                 Vec<const double> wf64, Vec<const int32_t> wi32,
                                                 Vec<const int64_t> wi64, Vec<int32_t> xi32, int32_t erowptr) {
-  const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  const RecordIn E = operand_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
   const Vec<const int64_t> sp = wi64.from(spbase);
-  Builder out = builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rnelem, rnnz);
+  RecordWriter out = builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rnelem, rnnz);
   if (sparse) {
     count_keys(xi32, erowptr, count, RowKey{sp, n});
     prefix_sum(xi32, erowptr, m);
@@ -650,8 +599,8 @@ void diag_sparse_times_sparse(int32_t bfixbase, int32_t cofbase, int32_t m, int3
                               Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxsbase,
                               int32_t rptrbase, int32_t rspbase, Vec<const double> wf64, Vec<const int32_t> wi32,
                               Vec<const int64_t> wi64) {
-  const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
-  Builder out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
+  const RecordIn E = operand_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  RecordWriter out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
   build_pass(E, mval, out, [&](auto match, auto done) {
     walk_diag_sparse_times_sparse(m, n, wi32, erowptr, wi64.from(spbase), mcolptr, mperm, msubi, match, done);
   });
@@ -676,8 +625,8 @@ void diag_dense_times_sparse(int32_t bfixbase, int32_t cofbase, int32_t m, int32
                              Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxsbase, int32_t rptrbase,
                              int32_t rspbase, Vec<const double> wf64, Vec<const int32_t> wi32,
                              Vec<const int64_t> wi64) {
-  const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
-  Builder out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
+  const RecordIn E = operand_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  RecordWriter out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
   build_pass(E, mval, out, [&](auto match, auto done) {
     walk_diag_dense_times_sparse(m, n, wi32, mcolptr, mperm, msubi, match, done);
   });
@@ -705,8 +654,8 @@ void diag_sparse_left(int32_t bfixbase, int32_t cofbase, int32_t ecolptr, int32_
                       Vec<const int32_t> msubj, Vec<const double> mval, int32_t rbfixbase, int32_t rcofbase,
                       Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxsbase, int32_t rptrbase,
                       int32_t rspbase, Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
-  const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
-  Builder out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
+  const RecordIn E = operand_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  RecordWriter out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
   build_pass(E, mval, out, [&](auto match, auto done) {
     walk_diag_sparse_left(m, n, wi32, ecolptr, eperm, wi64.from(spbase), mrowptr, msubj, match, done);
   });
@@ -721,13 +670,13 @@ void diag_dense_left(int32_t cofbase, int32_t n, int32_t nidxsbase, int32_t ptrb
                      Vec<const int32_t> msubj, Vec<const double> mval, int32_t rbfixbase, int32_t rcofbase,
                      Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxsbase, int32_t rptrbase,
                      int32_t rspbase, Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
-  const Operand E{wi32, ptrbase, wi64.from(nidxsbase), wf64.from(cofbase), {}};
-  Builder out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
+  const RecordIn E{{}, wi32.from(ptrbase), wi64.from(nidxsbase), wf64.from(cofbase), {}, {}};
+  RecordWriter out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
   for (int32_t r = 0; r < m; ++r) {
     const TermRange row = bucket(wi32, mrowptr, r);
     if (row.first >= row.end) continue;
-    for (int64_t t = row.first; t < row.end; ++t) out.add_terms(E, add64(mul64(msubj[t], n), r), mval[t]);
-    out.write(r);
+    for (int64_t t = row.first; t < row.end; ++t) out.append(E, add64(mul64(msubj[t], n), r), mval[t]);
+    out.close(0.0, r);
   }
 }
 
@@ -753,8 +702,8 @@ void pattern_product(int32_t bfixbase, int32_t cofbase, int32_t sparse, Vec<cons
                      int32_t rbfixbase, int32_t rcofbase, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64,
                      int32_t rnidxsbase, int32_t rptrbase, int32_t rshapebase, int32_t rspbase, int32_t shapebase,
                      int32_t spbase, Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
-  const Operand E = operand(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
-  Builder out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
+  const RecordIn E = operand_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  RecordWriter out = fresh_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase);
   copy_elements(wi32.from(shapebase), ri32.from(rshapebase), nd);
   build_pass(E, mcof, out, [&](auto match, auto done) {
     walk_pattern(sparse != 0, msp, count, wi64.from(spbase), match, done);
@@ -783,17 +732,12 @@ int32_t scalar_times_matrix(int32_t bfixbase, int32_t cofbase, int32_t nidxsbase
   const Vec<const int64_t> nidxs = wi64.from(nidxsbase);
   const Vec<const double> cof = wf64.from(cofbase);
   const double constant = wf64[bfixbase];
-  Builder out = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, 0, rnnz);
+  RecordWriter out = sparse_builder(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase, rspbase, 0, rnnz);
   for (int32_t t = 0; t < nnz; ++t) {
-    for (int32_t u = 0; u < count; ++u) {
-      out.nidxs[out.nnz] = nidxs[u];
-      out.cof[out.nnz] = mval[t] * cof[u];
-      out.nnz = add32(out.nnz, 1);
-    }
-    out.constant = constant * mval[t];
-    out.write(add64(mul64(ncols, msubi[t]), msubj[t]));
+    out.terms = append_terms(nidxs, cof, TermRange{0, count}, mval[t], out.r.nidxs, out.r.cof, out.terms);
+    out.close(constant * mval[t], add64(mul64(ncols, msubi[t]), msubj[t]));
   }
-  return out.nnz;
+  return out.terms;
 }
 
 // ---- Counts of the left product M E -------------------------------------------------

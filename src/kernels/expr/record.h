@@ -29,8 +29,19 @@
 #include <algorithm>
 
 #include "kernels/kernel.h"
+#include "kernels/strides.h"
 
 namespace fragments::expr {
+
+// The terms of stored element e of a record whose ptr run starts at ptrbase on the int32
+// array i32: entries first .. end - 1 of its nidxs and cof runs.
+struct TermRange {
+  int64_t first, end;
+};
+inline TermRange terms_of(Vec<const int32_t> i32, int32_t ptrbase, int64_t e) {
+  const int64_t at = add64(ptrbase, e);
+  return {i32[at], i32[add64(at, 1)]};
+}
 
 // One record seen through its runs: field.from(base) for each field. A field that an
 // operation does not use may be left as an absent view.
@@ -42,30 +53,124 @@ struct Record {
   Vec<F64> cof;
   Vec<F64> bfix;
   Vec<I64> sp;
+
+  // The terms of stored element e, and how many they are.
+  TermRange terms(int64_t e) const { return {ptr[e], ptr[add64(e, 1)]}; }
+  int64_t length(int64_t e) const {
+    const TermRange r = terms(e);
+    return r.end - r.first;
+  }
 };
 using RecordIn = Record<const int32_t, const int64_t, const double>;
 using RecordOut = Record<int32_t, int64_t, double>;
 
-// The ptr, nidxs, cof and bfix runs of a record on the work stack (read) or on the result
-// stack (written), from their bases.
-inline RecordIn work_record(Vec<const int32_t> wi32, Vec<const int64_t> wi64, Vec<const double> wf64,
-                            int32_t ptrbase, int32_t nidxsbase, int32_t cofbase, int32_t bfixbase) {
-  return RecordIn{{}, wi32.from(ptrbase), wi64.from(nidxsbase), wf64.from(cofbase), wf64.from(bfixbase), {}};
+// The ptr, nidxs, cof and bfix runs of an operand (read, on the work or scratch stack) or
+// of a result (written, on the result stack), from their bases.
+inline RecordIn operand_record(Vec<const int32_t> i32, Vec<const int64_t> i64, Vec<const double> f64,
+                               int32_t ptrbase, int32_t nidxsbase, int32_t cofbase, int32_t bfixbase) {
+  return RecordIn{{}, i32.from(ptrbase), i64.from(nidxsbase), f64.from(cofbase), f64.from(bfixbase), {}};
 }
 inline RecordOut result_record(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, int32_t rptrbase,
                                int32_t rnidxsbase, int32_t rcofbase, int32_t rbfixbase) {
   return RecordOut{{}, ri32.from(rptrbase), ri64.from(rnidxsbase), rf64.from(rcofbase), rf64.from(rbfixbase), {}};
 }
-
-// The terms of stored element e of a record whose ptr run starts at ptrbase on the int32
-// array i32: entries first .. end - 1 of its nidxs and cof runs.
-struct TermRange {
-  int64_t first, end;
-};
-inline TermRange terms_of(Vec<const int32_t> i32, int32_t ptrbase, int64_t e) {
-  const int64_t at = add64(ptrbase, e);
-  return {i32[at], i32[add64(at, 1)]};
+// A sparse result: the same with its sp run.
+inline RecordOut sparse_result_record(Vec<int32_t> ri32, Vec<int64_t> ri64, Vec<double> rf64, int32_t rptrbase,
+                                      int32_t rnidxsbase, int32_t rcofbase, int32_t rbfixbase, int32_t rspbase) {
+  RecordOut r = result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase);
+  r.sp = ri64.from(rspbase);
+  return r;
 }
+
+// rnidxs[t] = nidxs[u] and rcof[t] = scale × cof[u] for the given terms u, t from at on.
+// Returns the position after the last term written, wrapping in 32 bits. (Views of any
+// kind: strided, or unit-stride ones from unit_stride.)
+template <class Nidxs, class Cof, class RNidxs, class RCof>
+inline int32_t append_terms(Nidxs nidxs, Cof cof, TermRange terms, double scale, RNidxs rnidxs, RCof rcof,
+                            int32_t at) {
+  for (int64_t u = terms.first; u < terms.end; ++u, at = add32(at, 1)) {
+    rnidxs[at] = nidxs[u];
+    rcof[at] = scale * cof[u];
+  }
+  return at;
+}
+
+// Copies the terms of operand element e unchanged, as block copies, to the result's term
+// positions at ..; returns at plus their number, wrapping in 32 bits.
+inline int32_t copy_terms(const RecordIn& w, int64_t e, const RecordOut& r, int32_t at) {
+  const int32_t begin = w.ptr[e];
+  const int32_t length = sub32(w.ptr[e + 1], begin);
+  copy_run(w.nidxs, begin, r.nidxs, at, length);
+  copy_run(w.cof, begin, r.cof, at, length);
+  return add32(at, length);
+}
+
+// A result record written element after element from the running counts (elements,
+// terms): first the element's terms, scaled (append), copied as they are (copy) or one
+// by one (term); then close() writes its linear index when the record has an sp run, its
+// constant and ptr[elements + 1]. close_leaving_constant() writes no constant, for results
+// whose constants the caller set beforehand. start() writes ptr[0] of a fresh record.
+struct RecordWriter {
+  RecordOut r;
+  int32_t elements = 0;
+  int32_t terms = 0;
+
+  void start() const { r.ptr[0] = 0; }
+  void term(int64_t nidx, double coefficient) {
+    r.nidxs[terms] = nidx;
+    r.cof[terms] = coefficient;
+    terms = add32(terms, 1);
+  }
+  // The terms of operand element e, coefficients times scale.
+  void append(const RecordIn& w, int64_t e, double scale) {
+    terms = append_terms(w.nidxs, w.cof, w.terms(e), scale, r.nidxs, r.cof, terms);
+  }
+  // The terms of operand element e unchanged, as block copies.
+  void copy(const RecordIn& w, int64_t e) { terms = copy_terms(w, e, r, terms); }
+  void close(double constant, int64_t linear) {
+    if (r.sp) r.sp[elements] = linear;
+    close(constant);
+  }
+  void close(double constant) {
+    r.bfix[elements] = constant;
+    next();
+  }
+  void close_leaving_constant(int64_t linear) {
+    if (r.sp) r.sp[elements] = linear;
+    next();
+  }
+  std::tuple<int32_t, int32_t> counts() const { return {elements, terms}; }
+
+ private:
+  void next() {
+    r.ptr[int64_t{elements} + 1] = terms;
+    elements = add32(elements, 1);
+  }
+};
+
+// A dense result filled out of element order: ptr[e + 1] first collects the term count of
+// element e (count), then a prefix sum turns ptr[e] into the next free term position of
+// e; each fill advances it, and shift_back restores the row pointers at the end.
+struct ScatterWriter {
+  RecordOut r;
+
+  void count(int64_t e, int32_t terms) const {
+    const int64_t at = add64(e, 1);
+    r.ptr[at] = add32(r.ptr[at], terms);
+  }
+  void prefix_sum(int32_t rnelem) const {
+    for (int32_t j = 0; j < rnelem; ++j) r.ptr[j + 1] = add32(r.ptr[j + 1], r.ptr[j]);
+  }
+  // Appends operand element j, scaled, to result element e; adds its scaled constant to bfix[e].
+  void fill(int64_t e, const RecordIn& w, int64_t j, double scale) const {
+    r.ptr[e] = append_terms(w.nidxs, w.cof, w.terms(j), scale, r.nidxs, r.cof, r.ptr[e]);
+    r.bfix[e] += scale * w.bfix[j];
+  }
+  void shift_back(int32_t rnelem) const {
+    for (int32_t e = rnelem; e >= 1; --e) r.ptr[e] = r.ptr[e - 1];
+    r.ptr[0] = 0;
+  }
+};
 
 // The items that a pass over n elements of a record and their terms visits: n plus the
 // terms ptr[0] .. ptr[n] - 1 (the size of the call, for the lock release of long calls).
@@ -113,19 +218,6 @@ inline int64_t copy_scalar_terms(Vec<const int64_t> nidxs, Vec<const double> coe
     }
     return p;
   }, nidxs, coefficients, subj, cof);
-}
-
-// init times the sizes shape[from] .. shape[to - 1], in wrapping 32-bit arithmetic.
-inline int32_t size_product(int32_t init, Vec<const int32_t> shape, int64_t from, int64_t to) {
-  int32_t product = init;
-  for (int64_t k = from; k < to; ++k) product = mul32(product, shape[k]);
-  return product;
-}
-
-// Row-major strides of a shape run: st[k-1] = shape[k] * st[k] for k = nd-1 down to 1.
-// The caller sets st[nd-1] (to 1); with nd of 0 or 1 nothing is written.
-inline void row_major_strides(int32_t nd, Vec<const int32_t> shape, Vec<int64_t> st) {
-  for (int64_t k = int64_t{nd} - 1; k >= 1; --k) st[k - 1] = mul64(shape[k], st[k]);
 }
 
 // For each row i < rows of coords: out[i] += Σ d < nd of coords(i, d) × st[d], the linear

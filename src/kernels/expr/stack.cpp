@@ -23,30 +23,17 @@ namespace fragments::expr {
 
 namespace {
 
-// Copies the terms of element e of a record (ptr, nidxs, cof) to term positions
-// at .. of the target runs; returns at plus the number of terms copied, wrapping in 32 bits.
-int32_t copy_terms(Vec<const int32_t> ptr, Vec<const int64_t> nidxs, Vec<const double> cof, int64_t e,
-                   Vec<int64_t> rnidxs, Vec<double> rcof, int32_t at) {
-  const int32_t begin = ptr[e];
-  const int32_t length = sub32(ptr[e + 1], begin);
-  copy_run(nidxs, begin, rnidxs, at, length);
-  copy_run(cof, begin, rcof, at, length);
-  return add32(at, length);
-}
-
 // Writes gathered element e (ptr, sp, bfix, nidxs, cof on the scratch stack) as result
 // element k, for k = 0 .. count - 1 with e = order(k): ptr[0] = 0, ptr[k + 1] = terms
 // so far, sp, bfix, and the terms packed from term position 0.
 template <class Order>
 void write_gathered(int32_t count, Order order, RecordIn x, RecordOut r) {
-  int32_t at = 0;
-  r.ptr[0] = 0;
+  RecordWriter out{r};
+  out.start();
   for (int64_t k = 0; k < count; ++k) {
     const int64_t e = order(k);
-    at = copy_terms(x.ptr, x.nidxs, x.cof, e, r.nidxs, r.cof, at);
-    r.ptr[k + 1] = at;
-    r.sp[k] = x.sp[e];
-    r.bfix[k] = x.bfix[e];
+    out.copy(x, e);
+    out.close(x.bfix[e], x.sp[e]);
   }
 }
 
@@ -132,10 +119,9 @@ void stack_dense(Vec<const int32_t> bfix_base, Vec<const int32_t> cof_base, int3
                  Vec<const int32_t> ptr_base, int32_t rbfixbase, int32_t rcofbase, Vec<double> rf64, Vec<int32_t> ri32,
                  Vec<int64_t> ri64, int32_t rnelemtotal, int32_t rnidxsbase, int32_t rptrbase, Vec<const double> wf64,
                  Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
-  Vec<int32_t> rptr = ri32.from(rptrbase);
-  Vec<int64_t> rnidxs = ri64.from(rnidxsbase);
-  Vec<double> rcof = rf64.from(rcofbase);
-  Vec<double> rbfix = rf64.from(rbfixbase);
+  const RecordOut r = result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase);
+  Vec<int32_t> rptr = r.ptr;
+  Vec<double> rbfix = r.bfix;
 
   // visit(i, e, t) for every operand element e of operand i and its result element t,
   // operands in order, each operand's elements in stored order.
@@ -160,7 +146,7 @@ void stack_dense(Vec<const int32_t> bfix_base, Vec<const int32_t> cof_base, int3
   });
   for (int64_t k = 0; k < rnelemtotal; ++k) rptr[k + 1] = add32(rptr[k + 1], rptr[k]);
   for_each_element([&](int32_t i, int64_t e, int64_t t) {
-    copy_terms(wi32.from(ptr_base[i]), wi64.from(nidxs_base[i]), wf64.from(cof_base[i]), e, rnidxs, rcof, rptr[t]);
+    copy_terms(operand_record(wi32, wi64, wf64, ptr_base[i], nidxs_base[i], cof_base[i], bfix_base[i]), e, r, rptr[t]);
   });
 }
 

@@ -10,19 +10,6 @@
 namespace fragments::expr {
 namespace {
 
-// Appends the terms [p, q) of runs nidxs/cof to rnidxs/rcof from position t on, each
-// coefficient times weight. Returns the position after the last term written. (Views of
-// any kind: strided, or unit-stride ones from unit_stride.)
-template <class Nidxs, class Cof, class RNidxs, class RCof>
-inline int32_t append_terms(Nidxs nidxs, Cof cof, int32_t p, int32_t q, double weight, RNidxs rnidxs, RCof rcof,
-                            int32_t t) {
-  for (int32_t u = p; u < q; ++u, ++t) {
-    rnidxs[t] = nidxs[u];
-    rcof[t] = weight * cof[u];
-  }
-  return t;
-}
-
 // rnidxs[u] = nidxs[u] and rcof[u] = weight * cof[u] for u < count, in one loop (the
 // vectorised one for contiguous runs).
 void scale_terms(Vec<const int64_t> nidxs, Vec<const double> cof, int32_t count, double weight, Vec<int64_t> rnidxs,
@@ -58,52 +45,14 @@ int64_t total_elements(int32_t n, Vec<const int32_t> nelem) {
   return total;
 }
 
-// One operand of a sum as runs on the work stack.
-struct Operand {
-  Vec<const int32_t> ptr;
-  Vec<const int64_t> nidxs;
-  Vec<const double> cof;
-  Vec<const double> bfix;
-  double weight;
+// The term count of stored element j of an operand, wrapping in 32 bits.
+int32_t term_count(const RecordIn& a, int64_t j) { return static_cast<int32_t>(a.length(j)); }
 
-  int32_t terms(int32_t j) const { return sub32(ptr[j + 1], ptr[j]); }
-  int32_t append(int32_t j, Vec<int64_t> rnidxs, Vec<double> rcof, int32_t t) const {
-    return append_terms(nidxs, cof, ptr[j], ptr[j + 1], weight, rnidxs, rcof, t);
-  }
-  double constant(int32_t j) const { return weight * bfix[j]; }
-};
-
-Operand operand(Vec<const int32_t> wi32, Vec<const int64_t> wi64, Vec<const double> wf64, int32_t ptr, int32_t nidxs,
-                int32_t cof, int32_t bfix, double weight) {
-  return Operand{wi32.from(ptr), wi64.from(nidxs), wf64.from(cof), wf64.from(bfix), weight};
+// Appends the terms of stored element j of operand a, each coefficient times weight, to
+// the result's term positions t ..; returns the position after them.
+int32_t append_weighted(const RecordIn& a, int64_t j, double weight, const RecordOut& r, int32_t t) {
+  return append_terms(a.nidxs, a.cof, a.terms(j), weight, r.nidxs, r.cof, t);
 }
-
-// A dense result filled by scattering: rptr[e + 1] first collects the term count of
-// element e, then a prefix sum turns rptr[e] into the next free term position of e;
-// each fill advances it, and shift_back restores the row pointers at the end.
-struct DenseScatter {
-  Vec<int32_t> rptr;
-  Vec<int64_t> rnidxs;
-  Vec<double> rcof;
-  Vec<double> rbfix;
-
-  void count(int64_t e, int32_t terms) const {
-    const int64_t at = add64(e, 1);
-    rptr[at] = add32(rptr[at], terms);
-  }
-  void prefix_sum(int32_t rnelem) const {
-    for (int32_t j = 0; j < rnelem; ++j) rptr[j + 1] = add32(rptr[j + 1], rptr[j]);
-  }
-  // Appends stored element j of op to result element e; adds its constant to rbfix[e].
-  void fill(int64_t e, const Operand& op, int32_t j) const {
-    rptr[e] = op.append(j, rnidxs, rcof, rptr[e]);
-    rbfix[e] += op.constant(j);
-  }
-  void shift_back(int32_t rnelem) const {
-    for (int32_t e = rnelem; e >= 1; --e) rptr[e] = rptr[e - 1];
-    rptr[0] = 0;
-  }
-};
 
 // Walks the union of two strictly increasing sp runs in increasing linear index. For
 // each union element calls visit(index, i, j) with the stored positions in a and b,
@@ -171,8 +120,8 @@ int32_t sum_dense_dense(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t c
     const auto out_ptr = ri32.from(rptr);
     int32_t t = rnnz;
     for (int32_t j = 0; j < rnelem; ++j) {
-      t = append_terms(a_nidxs, a_cof, a_ptr[j], a_ptr[j + 1], wa, out_nidxs, out_cof, t);
-      t = append_terms(b_nidxs, b_cof, b_ptr[j], b_ptr[j + 1], wb, out_nidxs, out_cof, t);
+      t = append_terms(a_nidxs, a_cof, TermRange{a_ptr[j], a_ptr[j + 1]}, wa, out_nidxs, out_cof, t);
+      t = append_terms(b_nidxs, b_cof, TermRange{b_ptr[j], b_ptr[j + 1]}, wb, out_nidxs, out_cof, t);
       out_ptr[j + 1] = t;
       out_bfix[j] = wa * a_bfix[j] + wb * b_bfix[j];
     }
@@ -190,10 +139,11 @@ void sum_dense_sparse(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t cof
                       int32_t wshape, int32_t sp_b, Vec<const double> wf64, Vec<const int32_t> wi32,
                       Vec<const int64_t> wi64) {
   const Unlocked unlocked(record_work(wi32.from(ptr_a), nelem_a) + record_work(wi32.from(ptr_b), nelem_b) + rnelem);
-  const Operand a = operand(wi32, wi64, wf64, ptr_a, nidxs_a, cof_a, bfix_a, wa);
-  const Operand b = operand(wi32, wi64, wf64, ptr_b, nidxs_b, cof_b, bfix_b, wb);
+  const RecordIn a = operand_record(wi32, wi64, wf64, ptr_a, nidxs_a, cof_a, bfix_a);
+  const RecordIn b = operand_record(wi32, wi64, wf64, ptr_b, nidxs_b, cof_b, bfix_b);
   const Vec<const int64_t> sp = wi64.from(sp_b);
-  const DenseScatter out{ri32.from(rptr), ri64.from(rnidxs), rf64.from(rcof), rf64.from(rbfix)};
+  const ScatterWriter out{result_record(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix)};
+  const RecordOut& r = out.r;
 
   copy_elements(wi32.from(wshape), ri32.from(rshape), nd);
   if (nelem_a <= rnelem && increasing_within(sp, nelem_b, rnelem)) {
@@ -201,32 +151,32 @@ void sum_dense_sparse(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t cof
     // When a has no terms the result's terms are b's, in order, copied in one loop.
     const bool b_terms_only = no_terms(a.ptr, nelem_a) && !ptr_decreases(b.ptr, nelem_b);
     int32_t t = 0;
-    out.rptr[0] = 0;
+    r.ptr[0] = 0;
     for (int32_t e = 0, j = 0; e < rnelem; ++e) {
       if (e < nelem_a) {
-        t = b_terms_only ? t + a.terms(e) : a.append(e, out.rnidxs, out.rcof, t);
-        out.rbfix[e] = a.constant(e);
+        t = b_terms_only ? t + term_count(a, e) : append_weighted(a, e, wa, r, t);
+        r.bfix[e] = wa * a.bfix[e];
       }
       if (j < nelem_b && sp[j] == e) {
-        t = b_terms_only ? t + b.terms(j) : b.append(j, out.rnidxs, out.rcof, t);
-        out.rbfix[e] += b.constant(j);
+        t = b_terms_only ? t + term_count(b, j) : append_weighted(b, j, wb, r, t);
+        r.bfix[e] += wb * b.bfix[j];
         ++j;
       }
-      out.rptr[int64_t{e} + 1] = t;
+      r.ptr[int64_t{e} + 1] = t;
     }
     if (b_terms_only && nelem_b > 0)
-      scale_terms(b.nidxs.from(b.ptr[0]), b.cof.from(b.ptr[0]), b.ptr[nelem_b] - b.ptr[0], wb, out.rnidxs, out.rcof);
+      scale_terms(b.nidxs.from(b.ptr[0]), b.cof.from(b.ptr[0]), b.ptr[nelem_b] - b.ptr[0], wb, r.nidxs, r.cof);
     return;
   }
-  for (int32_t e = 0; e <= rnelem; ++e) out.rptr[e] = 0;
-  for (int32_t j = 0; j < nelem_a; ++j) out.count(j, a.terms(j));
-  for (int32_t j = 0; j < nelem_b; ++j) out.count(sp[j], b.terms(j));
+  for (int32_t e = 0; e <= rnelem; ++e) r.ptr[e] = 0;
+  for (int32_t j = 0; j < nelem_a; ++j) out.count(j, term_count(a, j));
+  for (int32_t j = 0; j < nelem_b; ++j) out.count(sp[j], term_count(b, j));
   out.prefix_sum(rnelem);
   for (int32_t j = 0; j < nelem_a; ++j) {
-    out.rptr[j] = a.append(j, out.rnidxs, out.rcof, out.rptr[j]);
-    out.rbfix[j] = a.constant(j);
+    r.ptr[j] = append_weighted(a, j, wa, r, r.ptr[j]);
+    r.bfix[j] = wa * a.bfix[j];
   }
-  for (int32_t j = 0; j < nelem_b; ++j) out.fill(sp[j], b, j);
+  for (int32_t j = 0; j < nelem_b; ++j) out.fill(sp[j], b, j, wb);
   out.shift_back(rnelem);
 }
 
@@ -247,20 +197,14 @@ void sum_sparse_sparse(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t co
                        Vec<int64_t> ri64, int32_t rnidxs, int32_t rptr, int32_t rsp, int32_t sp_a, int32_t sp_b,
                        Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
   const Unlocked unlocked(record_work(wi32.from(ptr_a), nelem_a) + record_work(wi32.from(ptr_b), nelem_b));
-  const Operand a = operand(wi32, wi64, wf64, ptr_a, nidxs_a, cof_a, bfix_a, wa);
-  const Operand b = operand(wi32, wi64, wf64, ptr_b, nidxs_b, cof_b, bfix_b, wb);
-  const Vec<int64_t> out_nidxs = ri64.from(rnidxs), out_sp = ri64.from(rsp);
-  const Vec<double> out_cof = rf64.from(rcof), out_bfix = rf64.from(rbfix);
-  const Vec<int32_t> out_ptr = ri32.from(rptr);
-  out_ptr[0] = 0;
-  int32_t k = 0, t = 0;
+  const RecordIn a = operand_record(wi32, wi64, wf64, ptr_a, nidxs_a, cof_a, bfix_a);
+  const RecordIn b = operand_record(wi32, wi64, wf64, ptr_b, nidxs_b, cof_b, bfix_b);
+  RecordWriter out{sparse_result_record(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix, rsp)};
+  out.start();
   merge_two(wi64.from(sp_a), nelem_a, wi64.from(sp_b), nelem_b, [&](int64_t index, int32_t i, int32_t j) {
-    if (i >= 0) t = a.append(i, out_nidxs, out_cof, t);
-    if (j >= 0) t = b.append(j, out_nidxs, out_cof, t);
-    out_sp[k] = index;
-    out_bfix[k] = i < 0 ? b.constant(j) : j < 0 ? a.constant(i) : a.constant(i) + b.constant(j);
-    out_ptr[k + 1] = t;
-    ++k;
+    if (i >= 0) out.append(a, i, wa);
+    if (j >= 0) out.append(b, j, wb);
+    out.close(i < 0 ? wb * b.bfix[j] : j < 0 ? wa * a.bfix[i] : wa * a.bfix[i] + wb * b.bfix[j], index);
   });
 }
 
@@ -318,36 +262,36 @@ void sum_list(int32_t anydense, Vec<const int32_t> bfix_base, Vec<const int32_t>
   Scratch<int32_t> cur(anydense == 0 ? n : 0);  // before any write or read
   const Unlocked unlocked(int64_t{n} * total_elements(n, nelem) + rnelem);
   auto op = [&](int32_t i) {
-    return operand(wi32, wi64, wf64, ptr_base[i], nidxs_base[i], cof_base[i], bfix_base[i], w[i]);
+    return operand_record(wi32, wi64, wf64, ptr_base[i], nidxs_base[i], cof_base[i], bfix_base[i]);
   };
-  const DenseScatter out{ri32.from(rptr), ri64.from(rnidxs), rf64.from(rcof), rf64.from(rbfix)};
+  const ScatterWriter out{sparse_result_record(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix, rsp)};
+  const RecordOut& r = out.r;
 
   if (anydense == 0) {
-    const Vec<int64_t> out_sp = ri64.from(rsp);
     int32_t t = 0;
     merge_list(
         n, nelem, sp_base, wi64, cur,
         [&](int32_t i, int32_t p, int32_t k) {
-          const Operand a = op(i);
-          t = a.append(p, out.rnidxs, out.rcof, t);
-          out.rbfix[k] += a.constant(p);
+          const RecordIn a = op(i);
+          t = append_weighted(a, p, w[i], r, t);
+          r.bfix[k] += w[i] * a.bfix[p];
         },
         [&](int32_t k, int64_t m) {
-          out.rptr[k + 1] = t;
-          out_sp[k] = m;
+          r.ptr[k + 1] = t;
+          r.sp[k] = m;
         });
     return;
   }
 
   auto element = [&](int32_t i, int32_t j) -> int64_t { return sp_base[i] < 0 ? j : wi64[int64_t{sp_base[i]} + j]; };
   for (int32_t i = 0; i < n; ++i) {
-    const Operand a = op(i);
-    for (int32_t j = 0; j < nelem[i]; ++j) out.count(element(i, j), a.terms(j));
+    const RecordIn a = op(i);
+    for (int32_t j = 0; j < nelem[i]; ++j) out.count(element(i, j), term_count(a, j));
   }
   out.prefix_sum(rnelem);
   for (int32_t i = 0; i < n; ++i) {
-    const Operand a = op(i);
-    for (int32_t j = 0; j < nelem[i]; ++j) out.fill(element(i, j), a, j);
+    const RecordIn a = op(i);
+    for (int32_t j = 0; j < nelem[i]; ++j) out.fill(element(i, j), a, j, w[i]);
   }
   out.shift_back(rnelem);
 }

@@ -48,9 +48,7 @@ void copy_leading_shape(Vec<int32_t> ri32, int32_t n, int32_t rbase, int32_t bas
 
 // init × wi32[base] × ... × wi32[base + n - 1], in wrapping 64-bit arithmetic.
 int64_t size_of_run_64(int32_t n, int32_t base, int64_t init, Vec<const int32_t> wi32) {
-  int64_t product = init;
-  for (int32_t j = 0; j < n; ++j) product = mul64(product, wi32[int64_t{base} + j]);
-  return product;
+  return size_product(init, wi32.from(base), 0, n);
 }
 
 // The largest of init and wi32[base .. base + n - 1].

@@ -20,7 +20,7 @@ namespace {
 // The elements of the symmetric part of a sparse operand, in increasing linear index:
 // merges the stored elements in storage order (position i, key sp[i]) with the stored
 // elements in mirror order (position j, element m = perm[j], key mirror[m]). Each
-// result element is reported as visit(key, a, b, scale), for ElementWriter::put.
+// result element is reported as visit(key, a, b, scale), for put_pair().
 template <class Visit>
 void merge_with_mirrors(Vec<const int64_t> sp, Vec<const int64_t> mirror, Vec<const int32_t> perm, int32_t n,
                         Visit visit) {
@@ -52,7 +52,7 @@ void merge_with_mirrors(Vec<const int64_t> sp, Vec<const int64_t> mirror, Vec<co
 
 // Fills stride[3], stride[2], stride[1], stride[0] of the five-axis view from stride[4]
 // (set by the caller) and dim, in wrapping 64-bit products.
-void symmetric_view_strides(Vec<const int32_t> dim, Vec<int64_t> stride) { five_axis_strides(dim, stride); }
+void symmetric_view_strides(Vec<const int32_t> dim, Vec<int64_t> stride) { row_major_strides(5, dim, stride); }
 
 // wi32[base + j] = j for j < n: the identity permutation of n stored elements.
 void work_identity_permutation(int32_t base, int32_t n, Vec<int32_t> wi32) {
@@ -127,14 +127,14 @@ void sparse_symmetric_build(int32_t wbfix, int32_t wcof, int32_t perm, int32_t n
                             int32_t rbfix, int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64,
                             int32_t rnidxs, int32_t rptr, int32_t rsp, int32_t tsp, int32_t wsp,
                             Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
-  ElementWriter out{operand_runs(wi32, wi64, wf64, wptr, wnidxs, wcof, wbfix),
-                    result_runs(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix), 0, 0};
+  const RecordIn w = operand_record(wi32, wi64, wf64, wptr, wnidxs, wcof, wbfix);
+  RecordWriter out{result_record(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix)};
   Vec<int64_t> sp = ri64.from(rsp);
-  out.r.ptr[0] = 0;
+  out.start();
   merge_with_mirrors(wi64.from(wsp), wi64.from(tsp), wi32.from(perm), n,
                      [&](int64_t key, int64_t a, int64_t b, double scale) {
-                       sp[out.k] = key;
-                       out.put(a, b, scale);
+                       sp[out.elements] = key;
+                       put_pair(out, w, a, b, scale);
                      });
 }
 
@@ -166,9 +166,9 @@ std::tuple<int32_t, int32_t, int32_t> dense_symmetric_build(
     int32_t rnidxs, int32_t rnnz, int32_t rptr, Vec<const int64_t> stride, Vec<const double> wf64,
     Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
   const FiveAxis view(dim, stride);
-  ElementWriter out{operand_runs(wi32, wi64, wf64, wptr, wnidxs, wcof, wbfix),
-                    result_runs(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix), rnelem, rnnz};
-  if (!view.nonempty()) return {first, out.k, out.c};
+  const RecordIn w = operand_record(wi32, wi64, wf64, wptr, wnidxs, wcof, wbfix);
+  RecordWriter out{result_record(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix), rnelem, rnnz};
+  if (!view.nonempty()) return {first, out.elements, out.terms};
   int64_t e = first;
   for (int64_t c0 = 0; c0 < view.d[0]; ++c0)
     for (int64_t c1 = 0; c1 < view.d[1]; ++c1)
@@ -176,13 +176,13 @@ std::tuple<int32_t, int32_t, int32_t> dense_symmetric_build(
         for (int64_t c3 = 0; c3 < view.d[3]; ++c3)
           for (int64_t c4 = 0; c4 < view.d[4]; ++c4, ++e) {
             if (c1 == c3) {
-              out.put(e, -1, 1.0);
+              put_pair(out, w, e, -1, 1.0);
             } else {
               const int64_t t = add64(add64(first, view.at(c0, c3, c2, c1, 0)), c4);
-              out.put(e, t, 0.5);
+              put_pair(out, w, e, t, 0.5);
             }
           }
-  return {static_cast<int32_t>(e), out.k, out.c};
+  return {static_cast<int32_t>(e), out.elements, out.terms};
 }
 
 }  // namespace fragments::expr

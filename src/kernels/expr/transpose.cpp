@@ -10,17 +10,11 @@ namespace fragments::expr {
 
 namespace {
 
-// Writes operand element e as result element k: its terms from term position rnnz,
-// bfix[k] and ptr[k + 1]. Returns rnnz advanced by the terms, wrapping in 32 bits.
-int32_t move_element(const RecordIn& w, int64_t e, const RecordOut& r, int64_t k, int32_t rnnz) {
-  const int32_t begin = w.ptr[e];
-  const int32_t length = sub32(w.ptr[e + 1], begin);
-  copy_run(w.nidxs, begin, r.nidxs, rnnz, length);
-  copy_run(w.cof, begin, r.cof, rnnz, length);
-  rnnz = add32(rnnz, length);
-  r.bfix[k] = w.bfix[e];
-  r.ptr[k + 1] = rnnz;
-  return rnnz;
+// Writes operand element e unchanged as the next result element, with the linear index
+// `linear` when the result has an sp run.
+void move_element(RecordWriter& out, const RecordIn& w, int64_t e, int64_t linear = 0) {
+  out.copy(w, e);
+  out.close(w.bfix[e], linear);
 }
 
 // sum over d < nd of ((L / stride[a(d)]) mod shape[a(d)]) * dstride[b(d)]: the linear
@@ -63,16 +57,15 @@ std::tuple<int32_t, int32_t> permute_sparse_elements(int32_t bfixbase, int32_t c
                                                      int32_t rnidxsbase, int32_t rptrbase, int32_t rspbase,
                                                      Vec<const int64_t> sp, Vec<const double> wf64,
                                                      Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
-  const RecordIn w = work_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
-  const RecordOut r = result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase);
-  Vec<int64_t> rsp = ri64.from(rspbase);
+  const RecordIn w = operand_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  RecordWriter out{result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase), 0, rnnz};
+  out.r.sp = ri64.from(rspbase);
   for (int32_t k = 0; k < count; ++k) {
     const int64_t e = perm[k];
-    rnnz = move_element(w, e, r, k, rnnz);
-    rsp[k] = sp[e];
+    move_element(out, w, e, sp[e]);
     rnelem = add32(rnelem, 1);
   }
-  return {rnelem, rnnz};
+  return {rnelem, out.terms};
 }
 
 // Dense permutation: for t = 0 .. count - 1 (the result's linear index; the result's
@@ -87,16 +80,15 @@ std::tuple<int32_t, int32_t> permute_dense(Vec<const int32_t> dperm, Vec<const i
                                            int32_t rnidxsbase, int32_t rptrbase, int32_t shapebase,
                                            Vec<const int64_t> stride, Vec<const double> wf64, Vec<const int32_t> wi32,
                                            Vec<const int64_t> wi64) {
-  const RecordIn w = work_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
-  const RecordOut r = result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase);
+  const RecordIn w = operand_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  RecordWriter out{result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase), rnelem, rnnz};
   Vec<const int32_t> shape = wi32.from(shapebase);
   for (int32_t t = 0; t < count; ++t) {
     const int64_t s = permuted_index(t, nd, stride, shape, dstride, [&](int32_t d) { return dperm[d]; },
                                      [](int32_t d) { return d; });
-    rnnz = move_element(w, s, r, rnelem, rnnz);
-    rnelem = add32(rnelem, 1);
+    move_element(out, w, s);
   }
-  return {rnelem, rnnz};
+  return out.counts();
 }
 
 // Sparse transpose of an m by n operand with count stored elements (sp at spbase) into
@@ -109,12 +101,12 @@ void transpose_sparse(int32_t m, int32_t n, int32_t bfixbase, int32_t cofbase, i
                       int32_t rcofbase, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxsbase,
                       int32_t rptrbase, int32_t rspbase, Vec<const double> wf64, Vec<const int32_t> wi32,
                       Vec<const int64_t> wi64, Vec<int32_t> xi32) {
-  const RecordIn w = work_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
-  const RecordOut r = result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase);
+  const RecordIn w = operand_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  RecordWriter out{result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase)};
+  out.r.sp = ri64.from(rspbase);
   Vec<const int64_t> sp = wi64.from(spbase);
   Vec<int32_t> cnt = xi32.from(cntbase);
   Vec<int32_t> perm = xi32.from(permbase);
-  Vec<int64_t> rsp = ri64.from(rspbase);
 
   for (int64_t c = 0; c <= n; ++c) cnt[c] = 0;
   for (int32_t e = 0; e < count; ++e) {
@@ -128,13 +120,11 @@ void transpose_sparse(int32_t m, int32_t n, int32_t bfixbase, int32_t cofbase, i
     cnt[key] = add32(cnt[key], 1);
   }
 
-  r.ptr[0] = 0;
-  int32_t rnnz = 0;
+  out.start();
   for (int32_t k = 0; k < count; ++k) {
     const int32_t e = perm[k];
     const int64_t v = sp[e];
-    rnnz = move_element(w, e, r, k, rnnz);
-    rsp[k] = add64(div64(v, n), mul64(m, rem64(v, n)));
+    move_element(out, w, e, add64(div64(v, n), mul64(m, rem64(v, n))));
   }
 }
 
@@ -145,14 +135,12 @@ void transpose_dense(int32_t m, int32_t n, int32_t bfixbase, int32_t cofbase, in
                      int32_t rbfixbase, int32_t rcofbase, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64,
                      int32_t rnidxsbase, int32_t rptrbase, Vec<const double> wf64, Vec<const int32_t> wi32,
                      Vec<const int64_t> wi64) {
-  const RecordIn w = work_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
-  const RecordOut r = result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase);
-  r.ptr[0] = 0;
+  const RecordIn w = operand_record(wi32, wi64, wf64, ptrbase, nidxsbase, cofbase, bfixbase);
+  RecordWriter out{result_record(ri32, ri64, rf64, rptrbase, rnidxsbase, rcofbase, rbfixbase)};
+  out.start();
   if (!all_positive(m, n)) return;
-  int32_t rnnz = 0;
-  int64_t k = 0;
   for (int64_t i = 0; i < n; ++i)
-    for (int64_t j = 0; j < m; ++j, ++k) rnnz = move_element(w, j * n + i, r, k, rnnz);
+    for (int64_t j = 0; j < m; ++j) move_element(out, w, j * n + i);
 }
 
 }  // namespace fragments::expr

@@ -34,7 +34,7 @@ void for_each_selected(const FiveAxis& view, bool lower, F f) {
 
 // dim[b] ×= wi32[base + j] for after < j < before, wrapping in 32 bits.
 void multiply_block(Vec<int32_t> dim, int b, int32_t base, Vec<const int32_t> wi32, int32_t after, int32_t before) {
-  for (int64_t j = int64_t{after} + 1; j < before; ++j) dim[b] = mul32(dim[b], wi32[int64_t{base} + j]);
+  dim[b] = size_product(dim[b], wi32.from(base), int64_t{after} + 1, before);
 }
 
 }  // namespace
@@ -80,7 +80,7 @@ void multiply_trailing_block_range_first(Vec<int32_t> dim, int32_t after, int32_
 
 // Fills stride[3], stride[2], stride[1], stride[0] of the five-axis view from stride[4]
 // (set by the caller) and dim, in wrapping 32-bit products.
-void triangle_view_strides(Vec<const int32_t> dim, Vec<int32_t> stride) { five_axis_strides(dim, stride); }
+void triangle_view_strides(Vec<const int32_t> dim, Vec<int32_t> stride) { row_major_strides(5, dim, stride); }
 
 // Count pass of the triangular part. Dense operand (sparse = 0): the element count is
 // d0 × d2 × (d1 × (d1 + 1) / 2) × d4 (rnelem is not read) and the term count rnnz plus the
@@ -130,27 +130,27 @@ void gather(int32_t wbfix, int32_t wcof, int32_t n, int32_t sparse, int32_t nele
             int32_t rbfix, int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxs,
             int32_t rptr, int32_t rsp, int32_t wsp, Vec<const double> wf64, Vec<const int32_t> wi32,
             Vec<const int64_t> wi64) {
-  ElementWriter out{operand_runs(wi32, wi64, wf64, wptr, wnidxs, wcof, wbfix),
-                    result_runs(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix), 0, 0};
+  const RecordIn w = operand_record(wi32, wi64, wf64, wptr, wnidxs, wcof, wbfix);
+  RecordWriter out{result_record(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix)};
   Vec<const int64_t> requested = Vec<const int64_t>(ri64).from(rsp);
   if (sparse == 0) {
-    for (int32_t k = 0; k < n; ++k) out.put(requested[k], -1, 1.0);
+    for (int32_t k = 0; k < n; ++k) put_pair(out, w, requested[k], -1, 1.0);
     return;
   }
   Vec<const int64_t> sp = wi64.from(wsp);
   int32_t j = 0;
-  while (out.k < n && j < nelem) {
-    const int64_t x = sp[j], y = requested[out.k];
+  while (out.elements < n && j < nelem) {
+    const int64_t x = sp[j], y = requested[out.elements];
     if (x < y) {
       ++j;
     } else if (y < x) {
-      out.put_zero();
+      out.close(0.0);
     } else {
-      out.put(j, -1, 1.0);
+      put_pair(out, w, j, -1, 1.0);
       ++j;
     }
   }
-  while (out.k < n) out.put_zero();
+  while (out.elements < n) out.close(0.0);
 }
 
 // Expands the ptr and bfix of a sparse record with n stored elements (sp at ri64[rsp ..],

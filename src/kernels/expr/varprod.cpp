@@ -68,7 +68,7 @@ struct MatchCounts {
 // element (sp = r * p + c, constants left alone) for every position with a match.
 template <class Term>
 struct MatchedElements {
-  ResultWriter& out;
+  RecordWriter& out;
   int32_t p;
   Term term;
   void match(int64_t a, int64_t b) {
@@ -77,12 +77,11 @@ struct MatchedElements {
   }
   void at(int32_t r, int32_t c, int64_t matches) {
     if (matches == 0) return;
-    out.linear(position(r, p, c));
-    out.close();
+    out.close_leaving_constant(position(r, p, c));
   }
 };
 template <class Term>
-MatchedElements(ResultWriter&, int32_t, Term) -> MatchedElements<Term>;
+MatchedElements(RecordWriter&, int32_t, Term) -> MatchedElements<Term>;
 
 // For r < m and c < p: merges row r (items i32[rowptr + r] .. i32[rowptr + r + 1] - 1,
 // keys row_key(item) increasing) with column c (items col_item(q) for i32[colptr + c] <= q
@@ -129,7 +128,7 @@ void merge_m_rows_with_x_columns(int32_t m, int32_t p, Vec<const int32_t> xi32, 
 
 // Starts a fresh sparse-by-sparse result: ptr[0] = 0 and the nbfix constants 0.0 (the
 // only constants these products write).
-void start_with_zero_constants(ResultWriter& out, Vec<double> rf64, int32_t rbfix, int32_t nbfix) {
+void start_with_zero_constants(RecordWriter& out, Vec<double> rf64, int32_t rbfix, int32_t nbfix) {
   out.start();
   for (int64_t j = 0; j < nbfix; ++j) rf64[rbfix + j] = 0.0;
 }
@@ -184,7 +183,7 @@ void sparse_variable_times_dense(Vec<const double> mcof, int32_t p, int32_t xnid
                                  int32_t rcof, Vec<double> rf64, Vec<int32_t> ri32, Vec<int64_t> ri64, int32_t rnidxs,
                                  int32_t rptr, int32_t rsp, int32_t xsp, Vec<const int64_t> wi64, int32_t n) {
   const Unlocked unlocked(int64_t{nx} * p);
-  ResultWriter out(ri32, rptr, ri64, rnidxs, rsp, rf64, rcof, rbfix);
+  RecordWriter out{sparse_result_record(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix, rsp)};
   out.start();
   auto row = [&](int64_t e) { return row_of(wi64[xsp + e], n); };
   for_each_run(nx, row, [&](int64_t first, int64_t end) {
@@ -192,9 +191,7 @@ void sparse_variable_times_dense(Vec<const double> mcof, int32_t p, int32_t xnid
     for (int32_t c = 0; c < p; ++c) {
       for (int64_t e = first; e < end; ++e)
         out.term(wi64[xnidxs + e], mcof[position(col_of(wi64[xsp + e], n), p, c)]);
-      out.constant(0.0);
-      out.linear(position(i, p, c));
-      out.close();
+      out.close(0.0, position(i, p, c));
     }
   });
 }
@@ -232,7 +229,7 @@ std::tuple<int32_t, int32_t> dense_variable_times_sparse(int32_t rnelem, int32_t
                                                          Vec<const int32_t> wi32, Vec<const int64_t> wi64, int32_t m,
                                                          int32_t xrowstride) {
   const Unlocked unlocked(int64_t{m} * nnz);
-  ResultWriter out(ri32, rptr, ri64, rnidxs, rsp, rf64, rcof, rbfix, rnelem, rnnz);
+  RecordWriter out{sparse_result_record(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix, rsp), rnelem, rnnz};
   auto entry = [&](int64_t q) -> int64_t { return wi32[mperm + q]; };
   auto column = [&](int64_t q) -> int64_t { return msubj[entry(q)]; };
   if (nnz <= 0) return out.counts();  // no entries: no element in any row
@@ -240,9 +237,7 @@ std::tuple<int32_t, int32_t> dense_variable_times_sparse(int32_t rnelem, int32_t
     const int64_t row = int64_t{xnidxs} + int64_t{r} * xrowstride;
     for_each_run(nnz, column, [&](int64_t first, int64_t end) {
       for (int64_t q = first; q < end; ++q) out.term(wi64[row + msubi[entry(q)]], mcof[entry(q)]);
-      out.constant(0.0);
-      out.linear(position(r, p, column(first)));
-      out.close();
+      out.close(0.0, position(r, p, column(first)));
     });
   }
   return out.counts();
@@ -300,7 +295,7 @@ void sparse_variable_times_sparse(Vec<const double> mcof, int32_t p, int32_t mco
                                   int32_t rptr, int32_t rsp, Vec<const int32_t> wi32, Vec<const int64_t> wi64,
                                   int32_t m, int32_t xcol) {
   const Unlocked unlocked(int64_t{m} * p);
-  ResultWriter out(ri32, rptr, ri64, rnidxs, rsp, rf64, rcof, rbfix);
+  RecordWriter out{sparse_result_record(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix, rsp)};
   start_with_zero_constants(out, rf64, rbfix, nbfix);
   MatchedElements terms{out, p, [&](int64_t q, int64_t t) { return std::pair{wi64[xnidxs + q], mcof[t]}; }};
   merge_x_rows_with_m_columns(m, p, wi32, xrowptr, xcol, mcolptr, mperm, msubi, terms);
@@ -348,7 +343,7 @@ void sparse_times_sparse_variable(Vec<const double> mcof, int32_t m, int32_t mro
                                   int32_t rptr, int32_t rsp, int32_t p, Vec<const int32_t> xi32,
                                   Vec<const int64_t> xi64, int32_t xrow) {
   const Unlocked unlocked(int64_t{m} * p);
-  ResultWriter out(ri32, rptr, ri64, rnidxs, rsp, rf64, rcof, rbfix);
+  RecordWriter out{sparse_result_record(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix, rsp)};
   start_with_zero_constants(out, rf64, rbfix, nbfix);
   MatchedElements terms{out, p, [&](int64_t t, int64_t e) { return std::pair{xi64[xnidxs + e], mcof[t]}; }};
   merge_m_rows_with_x_columns(m, p, xi32, mrowptr, msubj, xcolptr, xperm, xrow, terms);
@@ -389,16 +384,14 @@ void sparse_times_dense_variable(Vec<const double> mcof, int32_t nnz, Vec<const 
     }, msubi, ri32.from(rptr), ri64.from(rsp), rf64.from(rbfix));
     return;
   }
-  ResultWriter out(ri32, rptr, ri64, rnidxs, rsp, rf64, rcof, rbfix);
+  RecordWriter out{sparse_result_record(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix, rsp)};
   out.start();
   for_each_row_run_and_column(nnz, msubi, p, [&](int64_t first, int64_t end, int64_t i, int32_t c) {
     for (int64_t t = first; t < end; ++t) {
       const int64_t at = int64_t{msubj[t]} * p + c;
       out.term(in_a_row ? add64(x[0], at) : x[at], mcof[t]);
     }
-    out.constant(0.0);
-    out.linear(position(i, p, c));
-    out.close();
+    out.close(0.0, position(i, p, c));
   });
 }
 

@@ -8,8 +8,6 @@
 namespace fragments::sets {
 
 using expr::copy_elements;
-using expr::row_major_strides;
-using expr::size_product;
 
 namespace {
 
@@ -50,9 +48,7 @@ int64_t low_digits(Vec<int32_t> digit, int64_t n, int64_t lin, Vec<const int32_t
 
 // init × every entry of dims (64-bit).
 int64_t size_of_dims64(Vec<const int32_t> dims, int64_t init) {
-  int64_t p = init;
-  for (int64_t k = 0; k < dims.size(); ++k) p = mul64(p, dims[k]);
-  return p;
+  return size_product(init, dims, 0, dims.size());
 }
 
 // init × resshape[0] × ... × resshape[n - 1]; init when n <= 0.
@@ -67,9 +63,7 @@ int32_t size_between(int32_t init, int32_t start, int32_t end, Vec<const int32_t
 
 // init × Π k < n of (lasta[k] - firsta[k]): the element count of a box slice.
 int32_t box_size(Vec<const int32_t> firsta, Vec<const int32_t> lasta, int32_t n, int32_t init) {
-  int32_t p = init;
-  for (int32_t k = 0; k < n; ++k) p = mul32(p, sub32(lasta[k], firsta[k]));
-  return p;
+  return box_elements(init, firsta, lasta, n);
 }
 
 // init + Σ k < n of idxa[k] × (the low 32 bits of strides[k]), wrapping in 32 bits.
@@ -112,10 +106,7 @@ int64_t inner_digits(Vec<int32_t> k, int32_t n, int64_t lin, Vec<const int32_t> 
 // being the row-major strides of shape[0 .. nd - 1] (64-bit).
 void linear_of_rows(Mat<const int32_t> idxs, int32_t nd, Vec<const int32_t> shape, Vec<int64_t> this_idxs) {
   Scratch<int64_t> st(nd);
-  if (nd > 0) {
-    st[nd - 1] = 1;
-    row_major_strides(nd, shape, st.view());
-  }
+  unit_row_major_strides(nd, shape, st.view());
   for (int64_t r = 0; r < idxs.rows(); ++r) {
     int64_t index = 0;
     for (int32_t c = 0; c < nd; ++c) index = add64(index, mul64(idxs(r, c), st[c]));
@@ -133,8 +124,7 @@ void gather_box(Vec<const int32_t> firsta, Vec<const int32_t> lasta, Vec<const i
   // index of the current element with the axes after k at their firsta values.
   Scratch<int32_t> stride(nd), at(nd), reached(nd);
   int32_t start = 0;
-  if (nd > 0) stride[nd - 1] = 1;
-  for (int64_t k = int64_t{nd} - 2; k >= 0; --k) stride[k] = mul32(shape[k + 1], stride[k + 1]);
+  unit_row_major_strides(nd, shape, stride.view());
   for (int32_t k = 0; k < nd; ++k) {
     at[k] = firsta[k];
     start = add32(start, mul32(firsta[k], stride[k]));

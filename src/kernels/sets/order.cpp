@@ -126,7 +126,7 @@ int32_t terms_of_elements(Vec<const int64_t> idxs, int32_t ptrbase, int32_t coun
 // InvalidArgument names nidxlist (the caller's ValueError).
 void interleave_lists(int32_t nlists, Vec<int32_t> nativeidxs, int32_t nd, VecList<const int32_t> nidxlist,
                       Vec<const int32_t> resshape) {
-  const int32_t P = expr::size_product(1, resshape, 0, nd);
+  const int32_t P = size_product(1, resshape, 0, nd);
   if (P <= 0 || nlists <= 0) return;
   if (nidxlist.size() < nlists) throw InvalidArgument{"nidxlist"};
   for (int64_t k = 0; k < nlists; ++k)

@@ -4,7 +4,7 @@
 // the constant of the constraint's expression (read from the result stack, rf64[off + i]
 // for element i), its bounds, its block and position and its slack, and stamp or clear
 // entries of the native variable and constraint maps.
-#include "kernels/kernel.h"
+#include "kernels/strides.h"
 
 namespace fragments::shape {
 
@@ -18,9 +18,7 @@ inline void stamp(Vec<int32_t> map, Vec<const int32_t> index, int32_t n, int32_t
 // Row-major strides of an nd-dimensional shape into stride[0 .. nd - 1], in wrapping
 // 32-bit arithmetic: stride[nd - 1] = 1, stride[k - 1] = stride[k] * shape[k].
 inline void fill_strides(Scratch<int32_t>& stride, Vec<const int32_t> shape, int32_t nd) {
-  if (nd <= 0) return;
-  stride[nd - 1] = 1;
-  for (int64_t k = int64_t{nd} - 1; k >= 1; --k) stride[k - 1] = mul32(stride[k], shape[k]);
+  unit_row_major_strides(nd, shape, stride.view());
 }
 
 // The linear index of the multi-index in row r of domsp: the sum over k < nd of

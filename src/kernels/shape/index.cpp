@@ -6,29 +6,16 @@
 // sizes within 32 bits); int64 strides and linear indexes are computed in 64 bits.
 #include <algorithm>
 
-#include "kernels/kernel.h"
+#include "kernels/strides.h"
 
 namespace fragments::shape {
 
 namespace {
 
-// init × shape[k] for from <= k < to, wrapping in 32 bits. An empty range returns init
-// without reading shape. The bounds are 64-bit so that after + 1 cannot overflow.
-int32_t product(int32_t init, Vec<const int32_t> shape, int64_t from, int64_t to) {
-  int32_t p = init;
-  for (int64_t k = from; k < to; ++k) p = mul32(p, shape[k]);
-  return p;
-}
-
-// init × shape[k] for after < k < before.
+// init × shape[k] for after < k < before, wrapping in 32 bits (the bounds are 64-bit so
+// that after + 1 cannot overflow).
 int32_t between(int32_t init, int32_t after, int32_t before, Vec<const int32_t> shape) {
-  return product(init, shape, int64_t{after} + 1, before);
-}
-
-// strides[k - 1] = strides[k] × shape[k] for k = nd - 1 down to 1, in 32 bits; the caller
-// sets strides[nd - 1].
-void strides_from_last(int32_t nd, Vec<const int32_t> shape, Vec<int32_t> strides) {
-  for (int64_t k = int64_t{nd} - 1; k >= 1; --k) strides[k - 1] = mul32(strides[k], shape[k]);
+  return size_product(init, shape, int64_t{after} + 1, before);
 }
 
 // init + Σ coords[k] × strides[k] for k < count, in 64 bits.
@@ -43,22 +30,20 @@ int64_t linear_index(int64_t init, Vec<const int32_t> coords, Vec<const int64_t>
 // ---- Size products ---------------------------------------------------------------------
 
 // init × the product of all entries of shape (its whole length; init for an empty shape).
-int32_t size_of_shape(int32_t init, Vec<const int32_t> shape) { return product(init, shape, 0, shape.size()); }
+int32_t size_of_shape(int32_t init, Vec<const int32_t> shape) { return size_product(init, shape, 0, shape.size()); }
 
 int32_t size_of_shape_shape_first(Vec<const int32_t> shape, int32_t init) { return size_of_shape(init, shape); }
 
 // init × the product of all entries of shape, in 64 bits.
 int64_t size_of_shape64(Vec<const int32_t> shape, int64_t init) {
-  int64_t p = init;
-  for (int64_t k = 0; k < shape.size(); ++k) p = mul64(p, shape[k]);
-  return p;
+  return size_product(init, shape, 0, shape.size());
 }
 
 // init × the product of shape[1 ..] (all but the outermost dimension).
-int32_t size_of_inner(int32_t init, Vec<const int32_t> shape) { return product(init, shape, 1, shape.size()); }
+int32_t size_of_inner(int32_t init, Vec<const int32_t> shape) { return size_product(init, shape, 1, shape.size()); }
 
 // init × shape[0] × ... × shape[n - 1]; init when n <= 0 (shape is then not read).
-int32_t size_of_leading(int32_t n, int32_t init, Vec<const int32_t> shape) { return product(init, shape, 0, n); }
+int32_t size_of_leading(int32_t n, int32_t init, Vec<const int32_t> shape) { return size_product(init, shape, 0, n); }
 
 int32_t size_of_leading_init_first(int32_t init, int32_t n, Vec<const int32_t> shape) {
   return size_of_leading(n, init, shape);
@@ -101,7 +86,8 @@ int32_t size_without_two(int32_t axis, int32_t skip, int32_t n, int32_t init, Ve
 // (pre × the sizes before axis, post × the sizes after axis, total × all nd sizes).
 std::tuple<int32_t, int32_t, int32_t> sizes_around_axis(int32_t axis, int32_t pre, int32_t post, int32_t total,
                                                         int32_t nd, Vec<const int32_t> shape) {
-  return {product(pre, shape, 0, axis), product(post, shape, int64_t{axis} + 1, nd), product(total, shape, 0, nd)};
+  return {size_product(pre, shape, 0, axis), size_product(post, shape, int64_t{axis} + 1, nd),
+          size_product(total, shape, 0, nd)};
 }
 
 // The largest of init and shape[0 .. n - 1].
@@ -138,19 +124,17 @@ void shape_to_result(int32_t n, Vec<int32_t> ri32, Vec<const int32_t> shape, int
 // Writes the row-major strides of shape into strides[0 .. nd - 1], strides[nd - 1] = 1.
 // nd <= 0 writes nothing.
 void strides_of(int32_t nd, Vec<const int32_t> shape, Vec<int32_t> strides) {
-  if (nd <= 0) return;
-  strides[nd - 1] = 1;
-  strides_from_last(nd, shape, strides);
+  unit_row_major_strides(nd, shape, strides);
 }
 
 // Fills strides[0 .. nd - 2] from strides[nd - 1], which the caller sets.
 void strides_from_innermost(int32_t nd, Vec<const int32_t> shape, Vec<int32_t> strides) {
-  strides_from_last(nd, shape, strides);
+  row_major_strides(nd, shape, strides);
 }
 
 // The same in 64 bits: strides[k - 1] = strides[k] × shape[k], strides[nd - 1] preset.
 void strides64_from_innermost(int32_t nd, Vec<const int32_t> shape, Vec<int64_t> strides) {
-  for (int64_t k = int64_t{nd} - 1; k >= 1; --k) strides[k - 1] = mul64(strides[k], shape[k]);
+  row_major_strides(nd, shape, strides);
 }
 
 // ---- Five-axis views -------------------------------------------------------------------
@@ -158,7 +142,7 @@ void strides64_from_innermost(int32_t nd, Vec<const int32_t> shape, Vec<int64_t>
 // caller fills dim[1] and dim[3] and sets the accumulators dim[0], dim[2], dim[4] to 1.
 
 // dim[0] ×= shape[0] × ... × shape[n - 1].
-void fold_before(int32_t n, Vec<int32_t> dim, Vec<const int32_t> shape) { dim[0] = product(dim[0], shape, 0, n); }
+void fold_before(int32_t n, Vec<int32_t> dim, Vec<const int32_t> shape) { dim[0] = size_product(dim[0], shape, 0, n); }
 
 // dim[2] ×= shape[k] for after < k < before.
 void fold_between(int32_t after, int32_t before, Vec<int32_t> dim, Vec<const int32_t> shape) {
@@ -172,7 +156,7 @@ void fold_after(int32_t after, Vec<int32_t> dim, int32_t before, Vec<const int32
 
 // Row-major strides of the five-axis view: stride[k - 1] = stride[k] × dim[k] for
 // k = 4 down to 1; the caller sets stride[4].
-void five_axis_strides(Vec<const int32_t> dim, Vec<int32_t> stride) { strides_from_last(5, dim, stride); }
+void five_axis_strides(Vec<const int32_t> dim, Vec<int32_t> stride) { row_major_strides(5, dim, stride); }
 
 // ---- Index conversions and checks ------------------------------------------------------
 

@@ -5,7 +5,7 @@
 // two permutation buffers between passes. A pass is four steps over a bucket array `ptr`
 // of size + 1 entries (clear, count, accumulate, scatter); afterwards the permutation
 // lists the elements in row-major order, equal keys in their input order.
-#include "kernels/kernel.h"
+#include "kernels/strides.h"
 
 namespace fragments::shape {
 
@@ -110,7 +110,7 @@ void linear_indexes_in_order(Vec<const int32_t> curperm, Mat<const int32_t> midx
 // Row-major strides of rshape: s[k-1] = rshape[k] × s[k] for k = nd-1 down to 1 (64-bit).
 // The caller sets s[nd-1] (to 1).
 void strides_of_target_shape(int32_t nd, Vec<const int32_t> rshape, Vec<int64_t> s) {
-  for (int64_t k = int64_t{nd} - 1; k >= 1; --k) s[k - 1] = mul64(rshape[k], s[k]);
+  row_major_strides(nd, rshape, s);
 }
 
 // Sort pass on linear indexes, step 1: ptr[0 .. rshape[d]] = 0.

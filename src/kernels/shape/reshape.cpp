@@ -6,7 +6,7 @@
 // Shape arithmetic is 32-bit and wraps; linear indexes are 64-bit.
 #include <algorithm>
 
-#include "kernels/kernel.h"
+#include "kernels/strides.h"
 
 namespace fragments::shape {
 
@@ -71,17 +71,12 @@ int32_t total_stacked_size(int32_t init, int32_t n, Vec<const int32_t> sdims) { 
 
 // init times shape0[k] for k < n, where dimensions beyond the length of shape0 count as 1.
 int32_t padded_operand_size(int32_t init, int32_t n, Vec<const int32_t> shape0) {
-  int32_t product = init;
-  for (int64_t k = 0; k < n && k < shape0.size(); ++k) product = mul32(product, shape0[k]);
-  return product;
+  return size_product(init, shape0, 0, std::min<int64_t>(n, shape0.size()));
 }
 
 // init times shape0[k] for axis < k < length of shape0 (the size of one block after axis).
 int32_t operand_size_after_axis(int32_t init, int32_t axis, Vec<const int32_t> shape0) {
-  int32_t product = init;
-  for (int64_t k = std::max<int64_t>(static_cast<int64_t>(axis) + 1, 0); k < shape0.size(); ++k)
-    product = mul32(product, shape0[k]);
-  return product;
+  return size_product(init, shape0, std::max<int64_t>(int64_t{axis} + 1, 0), shape0.size());
 }
 
 // Stacking offsets: offset[k + 1] = offset[k] + sdims[k] for k < n - 1; offset[0] is the

@@ -4,7 +4,7 @@
 // lists the native indexes of the box in row-major order; a sparse one lists the present
 // elements inside the box in the order of the variable's sparsity (which is the box's
 // row-major order too) with their linear indexes in the slice's own shape.
-#include "kernels/kernel.h"
+#include "kernels/strides.h"
 
 namespace fragments::shape {
 
@@ -41,9 +41,7 @@ void strided_pick(Vec<const int64_t> nativeidxs, int32_t n, Vec<int64_t> residxs
 
 // init × Πk<n (last[k] - first[k]), wrapping in 32 bits: the element count of a box.
 int32_t box_size(Vec<const int32_t> first, Vec<const int32_t> last, int32_t n, int32_t init) {
-  int32_t size = init;
-  for (int32_t k = 0; k < n; ++k) size = mul32(size, sub32(last[k], first[k]));
-  return size;
+  return box_elements(init, first, last, n);
 }
 
 // init + the number of present elements (linear indexes in sparsity, shape of nd
@@ -87,8 +85,7 @@ void dense_slice(Vec<const int32_t> first, Vec<const int32_t> last, Vec<const in
   Scratch<int32_t> base(nd);  // linear index of the current position at each level
   Scratch<int32_t> ctr(nd);   // the current multi-index
   const int32_t inner = nd - 1;
-  st[inner] = 1;
-  for (int32_t k = inner; k >= 1; --k) st[k - 1] = mul32(st[k], shape[k]);
+  unit_row_major_strides(nd, shape, st.view());
   int32_t start = 0;
   for (int32_t k = 0; k < nd; ++k) start = add32(start, mul32(first[k], st[k]));
   for (int32_t k = 0; k < nd; ++k) {

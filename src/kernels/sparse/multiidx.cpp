@@ -3,14 +3,13 @@
 // Range and order checks, linear indexes, distinct counts, merging of duplicates, scaled
 // value copies.
 #include "kernels/sparse/indexlists.h"
+#include "kernels/strides.h"
 
 namespace fragments::sparse {
 
 // init × dims_[0] × ... × dims_[last], wrapping in 64 bits; init when dims_ is empty.
 int64_t size_of_dims(Vec<const int32_t> dims_, int64_t init) {
-  int64_t size = init;
-  for (int64_t c = 0; c < dims_.size(); ++c) size = mul64(size, dims_[c]);
-  return size;
+  return size_product(init, dims_, 0, dims_.size());
 }
 
 // Error flag: set when flag is or when some sub(r, c) lies outside 0 .. dims_[c] - 1.

@@ -54,9 +54,7 @@ void ones_between(int32_t end, int32_t start, Vec<int32_t> shape) { fill_ones(sh
 
 // init × shape[0] × ... × shape[n - 1], wrapping in 64 bits; init when n <= 0.
 int64_t leading_size64(int32_t n, Vec<const int32_t> shape, int64_t init) {
-  int64_t product = init;
-  for (int32_t k = 0; k < n; ++k) product = mul64(product, shape[k]);
-  return product;
+  return size_product(init, shape, 0, n);
 }
 
 // ptrb[ii[k] + 1] += 1 for k < n: row counts, one slot up.
