@@ -954,6 +954,8 @@ def _c_closure_48(after: Int32, before: Int32, init: Int32, shape: I32Array, /) 
 def _c_closure_49(after: Int32, before: Int32, init: Int32, shape: I32Array, /) -> Annotated[Int32, "size"]:
     r"""shape::size_between_init_third (shape/index.cpp: Shapes, strides, linear and multi-dimensional indexes)
 
+    The same kernel as _c_closure_48.
+
     Size between two dimensions, init third: returns init * shape[k] over after < k < before
     (both bounds excluded), in 32-bit arithmetic that wraps; init when before <= after + 1
     (shape is then not read). The product of _c_closure_33 with the parameters in this
@@ -2882,6 +2884,8 @@ def _c_closure_148(n: Int32, init: Int32, shape: I32Array, /) -> Annotated[Int32
 def _c_closure_149(after: Int32, before: Int32, init: Int32, shape: I32Array, /) -> Annotated[Int32, "size"]:
     r"""shape::size_between_init_third (shape/index.cpp: Shapes, strides, linear and multi-dimensional indexes)
 
+    The same kernel as _c_closure_48.
+
     Size between two dimensions, init third: returns init * shape[k] over after < k < before
     (both bounds excluded), in 32-bit arithmetic that wraps; init when before <= after + 1
     (shape is then not read). The product of _c_closure_33 with the parameters in this
@@ -3174,6 +3178,8 @@ def _c_closure_164(nd: Int32, n: Int32, perm: I32Array, pstrides: I64Array, ress
 
 def _c_closure_165(init: Int32, n: Int32, shape: I32Array, /) -> Annotated[Int32, "size"]:
     r"""shape::size_of_leading_init_first (shape/index.cpp: Shapes, strides, linear and multi-dimensional indexes)
+
+    The same kernel as _c_closure_74.
 
     Size of the leading dimensions, init first: returns init * shape[0] * ... * shape[n -
     1], in 32-bit arithmetic that wraps; init when n <= 0 (shape is then not read). The
@@ -4553,6 +4559,8 @@ def _c_closure_243(inst: I32MatrixOut, msubi: I32Array, msubj: I32Array, /) -> N
 
 def _c_closure_244(dim: I32Array, init: Int64, /) -> Annotated[Int64, "size"]:
     r"""sets::size_of_dims64 (sets/convert.cpp: Shape products, index conversions, five-group folds, shape tables and stack fills)
+
+    The same kernel as _c_closure_237.
 
     Size of a dimension list: returns init times every entry of dim, over its whole length
     (64-bit, wrapping); init when dim is empty or None. The product of _c_closure_237.

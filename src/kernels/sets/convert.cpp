@@ -371,7 +371,7 @@ FRAGMENT(237, sets::size_of_dims64, "OL", "dims", "init")
 DOC(237, "size",
     "Size of a dimension list: returns init times every entry of dims, over its whole length "
     "(64-bit, wrapping); init when dims is empty or None.")
-FRAGMENT(244, sets::size_of_dims64, "OL", "dim", "init")
+SAME_AS(244, 237, "dim", "init")
 DOC(244, "size",
     "Size of a dimension list: returns init times every entry of dim, over its whole length "
     "(64-bit, wrapping); init when dim is empty or None. The product of _c_closure_237.")

@@ -286,11 +286,7 @@ DOC(48, "size",
     "Size between two dimensions, init third: returns init * shape[k] over after < k < before "
     "(both bounds excluded), in 32-bit arithmetic that wraps; init when before <= after + 1 (shape "
     "is then not read). The product of _c_closure_33 with the parameters in this order.")
-FRAGMENT(49, shape::size_between_init_third, "iiiO", "after", "before", "init", "shape")
-DOC(49, "size",
-    "Size between two dimensions, init third: returns init * shape[k] over after < k < before "
-    "(both bounds excluded), in 32-bit arithmetic that wraps; init when before <= after + 1 (shape "
-    "is then not read). The product of _c_closure_33 with the parameters in this order.")
+SAME_AS(49, 48)
 FRAGMENT(50, shape::size_of_result_run, "iiOi", "n", "init", "ri32", "off")
 DOC(50, "size",
     "Size of a shape run on the result stack: returns init * ri32[off] * ... * ri32[off + n - 1], "
@@ -420,11 +416,7 @@ DOC(138, "size",
     "_c_closure_28 with the parameters in this order.")
 SAME_AS(222, 138)
 SAME_AS(223, 138)
-FRAGMENT(149, shape::size_between_init_third, "iiiO", "after", "before", "init", "shape")
-DOC(149, "size",
-    "Size between two dimensions, init third: returns init * shape[k] over after < k < before "
-    "(both bounds excluded), in 32-bit arithmetic that wraps; init when before <= after + 1 (shape "
-    "is then not read). The product of _c_closure_33 with the parameters in this order.")
+SAME_AS(149, 48)
 FRAGMENT(159, shape::count_real_dims, "iiO", "n", "init", "shape")
 DOC(159, "count",
     "Count of non-unit dimensions: returns init + the number of k < n with shape[k] != 1 (wrapping "
@@ -442,11 +434,7 @@ DOC(161, "size",
     "of _c_closure_32 with the parameters in this order.")
 SAME_AS(245, 161)
 SAME_AS(436, 161)
-FRAGMENT(165, shape::size_of_leading_init_first, "iiO", "init", "n", "shape")
-DOC(165, "size",
-    "Size of the leading dimensions, init first: returns init * shape[0] * ... * shape[n - 1], in "
-    "32-bit arithmetic that wraps; init when n <= 0 (shape is then not read). The product of "
-    "_c_closure_32 with the parameters in this order.")
+SAME_AS(165, 74)
 FRAGMENT(166, shape::size_between_init_first, "iiiO", "init", "after", "before", "shape")
 DOC(166, "size",
     "Size between two dimensions, init first: returns init * shape[k] over after < k < before "
