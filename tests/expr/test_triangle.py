@@ -38,3 +38,12 @@ def test_triangle(seed):
                    n=op.nelem, rptr=rptr, rnelem=op.size, rsp=sp, xbfix=xbfix, xptr=xptr) == op.nelem
         assert s.r.i32[rptr + 1:][:op.size].tolist() == op.ptr[np.searchsorted(op.sp, range(op.size), "right")].tolist()
         assert s.r.f64[rbfix:][:op.size].tolist() == np.bincount(op.sp, op.bfix, op.size).tolist()
+
+
+def test_the_dense_expansion_reads_no_stored_element_past_n():
+    # One stored element (index 0); the sp entry after the run names index 2 and must not count.
+    ri32, ri64, rf64 = i32([0, -1, -1, -1]), np.array([0, 2], np.int64), np.full(3, -1.0)
+    xi32, xf64 = i32([0, 2, 9]), np.array([5.0, 7.0])
+    assert run(Stacks(8), 402, False, rbfix=0, pos=0, n=1, rptr=0, rf64=rf64, ri32=ri32, ri64=ri64, rnelem=3, rsp=0,
+               xbfix=0, xf64=xf64, xi32=xi32, xptr=0) == 1
+    assert rf64.tolist() == [5.0, 0.0, 0.0] and ri32.tolist() == [0, 2, 2, 2]
