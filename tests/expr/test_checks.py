@@ -162,3 +162,10 @@ def test_outer_rows_with_a_vector_of_variables(aleft, seed):
         inst=room(len(rows), np.int64, 1)), dict(ptrb=[11, *range(1, len(rows) + 1)], subj=[x for x, _ in rows],
                                                  cof=[a[j] for _, j in rows], inst=[
         sub[j] * m + x if aleft else sub[j] + x * n for x, j in rows] if sparse else []))  # dense: inst untouched
+
+
+def test_checks_read_nothing_past_their_lists():
+    # The entry after msp is smaller than its last one; no triplet fits zero rows or columns.
+    assert call(316, badrange=0, unsorted=0, size=5, msp=np.array([0, 1, -5], np.int64)[:2]) == (False, False)
+    assert [call(362, badrange=0, nrows=m, ncols=n, msubi=i32([0]), msubj=i32([0])) for m, n in ((3, 0), (0, 3))] == [
+        True, True]

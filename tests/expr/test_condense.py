@@ -67,3 +67,14 @@ def test_unit_record(nelem, nnz):
              i32=n)
         want_f[2:2 + nnz], want_f[12:12 + nelem], want_n[4:5 + nelem] = 1.0, 0.0, range(nelem + 1)
         assert f.tolist() == want_f.tolist() and n.tolist() == want_n.tolist()
+
+
+def test_term_sorts_size_their_counts_from_every_term_and_stop_at_the_last_element():
+    # 419: six terms over a short index range whose largest index is the third term's.
+    xi32 = np.zeros(30, np.int32)
+    call(419, nelem=1, wnidxs=0, perm=0, wptr=0, wi32=i32([0, 6]), wi64=np.array([0, 0, 5, 0, 0, 0]), cnt=6, xi32=xi32)
+    assert xi32[:6].tolist() == [0, 1, 3, 4, 5, 2]
+    # 420: the entry after the ptr run would make a second element; the runs around perm stay.
+    wi32 = i32([0, 2, 5, 9, 9, 1, 0, 1, 9, 9, 1, 0, 1])
+    call(420, nelem=1, wnidxs=0, nnz=2, perm=3, perm2=8, wptr=0, wi32=wi32, wi64=np.array([5, 3]))
+    assert wi32[:8].tolist() == [0, 2, 5, 1, 0, 1, 0, 1] and wi32[10:].tolist() == [1, 0, 1]

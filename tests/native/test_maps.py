@@ -31,6 +31,11 @@ def test_layout_at_an_offset_dimensions_and_releases():
                natbarvar_i=[J] * 4 + [i for i, _ in tri], natbarvar_j=[J] * 4 + [j for _, j in tri])),
            (3, dict(barsize=2, dim=0, first=0, n=3, ptrpos=0, natbarvar_ptr=[5, 0, 0, 0], **lay), None,
             dict(natbarvar_ptr=[5, 7, 9, 11], natbarvar_idx=[])),
+           # barsize 1: variables interleave; barsize 0: every variable lands on the same positions, the last stays
+           (3, dict(barsize=1, dim=1, first=0, n=2, ptrpos=0, natbarvar_ptr=[5, 0, 0], natbarvar_i=7, natbarvar_idx=7,
+                    natbarvar_j=7), None, dict(natbarvar_ptr=[5, 6, 7], natbarvar_idx=[J] * 5 + [0, 1])),
+           (3, dict(barsize=0, dim=1, first=0, n=2, ptrpos=0, natbarvar_ptr=[5, 0, 0], natbarvar_i=6, natbarvar_idx=6,
+                    natbarvar_j=6), None, dict(natbarvar_ptr=[5, 5, 5], natbarvar_idx=[J] * 5 + [1])),
            (2, dict(value=4, n=3, natbarvar_dim=6, first=2), None, dict(natbarvar_dim=[J, J, 4, 4, 4]))] + [
         (key, dict({name: range(8)}, end=end, start=start), None, {name: want})
         for key, name in ((4, "natvarmap_idx"), (5, "natconmap_idx"))

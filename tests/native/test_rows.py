@@ -25,6 +25,7 @@ def test_row_and_slack_examples():
            (18, dict(pos=0, n=-1, rcof=1, rsubj=1, **w0), 0, dict(rsubj=[], rcof=[])),
            (17, dict(n=0, rptrb=[4, 9]), None, dict(rptrb=[4, 9])), (19, dict(init=1, **slacks), 2, {}),
            (20, dict(cc=3, ii=3, jj=3, pos=1, **slacks), 2, dict(cc=[J, -1.0], ii=[J, 0], jj=[J, 2])),
+           (20, dict(cc=1, ii=1, jj=1, pos=0, conidxs=[0], natconmap_slackidx=[1], n=1), 1, dict(jj=[0])),
            (21, dict(cof=11, pos=1, n=3, varidxs=[0, 1, 2], **dense), 10, {"cof": [J, 3, J, 4, J, 0.75, J, J, J, 7]})] +
           [(22, dict(n=n, varidxs_=v, flag=flag), want, {}) for v, n, flag, want in (  # strict increase
               ([1, 4, 9], 3, 1, True), ([1, 4, 4], 3, 1, False), ([9, 4, 1], 1, 1, True), ([9, 4, 1], 1, 0, False),

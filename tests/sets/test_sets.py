@@ -58,7 +58,7 @@ ROWS = [
     (221, dict(firsta=[1, 1], lasta=[3, 3], nativeidxs=list(range(100, 112)), nd=2, shape=[3, 4],
                sliceidxs=[0] * 5, n=4), None, dict(sliceidxs=[105, 106, 109, 110, 0])),
     # Five-group folds multiply shape[0], [2] or [4] by the sizes before, between or after two axes.
-    (224, dict(n=2, dim=[2, 3, 5], shape=ONES), None, dict(shape=[6, 1, 1, 1, 1])),
+    (224, dict(n=2, dim=[2, 3, 5], shape=[2] + ONES[1:]), None, dict(shape=[12, 1, 1, 1, 1])),
     (225, dict(start=0, end=3, dim=[2, 3, 5, 7], shape=ONES), None, dict(shape=[1, 1, 15, 1, 1])),
     (225, dict(start=1, end=3, dim=[2, 3, 5, 7], shape=ONES), None, dict(shape=[1, 1, 5, 1, 1])),
     (226, dict(start=1, dim=[2, 3, 5, 7], end=4, shape=ONES), None, dict(shape=[1, 1, 1, 1, 35])),
