@@ -1,5 +1,5 @@
-"""Typed buffers as a caller passes them: NumPy arrays, optionally strided views whose
-gaps hold junk, and read-only copies."""
+"""Typed buffers as a caller passes them: NumPy arrays, strided views whose gaps hold junk,
+array lists and read-only views."""
 import numpy as np
 
 JUNK = {np.int32: -777777, np.int64: -7777777777, np.float64: -7.77e77}
@@ -15,12 +15,7 @@ def arr(values, dtype, stride=1):
     """A 1-D array of `values` with element stride `stride` (may be negative); the
     elements between hold junk so that a kernel ignoring the stride reads junk."""
     values = np.asarray(values, dtype=dtype).ravel()
-    if stride == 1:
-        return values.copy()
-    step = abs(stride)
-    n = len(values)
-    base = np.full(max(n * step, 1), JUNK[dtype], dtype=dtype)
-    view = base[::stride][:n]
+    view = np.full(max(len(values) * abs(stride), 1), JUNK[dtype], dtype=dtype)[::stride][:len(values)]
     view[...] = values
     return view
 
@@ -45,7 +40,6 @@ def objects(items):
 
 
 def readonly(a):
-    """A read-only view of `a`."""
     v = a.view()
     v.flags.writeable = False
     return v
