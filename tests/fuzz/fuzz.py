@@ -41,9 +41,9 @@ KERNELS = {k.number: k for k in stubs.kernels()}
 # Drawing arguments. An array is drawn as (element type, values, layout, shape or None), an
 # array list as a list of those and Nones; make() builds the array, code() writes the call.
 
+# A value for an Int32 or Int64 parameter; now and then one beyond its width, which the
+# frame must refuse with OverflowError.
 def draw_int(rng, n, bits):
-    """A value for an Int32 or Int64 parameter; now and then one beyond its width, which the
-    frame must refuse with OverflowError."""
     r = rng.random()
     if r < 0.015:
         return rng.choice([2**31, -2**31 - 1, 2**40] if bits == 32 else [2**63, -2**63 - 1])
@@ -65,8 +65,8 @@ def draw_float(rng):
                        rng.gauss(0, 3), rng.gauss(0, 3)])
 
 
+# size values for an array of element type elem, in a mode chosen for the whole array.
 def draw_values(rng, elem, n, size):
-    """size values for an array of element type elem, in a mode chosen for the whole array."""
     if elem == "F64":
         return [draw_float(rng) if rng.random() < 0.2 else round(rng.gauss(0, 2), 3) for _ in range(size)]
     mode, top = rng.random(), max(n, size, 1)
@@ -104,8 +104,8 @@ def draw_array(rng, p, n):
     return draw_vector(rng, p.elem, n)
 
 
+# The arguments of call `index` of a kernel: scalars, None, arrays and lists as drawn.
 def draw_call(number, seed, index):
-    """The arguments of call `index` of a kernel: scalars, None, arrays and lists as drawn."""
     rng = random.Random("%s:%d:%d" % (seed, number, index))
     n = rng.choice([0, 1, 1, 2, 2, 3, 3, 4, 5, 6, 8, 12, 20])
     return [draw_int(rng, n, 32 if p.type == "Int32" else 64) if p.type in ("Int32", "Int64") else
@@ -118,9 +118,7 @@ def make(elem, values, layout, shape=None):
     if shape is not None:  # a matrix: C order, Fortran order or every other row of a taller one
         a = values.reshape(shape)
         if layout == "skip":
-            b = np.zeros((2 * shape[0], shape[1]), dtype=a.dtype)
-            b[::2] = a
-            return b[::2]
+            return np.stack([a, 0 * a], axis=1).reshape(2 * shape[0], shape[1])[::2]
         return np.asfortranarray(a) if layout == "F" else a
     if layout == "step2":  # the base ends at the view's last element
         base = np.zeros(max(2 * n - 1, 0), dtype=values.dtype)

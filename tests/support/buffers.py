@@ -12,8 +12,8 @@ class BufferOnly(np.ndarray):
 
 
 def arr(values, dtype, stride=1):
-    """A 1-D array of `values` with element stride `stride` (may be negative); the
-    elements between hold junk so that a kernel ignoring the stride reads junk."""
+    # A 1-D array of `values` with element stride `stride` (may be negative); the
+    # elements between hold junk so that a kernel ignoring the stride reads junk.
     values = np.asarray(values, dtype=dtype).ravel()
     view = np.full(max(len(values) * abs(stride), 1), JUNK[dtype], dtype=dtype)[::stride][:len(values)]
     view[...] = values
@@ -33,7 +33,7 @@ def f64(values=(), stride=1):
 
 
 def objects(items):
-    """An array list: a one-dimensional object array of the given arrays (or Nones)."""
+    # An array list: a one-dimensional object array of the given arrays (or Nones).
     a = np.empty(len(items), dtype=object)
     a[:] = items
     return a

@@ -1,12 +1,12 @@
 // A test-only buffer exporter that counts its exports.
 //
 // Exporter(format, values, stride=1, shape=None, readonly=False, fail=False,
-//          itemsize=None, offset=0, claim=-1, fortran=False, null=False)
+//          itemsize=0, offset=0, claim=-1, fortran=False, null=False)
 //   exports `values` (numbers, or any objects for format "O") as a buffer of the given
 //   struct format, one-dimensional with the given element stride (may be negative or
 //   zero), or two-dimensional when `shape` = (rows, cols) is given (row by row, or column
 //   by column with `fortran`; values in that order). `fail` refuses every export with
-//   BufferError; `itemsize` overrides the format's item size; `offset` shifts the data by
+//   BufferError; `itemsize` (if positive) overrides the format's item size; `offset` shifts the data by
 //   that many bytes (a misaligned buffer); `claim` makes a one-dimensional export claim that
 //   many elements (only for calls that fail before reading); `null` exports an empty buffer
 //   at the null address.
@@ -17,6 +17,7 @@
 // Builds against CPython 2.7 and 3.
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
+#include <structmember.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -32,26 +33,19 @@ typedef struct {
 
 static int store(Exporter *self, Py_ssize_t k, PyObject *v) {
     char *at = AT(self, k);
-    double d;
-    long long x;
-    int i;
+    double d = self->kind == 'd' ? PyFloat_AsDouble(v) : 0;
+    long long x = self->kind == 'd' || self->kind == 'O' ? 0 : PyLong_AsLongLong(v);
+    int i = (int)x;
     if (self->kind == 'O') {
         PyObject *old = *(PyObject **)at;
         Py_INCREF(v);
         *(PyObject **)at = v;
         Py_XDECREF(old);
-        return 0;
-    }
-    if (self->kind == 'd') {
-        d = PyFloat_AsDouble(v);
-        memcpy(at, &d, sizeof d);
-        return d == -1.0 && PyErr_Occurred() ? -1 : 0;
-    }
-    x = PyLong_AsLongLong(v);
-    if (self->kind == 'i') i = (int)x, memcpy(at, &i, sizeof i);
+    } else if (self->kind == 'd') memcpy(at, &d, sizeof d);
+    else if (self->kind == 'i') memcpy(at, &i, sizeof i);
     else if (self->kind == 'l' || self->kind == 'q') memcpy(at, &x, sizeof x);
     else *at = (char)x;
-    return x == -1 && PyErr_Occurred() ? -1 : 0;
+    return PyErr_Occurred() ? -1 : 0;
 }
 
 static PyObject *load(Exporter *self, Py_ssize_t k) {
@@ -74,11 +68,11 @@ static int Exporter_init(Exporter *self, PyObject *args, PyObject *kw) {
     static char *names[] = {"format", "values", "stride", "shape", "readonly", "fail", "itemsize", "offset",
                             "claim", "fortran", "null", NULL};
     const char *format;
-    PyObject *values, *seq, *shape = Py_None, *itemsize_obj = Py_None;
+    PyObject *values, *seq, *shape = Py_None;
     Py_ssize_t stride = 1, offset = 0, claim = -1, n, k, size;
     int fortran = 0, null = 0;
-    if (!PyArg_ParseTupleAndKeywords(args, kw, "sO|nOiiOnnii", names, &format, &values, &stride, &shape,
-                                     &self->readonly, &self->fail, &itemsize_obj, &offset, &claim, &fortran, &null))
+    if (!PyArg_ParseTupleAndKeywords(args, kw, "sO|nOiinnnii", names, &format, &values, &stride, &shape,
+                                     &self->readonly, &self->fail, &self->itemsize, &offset, &claim, &fortran, &null))
         return -1;
     if (strlen(format) >= sizeof self->format || self->block) {
         PyErr_SetString(PyExc_ValueError, "format too long, or initialised twice");
@@ -86,12 +80,9 @@ static int Exporter_init(Exporter *self, PyObject *args, PyObject *kw) {
     }
     strcpy(self->format, format);
     self->kind = strchr("<>=@!", format[0]) ? format[1] : format[0];
-    size = self->kind == 'i' ? 4 : self->kind && strchr("lqd", self->kind) ? 8 : self->kind == 'O' ? (Py_ssize_t)sizeof(PyObject *) : 1;
-    self->itemsize = itemsize_obj == Py_None ? size : PyNumber_AsSsize_t(itemsize_obj, PyExc_OverflowError);
-    if (self->itemsize <= 0) {
-        if (!PyErr_Occurred()) PyErr_SetString(PyExc_ValueError, "itemsize must be positive");
-        return -1;
-    }
+    if (self->itemsize <= 0)
+        self->itemsize = self->kind == 'i' ? 4 : self->kind && strchr("lqd", self->kind) ? 8
+                         : self->kind == 'O' ? (Py_ssize_t)sizeof(PyObject *) : 1;
     if (!(seq = PySequence_Fast(values, "values must be a sequence"))) return -1;
     n = self->count = self->shape[0] = PySequence_Fast_GET_SIZE(seq);
     self->stride = stride;
@@ -170,14 +161,11 @@ static PyObject *Exporter_values(Exporter *self, PyObject *unused) {
     return list;
 }
 
-static PyObject *Exporter_get_exports(Exporter *self, void *c) { (void)c; return PyLong_FromSsize_t(self->exports); }
-static PyObject *Exporter_get_taken(Exporter *self, void *c) { (void)c; return PyLong_FromSsize_t(self->taken); }
-
 static PyMethodDef Exporter_methods[] = {{"values", (PyCFunction)Exporter_values, METH_NOARGS, NULL},
                                          {NULL, NULL, 0, NULL}};
-static PyGetSetDef Exporter_getset[] = {{"exports", (getter)Exporter_get_exports, NULL, NULL, NULL},
-                                        {"taken", (getter)Exporter_get_taken, NULL, NULL, NULL},
-                                        {NULL, NULL, NULL, NULL, NULL}};
+static PyMemberDef Exporter_members[] = {{"exports", T_PYSSIZET, offsetof(Exporter, exports), READONLY, NULL},
+                                         {"taken", T_PYSSIZET, offsetof(Exporter, taken), READONLY, NULL},
+                                         {NULL, 0, 0, 0, NULL}};
 static PyBufferProcs Exporter_as_buffer;
 static PyTypeObject ExporterType = {PyVarObject_HEAD_INIT(NULL, 0) "_exporter.Exporter"};
 
@@ -215,7 +203,7 @@ static int prepare(void) {
     ExporterType.tp_dealloc = (destructor)Exporter_dealloc;
     ExporterType.tp_as_buffer = &Exporter_as_buffer;
     ExporterType.tp_methods = Exporter_methods;
-    ExporterType.tp_getset = Exporter_getset;
+    ExporterType.tp_members = Exporter_members;
     ExporterType.tp_init = (initproc)Exporter_init;
     ExporterType.tp_new = PyType_GenericNew;
     return PyType_Ready(&ExporterType);

@@ -12,8 +12,8 @@ _exporter = []
 
 
 def exporter():
-    """The test exporter module: under 2.7 the copy tests/py27/build.sh compiled beside the
-    module, else built for the running interpreter."""
+    # The test exporter module: under 2.7 the copy tests/py27/build.sh compiled beside the
+    # module, else built for the running interpreter.
     if not _exporter:
         try:
             if not PY2:
@@ -43,7 +43,7 @@ def f64(values, stride=1):
 
 
 def objects(items, stride=1):
-    """An array list: a one-dimensional buffer of object references (format "O")."""
+    # An array list: a one-dimensional buffer of object references (format "O").
     return E("O", items, stride=stride)
 
 
@@ -59,11 +59,11 @@ class Index(object):
 
 class Case(unittest.TestCase):
     def assertInvalid(self, name, fn, *args):
-        """fn(*args) raises the frame's ValueError naming parameter `name`."""
+        # fn(*args) raises the frame's ValueError naming parameter `name`.
         self.assertRaisesLike(ValueError(INVALID.format(name)), fn, *args)
 
     def assertRaisesLike(self, expected, fn, *args):
-        """fn(*args) raises an exception of the same type and message as `expected`."""
+        # fn(*args) raises an exception of the same type and message as `expected`.
         with self.assertRaises(Exception) as got:
             fn(*args)
         self.assertEqual((type(got.exception), str(got.exception)), (type(expected), str(expected)))

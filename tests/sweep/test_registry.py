@@ -23,8 +23,8 @@ def test_the_stubs_list_every_kernel_once_and_are_those_the_build_generated():
 
 
 def test_every_kernel_explains_itself():
-    """help() and inspect.signature() show every kernel's parameter names, its function and a
-    text of its own (an alias without names of its own shares its primary's)."""
+    # help() and inspect.signature() show every kernel's parameter names, its function and a
+    # text of its own (an alias without names of its own shares its primary's).
     for k in KERNELS:
         f = kernel(k.number)
         assert list(inspect.signature(f).parameters) == [p.name for p in k.params]
@@ -50,7 +50,7 @@ def test_aliases_share_their_primarys_signature():
 
 
 def good(p, writable=True):
-    """A well-typed empty argument for parameter p (a zero for a scalar)."""
+    # A well-typed empty argument for parameter p (a zero for a scalar).
     if not p.is_array:
         return 0.0 if p.type == "float" else 0
     a = np.empty(0, dtype=object) if p.kind == "list" else np.zeros((0, 0)[:1 + (p.kind == "mat")], DTYPES[p.elem])
@@ -59,7 +59,7 @@ def good(p, writable=True):
 
 
 def wrong(p):
-    """Arguments of the wrong element type or dimension count for array parameter p."""
+    # Arguments of the wrong element type or dimension count for array parameter p.
     if p.kind == "list":
         return [np.zeros(0, dtype=np.int32), np.zeros((0, 0), dtype=object)]
     ndim = 2 if p.kind == "mat" else 1
@@ -69,11 +69,11 @@ def wrong(p):
 
 @pytest.mark.parametrize("k", KERNELS, ids=label)
 def test_the_frame_checks_every_argument_slot(k):
-    """Argument counts and scalar types first; then, slot by slot with good arrays before it
-    and None after it: a wrong element type or dimension count names the slot, a read-only
-    array is refused where the kernel writes and passes where it reads. Last, every array
-    None and every scalar 0 runs (absent views read a zeroed cell of the call's own); the
-    checked build raises IndexError where a kernel touches an absent view."""
+    # Argument counts and scalar types first; then, slot by slot with good arrays before it
+    # and None after it: a wrong element type or dimension count names the slot, a read-only
+    # array is refused where the kernel writes and passes where it reads. Last, every array
+    # None and every scalar 0 runs (absent views read a zeroed cell of the call's own); the
+    # checked build raises IndexError where a kernel touches an absent view.
     f, n = kernel(k.number), len(k.params)
     for count in (n - 1, n + 1):
         with pytest.raises(TypeError, match="takes exactly %d argument" % n):

@@ -1,14 +1,12 @@
-"""The registration line of a kernel is checked when it compiles: a format that disagrees
-with the C++ signature, names that do not match the parameters, or array names out of byte
-order fail the build with a message naming the kernel and its function; a wrong format letter is
-shown with its position and the letter the signature takes."""
+"""Checks compiled against the module's headers: registration lines, and the block copies
+and square root that kernels share."""
 import os
 import shutil
 import subprocess
 
 import pytest
 
-SRC = os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))), "src")
+HERE = os.path.dirname(os.path.abspath(__file__))
 KERNEL = """
 #include "kernels/kernel.h"
 namespace fragments::probe {
@@ -18,15 +16,16 @@ TOPIC("Probes")
 """
 
 
-def compile_line(line, tmp_path):
+def run(*args):
     cxx = os.environ.get("CXX") or shutil.which("c++") or shutil.which("g++")
-    source = tmp_path / "probe.cpp"
-    source.write_text(KERNEL + line + "\n")
     env = {k: v for k, v in os.environ.items() if k != "LD_PRELOAD"}
-    return subprocess.run([cxx, "-std=c++17", "-fsyntax-only", "-I", SRC, str(source)],
-                          capture_output=True, text=True, env=env)
+    return subprocess.run([cxx, "-std=c++17", "-I", os.path.join(HERE, "..", "..", "src")] + list(args),
+                          capture_output=True, text=True, env=env), env
 
 
+# A registration line that disagrees with the C++ signature (format, names, array names out
+# of byte order) fails to compile with a message naming the kernel and its function; a wrong
+# format letter is shown with its position and the letter the signature takes.
 @pytest.mark.parametrize("line,message", [
     ('FRAGMENT(900, probe::probe, "OOi", "ptrb", "subi", "n")', None),
     ('FRAGMENT(900, probe::probe, "OiO", "ptrb", "subi", "n")', "the format string does not match"),
@@ -39,9 +38,18 @@ def compile_line(line, tmp_path):
      "ascending byte order"),
 ])
 def test_registration_lines_are_checked_at_compile_time(tmp_path, line, message):
-    done = compile_line(line, tmp_path)
+    (tmp_path / "probe.cpp").write_text(KERNEL + line + "\n")
+    done = run("-fsyntax-only", str(tmp_path / "probe.cpp"))[0]
     if message is None:
         assert done.returncode == 0, done.stderr
     else:
         assert done.returncode != 0 and message in done.stderr, done.stderr
         assert "_c_closure_900 (probe::probe)" in done.stderr or "_c_closure_901 (same as _c_closure_900)" in done.stderr
+
+
+def test_block_copies_agree_with_a_read_then_write_reference(tmp_path):  # copy_check.cpp, under the sanitizers
+    built, env = run("-O0", "-Wall", "-Wextra", "-Werror", "-fsanitize=address,undefined", "-fno-sanitize-recover=all",
+                     os.path.join(HERE, "copy_check.cpp"), "-o", str(tmp_path / "copy_check"))
+    assert built.returncode == 0, built.stderr
+    out = subprocess.run([str(tmp_path / "copy_check")], capture_output=True, text=True, env=env)
+    assert (out.returncode, out.stdout.strip()) == (0, "ok"), out.stdout + out.stderr
