@@ -1,6 +1,6 @@
-"""Frame behaviour beyond the portable suite (test_unittest_frame.py beside it): exact NumPy
-arrays and memoryviews, which the frame reads in place, end every call as the buffer protocol
-does; array lists of NumPy arrays; a list too long to hold."""
+# Frame behaviour beyond the portable suite (test_unittest_frame.py beside it): exact NumPy
+# arrays and memoryviews, which the frame reads in place, end every call as the buffer protocol
+# does; array lists of NumPy arrays; a list too long to hold.
 import warnings
 
 import numpy as np
@@ -26,7 +26,7 @@ def variants(t, ndim):
         "empty": lambda: np.zeros((0, 2)[:ndim], dtype=t),
         "readonly": lambda: readonly(np.arange(6, dtype=t).reshape(shape)),
         "broadcast": lambda: np.broadcast_to(np.array(1, dtype=t), shape),
-        "broadcast-warns": lambda: np.broadcast_arrays(np.arange(shape[1] if ndim == 2 else 1, dtype=t), np.zeros(shape))[0],
+        "broadcast-warns": lambda: np.broadcast_arrays(np.ones(shape[1:] or 1, t), np.zeros(shape))[0],
         "one-more-dim": lambda: np.zeros(shape + (1,), dtype=t),
         "zero-dim": lambda: np.array(3, dtype=t),
         "swapped": lambda: np.arange(6, dtype=np.dtype(t).newbyteorder()).reshape(shape),
@@ -62,7 +62,7 @@ def flatten(a):  # 242: lval and uval take a's rows one after another; returns t
 SLOTS = {
     "260 st": (I64, 1, True, lambda a: F._c_closure_260(dims(a)[0], 0, a, np.arange(2, 9, dtype=I32))),
     "272 wi32": (I32, 1, False, lambda a: F._c_closure_272(1, dims(a)[0], 0, a)),
-    "243 inst": (I32, 2, True, lambda a: F._c_closure_243(a, np.arange(dims(a)[0], dtype=I32), -np.arange(8, dtype=I32))),
+    "243 inst": (I32, 2, True, lambda a: F._c_closure_243(a, i32(range(dims(a)[0])), i32(-np.arange(8)))),
     "242 lb": (F64, 2, False, flatten),
 }
 ACCEPTED = {"right", "empty", "broadcast-warns", "record-field-aligned", "strided", "reversed", "zero-stride",

@@ -1,5 +1,5 @@
-"""The calling convention every kernel shares, checked with the test exporter only, so that it
-runs unchanged under Python 2.7 (tests/py27/run.py) and Python 3 (run.py or pytest)."""
+# The calling convention every kernel shares, checked with the test exporter only, so that it
+# runs unchanged under Python 2.7 (tests/py27/run.py) and Python 3 (run.py or pytest).
 import ctypes
 import sys
 import unittest
@@ -85,11 +85,6 @@ class Views(Case):
                 self.assertInvalid(name, call, bad)
                 self.assertEqual(getattr(bad, "exports", 0), 0)
 
-    def test_objects_without_the_buffer_interface_raise_the_interpreters_type_error(self):
-        for st, w in (([0, 0, 1], i32([2, 3, 4])), (i64([0, 0, 1]), 17), (i64([0, 0, 1]), (2, 3, 4))):
-            with self.assertRaises(TypeError):
-                fragments._c_closure_260(3, 0, st, w)
-
     def test_strided_views_are_read_and_written_through_their_stride_in_both_int64_formats(self):
         for stride, fmt in ((1, "q"), (2, "l"), (3, "q"), (-1, "l"), (-2, "q")):
             st, w = i64([0, 0, 0, 1], stride, fmt), i32([99, 2, 3, 4, 5], -stride)
@@ -97,15 +92,6 @@ class Views(Case):
             self.assertValues(st, [60, 20, 5, 1])
             self.assertValues(w, [99, 2, 3, 4, 5])
         self.assertEqual(fragments._c_closure_272(1, 4, 0, E("i", [3, 3, 3, 3], stride=0)), 81)
-
-    def test_written_arrays_must_be_writable_and_nothing_is_written(self):
-        st = E("q", [0, 0, 1], readonly=True)
-        with self.assertRaises(BufferError):
-            fragments._c_closure_260(3, 0, st, i32([2, 3, 4]))
-        self.assertEqual((st.values(), st.exports), ([0, 0, 1], 0))
-        st = i64([0, 0, 1])  # read-only arrays are fine where the kernel only reads
-        fragments._c_closure_260(3, 0, st, E("i", [2, 3, 4], readonly=True))
-        self.assertValues(st, [12, 4, 1])
 
 
 def five(bad_at=None, fail_at=None):
@@ -155,12 +141,13 @@ class ArrayLists(Case):
             self.assertInvalid("resshape", fragments._c_closure_217, 0, i32([0]), 1, empty, f64([1]))
 
     def test_a_bad_list_entry_names_the_list_and_releases_everything(self):
-        for bad in ("d", "q", "<i", "2d", "fail", "O"):
+        invalid = ValueError(INVALID.format("nidxlist"))
+        for bad, expected in (("d", invalid), ("q", invalid), ("<i", invalid), ("2d", invalid), ("O", invalid),
+                              ("fail", BufferError("export refused"))):
             ok1, ok2, after, out = i32([1]), i32([2]), i32([0]), i32([0])
-            wrong = (E("i", [1], fail=True) if bad == "fail" else E("i", [1, 2, 3, 4], shape=(2, 2)) if bad == "2d"
-                     else objects([ok1]) if bad == "O" else E(bad, [1]))
+            wrong = {"fail": E("i", [1], fail=True), "2d": E("i", [1] * 4, shape=(2, 2)),
+                     "O": objects([ok1])}.get(bad) or E(bad, [1])
             lst = objects([ok1, None, wrong, ok2])
-            expected = BufferError("export refused") if bad == "fail" else ValueError(INVALID.format("nidxlist"))
             self.assertRaisesLike(expected, fragments._c_closure_217, 4, out, 1, lst, after)
             self.assertEqual((ok1.taken, ok2.taken, after.taken), (1, 0, 0))
             self.assertTrue(all(e.exports == 0 for e in (ok1, ok2, wrong, out, after, lst)))
@@ -168,9 +155,6 @@ class ArrayLists(Case):
     def test_the_outer_buffer_must_be_a_one_dimensional_object_array(self):
         for outer in (i32([1, 2]), E("O", [None], shape=(1, 1)), i64([0]), bytearray(8)):
             self.assertInvalid("nidxlist", fragments._c_closure_217, 1, i32([0]), 1, outer, i32([1]))
-        for outer in ([i32([1])], 5):
-            with self.assertRaises(TypeError):
-                fragments._c_closure_217(1, i32([0]), 1, outer, i32([1]))
 
 
 if __name__ == "__main__":

@@ -1,6 +1,6 @@
-"""Worked examples of a few kernels of every subsystem, called through the real calling
-convention with exporter buffers (strided, two-dimensional in either order, both int64
-formats), so that the 2.7 build runs real bodies too. Expected values are worked out by hand."""
+# Worked examples of a few kernels of every subsystem, called through the real calling
+# convention with exporter buffers (strided, two-dimensional in either order, both int64
+# formats), so that the 2.7 build runs real bodies too. Expected values are worked out by hand.
 import unittest
 
 import fragments
@@ -9,10 +9,6 @@ from support.portable import PY2, Case, E, f64, i32, i64
 INTEGERS = (int, long) if PY2 else (int,)  # noqa: F821 - `long` exists only under 2.7
 LOWER = ([0, 0, 1], [0, 2, 1], [1.0, 2.0, 3.0])  # element bounds: (i, j) and value, sorted
 UPPER = ([0, 1, 2], [2, 1, 0], [10.0, 20.0, 30.0])
-
-
-def wrap64(v):
-    return (v + 2**63) % 2**64 - 2**63
 
 
 def kind(v):
@@ -54,7 +50,7 @@ CASES = [
     ((24,), lambda: (10, 1, 4, 2**31 - 1, i64([-5, 3, -1, 0, 7, -9])), (12, -2**31), {}),
     # 112 and its aliases: shape, init -> init times the product of shape, in 64 bits
     ((112, 210, 229), lambda: (i32([70000, 70000, 3], stride=2), 5), 5 * 70000 * 70000 * 3, {}),
-    ((112, 210, 229), lambda: (i32([2**31 - 1, 2**31 - 1, 2]), 2**62), wrap64(2**62 * (2**31 - 1)**2 * 2), {}),
+    ((112, 210, 229), lambda: (i32([2**31 - 1, 2**31 - 1, 2]), 2**62), -2**63, {}),  # 2**63 times an odd number
     ((112, 210, 229), lambda: (i32([]), -2**63), -2**63, {}),
     # 116: index, midx: midx[0, k] = index[k], as stored row by row or column by column
     ((116,), lambda: (i32([7, 8, 9]), mat([0] * 6, 2, 3)), None, {1: [7, 8, 9, 0, 0, 0]}),
@@ -63,9 +59,9 @@ CASES = [
     # [0, 1, 2, 1] is rows (0, 1), (2, 1) in row order and (0, 2), (1, 1) in column order
     ((119,), lambda: (0, mat([0, 1, 2, 1], 2, 2), i32([3, 2])), False, {}),
     ((119,), lambda: (0, mat([0, 1, 2, 1], 2, 2, 1), i32([3, 2])), True, {}),
-    ((119,), lambda: (1, mat([0] * 4, 2, 2), i32([3, 2])), True, {}),
     # 271: n, nelem, nnz, totalelem, totalnnz -> the totals advanced, wrapping in 32 bits
-    ((271,), lambda: (3, i32([1, 2, 3]), i32([4, 5, 2**31 - 10], stride=2), 100, 1), (106, 2**31 - 10 + 10 - 2**32), {}),
+    # (1 + 4 + 5 + 2**31 - 10 wraps to -2**31)
+    ((271,), lambda: (3, i32([1, 2, 3]), i32([4, 5, 2**31 - 10], stride=2), 100, 1), (106, -2**31), {}),
     # 257: picks operand elements 2, 0, 2 of a three-element record on the work stack (ptr
     # at 1, nidxs at 1, cof at 0, bfix at 3) into a result record
     ((257,), lambda: (3, 0, i64([2, 0, 2]), 0, 1, 1, 6, 1, f64([-1.0] * 9), i32([0, -1, -1, -1]), i64([-1] * 6), 1, 0,

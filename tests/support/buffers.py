@@ -1,5 +1,5 @@
-"""Typed buffers as a caller passes them: NumPy arrays, strided views whose gaps hold junk,
-array lists and read-only views."""
+# Typed buffers as a caller passes them: NumPy arrays, strided views whose gaps hold junk,
+# array lists and read-only views.
 import numpy as np
 
 JUNK = {np.int32: -777777, np.int64: -7777777777, np.float64: -7.77e77}

@@ -1,5 +1,5 @@
-"""Builds the test-only buffer exporter (exporter.c) for the running interpreter, once,
-into a cache folder beside this file, and imports it."""
+# Builds the test-only buffer exporter (exporter.c) for the running interpreter, once,
+# into a cache folder beside this file, and imports it.
 import hashlib
 import importlib
 import os

@@ -50,9 +50,7 @@ static int store(Exporter *self, Py_ssize_t k, PyObject *v) {
 
 static PyObject *load(Exporter *self, Py_ssize_t k) {
     char *at = AT(self, k);
-    double d;
-    long long x;
-    int i;
+    double d; long long x; int i;
     if (self->kind == 'O') {
         PyObject *o = *(PyObject **)at ? *(PyObject **)at : Py_None;
         Py_INCREF(o);
@@ -74,11 +72,7 @@ static int Exporter_init(Exporter *self, PyObject *args, PyObject *kw) {
     if (!PyArg_ParseTupleAndKeywords(args, kw, "sO|nOiinnnii", names, &format, &values, &stride, &shape,
                                      &self->readonly, &self->fail, &self->itemsize, &offset, &claim, &fortran, &null))
         return -1;
-    if (strlen(format) >= sizeof self->format || self->block) {
-        PyErr_SetString(PyExc_ValueError, "format too long, or initialised twice");
-        return -1;
-    }
-    strcpy(self->format, format);
+    strncpy(self->format, format, sizeof self->format - 1);
     self->kind = strchr("<>=@!", format[0]) ? format[1] : format[0];
     if (self->itemsize <= 0)
         self->itemsize = self->kind == 'i' ? 4 : self->kind && strchr("lqd", self->kind) ? 8
@@ -142,10 +136,7 @@ static int Exporter_getbuffer(Exporter *self, Py_buffer *view, int flags) {
     return 0;
 }
 
-static void Exporter_releasebuffer(Exporter *self, Py_buffer *view) {
-    (void)view;
-    self->exports--;
-}
+static void Exporter_releasebuffer(Exporter *self, Py_buffer *view) { (void)view; self->exports--; }
 
 static PyObject *Exporter_values(Exporter *self, PyObject *unused) {
     Py_ssize_t k;

@@ -1,6 +1,6 @@
-"""Helpers of the portable unittest suite (tests/frame/test_unittest_*.py), which runs
-unchanged under Python 2.7 and 3 without NumPy: typed, strided buffers come from the test
-exporter."""
+# Helpers of the portable unittest suite (tests/frame/test_unittest_*.py), which runs
+# unchanged under Python 2.7 and 3 without NumPy: typed, strided buffers come from the test
+# exporter.
 import sys
 import unittest
 
@@ -47,14 +47,9 @@ def objects(items, stride=1):
     return E("O", items, stride=stride)
 
 
-class Index(object):
+def Index(v):
     """An object that is an integer only through __index__."""
-
-    def __init__(self, v):
-        self.v = v
-
-    def __index__(self):
-        return self.v
+    return type("Index", (object,), {"__index__": lambda self: v})()
 
 
 class Case(unittest.TestCase):

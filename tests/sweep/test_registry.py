@@ -1,5 +1,5 @@
-"""Sweeps over every kernel as the committed stubs list it: names, documentation, aliases,
-and the frame's checks of every argument slot."""
+# Sweeps over every kernel as the committed stubs list it: names, documentation, aliases,
+# and the frame's checks of every argument slot.
 import importlib.util
 import inspect
 import os
@@ -33,7 +33,8 @@ def test_every_kernel_explains_itself():
 
 
 def test_the_reference_page_is_the_one_the_registry_gives():
-    spec = importlib.util.spec_from_file_location("build_reference", os.path.join(stubs.ROOT, "docs", "build_reference.py"))
+    path = os.path.join(stubs.ROOT, "docs", "build_reference.py")
+    spec = importlib.util.spec_from_file_location("build_reference", path)
     page = importlib.util.module_from_spec(spec)
     spec.loader.exec_module(page)
     with open(page.PAGE) as f:
@@ -70,10 +71,11 @@ def wrong(p):
 @pytest.mark.parametrize("k", KERNELS, ids=label)
 def test_the_frame_checks_every_argument_slot(k):
     # Argument counts and scalar types first; then, slot by slot with good arrays before it
-    # and None after it: a wrong element type or dimension count names the slot, a read-only
-    # array is refused where the kernel writes and passes where it reads. Last, every array
-    # None and every scalar 0 runs (absent views read a zeroed cell of the call's own); the
-    # checked build raises IndexError where a kernel touches an absent view.
+    # and None after it: a wrong element type or dimension count names the slot, an object
+    # without the buffer interface raises TypeError, a read-only array is refused where the
+    # kernel writes and passes where it reads. Last, every array None and every scalar 0 runs
+    # (absent views read a zeroed cell of the call's own); the checked build raises
+    # IndexError where a kernel touches an absent view.
     f, n = kernel(k.number), len(k.params)
     for count in (n - 1, n + 1):
         with pytest.raises(TypeError, match="takes exactly %d argument" % n):
@@ -88,6 +90,8 @@ def test_the_frame_checks_every_argument_slot(k):
             with pytest.raises(ValueError) as e:
                 f(*(args[:i] + [bad] + args[i + 1:]))
             assert str(e.value) == INVALID.format(p.name)
+        with pytest.raises(TypeError):  # the interpreter's error for an object without the buffer interface
+            f(*(args[:i] + [[0]] + args[i + 1:]))
         later = [j for j in range(i + 1, n) if k.params[j].is_array]
         if p.written:
             with pytest.raises((BufferError, ValueError), match="read-only|not writable"):
