@@ -153,7 +153,7 @@ class ArrayLists(Case):
             self.assertTrue(all(e.exports == 0 for e in (ok1, ok2, wrong, out, after, lst)))
 
     def test_the_outer_buffer_must_be_a_one_dimensional_object_array(self):
-        for outer in (i32([1, 2]), E("O", [None], shape=(1, 1)), i64([0]), bytearray(8)):
+        for outer in (i32([1, 2]), E("O", [None], shape=(1, 1)), i64([0]), bytearray(8), memoryview(i32([1, 2]))):
             self.assertInvalid("nidxlist", fragments._c_closure_217, 1, i32([0]), 1, outer, i32([1]))
 
 

@@ -84,7 +84,7 @@ def test_the_frame_checks_every_argument_slot(k):
         args = [good(q) if j < i or not q.is_array else None for j, q in enumerate(k.params)]
         if not p.is_array:
             with pytest.raises(TypeError):
-                f(*(args[:i] + ["x"] + [np.zeros(0, np.uint8) if q.is_array else 0 for q in k.params[i + 1:]]))
+                f(*(args[:i] + ["x"] + [good(q) for q in k.params[i + 1:]]))  # not run with an exception set
             continue
         for bad in wrong(p):
             with pytest.raises(ValueError) as e:
