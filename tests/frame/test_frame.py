@@ -101,6 +101,12 @@ def test_arrays_read_in_place_end_a_call_as_the_buffer_protocol_does(slot):
         assert viewed[:2] == buffered[:2] or (written and viewed[0][:2] == ("raised", BufferError)), label
 
 
+def test_a_fill_through_a_zero_stride_view_writes_its_one_element():  # the unit-stride loop is not for it
+    base = np.full(6, -1, I32)
+    F._c_closure_251(3, np.lib.stride_tricks.as_strided(base, (4,), (0,)), 0)  # ri32[k] = 0 for k <= 3
+    assert base.tolist() == [0, -1, -1, -1, -1, -1]
+
+
 def test_a_released_memoryview_raises_the_interpreters_error():
     m = memoryview(np.zeros(3, dtype=I64))
     m.release()
