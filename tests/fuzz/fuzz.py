@@ -1,23 +1,21 @@
-"""Fuzzer of all kernels, for the checked build (-DFRAGMENTS_CHECKED=ON), best run under the
-address and undefined-behaviour sanitizers with PYTHONMALLOC=malloc.
-
-    python tests/fuzz/fuzz.py [--path DIR] [--calls N] [--seed S] [--kernels 0-99,240]
-    python tests/fuzz/fuzz.py --path DIR --replay SEED:KERNEL:CALL
-
-Every kernel is called N times with arguments drawn from its parameter kinds as the stubs
-list them: scalars (small values, 0, ±1, the limits of int32 and int64, now and then a value
-beyond the parameter's width) and arrays
-(lengths 0 to 20, contents from valid indexes to negative and huge ones, None, strided and
-reversed views, matrices of either order, array lists). A call must return or raise one of
-ACCEPTED; anything else fails: another exception, a crash or sanitizer report, or a call that
-runs longer than --timeout seconds. The calls run in a worker process; the driver restarts it
-after a crash, so one run reports every failing kernel, each with the call that failed (the
-failure report gives the arguments, and the --replay line that rebuilds and runs that call).
-
-Against the default build the fuzzer is meaningless (its kernels trust the caller), so it
-refuses to run there.
-"""
+"""Fuzzer of all kernels, for the checked build (-DFRAGMENTS_CHECKED=ON)."""
+#
+#   python tests/fuzz/fuzz.py [--path DIR] [--calls N] [--seed S] [--kernels 0-99,240] [--timeout T]
+#   python tests/fuzz/fuzz.py --path DIR --replay SEED:KERNEL:CALL
+#
+# Every kernel is called N times with arguments drawn from its parameter kinds as the stubs
+# list them: scalars (small values, 0, ±1, the limits of int32 and int64, now and then a
+# value beyond the parameter's width) and arrays (lengths 0 to 20, contents from valid
+# indexes to negative and huge ones, None, strided and reversed views, matrices of either
+# order, array lists). A call must return or raise one of ACCEPTED; anything else fails:
+# another exception, a crash or sanitizer report, or a call that runs longer than --timeout
+# seconds. The calls run in a worker process; the driver restarts it after a crash, so one
+# run reports every failing kernel, each with the call that failed (its arguments, and the
+# --replay line that rebuilds and runs that call). Best run under the address and
+# undefined-behaviour sanitizers with PYTHONMALLOC=malloc. Against the default build the
+# fuzzer is meaningless (its kernels trust the caller), so it refuses to run there.
 import argparse
+import array
 import collections
 import faulthandler
 import json
@@ -31,21 +29,21 @@ import time
 
 import numpy as np
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.dirname(HERE))
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 from support import stubs  # noqa: E402
 from support.buffers import objects  # noqa: E402
 
 ACCEPTED = ("IndexError", "ValueError", "TypeError", "OverflowError", "MemoryError", "ZeroDivisionError")
 I32 = (-2**31, 2**31 - 1)
-DTYPES = {"I32": "int32", "I64": "int64", "F64": "float64"}
+KERNELS = {k.number: k for k in stubs.kernels()}
 
 
-# --- drawing arguments -------------------------------------------------------------------------
+# Drawing arguments. An array is drawn as (element type, values, layout, shape or None), an
+# array list as a list of those and Nones; make() builds the array, code() writes the call.
 
+# A value for an Int32 or Int64 parameter; now and then one beyond its width, which the
+# frame must refuse with OverflowError.
 def draw_int(rng, n, bits):
-    """A value for an Int32 or Int64 parameter; now and then one beyond its width, which the
-    frame must refuse with OverflowError."""
     r = rng.random()
     if r < 0.015:
         return rng.choice([2**31, -2**31 - 1, 2**40] if bits == 32 else [2**63, -2**63 - 1])
@@ -67,20 +65,16 @@ def draw_float(rng):
                        rng.gauss(0, 3), rng.gauss(0, 3)])
 
 
+# size values for an array of element type elem, in a mode chosen for the whole array.
 def draw_values(rng, elem, n, size):
-    """size values for an array of element type elem, in a mode chosen for the whole array."""
     if elem == "F64":
         return [draw_float(rng) if rng.random() < 0.2 else round(rng.gauss(0, 2), 3) for _ in range(size)]
-    mode = rng.random()
-    top = max(n, size, 1)
+    mode, top = rng.random(), max(n, size, 1)
     if mode < 0.3:  # valid positions
         return [rng.randrange(top) for _ in range(size)]
     if mode < 0.45:  # non-decreasing from 0, as row pointers are
-        out, v = [], 0
-        for _ in range(size):
-            out.append(v)
-            v += rng.choice([0, 1, 1, 2, 3])
-        return out
+        steps = [rng.choice([0, 1, 1, 2, 3]) for _ in range(size)]
+        return [sum(steps[:k]) for k in range(size)]
     if mode < 0.55:
         return [0] * size
     if mode < 0.8:
@@ -89,127 +83,83 @@ def draw_values(rng, elem, n, size):
     return [rng.choice(limits) if rng.random() < 0.3 else rng.randint(-5, top + 5) for _ in range(size)]
 
 
-class Array:
-    """An array argument as drawn: values, element type, layout; build() makes the object
-    and code() the expression that makes it again."""
-
-    def __init__(self, elem, values, layout, shape=None):
-        self.elem, self.values, self.layout, self.shape = elem, values, layout, shape
-
-    def build(self):
-        dtype = DTYPES[self.elem]
-        if self.shape is not None:  # a matrix: C order, Fortran order or every other row of a taller one
-            rows, cols = self.shape
-            a = np.array(self.values, dtype=dtype).reshape(rows, cols)
-            if self.layout == "F":
-                return np.asfortranarray(a)
-            if self.layout == "skip":
-                b = np.zeros((2 * rows, cols), dtype=dtype)
-                b[::2] = a
-                return b[::2]
-            return a
-        values = np.array(self.values, dtype=dtype)
-        n = len(values)
-        if self.layout == "step2":  # the base ends at the view's last element
-            base = np.zeros(max(2 * n - 1, 0), dtype=dtype)
-            base[::2] = values
-            return base[::2]
-        if self.layout == "reversed":
-            return values[::-1].copy()[::-1]
-        if self.layout == "stride0":  # every element is the same one
-            return np.lib.stride_tricks.as_strided(values[:1], shape=(n,), strides=(0,)) if n else values
-        if self.layout == "memoryview":
-            return memoryview(values)
-        if self.layout == "array" and n:  # (an empty array.array's buffer is not aligned)
-            import array
-            return array.array({"I32": "i", "I64": "q", "F64": "d"}[self.elem], values.tolist())
-        return values
-
-    def code(self):
-        return "make(%r, %r, %r%s)" % (self.elem, self.values, self.layout,
-                                        ", %r" % (self.shape,) if self.shape is not None else "")
-
-
-def make(elem, values, layout, shape=None):
-    return Array(elem, values, layout, shape).build()
-
-
-class ArrayList:
-    def __init__(self, entries):
-        self.entries = entries  # Array or None each
-
-    def build(self):
-        return objects([None if e is None else e.build() for e in self.entries])
-
-    def code(self):
-        return "objects([%s])" % ", ".join("None" if e is None else e.code() for e in self.entries)
+def draw_vector(rng, elem, n):
+    size = max(n + rng.choice([0, 0, 0, 1, 1, 2, 3, -1]) if rng.random() < 0.7 else rng.randint(0, 20), 0)
+    layout = rng.choice(["plain"] * 12 + ["step2", "step2", "reversed", "reversed", "stride0", "memoryview", "array"])
+    return (elem, draw_values(rng, elem, n, size), layout, None)
 
 
 def draw_array(rng, p, n):
     if rng.random() < 0.08:
         return None
     if p.kind == "list":
-        return ArrayList([None if rng.random() < 0.2 else draw_vector(rng, "I32", n)
-                          for _ in range(rng.choice([0, 1, 2, 3, 4, max(n, 1)]))])
+        return [None if rng.random() < 0.2 else draw_vector(rng, "I32", n)
+                for _ in range(rng.choice([0, 1, 2, 3, 4, max(n, 1)]))]
     if p.kind == "mat":
         rows, cols = rng.randint(0, 5), rng.choice([0, 1, 2, 3, 4, max(n, 1)])
         if rng.random() < 0.3:
             rows = n
         layout = rng.choice(["C", "C", "C", "F", "skip"])
-        return Array(p.elem, draw_values(rng, p.elem, n, rows * cols), layout, (rows, cols))
+        return (p.elem, draw_values(rng, p.elem, n, rows * cols), layout, (rows, cols))
     return draw_vector(rng, p.elem, n)
 
 
-def draw_vector(rng, elem, n):
-    r = rng.random()
-    size = n + rng.choice([0, 0, 0, 1, 1, 2, 3, -1]) if r < 0.7 else rng.randint(0, 20)
-    size = max(size, 0)
-    layout = rng.choice(["plain"] * 12 + ["step2", "step2", "reversed", "reversed", "stride0", "memoryview", "array"])
-    return Array(elem, draw_values(rng, elem, n, size), layout)
-
-
-def draw_call(kernel, seed, index):
-    """The arguments of call `index` of a kernel: a list of scalars, None and Array(List)s."""
-    rng = random.Random("%s:%d:%d" % (seed, kernel.number, index))
+# The arguments of call `index` of a kernel: scalars, None, arrays and lists as drawn.
+def draw_call(number, seed, index):
+    rng = random.Random("%s:%d:%d" % (seed, number, index))
     n = rng.choice([0, 1, 1, 2, 2, 3, 3, 4, 5, 6, 8, 12, 20])
-    args = []
-    for p in kernel.params:
-        if p.type in ("Int32", "Int64"):
-            args.append(draw_int(rng, n, 32 if p.type == "Int32" else 64))
-        elif p.type == "float":
-            args.append(draw_float(rng))
-        else:
-            args.append(draw_array(rng, p, n))
-    return args
+    return [draw_int(rng, n, 32 if p.type == "Int32" else 64) if p.type in ("Int32", "Int64") else
+            draw_float(rng) if p.type == "float" else draw_array(rng, p, n) for p in KERNELS[number].params]
 
 
-def code(args):
-    return ", ".join(repr(a) if a is None or isinstance(a, (int, float)) else a.code() for a in args)
+def make(elem, values, layout, shape=None):
+    values = np.array(values, dtype={"I32": "int32", "I64": "int64", "F64": "float64"}[elem])
+    n = len(values)
+    if shape is not None:  # a matrix: C order, Fortran order or every other row of a taller one
+        a = values.reshape(shape)
+        if layout == "skip":
+            return np.stack([a, 0 * a], axis=1).reshape(2 * shape[0], shape[1])[::2]
+        return np.asfortranarray(a) if layout == "F" else a
+    if layout == "step2":  # the base ends at the view's last element
+        base = np.zeros(max(2 * n - 1, 0), dtype=values.dtype)
+        base[::2] = values
+        return base[::2]
+    if layout == "reversed":
+        return values[::-1].copy()[::-1]
+    if layout == "stride0" and n:  # every element is the same one
+        return np.lib.stride_tricks.as_strided(values[:1], shape=(n,), strides=(0,))
+    if layout == "memoryview":
+        return memoryview(values)
+    if layout == "array" and n:  # (an empty array.array's buffer is not aligned)
+        return array.array({"I32": "i", "I64": "q", "F64": "d"}[elem], values.tolist())
+    return values
 
 
-def build(args):
-    return [a.build() if isinstance(a, (Array, ArrayList)) else a for a in args]
+def build(a):
+    return make(*a) if isinstance(a, tuple) else objects([build(e) for e in a]) if isinstance(a, list) else a
 
 
-# --- the worker: runs the calls --------------------------------------------------------------------
+def code(a):
+    return ("make%r" % (a,) if isinstance(a, tuple) else
+            "objects([%s])" % ", ".join(map(code, a)) if isinstance(a, list) else repr(a))
+
+
+# The worker runs the calls and writes one line of outcomes per kernel; before each call it
+# writes the call's SEED:KERNEL:CALL to `current`, where the driver finds it after a crash.
 
 def worker(opts):
     import fragments
-    kernels = {k.number: k for k in stubs.kernels()}
     current = os.open(opts.current, os.O_WRONLY | os.O_CREAT | os.O_TRUNC, 0o644)
-    out = sys.stdout
-    for number in opts.kernel_list:
-        k, f = kernels[number], getattr(fragments, "_c_closure_%d" % number)
-        outcomes = collections.Counter()
-        failure = None
+    for number in kernel_numbers(opts.kernels):
+        f, outcomes, failure = getattr(fragments, "_c_closure_%d" % number), collections.Counter(), None
         for index in range(opts.calls):
-            built = build(draw_call(k, opts.seed, index))
+            args = [build(a) for a in draw_call(number, opts.seed, index)]
             tag = ("%s:%d:%d" % (opts.seed, number, index)).encode()
             os.pwrite(current, tag, 0)
             os.ftruncate(current, len(tag))
             faulthandler.dump_traceback_later(opts.timeout, exit=True)
             try:
-                f(*built)
+                f(*args)
                 outcome = "returned"
             except Exception as e:  # noqa: BLE001 - sorted below
                 outcome = type(e).__name__
@@ -219,80 +169,50 @@ def worker(opts):
             if failure:
                 break
         faulthandler.cancel_dump_traceback_later()
-        out.write(json.dumps({"kernel": number, "outcomes": outcomes, "failure": failure}) + "\n")
-        out.flush()
-    os.close(current)
+        print(json.dumps({"kernel": number, "outcomes": outcomes, "failure": failure}), flush=True)
 
 
-# --- the driver ------------------------------------------------------------------------------------
-
-def kernel_numbers(text):
-    if not text:
-        return sorted(stubs_by_number())
-    out = []
-    for part in text.split(","):
-        lo, _, hi = part.partition("-")
-        out.extend(range(int(lo), int(hi or lo) + 1))
-    return out
-
-
-def module_is_checked(path):
-    code = "import fragments; print(getattr(fragments, '__checked__', False))"
-    env = dict(os.environ, PYTHONPATH=os.pathsep.join(filter(None, [path, os.environ.get("PYTHONPATH")])))
-    done = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True, env=env)
-    if done.returncode != 0:
-        sys.exit("cannot import fragments:\n" + done.stderr)
-    return done.stdout.strip() == "True"
+def kernel_numbers(text):  # "0-99,240": 0 to 99 and 240; all when empty
+    spans = [part.partition("-") for part in text.split(",")] if text else []
+    return [n for lo, _, hi in spans for n in range(int(lo), int(hi or lo) + 1)] if text else sorted(KERNELS)
 
 
 def report_failure(f, path):
-    args = code(draw_call(stubs_by_number()[f["kernel"]], f["seed"], f["call"]))
     print("FAIL _c_closure_%d call %d: %s" % (f["kernel"], f["call"], f["what"]))
     if f.get("stderr"):
         print("  " + "\n  ".join(f["stderr"].rstrip().splitlines()[-25:]))
     print("  replay: python %s --path %s --replay %s:%d:%d" % (os.path.relpath(__file__), path or ".",
                                                               f["seed"], f["kernel"], f["call"]))
-    print("  arguments: %s" % args)
-
-
-_STUBS = {}
-
-
-def stubs_by_number():
-    if not _STUBS:
-        _STUBS.update((k.number, k) for k in stubs.kernels())
-    return _STUBS
+    print("  arguments: %s" % ", ".join(map(code, draw_call(f["kernel"], f["seed"], f["call"]))))
 
 
 def replay(opts):
     seed, number, index = opts.replay.rsplit(":", 2)
-    args = draw_call(stubs_by_number()[int(number)], seed, int(index))
-    print("_c_closure_%s(%s)" % (number, code(args)))
-    sys.stdout.flush()
+    args = draw_call(int(number), seed, int(index))
+    print("_c_closure_%s(%s)" % (number, ", ".join(map(code, args))), flush=True)
     import fragments
-    result = getattr(fragments, "_c_closure_%s" % number)(*build(args))
-    print("returned %r" % (result,))
+    print("returned %r" % (getattr(fragments, "_c_closure_%s" % number)(*map(build, args)),))
 
 
 def drive(opts):
-    numbers = kernel_numbers(opts.kernels)
-    if not module_is_checked(opts.path):
-        sys.exit("fuzz.py: the module on the path is the default build, whose kernels trust the caller; "
-                 "build with -DFRAGMENTS_CHECKED=ON")
     env = dict(os.environ, PYTHONPATH=os.pathsep.join(filter(None, [opts.path, os.environ.get("PYTHONPATH")])))
-    totals, reached, failures, calls = collections.Counter(), set(), [], 0
-    start = time.time()
+    done = subprocess.run([sys.executable, "-c", "import fragments; print(getattr(fragments, '__checked__', 0))"],
+                          capture_output=True, text=True, env=env)
+    if done.stdout.strip() != "True":  # the import failed, or the module is the default build
+        sys.exit(done.stderr or "fuzz.py: the module on the path is the default build, whose kernels trust the "
+                 "caller; build with -DFRAGMENTS_CHECKED=ON")
+    numbers = everything = kernel_numbers(opts.kernels)
+    totals, reached, failures, calls, start = collections.Counter(), set(), [], 0, time.time()
     with tempfile.TemporaryDirectory() as tmp:
         current = os.path.join(tmp, "current")
         while numbers:
-            cmd = [sys.executable, os.path.abspath(__file__), "--worker", "--current", current,
-                   "--seed", str(opts.seed), "--calls", str(opts.calls), "--timeout", str(opts.timeout),
-                   "--kernels", ",".join(map(str, numbers))]
+            cmd = [sys.executable, os.path.abspath(__file__), "--worker", "--current", current, "--seed", opts.seed,
+                   "--calls", str(opts.calls), "--timeout", str(opts.timeout), "--kernels", ",".join(map(str, numbers))]
             proc = subprocess.Popen(cmd, stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True, env=env)
-            done = set()
+            ran = set()
             for line in proc.stdout:
                 r = json.loads(line)
-                done.add(r["kernel"])
+                ran.add(r["kernel"])
                 totals.update(r["outcomes"])
                 calls += sum(r["outcomes"].values())
                 if r["outcomes"].get("returned"):
@@ -301,32 +221,29 @@ def drive(opts):
                     failures.append(r["failure"])
                     report_failure(r["failure"], opts.path)
             err = proc.stderr.read()
-            proc.wait()
-            numbers = [n for n in numbers if n not in done]
-            if proc.returncode == 0:
+            numbers = [n for n in numbers if n not in ran]
+            if proc.wait() == 0:
                 if numbers:
                     sys.exit("worker ended early:\n" + err)
                 break
             # The worker died in the middle of a call: which one it was is in `current`.
             with open(current) as f:
                 seed, number, index = f.read().rsplit(":", 2)
-            what = "hung (over %ss)" % opts.timeout if "Timeout (" in err else "crashed (exit status %d)" % proc.returncode
-            failure = {"seed": seed, "kernel": int(number), "call": int(index), "what": what, "stderr": err}
-            failures.append(failure)
-            report_failure(failure, opts.path)
+            what = ("hung (over %ss)" % opts.timeout if "Timeout (" in err else
+                    "crashed (exit status %d)" % proc.returncode)
+            failures.append({"seed": seed, "kernel": int(number), "call": int(index), "what": what, "stderr": err})
+            report_failure(failures[-1], opts.path)
             calls += int(index) + 1
             numbers = [n for n in numbers if n != int(number)]
-    seconds = time.time() - start
     print("fuzz: seed %s, %d kernels, %d calls in %.0f s; %d kernels returned normally at least once" %
-          (opts.seed, len(kernel_numbers(opts.kernels)), calls, seconds, len(reached)))
+          (opts.seed, len(everything), calls, time.time() - start, len(reached)))
     print("outcomes: " + ", ".join("%s %d" % kv for kv in totals.most_common()))
-    never = sorted(set(kernel_numbers(opts.kernels)) - reached)
+    never = sorted(set(everything) - reached)
     if never:
         print("kernels that never returned normally: " + " ".join(map(str, never)))
     if failures:
         print("%d failing kernel(s): %s" % (len(failures), " ".join(str(f["kernel"]) for f in failures)))
-        return 1
-    return 0
+    return 1 if failures else 0
 
 
 def main():
@@ -341,14 +258,11 @@ def main():
     ap.add_argument("--current", help=argparse.SUPPRESS)
     opts = ap.parse_args()
     if opts.worker:
-        opts.kernel_list = kernel_numbers(opts.kernels)
         return worker(opts)
     if opts.path:
-        sys.path.insert(0, os.path.abspath(opts.path))
         opts.path = os.path.abspath(opts.path)
-    if opts.replay:
-        return replay(opts)
-    return drive(opts)
+        sys.path.insert(0, opts.path)
+    return replay(opts) if opts.replay else drive(opts)
 
 
 if __name__ == "__main__":

@@ -1,6 +1,6 @@
-"""The fuzzer's share for CI: every kernel, a few hundred seeded calls each, against the
-checked build (skipped on the default build, whose kernels trust the caller). Longer runs:
-FRAGMENTS_FUZZ_CALLS and FRAGMENTS_FUZZ_SEED, or tests/fuzz/fuzz.py itself."""
+# The fuzzer's share for CI: every kernel, a few hundred seeded calls each, against the
+# checked build (skipped on the default build, whose kernels trust the caller). Longer runs:
+# FRAGMENTS_FUZZ_CALLS and FRAGMENTS_FUZZ_SEED, or tests/fuzz/fuzz.py itself.
 import os
 import subprocess
 import sys

@@ -1,5 +1,5 @@
-"""Typed buffers as a caller passes them: NumPy arrays, optionally strided views whose
-gaps hold junk, and read-only copies."""
+# Typed buffers as a caller passes them: NumPy arrays, strided views whose gaps hold junk,
+# array lists and read-only views.
 import numpy as np
 
 JUNK = {np.int32: -777777, np.int64: -7777777777, np.float64: -7.77e77}
@@ -12,15 +12,10 @@ class BufferOnly(np.ndarray):
 
 
 def arr(values, dtype, stride=1):
-    """A 1-D array of `values` with element stride `stride` (may be negative); the
-    elements between hold junk so that a kernel ignoring the stride reads junk."""
+    # A 1-D array of `values` with element stride `stride` (may be negative); the
+    # elements between hold junk so that a kernel ignoring the stride reads junk.
     values = np.asarray(values, dtype=dtype).ravel()
-    if stride == 1:
-        return values.copy()
-    step = abs(stride)
-    n = len(values)
-    base = np.full(max(n * step, 1), JUNK[dtype], dtype=dtype)
-    view = base[::stride][:n]
+    view = np.full(max(len(values) * abs(stride), 1), JUNK[dtype], dtype=dtype)[::stride][:len(values)]
     view[...] = values
     return view
 
@@ -38,14 +33,13 @@ def f64(values=(), stride=1):
 
 
 def objects(items):
-    """An array list: a one-dimensional object array of the given arrays (or Nones)."""
+    # An array list: a one-dimensional object array of the given arrays (or Nones).
     a = np.empty(len(items), dtype=object)
     a[:] = items
     return a
 
 
 def readonly(a):
-    """A read-only view of `a`."""
     v = a.view()
     v.flags.writeable = False
     return v

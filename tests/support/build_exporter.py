@@ -1,5 +1,5 @@
-"""Builds the test-only buffer exporter (exporter.c) for the running interpreter, once,
-into a cache folder beside this file, and imports it."""
+# Builds the test-only buffer exporter (exporter.c) for the running interpreter, once,
+# into a cache folder beside this file, and imports it.
 import hashlib
 import importlib
 import os
@@ -10,16 +10,12 @@ import sysconfig
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 
-def _suffix():
-    return sysconfig.get_config_var("EXT_SUFFIX") or sysconfig.get_config_var("SO") or ".so"
-
-
 def load():
     source = os.path.join(HERE, "exporter.c")
     with open(source, "rb") as f:
-        digest = hashlib.sha1(f.read() + sys.version.encode()).hexdigest()[:12]
-    folder = os.path.join(HERE, "_build", digest)
-    target = os.path.join(folder, "_exporter" + _suffix())
+        folder = os.path.join(HERE, "_build", hashlib.sha1(f.read() + sys.version.encode()).hexdigest()[:12])
+    suffix = sysconfig.get_config_var("EXT_SUFFIX") or sysconfig.get_config_var("SO") or ".so"
+    target = os.path.join(folder, "_exporter" + suffix)
     if not os.path.exists(target):
         if not os.path.isdir(folder):
             os.makedirs(folder)

@@ -1,5 +1,6 @@
-"""Helpers for the unittest suite in tests/py27, which runs unchanged under Python 2.7 and 3
-and has no NumPy: typed, strided buffers come from the test exporter."""
+# Helpers of the portable unittest suite (tests/frame/test_unittest_*.py), which runs
+# unchanged under Python 2.7 and 3 without NumPy: typed, strided buffers come from the test
+# exporter.
 import sys
 import unittest
 
@@ -11,16 +12,14 @@ _exporter = []
 
 
 def exporter():
-    """The test exporter module: under 2.7 the copy tests/py27/build.sh compiled beside the
-    module, else built for the running interpreter."""
+    # The test exporter module: under 2.7 the copy tests/py27/build.sh compiled beside the
+    # module, else built for the running interpreter.
     if not _exporter:
-        module = None
-        if PY2:
-            try:
-                import _exporter as module
-            except ImportError:
-                module = None
-        if module is None:
+        try:
+            if not PY2:
+                raise ImportError
+            import _exporter as module
+        except ImportError:
             from support.build_exporter import load
             module = load()
         _exporter.append(module)
@@ -44,33 +43,25 @@ def f64(values, stride=1):
 
 
 def objects(items, stride=1):
-    """A one-dimensional buffer of object references (format "O"): an array list."""
+    # An array list: a one-dimensional buffer of object references (format "O").
     return E("O", items, stride=stride)
 
 
-class Index(object):
+def Index(v):
     """An object that is an integer only through __index__."""
-
-    def __init__(self, v):
-        self.v = v
-
-    def __index__(self):
-        return self.v
+    return type("Index", (object,), {"__index__": lambda self: v})()
 
 
 class Case(unittest.TestCase):
     def assertInvalid(self, name, fn, *args):
-        """fn(*args) raises the frame's ValueError naming parameter `name`."""
-        with self.assertRaises(ValueError) as got:
-            fn(*args)
-        self.assertEqual(str(got.exception), INVALID.format(name))
+        # fn(*args) raises the frame's ValueError naming parameter `name`.
+        self.assertRaisesLike(ValueError(INVALID.format(name)), fn, *args)
 
     def assertRaisesLike(self, expected, fn, *args):
-        """fn(*args) raises an exception of the same type and message as `expected`."""
+        # fn(*args) raises an exception of the same type and message as `expected`.
         with self.assertRaises(Exception) as got:
             fn(*args)
-        self.assertIs(type(got.exception), type(expected))
-        self.assertEqual(str(got.exception), str(expected))
+        self.assertEqual((type(got.exception), str(got.exception)), (type(expected), str(expected)))
 
     def assertValues(self, buf, expected):
         self.assertEqual(buf.values(), list(expected))
