@@ -147,8 +147,9 @@ class ArrayLists(Case):
             self.assertTrue(all(e.exports == 0 for e in (ok1, ok2, wrong, out, after, lst)))
 
     def test_the_outer_buffer_must_be_a_one_dimensional_object_array(self):
+        # nlists 0: an outer buffer taken by mistake is not read, and the call would return.
         for outer in (i32([1, 2]), E("O", [i32([1])], shape=(1, 1)), i64([0]), bytearray(8), memoryview(i32([1, 2]))):
-            self.assertInvalid("nidxlist", fragments._c_closure_217, 1, i32([0]), 1, outer, i32([1]))
+            self.assertInvalid("nidxlist", fragments._c_closure_217, 0, i32([0]), 1, outer, i32([1]))
 
 
 if __name__ == "__main__":
