@@ -86,8 +86,8 @@ def load_other_build(folder):
     if not so:
         raise SystemExit("no fragments module in %s" % folder)
     loader = importlib.machinery.ExtensionFileLoader("fragments", so[0])
-    spec = importlib.util.spec_from_file_location("fragments", so[0], loader=loader)
-    module = importlib.util.module_from_spec(spec)
+    source = importlib.util.spec_from_file_location("fragments", so[0], loader=loader)
+    module = importlib.util.module_from_spec(source)
     loader.exec_module(module)
     return module
 

@@ -34,9 +34,9 @@ def test_every_kernel_explains_itself():
 
 def test_the_reference_page_is_the_one_the_registry_gives():
     path = os.path.join(stubs.ROOT, "docs", "build_reference.py")
-    spec = importlib.util.spec_from_file_location("build_reference", path)
-    page = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(page)
+    source = importlib.util.spec_from_file_location("build_reference", path)
+    page = importlib.util.module_from_spec(source)
+    source.loader.exec_module(page)
     with open(page.PAGE) as f:
         assert f.read() == page.render(), "docs/kernels.md is out of date: run docs/build_reference.py"
 
