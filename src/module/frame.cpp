@@ -14,7 +14,7 @@
 // lives in the call's own storage, so nothing a kernel writes there reaches another call
 // or thread. In the checked build (FRAGMENTS_CHECKED) the views also carry their
 // parameter's name, and a failed check in the kernel (CheckFault) becomes IndexError or
-// ZeroDivisionError naming the kernel, after the views are released; arrays may then be
+// ZeroDivisionError naming the kernel (the views are released with the call); arrays may then be
 // partly written.
 //
 // Views are taken through the buffer protocol, except for exact NumPy arrays when the
