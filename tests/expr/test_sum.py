@@ -2,7 +2,6 @@
 import numpy as np
 import pytest
 
-from support.alloclimit import run_capped
 from support.layout import (Record, Stacks, accumulate, build, elements, f64, i32, names, nterms, put, random_shape,
                             run, some_record)
 
@@ -56,19 +55,3 @@ def test_sum_of_a_list(seed):
         3 + len(want), 4 + nnz)
     build(s, want, shape, not anydense, lambda r: [run(s, 377, False, n=len(want), base=r.ptr), run(
         s, 376, False, n=len(want), base=r.bfix), run(s, 378, False, A, names(r, "r"))], fresh=True)
-
-
-def test_scratch_failures_write_nothing():
-    # The list-sum cursors (taken before the operands' counts are read), a sparse slice's nd = 2**30
-    # coordinates and the radix sort's scratch: each one too large to have, none writes anything.
-    calls = ["375(n, s, s, 0, 0, s, w)", "378(0, s, s, n, s, s, s, 0, 0, rf, r32, r64, 0, 0, 0, 0, s, wf, wf, w32, w)",
-             "263(0, 1, s, 1, 0, 0, s, 1 << 30, 1, 0, 0, 0, 0, rf, r32, r64, 0, 0, 0, w, 0, 2, w, wf, w32, w)",
-             "381(0, 0, n, 4, 8, 0, 0, 4, s, w, r32)"]
-    done = run_capped("\n".join([
-        "import numpy as np, fragments as F", "s, n = np.zeros(4, np.int32), 1 << 28",
-        "r32, r64, rf = np.full(8, 5, np.int32), np.full(8, 5, np.int64), np.full(8, 5.0)",
-        "w32, w, wf = np.array([0, 1, 3, 0], np.int32), np.array([1, 1, 0, 0], np.int64), np.ones(4)",
-        "kept = [a.copy() for a in (r32, r64, rf)]", "cap_address_space()"] + [
-        f"try:\n    F._c_closure_{c}\n    raise SystemExit('no MemoryError: {c[:3]}')\nexcept MemoryError:\n    pass"
-        for c in calls] + ["assert all((a == b).all() for a, b in zip((r32, r64, rf), kept))", "print('ok')"]))
-    assert done.stdout.strip() == "ok", done.stderr

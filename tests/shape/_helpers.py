@@ -2,7 +2,7 @@
 # arrays of their parameters' element types with junk between the entries (stride -2).
 import numpy as np
 
-from support.buffers import arr
+from support.buffers import arr, wrap  # noqa: F401
 from support.kernels import call, info, kernel as k  # noqa: F401
 
 J = -7777  # junk that every element type holds exactly
@@ -44,10 +44,6 @@ def check(table):
 def columns(rows, *names):
     # {name: the column of rows}, rows being tuples
     return {a: [r[k] for r in rows] for k, a in enumerate(names)}
-
-
-def wrap32(v):
-    return (int(v) + 2**31) % 2**32 - 2**31
 
 
 def prod(values, init=1):

@@ -3,7 +3,7 @@
 import numpy as np
 import pytest
 
-from shape._helpers import J, bare, check, run, wrap32
+from shape._helpers import J, bare, check, run, wrap
 
 
 @pytest.mark.parametrize("seed", range(12))
@@ -35,7 +35,7 @@ def test_box_sizes_and_index_lists():
     t, pick = [5, -6, 7, -8, 9], dict(nativeidxs=range(500, 510), residxs=5)
     check([(129, dict(first=[1, 2], last=[3, 2], n=2, init=5), 0, {}),
            (129, dict(first=[], last=[], n=0, init=7), 7, {}),
-           (129, dict(first=[0, 0, 2], last=[60000, 60000, 7], n=3, init=1), wrap32(60000 * 60000 * 5), {}),
+           (129, dict(first=[0, 0, 2], last=[60000, 60000, 7], n=3, init=1), wrap(60000 * 60000 * 5), {}),
            (132, dict(first=[], last=[], nativeidxs=[4], nd=0, shape=[], sliceidxs=1, n=0), None, dict(sliceidxs=[])),
            (132, dict(first=[0, 1, 1], last=[2, 3, 3], nativeidxs=range(24), nd=3, shape=[2, 3, 4], sliceidxs=9, n=8),
             None, dict(sliceidxs=[5, 6, 9, 10, 17, 18, 21, 22])),

@@ -32,6 +32,11 @@ def f64(values=(), stride=1):
     return arr(values, np.float64, stride)
 
 
+def wrap(v, bits=32):
+    # v as a signed integer of `bits` bits holds it (the kernels' wrapping arithmetic)
+    return (int(v) + (1 << bits - 1)) % (1 << bits) - (1 << bits - 1)
+
+
 def objects(items):
     # An array list: a one-dimensional object array of the given arrays (or Nones).
     a = np.empty(len(items), dtype=object)

@@ -8,11 +8,6 @@ from .kernels import call
 from .layout import appended_runs, only_changed, read_appended, snap
 from .records import Record, element_terms, elements, reserve, runs  # noqa: F401
 
-# (a + 1, 2b; 0, a - c) with a, b, c the variables 1, 2, 3, held densely and sparsely.
-EXAMPLE_DENSE = Record((2, 2), [0, 1, 2, 2, 4], [1, 2, 1, 3], [1.0, 2.0, 1.0, -1.0], [1.0, 0.0, 0.0, 0.0])
-EXAMPLE_SPARSE = Record((2, 2), [0, 1, 2, 4], [1, 2, 1, 3], [1.0, 2.0, 1.0, -1.0], [1.0, 0.0, 0.0], sp=[0, 1, 3])
-
-
 def stack_args(s):
     """The arrays of the three stacks under the kernels' names (ri32 .. xf64)."""
     return {f"{w}{t}": getattr(getattr(s, w), t) for w in "rwx" for t in ("i32", "i64", "f64")}
