@@ -4,9 +4,9 @@ import numpy as np
 import pytest
 
 from support.buffers import f64, i32, i64
-from support.layout import only_changed, pad, put, random_shape, snap, some_record, value
-from support.products import (bases_args, build, call, elements, entries_by_column, entry_row_pointers, group_elements,
-                              grouping, met, product_items, random_triplets, stack_args)
+from support.layout import names, only_changed, pad, put, random_shape, snap, some_record, stack_args, value
+from support.products import (build, call, elements, entries_by_column, entry_row_pointers, group_elements, grouping,
+                              met, product_items, random_triplets)
 from support.records import Record
 from support.stacks import Stacks
 
@@ -60,7 +60,7 @@ def test_products_hold_the_matched_pairs_in_merge_order(kind, seed):
         M = dict(zip(msp.tolist(), np.round(rng.normal(size=len(msp)), 3)))
         Md = np.bincount(msp, list(M.values()), E.size).reshape(grid)
     st, (e0, t0) = int(rng.choice([1, 2])), (int(v) for v in rng.integers(0, 5, size=2))
-    a = dict(stack_args(s), **bases_args(eb), m=m, n=n, p=p, q=p, msubi=i32(subi, st), msubj=i32(subj, st),
+    a = dict(stack_args(s), **names(eb, "w"), m=m, n=n, p=p, q=p, msubi=i32(subi, st), msubj=i32(subj, st),
              mval=f64(val, st), mcof=f64(list(M.values()), st), nnz=len(val), rnelem=e0, rnnz=t0, eterms=E.nnz,
              count=E.nelem, sparse=int(sparse), xnidxs=eb.nidxs, xsp=eb.sp or 0, nx=E.nelem, xnd=E.nd,
              xshape=i32(E.shape, st))

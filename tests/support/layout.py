@@ -61,11 +61,14 @@ def only_changed(s, snaps, r=None, w=None, x=None):
         stack.assert_only_changed(before, **(ranges or {}))
 
 
+def stack_args(s):  # the arrays of the three stacks under the kernels' names (ri32 .. xf64)
+    return {f"{w}{t}": getattr(getattr(s, w), t) for w in "rwx" for t in ("i32", "i64", "f64")}
+
+
 # Kernel `number` called with the stacks' arrays (ri32 ..), the dicts `given` and `args` (the later ones
 # win) by parameter name; nothing may change outside allowed (r=.., w=.., x=.. ranges).
 def run(s, number, allowed=None, /, *given, **args):
-    arrays = {f"{w}{t}": getattr(getattr(s, w), t) for w in "rwx" for t in ("i32", "i64", "f64")}
-    merged = {name: v for d in (arrays,) + given + (args,) for name, v in d.items()}
+    merged = {name: v for d in (stack_args(s),) + given + (args,) for name, v in d.items()}
     before, got = snap(s), call(number, **merged)
     if allowed is not False:
         only_changed(s, before, **(allowed or {}))

@@ -5,23 +5,8 @@ import dataclasses
 import numpy as np
 
 from .kernels import call
-from .layout import appended_runs, only_changed, read_appended, snap
+from .layout import appended_runs, names, only_changed, read_appended, snap
 from .records import Record, element_terms, elements, reserve, runs  # noqa: F401
-
-def stack_args(s):
-    """The arrays of the three stacks under the kernels' names (ri32 .. xf64)."""
-    return {f"{w}{t}": getattr(getattr(s, w), t) for w in "rwx" for t in ("i32", "i64", "f64")}
-
-
-def result_args(b, prefix="r"):
-    """The bases of a record under the names rptr, rnidxs, rcof, rbfix, rsp (other prefix: wptr ..)."""
-    return {f"{prefix}{name}": getattr(b, name) for name in ("ptr", "nidxs", "cof", "bfix", "sp")}
-
-
-def bases_args(b, prefix=""):
-    """The bases of a record under the kernels' names (prefix "r" for a result; an absent run: 0)."""
-    return {f"{prefix}{name}base": getattr(b, name) or 0 for name in ("ptr", "nidxs", "cof", "bfix", "shape", "sp")}
-
 
 def random_triplets(rng, nrows, ncols):
     """Triplets (subi, subj, val) of a random matrix in (row, column) order, some values 0."""
@@ -86,8 +71,7 @@ def build(s, number, a, nelem, nnz, e0=0, t0=0, fresh=True, sparse=True, shape=(
     out = reserve(s.r, nd, e0 + nelem, t0 + nnz, sparse)
     out = out if nbfix is None else dataclasses.replace(out, bfix=s.r.take_f64(nbfix))
     snaps = snap(s)
-    names = {k: 0 if v is None else v for k, v in (result_args(out) | result_args(out, "o")).items()}
-    got = call(number, **a | bases_args(out, "r") | names | ({} if nbfix is None else {"nbfix": nbfix}))
+    got = call(number, **a | names(out, "r") | names(out, "o") | ({} if nbfix is None else {"nbfix": nbfix}))
     assert not fresh or s.r.i32[out.ptr] == 0
     assert s.r.i32[out.shape:out.shape + nd].tolist() == list(shape)[:nd]
     allowed = runs(out, nd, nelem, nnz) if fresh else appended_runs(out, e0, t0, nelem, nnz, sparse)
