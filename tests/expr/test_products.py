@@ -4,11 +4,10 @@ import numpy as np
 import pytest
 
 from support.buffers import f64, i32, i64
-from support.layout import names, only_changed, pad, put, random_shape, snap, some_record, stack_args, value
+from support.layout import Stacks, names, only_changed, pad, put, random_shape, snap, some_record, stack_args, value
 from support.products import (build, call, elements, entries_by_column, entry_row_pointers, group_elements, grouping,
                               met, product_items, random_triplets)
 from support.records import Record
-from support.stacks import Stacks
 
 # kind: the operand's sparsity (None: either). E is a record, X a variable, x one variable; in a left
 # product the matrix M comes first; "vector E" is the inner product with a sparse vector. Kernels:

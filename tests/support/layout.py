@@ -3,9 +3,8 @@ import numpy as np
 
 from .buffers import JUNK, f64, i32, i64, wrap  # noqa: F401
 from .kernels import call, kernel as k  # noqa: F401
-from .records import (Record, assert_elements, check, elements, evaluate, place, random_record, read,  # noqa: F401
-                      reserve, runs)
-from .stacks import Stack, Stacks  # noqa: F401
+from .records import (Record, Stack, Stacks, assert_elements, check, elements, evaluate, place,  # noqa: F401
+                      random_record, read, reserve, runs)
 
 NBAR = 2  # bar variables in random records
 

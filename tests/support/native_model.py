@@ -3,8 +3,7 @@
 import numpy as np
 
 from .kernels import call
-from .records import Record, place
-from .stacks import Stack
+from .records import Record, Stack, place
 
 GROUPS = ((1, 1), (2, 2), (3, 1), (4, 2))  # (dimension, number of variables) per map entry
 
