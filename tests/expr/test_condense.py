@@ -2,7 +2,7 @@
 import numpy as np
 import pytest
 
-from support.layout import (Record, Stacks, accumulate, assert_record, call, elements, i32, names, put, random_record,
+from support.layout import (Record, Stacks, accumulate, assert_elements, call, elements, i32, names, put, random_record,
                             read, reserve, run, runs)
 
 
@@ -47,7 +47,7 @@ def test_condense(seed):
             perm=perm, xi32=array, shape=i32(rec.shape, int(rng.choice([1, -2]))))
         r = read(s.r, out, rec.nd, nelem, nnz if copy else rnnz, sparse=rec.sparse)
         assert r.shape == rec.shape and check(r, tol) is (not copy or check(rec, tol))
-        assert_record(r, elements(rec) if copy else want)
+        assert_elements(r, elements(rec) if copy else want)
 
 
 @pytest.mark.parametrize("ptr, nidxs, cof, tol, want", [

@@ -3,11 +3,10 @@ per element), their diagonals, counts and groupings, against one oracle (the ter
 import numpy as np
 import pytest
 
-from support.buffers import f64, i32, i64
-from support.layout import Stacks, names, only_changed, pad, put, random_shape, snap, some_record, stack_args, value
+from support.layout import (Record, Stacks, evaluate, f64, i32, i64, names, only_changed, pad, put, random_shape, snap,
+                            some_record, stack_args)
 from support.products import (build, call, elements, entries_by_column, entry_row_pointers, group_elements, grouping,
                               met, product_items, random_triplets)
-from support.records import Record
 
 # kind: the operand's sparsity (None: either). E is a record, X a variable, x one variable; in a left
 # product the matrix M comes first; "vector E" is the inner product with a sparse vector. Kernels:
@@ -152,10 +151,10 @@ def test_products_hold_the_matched_pairs_in_merge_order(kind, seed):
     assert {e: t for e, (t, _) in got_elements.items()} == {e: t for e, (t, _) in want.items()}
     np.testing.assert_allclose([c for _, c in got_elements.values()], [c for _, c in want.values()], atol=1e-12)
     xs = np.random.default_rng(seed).normal(size=(2, 80))
-    Ev = value(E if constants else Record(E.shape, E.ptr, E.nidxs, E.cof, 0 * E.bfix, E.sp), xs).reshape(grid)
+    Ev = evaluate(E if constants else Record(E.shape, E.ptr, E.nidxs, E.cof, 0 * E.bfix, E.sp), *xs).reshape(grid)
     want = Md @ Ev if left else Ev * Md if kind in ELEMENTWISE else Ev @ Md
     want = np.diag(want) if diagonal else np.sum(want) if kind == "vector E" else want
-    np.testing.assert_allclose(value(got, xs), want, atol=1e-9)
+    np.testing.assert_allclose(evaluate(got, *xs), want, atol=1e-9)
 
 
 @pytest.mark.parametrize("number", [312, 327, 343])

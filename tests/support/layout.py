@@ -46,10 +46,6 @@ def nterms(want):  # the number of terms of the elements `want`
     return sum(len(t) for t, _ in want.values())
 
 
-def value(rec, xs):
-    return evaluate(rec, *xs)
-
-
 def snap(s):  # of the result, work and scratch stacks
     return s.r.snapshot(), s.w.snapshot(), s.x.snapshot()
 
@@ -82,12 +78,6 @@ def accumulate(pairs, size=0):
     return out
 
 
-# rec is a sound record that stores exactly the elements `want` (as products.elements).
-def assert_record(rec, want):
-    check(rec)
-    assert_elements(rec, want)
-
-
 # write(bases) fills runs reserved for the elements `want` after e0 elements and t0 terms (ptr[e0] when
 # `fresh`, the shape when `shaped`), nothing else but `scratch` ranges; returns its answer. When `asked`,
 # the sp run holds the indexes of `want` (in order) before.
@@ -102,7 +92,7 @@ def build(s, want, shape, sparse, write, e0=0, t0=0, fresh=False, shaped=False, 
     before, got = snap(s), write(out)
     only_changed(s, before, r=allowed, **scratch)
     assert s.r.i32[out.ptr + e0] == t0 and (not shaped or s.r.i32[out.shape:][:len(shape)].tolist() == list(shape))
-    assert_record(read_appended(s.r, out, e0, t0, nelem, nnz, shape, sparse), want)
+    assert_elements(read_appended(s.r, out, e0, t0, nelem, nnz, shape, sparse), want)
     return got
 
 

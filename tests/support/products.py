@@ -84,11 +84,6 @@ def build(s, number, a, nelem, nnz, e0=0, t0=0, fresh=True, sparse=True, shape=(
 
 # ---- The oracle -----------------------------------------------------------------------
 
-def stored_at(rec):
-    """linear index -> stored element."""
-    return {int(L): e for e, L in enumerate(rec.linear())}
-
-
 def product_items(m, n, p, left=False, diagonal=False):
     """(linear index, [(E linear index, M key), ...] for k increasing) of E M (E m × n) or, left, of M E
     (M m × n), in row-major order; diagonal: the positions (r, r), at index r."""
@@ -100,7 +95,7 @@ def product_items(m, n, p, left=False, diagonal=False):
 def met(E, M, items, keep_all=False, constants=True):
     """linear index -> (terms, constant) of a product: the terms of the E elements met by M's keys times M's
     values, in order, and the values times their constants; keep_all keeps the positions nothing meets."""
-    at, out = stored_at(E), {}
+    at, out = {int(L): e for e, L in enumerate(E.linear())}, {}  # linear index -> stored element
     for linear, cand in items:
         pairs = [(at[e], M[key]) for e, key in cand if e in at and key in M]
         if pairs or keep_all:

@@ -161,7 +161,8 @@ def elements(rec):
     return {int(L): (element_terms(rec, e), float(rec.bfix[e])) for e, L in enumerate(rec.linear())}
 
 
-def assert_elements(rec, expected):  # exactly the expected elements, each with its terms in order
+def assert_elements(rec, expected):  # a sound record of exactly the expected elements, each with its terms in order
+    check(rec)
     got = elements(rec)
     assert sorted(got) == sorted(expected)
     for e, (terms, constant) in expected.items():
