@@ -3,10 +3,10 @@ per element), their diagonals, counts and groupings, against one oracle (the ter
 import numpy as np
 import pytest
 
-from support.layout import (Record, Stacks, evaluate, f64, i32, i64, names, only_changed, pad, put, random_shape, snap,
-                            some_record, stack_args)
-from support.products import (build, call, elements, entries_by_column, entry_row_pointers, group_elements, grouping,
-                              met, product_items, random_triplets)
+from support.layout import (Record, Stacks, assert_elements, evaluate, f64, i32, i64, names, only_changed, pad, put,
+                            random_shape, snap, some_record, stack_args)
+from support.products import (build, call, entries_by_column, entry_row_pointers, group_elements, grouping, met,
+                              product_items, random_triplets)
 
 # kind: the operand's sparsity (None: either). E is a record, X a variable, x one variable; in a left
 # product the matrix M comes first; "vector E" is the inner product with a sparse vector. Kernels:
@@ -147,9 +147,7 @@ def test_products_hold_the_matched_pairs_in_merge_order(kind, seed):
         assert call(358, **a | dict(spare=seed)) == (nelem + e0 * p, nterms)
         ret, got = build(s, 360, a | dict(xi64=s.w.i64), nelem, nterms, shape=(m, p))
     assert ret is None or list(np.ravel(ret)) == [ne, nt][-np.size(ret):]  # the counts, or the term count
-    got_elements = elements(got)  # the terms exactly, the constants summed as the kernels do but for vector E
-    assert {e: t for e, (t, _) in got_elements.items()} == {e: t for e, (t, _) in want.items()}
-    np.testing.assert_allclose([c for _, c in got_elements.values()], [c for _, c in want.values()], atol=1e-12)
+    assert_elements(got, want)  # the terms in order, the constants summed as the kernels do but for vector E
     xs = np.random.default_rng(seed).normal(size=(2, 80))
     Ev = evaluate(E if constants else Record(E.shape, E.ptr, E.nidxs, E.cof, 0 * E.bfix, E.sp), *xs).reshape(grid)
     want = Md @ Ev if left else Ev * Md if kind in ELEMENTWISE else Ev @ Md
