@@ -6,7 +6,7 @@ Under 2.7 the module and the test exporter are taken from build/py27 (tests/py27
 puts them there) unless FRAGMENTS_PATH names another folder; under 3 `fragments` is whatever
 the interpreter imports (PYTHONPATH=build/dev, or the installed module).
 
-    build/py27/python2.7 tests/py27/run.py [-v] [frame|kernels]
+    build/py27/python2.7 tests/py27/run.py [-v] [test_unittest_frame[.Views[.test_...]] ...]
 """
 import os
 import sys
@@ -26,9 +26,9 @@ def main(argv):
 
     import fragments
     print("fragments from %s under Python %s" % (fragments.__file__, sys.version.split()[0]))
-    names = [a for a in argv if a != "-v"] or ["*"]
-    suite = unittest.TestSuite(unittest.defaultTestLoader.discover(SUITE, pattern="test_unittest_%s.py" % name,
-                                                                   top_level_dir=SUITE) for name in names)
+    names, loader = [a for a in argv if a != "-v"], unittest.defaultTestLoader
+    sys.path.insert(0, SUITE)
+    suite = loader.loadTestsFromNames(names) if names else loader.discover(SUITE, pattern="test_unittest_*.py")
     result = unittest.TextTestRunner(stream=sys.stdout, verbosity=2 if verbose else 1).run(suite)
     failed = len(result.failures) + len(result.errors) + len(result.unexpectedSuccesses)
     passed = result.testsRun - failed - len(result.skipped) - len(result.expectedFailures)

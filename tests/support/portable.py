@@ -2,7 +2,6 @@
 # unchanged under Python 2.7 and 3 without NumPy: typed, strided buffers come from the test
 # exporter.
 import hashlib
-import importlib
 import os
 import subprocess
 import sys
@@ -19,21 +18,20 @@ def exporter():
     # The test exporter module: under 2.7 the copy tests/py27/build.sh compiled beside the
     # module; under 3 built from exporter.c for the running interpreter, once, into a cache
     # folder beside this file.
-    if PY2 or "_exporter" in sys.modules:
-        import _exporter
-        return _exporter
-    source = os.path.join(HERE, "exporter.c")
-    with open(source, "rb") as f:
-        folder = os.path.join(HERE, "_build", hashlib.sha1(f.read() + sys.version.encode()).hexdigest()[:12])
-    target = os.path.join(folder, "_exporter" + sysconfig.get_config_var("EXT_SUFFIX"))
-    if not os.path.exists(target):
-        os.makedirs(folder, exist_ok=True)
-        tmp = "%s.%d.tmp" % (target, os.getpid())
-        subprocess.check_call((os.environ.get("CC") or "cc").split() + [
-            "-shared", "-fPIC", "-O1", "-w", "-I" + sysconfig.get_paths()["include"], source, "-o", tmp])
-        os.rename(tmp, target)
-    sys.path.insert(0, folder)
-    return importlib.import_module("_exporter")
+    if not PY2 and "_exporter" not in sys.modules:
+        source = os.path.join(HERE, "exporter.c")
+        with open(source, "rb") as f:
+            folder = os.path.join(HERE, "_build", hashlib.sha1(f.read() + sys.version.encode()).hexdigest()[:12])
+        target = os.path.join(folder, "_exporter" + sysconfig.get_config_var("EXT_SUFFIX"))
+        if not os.path.exists(target):
+            os.makedirs(folder, exist_ok=True)
+            tmp = "%s.%d.tmp" % (target, os.getpid())
+            subprocess.check_call((os.environ.get("CC") or "cc").split() + [
+                "-shared", "-fPIC", "-O1", "-w", "-I" + sysconfig.get_paths()["include"], source, "-o", tmp])
+            os.rename(tmp, target)
+        sys.path.insert(0, folder)
+    import _exporter
+    return _exporter
 
 
 def E(fmt, values, **kw):
