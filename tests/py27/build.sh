@@ -42,12 +42,8 @@ fetch() {
   (cd "$apt/debs" && apt-get "${opts[@]}" download "${packages[@]}")
   local deb
   for deb in "$apt/debs"/*.deb; do dpkg -x "$deb" "$root"; done
-  # Debian points sitecustomize at /etc; keep the interpreter inside its own tree.
-  local site=$root/usr/lib/python2.7/sitecustomize.py
-  if [ -L "$site" ]; then
-    rm "$site"
-    [ -e "$root/etc/python2.7/sitecustomize.py" ] && ln -s ../../../etc/python2.7/sitecustomize.py "$site"
-  fi
+  # Debian points sitecustomize at /etc: the interpreter here runs without one, inside its own tree.
+  rm -f "$root/usr/lib/python2.7/sitecustomize.py"
   "$root/usr/bin/python2.7" -c 'import sys; assert sys.version_info[:3] == (2, 7, 18), sys.version' ||
     { echo "the unpacked interpreter does not run" >&2; exit 1; }
   touch "$root/.complete"
