@@ -1,16 +1,7 @@
 import os
 import sys
 
-import pytest
-
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-
-
-@pytest.fixture(scope="session")
-def exporter():
-    """The test-only buffer exporter module (built for this interpreter on first use)."""
-    from support.build_exporter import load
-    return load()
 
 
 def pytest_configure(config):
@@ -19,8 +10,7 @@ def pytest_configure(config):
 
 def pytest_collection_modifyitems(config, items):
     from support.build import CHECKED
-    if not CHECKED:
-        left_out = [item for item in items if item.get_closest_marker("checked_only")]
-        if left_out:
-            config.hook.pytest_deselected(items=left_out)
-            items[:] = [item for item in items if not item.get_closest_marker("checked_only")]
+    left_out = [] if CHECKED else [item for item in items if item.get_closest_marker("checked_only")]
+    if left_out:
+        config.hook.pytest_deselected(items=left_out)
+        items[:] = [item for item in items if item not in left_out]

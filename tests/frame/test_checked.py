@@ -12,6 +12,7 @@ import pytest
 import fragments as F
 from support.buffers import f64, i32, i64, objects
 from support.build import CHECKED, checked_only
+from support.portable import E
 
 
 # (kernel, arguments, exception, where: the argument named, or the exact message after
@@ -61,8 +62,8 @@ def test_out_of_contract_calls_raise_in_the_checked_build(n, args, error, where)
             assert str(e.value) == head + where
 
 
-def test_nothing_written_to_an_absent_view_or_an_empty_buffer_reaches_a_later_call(exporter):
-    empty = [exporter.Exporter("i", [], null=1) for _ in range(3)]  # empty buffers at the null address
+def test_nothing_written_to_an_absent_view_or_an_empty_buffer_reaches_a_later_call():
+    empty = [E("i", [], null=1) for _ in range(3)]  # empty buffers at the null address
     for written, read in ((None, None), (empty[0], empty[1]), (None, empty[2])):
         try:  # the checked build raises IndexError for either call instead
             F._c_closure_29(i32([0]), written, 1, 42)  # natvarmap_idx[0] = 42

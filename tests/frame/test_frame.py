@@ -8,6 +8,7 @@ import pytest
 
 import fragments as F
 from support.buffers import BufferOnly, i32, objects, readonly
+from support.portable import E
 
 I32, I64, F64 = np.int32, np.int64, np.float64
 
@@ -129,8 +130,7 @@ def test_array_list_entries_take_either_path_and_none_is_an_absent_entry(stride)
                 F._c_closure_217(n, out, 1, lists, i32([2]))
 
 
-def test_a_list_too_long_to_hold_raises_memory_error_and_releases_everything(exporter):
-    E = exporter.Exporter
+def test_a_list_too_long_to_hold_raises_memory_error_and_releases_everything():
     out, after = E("i", [0]), E("i", [0])
     huge = E("O", [None], claim=2**60)
     with pytest.raises(MemoryError):

@@ -195,18 +195,17 @@ def replay(opts):
 
 
 def drive(opts):
+    import fragments
+    if not getattr(fragments, "__checked__", False):
+        sys.exit("fuzz.py: %s is the default build, whose kernels trust the caller; build with "
+                 "-DFRAGMENTS_CHECKED=ON" % fragments.__file__)
     env = dict(os.environ, PYTHONPATH=os.pathsep.join(filter(None, [opts.path, os.environ.get("PYTHONPATH")])))
-    done = subprocess.run([sys.executable, "-c", "import fragments; print(getattr(fragments, '__checked__', 0))"],
-                          capture_output=True, text=True, env=env)
-    if done.stdout.strip() != "True":  # the import failed, or the module is the default build
-        sys.exit(done.stderr or "fuzz.py: the module on the path is the default build, whose kernels trust the "
-                 "caller; build with -DFRAGMENTS_CHECKED=ON")
     numbers = everything = kernel_numbers(opts.kernels)
     totals, reached, failures, calls, start = collections.Counter(), set(), [], 0, time.time()
     with tempfile.TemporaryDirectory() as tmp:
         current = os.path.join(tmp, "current")
         while numbers:
-            cmd = [sys.executable, os.path.abspath(__file__), "--worker", "--current", current, "--seed", opts.seed,
+            cmd = [sys.executable, os.path.abspath(__file__), "--current", current, "--seed", opts.seed,
                    "--calls", str(opts.calls), "--timeout", str(opts.timeout), "--kernels", ",".join(map(str, numbers))]
             proc = subprocess.Popen(cmd, stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True, env=env)
             ran = set()
@@ -254,10 +253,9 @@ def main():
     ap.add_argument("--kernels", default="", help="kernel numbers, e.g. 0-99 or 17,240 (default all)")
     ap.add_argument("--timeout", type=float, default=10.0, help="seconds one call may take (default 10)")
     ap.add_argument("--replay", help="SEED:KERNEL:CALL (as a failure report gives it): print and run that call")
-    ap.add_argument("--worker", action="store_true", help=argparse.SUPPRESS)
-    ap.add_argument("--current", help=argparse.SUPPRESS)
+    ap.add_argument("--current", help=argparse.SUPPRESS)  # the worker's file of the current call
     opts = ap.parse_args()
-    if opts.worker:
+    if opts.current:
         return worker(opts)
     if opts.path:
         opts.path = os.path.abspath(opts.path)

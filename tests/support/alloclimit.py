@@ -31,10 +31,5 @@ def run_capped(code, headroom=256 << 20, timeout=60):
         options = [o for o in env.get("ASAN_OPTIONS", "").split(":") if o]
         options += ["allocator_may_return_null=1", f"max_allocation_size_mb={max(1, headroom >> 20)}"]
         env["ASAN_OPTIONS"] = ":".join(options)
-        # ASan finds the C++ runtime's exception thrower at start-up; the interpreter does
-        # not load that runtime itself, so a kernel's std::bad_alloc would stop the child
-        # with a failed ASan check instead of becoming MemoryError. Load it up front.
-        if "libstdc++" not in env["LD_PRELOAD"]:
-            env["LD_PRELOAD"] += " libstdc++.so.6"
     source = PRELUDE.format(headroom=headroom, under_asan=under_asan) + textwrap.dedent(code)
     return subprocess.run([sys.executable, "-c", source], capture_output=True, text=True, timeout=timeout, env=env)

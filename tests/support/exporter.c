@@ -1,7 +1,7 @@
 // A test-only buffer exporter that counts its exports.
 //
-// Exporter(format, values, stride=1, shape=None, readonly=False, fail=False,
-//          itemsize=0, offset=0, claim=-1, fortran=False, null=False)
+// Exporter(format, values, stride=1, shape=None, fail=False, itemsize=0, offset=0,
+//          claim=-1, fortran=False, null=False)
 //   exports `values` (numbers, or any objects for format "O") as a buffer of the given
 //   struct format, one-dimensional with the given element stride (may be negative or
 //   zero), or two-dimensional when `shape` = (rows, cols) is given (row by row, or column
@@ -11,8 +11,7 @@
 //   many elements (only for calls that fail before reading); `null` exports an empty buffer
 //   at the null address.
 // .exports  buffers currently held by consumers; .taken  buffers handed out in all
-// .values() the current values, through the stride
-// parse_tuple(format, args) runs the interpreter's own tuple parser (letters i, L, d, O).
+// .values() the current values, through the stride (formats i, l, q and d)
 //
 // Builds against CPython 2.7 and 3.
 #define PY_SSIZE_T_CLEAN
@@ -26,7 +25,7 @@ typedef struct {
     char *block, *data; /* the allocation; element 0 */
     char format[16], kind; /* kind: the format's letter after any byte-order mark */
     Py_ssize_t itemsize, count, stride, ndim, shape[2], strides[2], exports, taken;
-    int readonly, fail, claimed, null;
+    int fail, claimed, null;
 } Exporter;
 
 #define AT(self, k) ((self)->data + (k) * (self)->stride * (self)->itemsize)
@@ -36,11 +35,9 @@ static int store(Exporter *self, Py_ssize_t k, PyObject *v) {
     double d = self->kind == 'd' ? PyFloat_AsDouble(v) : 0;
     long long x = self->kind == 'd' || self->kind == 'O' ? 0 : PyLong_AsLongLong(v);
     int i = (int)x;
-    if (self->kind == 'O') {
-        PyObject *old = *(PyObject **)at;
+    if (self->kind == 'O') {  // (into a zeroed slot: values are stored once, at init)
         Py_INCREF(v);
         *(PyObject **)at = v;
-        Py_XDECREF(old);
     } else if (self->kind == 'd') memcpy(at, &d, sizeof d);
     else if (self->kind == 'i') memcpy(at, &i, sizeof i);
     else if (self->kind == 'l' || self->kind == 'q') memcpy(at, &x, sizeof x);
@@ -48,29 +45,24 @@ static int store(Exporter *self, Py_ssize_t k, PyObject *v) {
     return PyErr_Occurred() ? -1 : 0;
 }
 
+// Element k of a buffer of format i, l, q or d (the formats whose values tests read).
 static PyObject *load(Exporter *self, Py_ssize_t k) {
     char *at = AT(self, k);
     double d; long long x; int i;
-    if (self->kind == 'O') {
-        PyObject *o = *(PyObject **)at ? *(PyObject **)at : Py_None;
-        Py_INCREF(o);
-        return o;
-    }
     if (self->kind == 'd') return memcpy(&d, at, sizeof d), PyFloat_FromDouble(d);
     if (self->kind == 'i') return memcpy(&i, at, sizeof i), PyLong_FromLong(i);
-    if (self->kind == 'l' || self->kind == 'q') return memcpy(&x, at, sizeof x), PyLong_FromLongLong(x);
-    return PyLong_FromLong((unsigned char)*at);
+    return memcpy(&x, at, sizeof x), PyLong_FromLongLong(x);
 }
 
 static int Exporter_init(Exporter *self, PyObject *args, PyObject *kw) {
-    static char *names[] = {"format", "values", "stride", "shape", "readonly", "fail", "itemsize", "offset",
-                            "claim", "fortran", "null", NULL};
+    static char *names[] = {"format", "values", "stride", "shape", "fail", "itemsize", "offset", "claim",
+                            "fortran", "null", NULL};
     const char *format;
     PyObject *values, *seq, *shape = Py_None;
     Py_ssize_t stride = 1, offset = 0, claim = -1, n, k, size;
     int fortran = 0, null = 0;
-    if (!PyArg_ParseTupleAndKeywords(args, kw, "sO|nOiinnnii", names, &format, &values, &stride, &shape,
-                                     &self->readonly, &self->fail, &self->itemsize, &offset, &claim, &fortran, &null))
+    if (!PyArg_ParseTupleAndKeywords(args, kw, "sO|nOinnnii", names, &format, &values, &stride, &shape, &self->fail,
+                                     &self->itemsize, &offset, &claim, &fortran, &null))
         return -1;
     strncpy(self->format, format, sizeof self->format - 1);
     self->kind = strchr("<>=@!", format[0]) ? format[1] : format[0];
@@ -115,15 +107,15 @@ static void Exporter_dealloc(Exporter *self) {
 }
 
 static int Exporter_getbuffer(Exporter *self, Py_buffer *view, int flags) {
-    if (self->fail || ((flags & PyBUF_WRITABLE) && self->readonly)) {
-        PyErr_SetString(PyExc_BufferError, self->fail ? "export refused" : "Exporter is read-only");
+    if (self->fail) {
+        PyErr_SetString(PyExc_BufferError, "export refused");
         return -1;
     }
     view->buf = self->null ? NULL : self->data;
     view->obj = (PyObject *)self;
     Py_INCREF(self);
     view->len = (self->claimed ? self->shape[0] : self->count) * self->itemsize;
-    view->readonly = self->readonly;
+    view->readonly = 0;
     view->itemsize = self->itemsize;
     view->format = (flags & PyBUF_FORMAT) ? self->format : NULL;
     view->ndim = (int)self->ndim;
@@ -160,20 +152,7 @@ static PyMemberDef Exporter_members[] = {{"exports", T_PYSSIZET, offsetof(Export
 static PyBufferProcs Exporter_as_buffer;
 static PyTypeObject ExporterType = {PyVarObject_HEAD_INIT(NULL, 0) "_exporter.Exporter"};
 
-static PyObject *parse_tuple(PyObject *self, PyObject *args) {
-    const char *format;
-    PyObject *tuple;
-    char slots[8][16];
-    (void)self;
-    if (!PyArg_ParseTuple(args, "sO!", &format, &PyTuple_Type, &tuple)) return NULL;
-    if (strlen(format) > 8) return PyErr_SetString(PyExc_ValueError, "at most 8 letters"), NULL;
-    if (!PyArg_ParseTuple(tuple, format, slots[0], slots[1], slots[2], slots[3], slots[4], slots[5], slots[6],
-                          slots[7]))
-        return NULL;
-    Py_RETURN_NONE;
-}
-
-static PyMethodDef module_methods[] = {{"parse_tuple", parse_tuple, METH_VARARGS, NULL}, {NULL, NULL, 0, NULL}};
+static PyMethodDef module_methods[] = {{NULL, NULL, 0, NULL}};
 
 static PyObject *finish(PyObject *m) {
     if (!m) return NULL;

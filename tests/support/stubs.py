@@ -40,19 +40,14 @@ class Kernel:
     function: str  # the C++ function that implements it, e.g. native::fill_rows
 
 
-_DEF = re.compile(r"^def _c_closure_(\d+)\((.*?)\) -> (.*):$")
+_DEF = re.compile(r'^def _c_closure_(\d+)\(([^\n]*)\) -> ([^\n]*):\n    r?"""(\S+)(.*?)\n    """', re.M | re.S)
 
 
 def kernels(path=STUBS):
     out = []
-    lines = open(path).read().splitlines()
-    for i, line in enumerate(lines):
-        m = _DEF.match(line)
-        if not m:
-            continue
-        params = [Param(*p.split(": ")) for p in m.group(2).split(", ") if p not in ("/", "")]
-        doc = lines[i + 1:lines.index('    """', i + 1)]
-        same = next((re.search(r"same kernel as _c_closure_(\d+)", d) for d in doc if "same kernel as" in d), None)
-        function = doc[0].split('"""', 1)[1].split(" ", 1)[0]
-        out.append(Kernel(int(m.group(1)), params, m.group(3), int(same.group(1)) if same else None, function))
+    with open(path) as f:
+        for m in _DEF.finditer(f.read()):
+            params = [Param(*p.split(": ")) for p in m.group(2).split(", ") if p not in ("/", "")]
+            same = re.search(r"same kernel as _c_closure_(\d+)", m.group(5))
+            out.append(Kernel(int(m.group(1)), params, m.group(3), int(same.group(1)) if same else None, m.group(4)))
     return out

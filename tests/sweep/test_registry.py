@@ -41,15 +41,6 @@ def test_the_reference_page_is_the_one_the_registry_gives():
         assert f.read() == page.render(), "docs/kernels.md is out of date: run docs/build_reference.py"
 
 
-def test_aliases_share_their_primarys_signature():
-    aliases = [k for k in KERNELS if k.same_as is not None]
-    assert aliases
-    for k in aliases:
-        primary = BY_NUMBER[k.same_as]
-        assert primary.same_as is None and k.result == primary.result
-        assert [p.type for p in k.params] == [p.type for p in primary.params]
-
-
 def good(p, writable=True):
     # A well-typed empty argument for parameter p (a zero for a scalar).
     if not p.is_array:
