@@ -83,9 +83,13 @@ if [ ! -e "$exporter" ] || [ "$top/tests/support/exporter.c" -nt "$exporter" ]; 
   gcc -O1 -w -fPIC -shared "${includes[@]}" "$top/tests/support/exporter.c" -o "$exporter.tmp"
   mv "$exporter.tmp" "$exporter"
 fi
-# Neither may depend on libpython: the interpreter provides its symbols. (Which entry point
-# the module has, and that its kernels parse and return as 2.7 does, the suite checks.)
+# Neither may depend on libpython: the interpreter provides its symbols. The module enters
+# through initfragments and registers with the 2.7 module call; its kernels parse tuples.
 if ldd "$module" "$exporter" | grep -q libpython; then echo "linked against libpython" >&2; exit 1; fi
+symbols=$(nm -D "$module")
+for want in "T initfragments" "U Py_InitModule4_64" "U (_)?PyArg_ParseTuple(_SizeT)?" "U PyInt_FromLong"; do
+  grep -Eq " $want\$" <<< "$symbols" || { echo "fragments.so: no '$want'" >&2; exit 1; }
+done
 
 if [ "${1:-}" = "--test" ]; then
   echo "== unittest suite under CPython 2.7.18"
