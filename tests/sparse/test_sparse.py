@@ -80,8 +80,6 @@ ROWS = [
     # nothing; midpoints of positions near 2**31 do not overflow.
     (84, dict(lo=0, hi=5, key=3, values=[1, 3, 3, 5, 8, 9]), (2, 3), {}),
     (85, dict(lo=0, hi=5, key=3, values=[1, 3, 3, 5, 8, 9]), (0, 1), {}),
-    (84, dict(lo=1, hi=5, key=8, values=[1, 3, 3, 5, 8, 9]), (4, 5), {}),
-    (85, dict(lo=1, hi=5, key=8, values=[1, 3, 3, 5, 8, 9]), (3, 4), {}),
     (85, dict(lo=7, hi=2, key=0, values=[]), (7, 2), {}),
     (84, dict(lo=BIG - 39, hi=BIG, key=0, values=ZEROS), (BIG - 1, BIG), {}),
     (85, dict(lo=BIG - 39, hi=BIG, key=0, values=ZEROS), (BIG - 39, BIG - 38), {}),
