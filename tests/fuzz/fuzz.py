@@ -31,7 +31,7 @@ import numpy as np
 
 sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 from support import stubs  # noqa: E402
-from support.buffers import objects  # noqa: E402
+from support.buffers import DTYPES, objects  # noqa: E402
 
 ACCEPTED = ("IndexError", "ValueError", "TypeError", "OverflowError", "MemoryError", "ZeroDivisionError")
 I32 = (-2**31, 2**31 - 1)
@@ -113,7 +113,7 @@ def draw_call(number, seed, index):
 
 
 def make(elem, values, layout, shape=None):
-    values = np.array(values, dtype={"I32": "int32", "I64": "int64", "F64": "float64"}[elem])
+    values = np.array(values, dtype=DTYPES[elem])
     n = len(values)
     if shape is not None:  # a matrix: C order, Fortran order or every other row of a taller one
         a = values.reshape(shape)

@@ -2,18 +2,17 @@
 # arrays of their parameters' element types with junk between the entries (stride -2).
 import numpy as np
 
-from support.buffers import arr, wrap  # noqa: F401
+from support.buffers import DTYPES, arr, wrap  # noqa: F401
 from support.kernels import call, info, kernel as k  # noqa: F401
 
 J = -7777  # junk that every element type holds exactly
-TYPES = {"I32": np.int32, "I64": np.int64, "F64": np.float64}
 
 
 def typed(key, /, **args):
     # args with each list or array given for a 1-D array parameter made (a copy) of its type, and
     # each int given for one made that many junk entries
     params = {p.name: p for p in info(key).params}
-    return {a: arr(np.full(v, J) if isinstance(v, int) else v, TYPES[params[a].elem], -2)
+    return {a: arr(np.full(v, J) if isinstance(v, int) else v, DTYPES[params[a].elem], -2)
             if a in params and params[a].kind == "vec" and isinstance(v, (list, tuple, range, int, np.ndarray)) else v
             for a, v in args.items()}
 

@@ -3,6 +3,7 @@
 import numpy as np
 
 JUNK = {np.int32: -777777, np.int64: -7777777777, np.float64: -7.77e77}
+DTYPES = {"I32": np.int32, "I64": np.int64, "F64": np.float64}  # by the stubs' element names
 
 
 class BufferOnly(np.ndarray):

@@ -5,10 +5,8 @@
 import numpy as np
 import pytest
 
-from .buffers import JUNK
+from .buffers import DTYPES, JUNK
 from .kernels import call, info, label
-
-DTYPES = {"I32": np.int32, "I64": np.int64, "F64": np.float64}
 
 
 def typed(v, dtype, stride):  # a view with junk one stride before, between and after its entries

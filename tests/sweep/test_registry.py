@@ -9,11 +9,11 @@ import pytest
 
 import fragments
 from support import stubs
+from support.buffers import DTYPES
 from support.build import CHECKED
 from support.kernels import BY_NUMBER, KERNELS, kernel, label
 from support.portable import INVALID
 
-DTYPES = {"I32": np.int32, "I64": np.int64, "F64": np.float64}
 
 
 def test_the_stubs_list_every_kernel_once_and_are_those_the_build_generated():
