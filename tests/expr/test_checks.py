@@ -6,7 +6,7 @@ import numpy as np
 import pytest
 
 from support.buffers import arr, f64, i32, i64, wrap
-from support.layout import some_record
+from support.layout import some_record, strides
 from support.products import call, random_triplets
 from support.portable import INVALID
 
@@ -73,42 +73,23 @@ def test_products_and_nontrivial_dimension_counts_wrap_in_32_bits():
             wrap(init * int(np.prod(np.asarray(vals, object)))), wrap(init + int(np.sum(np.asarray(vals) > 1))))
 
 
-# ---- Coordinate rows (multi-indexes) as callers pass them to the linear-index kernels ---------------
-
-def random_coordinates(rng, max_nd=4, max_size=4, max_rows=6):
-    # A random shape (sizes >= 1), its row-major strides and random coordinate rows in it;
-    # returns (shape, strides, coords, linear indexes of the rows).
-    shape = tuple(int(n) for n in rng.integers(1, max_size + 1, size=int(rng.integers(1, max_nd + 1))))
-    st = np.array([np.prod(shape[d + 1:], dtype=np.int64) for d in range(len(shape))], np.int64)
-    rows = int(rng.integers(0, max_rows + 1))
-    coords = np.stack([rng.integers(0, n, size=rows) for n in shape], axis=1).reshape(rows, len(shape))
-    linear = np.ravel_multi_index(coords.T, shape) if rows else np.zeros(0, np.int64)
-    return shape, st, coords, linear
-
-
-def coordinate_layouts(coords, junk_cols=1):
-    # The rows as C-ordered, Fortran-ordered and strided int32 arrays, each with junk columns
-    # after the coordinates (a kernel must not read past its nd columns).
-    rows, nd = coords.shape
-    padded = np.hstack([coords, np.full((rows, junk_cols), -99)]).astype(np.int32)
-    big = np.full((2 * rows + 1, 2 * (nd + junk_cols)), -77, np.int32)
-    strided = big[1::2, ::2]
-    strided[...] = padded
-    return [padded, np.asfortranarray(padded), strided]
-
-
 @pytest.mark.parametrize("strides_kernel, linear_kernel", [(424, 425), (426, 427)])
 def test_strides_and_linear_indexes_match_ravel_multi_index(strides_kernel, linear_kernel):
     rng = np.random.default_rng(22)
-    for _ in range(40):
-        shape, want_st, coords, linear = random_coordinates(rng)
-        nd, rows, inner = len(shape), len(coords), 1 + len(coords) % 2
+    for _ in range(40):  # coordinate rows in a shape of sizes >= 1
+        shape = tuple(int(n) for n in rng.integers(1, 5, size=int(rng.integers(1, 5))))
+        nd, rows, want_st = len(shape), int(rng.integers(0, 7)), strides(shape)
+        coords, inner = np.stack([rng.integers(0, n, size=rows) for n in shape], axis=1), 1 + rows % 2
+        linear = coords @ want_st
         s = i64([-9] * (nd - 1) + [inner], -2)  # the caller sets the innermost stride
         call(strides_kernel, nd=nd, s=s, shp=i32(shape, 3))
         assert s.tolist() == (inner * want_st).tolist()
         s[:] = want_st
         n = rows - int(rng.integers(0, 2)) if rows else 0  # rows from n on are left alone
-        for sparsity in coordinate_layouts(coords):
+        padded = np.hstack([coords, np.full((rows, 1), -99)]).astype(np.int32)  # a column not to read
+        strided = np.full((2 * rows + 1, 2 * nd + 2), -77, np.int32)[1::2, ::2]
+        strided[...] = padded
+        for sparsity in (padded, np.asfortranarray(padded), strided):  # C and Fortran order, strided
             sp, res = arr(np.zeros(rows + 3), np.int64, 2), i64(rng.integers(-5, 5, size=rows), -2)
             want = res + linear
             call(293, nd=nd, res=res, s=i64(s, 3), vsub=sparsity)
