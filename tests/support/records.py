@@ -83,14 +83,13 @@ class Record:
         return self.sp if self.sparse else np.arange(self.nelem, dtype=np.int64)
 
 
-# A random record: per element 0..max_terms terms on variables 1..nvars (-1..-bar too; 0 when zero_index),
-# indexes repeated, coefficients some 0; a sparse one keeps elements at `density`.
-def random_record(rng, shape, sparse=False, max_terms=3, nvars=6, density=0.5, bar=0, zero_index=True):
+# A random record: per element 0..max_terms terms on variables 0..nvars (-1..-bar too), indexes repeated,
+# coefficients some 0; a sparse one keeps elements at `density`.
+def random_record(rng, shape, sparse=False, max_terms=3, nvars=6, density=0.5, bar=0):
     size = int(np.prod(shape, dtype=np.int64))
     sp = np.nonzero(rng.random(size) < density)[0] if sparse else None
     ptr = np.concatenate([[0], np.cumsum(rng.integers(0, max_terms + 1, size=len(sp) if sparse else size))])
-    nidxs = rng.integers(-bar if bar else (0 if zero_index else 1), nvars + 1, size=ptr[-1])
-    nidxs[nidxs == 0] = 0 if zero_index else 1
+    nidxs = rng.integers(-bar, nvars + 1, size=ptr[-1])
     cof = np.round(rng.normal(size=ptr[-1]), 3) * (rng.random(ptr[-1]) >= 0.1)
     return Record(shape, ptr, nidxs, cof, np.round(rng.normal(size=len(ptr) - 1), 3), sp)
 
