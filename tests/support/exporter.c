@@ -34,14 +34,11 @@ static int store(Exporter *self, Py_ssize_t k, PyObject *v) {
     char *at = AT(self, k);
     double d = self->kind == 'd' ? PyFloat_AsDouble(v) : 0;
     long long x = self->kind == 'd' || self->kind == 'O' ? 0 : PyLong_AsLongLong(v);
-    int i = (int)x;
     if (self->kind == 'O') {  // (into a zeroed slot: values are stored once, at init)
         Py_INCREF(v);
         *(PyObject **)at = v;
     } else if (self->kind == 'd') memcpy(at, &d, sizeof d);
-    else if (self->kind == 'i') memcpy(at, &i, sizeof i);
-    else if (self->kind == 'l' || self->kind == 'q') memcpy(at, &x, sizeof x);
-    else *at = (char)x;
+    else memcpy(at, &x, (size_t)(self->itemsize < 8 ? self->itemsize : 8));  // the low bytes (little-endian)
     return PyErr_Occurred() ? -1 : 0;
 }
 
