@@ -1,11 +1,13 @@
 # Helpers of the portable unittest suite (tests/frame/test_unittest_*.py), which runs
 # unchanged under Python 2.7 and 3 without NumPy: typed, strided buffers come from the test
 # exporter.
-import hashlib
+import atexit
 import os
+import shutil
 import subprocess
 import sys
 import sysconfig
+import tempfile
 import unittest
 
 PY2 = sys.version_info[0] < 3
@@ -16,19 +18,14 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 
 def exporter():
     # The test exporter module: under 2.7 the copy tests/py27/build.sh compiled beside the
-    # module; under 3 built from exporter.c for the running interpreter, once, into a cache
-    # folder beside this file.
+    # module; under 3 built from exporter.c for the running interpreter, once a process, into a
+    # folder of its own that goes with the process.
     if not PY2 and "_exporter" not in sys.modules:
-        source = os.path.join(HERE, "exporter.c")
-        with open(source, "rb") as f:
-            folder = os.path.join(HERE, "_build", hashlib.sha1(f.read() + sys.version.encode()).hexdigest()[:12])
-        target = os.path.join(folder, "_exporter" + sysconfig.get_config_var("EXT_SUFFIX"))
-        if not os.path.exists(target):
-            os.makedirs(folder, exist_ok=True)
-            tmp = "%s.%d.tmp" % (target, os.getpid())
-            subprocess.check_call((os.environ.get("CC") or "cc").split() + [
-                "-shared", "-fPIC", "-O1", "-w", "-I" + sysconfig.get_paths()["include"], source, "-o", tmp])
-            os.rename(tmp, target)
+        folder = tempfile.mkdtemp(prefix="fragments-exporter-")
+        atexit.register(shutil.rmtree, folder, True)
+        subprocess.check_call((os.environ.get("CC") or "cc").split() + [
+            "-shared", "-fPIC", "-O1", "-w", "-I" + sysconfig.get_paths()["include"], os.path.join(HERE, "exporter.c"),
+            "-o", os.path.join(folder, "_exporter" + sysconfig.get_config_var("EXT_SUFFIX"))])
         sys.path.insert(0, folder)
     import _exporter
     return _exporter
