@@ -2,6 +2,8 @@
 # argument, index and length; ZeroDivisionError; MemoryError for a scratch size drawn from a
 # huge scalar), and in either build nothing written to an absent view or an empty buffer
 # reaches a later call, and repeated calls leak neither references nor memory.
+import contextlib
+import itertools
 import os
 import re
 import sys
@@ -90,23 +92,15 @@ def test_repeated_calls_leak_neither_references_nor_memory():
         lambda: F._c_closure_143(-1, 0, b),  # ZeroDivisionError
     ] if CHECKED else [])
 
-    def run(times):
-        for _ in range(times):
-            for call in calls:
-                try:
-                    call()
-                except (ValueError, IndexError, ZeroDivisionError):
-                    pass
-
-    def held():  # the references to the arguments, and the resident memory
+    def held(times):  # after so many rounds of the calls: the references to the arguments, the resident memory
+        for _, call in itertools.product(range(times), calls):  # (no list of them all: memory is measured)
+            with contextlib.suppress(ValueError, IndexError, ZeroDivisionError):
+                call()
         with open("/proc/self/statm") as f:
             pages = int(f.read().split()[1])
         return [sys.getrefcount(o) for o in [a, b, c, lst] + entries], pages * os.sysconf("SC_PAGE_SIZE")
 
-    run(2000)
-    refs, before = held()
-    run(20000)
-    refs_after, after = held()
+    (refs, before), (refs_after, after) = held(2000), held(20000)
     assert refs_after == refs
     if "asan" not in os.environ.get("LD_PRELOAD", ""):
         assert after - before < 2 << 20
