@@ -24,7 +24,6 @@ import os
 import random
 import subprocess
 import sys
-import tempfile
 import time
 
 import numpy as np
@@ -145,18 +144,16 @@ def code(a):
 
 
 # The worker runs the calls and writes one line of outcomes per kernel; before each call it
-# writes the call's SEED:KERNEL:CALL to `current`, where the driver finds it after a crash.
+# writes "call INDEX", by which the driver knows the call a crash ended (of the first kernel
+# without its line of outcomes).
 
 def worker(opts):
     import fragments
-    current = os.open(opts.current, os.O_WRONLY | os.O_CREAT | os.O_TRUNC, 0o644)
     for number in kernel_numbers(opts.kernels):
         f, outcomes, failure = getattr(fragments, "_c_closure_%d" % number), collections.Counter(), None
         for index in range(opts.calls):
             args = [build(a) for a in draw_call(number, opts.seed, index)]
-            tag = ("%s:%d:%d" % (opts.seed, number, index)).encode()
-            os.pwrite(current, tag, 0)
-            os.ftruncate(current, len(tag))
+            print("call", index, flush=True)
             faulthandler.dump_traceback_later(opts.timeout, exit=True)
             try:
                 f(*args)
@@ -202,38 +199,35 @@ def drive(opts):
     env = dict(os.environ, PYTHONPATH=os.pathsep.join(filter(None, [opts.path, os.environ.get("PYTHONPATH")])))
     numbers = everything = kernel_numbers(opts.kernels)
     totals, reached, failures, calls, start = collections.Counter(), set(), [], 0, time.time()
-    with tempfile.TemporaryDirectory() as tmp:
-        current = os.path.join(tmp, "current")
-        while numbers:
-            cmd = [sys.executable, os.path.abspath(__file__), "--current", current, "--seed", opts.seed,
-                   "--calls", str(opts.calls), "--timeout", str(opts.timeout), "--kernels", ",".join(map(str, numbers))]
-            proc = subprocess.Popen(cmd, stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True, env=env)
-            ran = set()
-            for line in proc.stdout:
-                r = json.loads(line)
-                ran.add(r["kernel"])
-                totals.update(r["outcomes"])
-                calls += sum(r["outcomes"].values())
-                if r["outcomes"].get("returned"):
-                    reached.add(r["kernel"])
-                if r["failure"]:
-                    failures.append(r["failure"])
-                    report_failure(r["failure"], opts.path)
-            err = proc.stderr.read()
-            numbers = [n for n in numbers if n not in ran]
-            if proc.wait() == 0:
-                if numbers:
-                    sys.exit("worker ended early:\n" + err)
-                break
-            # The worker died in the middle of a call: which one it was is in `current`.
-            with open(current) as f:
-                seed, number, index = f.read().rsplit(":", 2)
-            what = ("hung (over %ss)" % opts.timeout if "Timeout (" in err else
-                    "crashed (exit status %d)" % proc.returncode)
-            failures.append({"seed": seed, "kernel": int(number), "call": int(index), "what": what, "stderr": err})
-            report_failure(failures[-1], opts.path)
-            calls += int(index) + 1
-            numbers = [n for n in numbers if n != int(number)]
+    while numbers:
+        cmd = [sys.executable, os.path.abspath(__file__), "--worker", "--seed", opts.seed, "--calls", str(opts.calls),
+               "--timeout", str(opts.timeout), "--kernels", ",".join(map(str, numbers))]
+        proc = subprocess.Popen(cmd, stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True, env=env)
+        ran, index = set(), 0
+        for line in proc.stdout:
+            if line.startswith("call "):
+                index = int(line[5:])
+                continue
+            r = json.loads(line)
+            ran.add(r["kernel"])
+            totals.update(r["outcomes"])
+            calls += sum(r["outcomes"].values())
+            if r["outcomes"].get("returned"):
+                reached.add(r["kernel"])
+            if r["failure"]:
+                failures.append(r["failure"])
+                report_failure(r["failure"], opts.path)
+        err = proc.stderr.read()
+        numbers = [n for n in numbers if n not in ran]
+        if proc.wait() == 0:
+            if numbers:
+                sys.exit("worker ended early:\n" + err)
+            break
+        # The worker died in the middle of call `index` of the first kernel it had not finished.
+        what = "hung (over %ss)" % opts.timeout if "Timeout (" in err else "crashed (exit status %d)" % proc.returncode
+        failures.append({"seed": opts.seed, "kernel": numbers.pop(0), "call": index, "what": what, "stderr": err})
+        report_failure(failures[-1], opts.path)
+        calls += index + 1
     print("fuzz: seed %s, %d kernels, %d calls in %.0f s; %d kernels returned normally at least once" %
           (opts.seed, len(everything), calls, time.time() - start, len(reached)))
     print("outcomes: " + ", ".join("%s %d" % kv for kv in totals.most_common()))
@@ -253,9 +247,9 @@ def main():
     ap.add_argument("--kernels", default="", help="kernel numbers, e.g. 0-99 or 17,240 (default all)")
     ap.add_argument("--timeout", type=float, default=10.0, help="seconds one call may take (default 10)")
     ap.add_argument("--replay", help="SEED:KERNEL:CALL (as a failure report gives it): print and run that call")
-    ap.add_argument("--current", help=argparse.SUPPRESS)  # the worker's file of the current call
+    ap.add_argument("--worker", action="store_true", help=argparse.SUPPRESS)
     opts = ap.parse_args()
-    if opts.current:
+    if opts.worker:
         return worker(opts)
     if opts.path:
         opts.path = os.path.abspath(opts.path)
