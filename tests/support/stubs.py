@@ -2,7 +2,7 @@
 import os
 import re
 from dataclasses import dataclass
-from typing import List, Optional, Tuple
+from typing import List, Optional
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 STUBS = os.path.join(ROOT, "fragments.pyi")
@@ -13,22 +13,10 @@ class Param:
     name: str
     type: str  # Int32, Int64, float, or e.g. I32Array, I64ArrayOut, I32Matrix, I32ArrayList
 
-    @property
-    def is_array(self):
-        return self.type not in ("Int32", "Int64", "float")
-
-    @property
-    def written(self):
-        return self.type.endswith("Out")
-
-    @property
-    def elem(self):
-        return self.type[:3] if self.is_array else None
-
-    @property
-    def kind(self):
-        t = self.type[3:].replace("Out", "")
-        return {"Array": "vec", "Matrix": "mat", "ArrayList": "list"}.get(t)
+    def __post_init__(self):  # an array's element type (I32 ..) and kind (vec, mat, list), whether written
+        self.is_array, self.written = self.type not in ("Int32", "Int64", "float"), self.type.endswith("Out")
+        self.elem = self.type[:3] if self.is_array else None
+        self.kind = {"Array": "vec", "Matrix": "mat", "ArrayList": "list"}.get(self.type[3:].replace("Out", ""))
 
 
 @dataclass
