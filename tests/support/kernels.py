@@ -1,22 +1,20 @@
-"""The kernels as the tests call them: by number (18) or by C++ function name
-("native::fill_rows"), with their arguments by position or by parameter name."""
+"""The kernels as the tests call them: by number, with their arguments by position or by parameter name."""
 import fragments
 
 from . import stubs
 
 KERNELS = stubs.kernels()
 BY_NUMBER = {k.number: k for k in KERNELS}
-BY_FUNCTION = {k.function: k for k in reversed(KERNELS) if k.same_as is None}  # the lowest number
 
 
-def info(key):
+def info(number):
     """The kernel's entry in the stubs (number, function, params, result, same_as)."""
-    return BY_FUNCTION[key] if isinstance(key, str) else BY_NUMBER[key]
+    return BY_NUMBER[number]
 
 
-def kernel(key):
-    """The callable _c_closure_N of the kernel named by number or function."""
-    return getattr(fragments, "_c_closure_%d" % info(key).number)
+def kernel(number):
+    """The callable _c_closure_N."""
+    return getattr(fragments, "_c_closure_%d" % number)
 
 
 def call(key, /, **args):
