@@ -8,7 +8,7 @@ BY_NUMBER = {k.number: k for k in KERNELS}
 
 
 def info(number):
-    """The kernel's entry in the stubs (number, function, params, result, same_as)."""
+    """The kernel's entry in the stubs (number, params, result, function)."""
     return BY_NUMBER[number]
 
 

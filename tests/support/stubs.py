@@ -2,7 +2,7 @@
 import os
 import re
 from dataclasses import dataclass
-from typing import List, Optional
+from typing import List
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 STUBS = os.path.join(ROOT, "fragments.pyi")
@@ -24,11 +24,10 @@ class Kernel:
     number: int
     params: List[Param]
     result: str
-    same_as: Optional[int]
     function: str  # the C++ function that implements it, e.g. native::fill_rows
 
 
-_DEF = re.compile(r'^def _c_closure_(\d+)\(([^\n]*)\) -> ([^\n]*):\n    r?"""(\S+)(.*?)\n    """', re.M | re.S)
+_DEF = re.compile(r'^def _c_closure_(\d+)\(([^\n]*)\) -> ([^\n]*):\n    r?"""(\S+)', re.M)
 
 
 def kernels(path=STUBS):
@@ -36,6 +35,5 @@ def kernels(path=STUBS):
     with open(path) as f:
         for m in _DEF.finditer(f.read()):
             params = [Param(*p.split(": ")) for p in m.group(2).split(", ") if p not in ("/", "")]
-            same = re.search(r"same kernel as _c_closure_(\d+)", m.group(5))
-            out.append(Kernel(int(m.group(1)), params, m.group(3), int(same.group(1)) if same else None, m.group(4)))
+            out.append(Kernel(int(m.group(1)), params, m.group(3), m.group(4)))
     return out
