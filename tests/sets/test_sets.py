@@ -6,16 +6,12 @@ from math import prod
 import numpy as np
 import pytest
 
-from support.buffers import f64, i32, i64, wrap
+from support.buffers import f64, i32, i64, objects, wrap
 from support.kernels import call, kernel as k
 from support.worked import table
 from support.portable import INVALID
 
 SHAPE, ONES = [2, 3, 4], [1] * 5
-
-
-def objects(items):  # a one-dimensional object array (the None appended keeps NumPy from stacking the items)
-    return np.array(list(items) + [None], dtype=object)[:-1]
 
 
 ROWS = [

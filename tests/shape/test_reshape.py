@@ -4,7 +4,7 @@ import numpy as np
 import pytest
 
 from shape._helpers import J, bare, check, k, prod, random_shape, run
-from support.buffers import i32
+from support.buffers import i32, objects
 
 
 def operand(rng, shape):
@@ -52,9 +52,9 @@ def test_stack_sparse_operands(seed):
     axis, base, pos = int(rng.integers(0, nd)), random_shape(rng, nd, 1, 4), int(rng.integers(0, 3))
     ops = [operand(rng, base[:axis] + [int(rng.integers(0, 4))] + base[axis + 1:]) for _ in range(rng.integers(1, 4))]
     whole, sdims, numnz = np.concatenate(ops, axis), [d.shape[axis] for d in ops], [np.count_nonzero(d) for d in ops]
-    rshape, shapes = i32(base + [J], 2), np.empty(len(ops), dtype=object)
-    rshape[axis], shapes[:] = 0, [i32(d.shape) for d in ops]
-    k(186)(axis, len(ops), rshape, shapes)
+    rshape = i32(base + [J], 2)
+    rshape[axis] = 0
+    k(186)(axis, len(ops), rshape, objects([i32(d.shape) for d in ops]))
     offset = [0] + np.cumsum(sdims)[:-1].tolist()
     assert rshape.tolist() == list(whole.shape) + [J]
     assert run(191, n=len(ops), offset=[0] + [J] * len(ops), sdims=sdims)[1]["offset"] == offset
@@ -66,8 +66,7 @@ def test_stack_sparse_operands(seed):
 
 
 def test_examples():
-    shapes = np.empty(4, dtype=object)
-    shapes[:] = [i32([2, 3]), i32([2]), None, i32([2, 4, 1], 2)]  # missing dimensions count as 1
+    shapes = objects([i32([2, 3]), i32([2]), None, i32([2, 4, 1], 2)])  # missing dimensions count as 1
     check([(186, dict(axis=1, n=4, rshape=[2, 5, 7], shapes=shapes), None, dict(rshape=[2, 5 + 3 + 1 + 1 + 4, 7])),
            (182, dict(n=2, numnz=[2**31 - 1, 1], init=0), -2**31, {}),
            (190, dict(j=1, pos=1, shift=10, numnz=[2, 3, 1], rsp=[J, 1, 2, 3, J]), 4, dict(rsp=[J, 11, 12, 13])),

@@ -39,10 +39,9 @@ def wrap(v, bits=32):
 
 
 def objects(items):
-    # An array list: a one-dimensional object array of the given arrays (or Nones).
-    a = np.empty(len(items), dtype=object)
-    a[:] = items
-    return a
+    # An array list: a one-dimensional object array of the given arrays (or Nones); the None
+    # appended keeps NumPy from stacking arrays of one length into a matrix.
+    return np.array(list(items) + [None], dtype=object)[:-1]
 
 
 def readonly(a):
