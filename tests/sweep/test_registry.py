@@ -1,5 +1,5 @@
-# Sweeps over every kernel as the committed stubs list it: names, documentation, aliases,
-# and the frame's checks of every argument slot.
+# Sweeps over every kernel as the committed stubs list it: names, documentation, and the
+# frame's checks of every argument slot.
 import inspect
 import os
 import sys
@@ -13,7 +13,6 @@ from support.buffers import DTYPES
 from support.build import CHECKED
 from support.kernels import BY_NUMBER, KERNELS, kernel, label
 from support.portable import INVALID
-
 
 
 def test_the_stubs_list_every_kernel_once_and_are_those_the_build_generated():
