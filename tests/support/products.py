@@ -6,7 +6,7 @@ import numpy as np
 
 from .kernels import call
 from .layout import appended_runs, names, only_changed, read_appended, snap
-from .records import Record, element_terms, elements, reserve, runs  # noqa: F401
+from .records import element_terms, reserve, runs
 
 def random_triplets(rng, nrows, ncols):
     """Triplets (subi, subj, val) of a random matrix in (row, column) order, some values 0."""
