@@ -4,6 +4,7 @@ import numpy as np
 
 from support.buffers import DTYPES, arr, wrap  # noqa: F401
 from support.kernels import call, info, kernel as k  # noqa: F401
+from support.layout import strides
 
 J = -7777  # junk that every element type holds exactly
 
@@ -49,8 +50,8 @@ def prod(values, init=1):
     return int(np.prod([int(init)] + [int(v) for v in values], dtype=object))
 
 
-def row_major(shape):
-    return [prod(shape[j + 1:]) for j in range(len(shape))]
+def row_major(shape):  # as a list
+    return strides(shape).tolist()
 
 
 def random_shape(rng, nd, low=0, high=6):

@@ -17,11 +17,11 @@ def kernel(number):
     return getattr(fragments, "_c_closure_%d" % number)
 
 
-def call(key, /, **args):
+def call(number, /, **args):
     """Calls the kernel with its arguments by parameter name. An array not named is None;
     every scalar must be named; names the kernel does not take are ignored (so that shared
     argument dicts, such as a stack's arrays, can be splatted)."""
-    k = info(key)
+    k = info(number)
     missing = [p.name for p in k.params if not p.is_array and p.name not in args]
     assert not missing, "%s: scalars not given: %s" % (label(k), missing)
     return kernel(k.number)(*(args.get(p.name) for p in k.params))
