@@ -53,17 +53,20 @@ struct FiveAxis {
   }
 };
 
+// The term count of stored element e of a record whose ptr run is ptr.
+inline int32_t term_count(Vec<const int32_t> ptr, int64_t e) { return sub32(ptr[add64(e, 1)], ptr[e]); }
+
 // Writes the next result element: the terms of operand element a and then those of b
-// (none when b < 0), every coefficient times scale, the constant scale × (bfix[a] +
-// bfix[b]) and, when the result has an sp run, its linear index.
-inline void put_pair(RecordWriter& out, const RecordIn& w, int64_t a, int64_t b, double scale, int64_t linear = 0) {
+// (none when b < 0), every coefficient times scale, and the constant scale × (bfix[a] +
+// bfix[b]).
+inline void put_pair(RecordWriter& out, const RecordIn& w, int64_t a, int64_t b, double scale) {
   double constant = w.bfix[a];
   out.append(w, a, scale);
   if (b >= 0) {
     constant += w.bfix[b];
     out.append(w, b, scale);
   }
-  out.close(scale * constant, linear);
+  out.close(scale * constant);
 }
 
 }  // namespace fragments::expr

@@ -172,9 +172,6 @@ struct ScatterWriter {
   }
 };
 
-// The term count of stored element e of a record whose ptr run is ptr, wrapping in 32 bits.
-inline int32_t term_count(Vec<const int32_t> ptr, int64_t e) { return sub32(ptr[add64(e, 1)], ptr[e]); }
-
 // The items that a pass over n elements of a record and their terms visits: n plus the
 // terms ptr[0] .. ptr[n] - 1 (the size of the call, for the lock release of long calls).
 inline int64_t record_work(Vec<const int32_t> ptr, int32_t n) {

@@ -45,6 +45,9 @@ int64_t total_elements(int32_t n, Vec<const int32_t> nelem) {
   return total;
 }
 
+// The term count of stored element j of an operand, wrapping in 32 bits.
+int32_t term_count(const RecordIn& a, int64_t j) { return static_cast<int32_t>(a.length(j)); }
+
 // Appends the terms of stored element j of operand a, each coefficient times weight, to
 // the result's term positions t ..; returns the position after them.
 int32_t append_weighted(const RecordIn& a, int64_t j, double weight, const RecordOut& r, int32_t t) {
@@ -151,11 +154,11 @@ void sum_dense_sparse(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t cof
     r.ptr[0] = 0;
     for (int32_t e = 0, j = 0; e < rnelem; ++e) {
       if (e < nelem_a) {
-        t = b_terms_only ? t + term_count(a.ptr, e) : append_weighted(a, e, wa, r, t);
+        t = b_terms_only ? t + term_count(a, e) : append_weighted(a, e, wa, r, t);
         r.bfix[e] = wa * a.bfix[e];
       }
       if (j < nelem_b && sp[j] == e) {
-        t = b_terms_only ? t + term_count(b.ptr, j) : append_weighted(b, j, wb, r, t);
+        t = b_terms_only ? t + term_count(b, j) : append_weighted(b, j, wb, r, t);
         r.bfix[e] += wb * b.bfix[j];
         ++j;
       }
@@ -166,8 +169,8 @@ void sum_dense_sparse(int32_t bfix_a, int32_t bfix_b, int32_t cof_a, int32_t cof
     return;
   }
   for (int32_t e = 0; e <= rnelem; ++e) r.ptr[e] = 0;
-  for (int32_t j = 0; j < nelem_a; ++j) out.count(j, term_count(a.ptr, j));
-  for (int32_t j = 0; j < nelem_b; ++j) out.count(sp[j], term_count(b.ptr, j));
+  for (int32_t j = 0; j < nelem_a; ++j) out.count(j, term_count(a, j));
+  for (int32_t j = 0; j < nelem_b; ++j) out.count(sp[j], term_count(b, j));
   out.prefix_sum(rnelem);
   for (int32_t j = 0; j < nelem_a; ++j) {
     r.ptr[j] = append_weighted(a, j, wa, r, r.ptr[j]);
@@ -283,7 +286,7 @@ void sum_list(int32_t anydense, Vec<const int32_t> bfix_base, Vec<const int32_t>
   auto element = [&](int32_t i, int32_t j) -> int64_t { return sp_base[i] < 0 ? j : wi64[int64_t{sp_base[i]} + j]; };
   for (int32_t i = 0; i < n; ++i) {
     const RecordIn a = op(i);
-    for (int32_t j = 0; j < nelem[i]; ++j) out.count(element(i, j), term_count(a.ptr, j));
+    for (int32_t j = 0; j < nelem[i]; ++j) out.count(element(i, j), term_count(a, j));
   }
   out.prefix_sum(rnelem);
   for (int32_t i = 0; i < n; ++i) {

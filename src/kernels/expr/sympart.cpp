@@ -128,10 +128,14 @@ void sparse_symmetric_build(int32_t wbfix, int32_t wcof, int32_t perm, int32_t n
                             int32_t rnidxs, int32_t rptr, int32_t rsp, int32_t tsp, int32_t wsp,
                             Vec<const double> wf64, Vec<const int32_t> wi32, Vec<const int64_t> wi64) {
   const RecordIn w = operand_record(wi32, wi64, wf64, wptr, wnidxs, wcof, wbfix);
-  RecordWriter out{sparse_result_record(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix, rsp)};
+  RecordWriter out{result_record(ri32, ri64, rf64, rptr, rnidxs, rcof, rbfix)};
+  Vec<int64_t> sp = ri64.from(rsp);
   out.start();
   merge_with_mirrors(wi64.from(wsp), wi64.from(tsp), wi32.from(perm), n,
-                     [&](int64_t key, int64_t a, int64_t b, double scale) { put_pair(out, w, a, b, scale, key); });
+                     [&](int64_t key, int64_t a, int64_t b, double scale) {
+                       sp[out.elements] = key;
+                       put_pair(out, w, a, b, scale);
+                     });
 }
 
 // Count pass of the dense symmetric part: init minus the term counts of all diagonal
